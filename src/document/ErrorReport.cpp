@@ -1,0 +1,23 @@
+#include "document/ErrorReport.h"
+
+#include "document/MessageBox.h"
+
+namespace spurline {
+
+std::string FormatErrorReport(int number, const std::string& description, const std::string& step) {
+    std::string text = "Error: " + std::to_string(number) + " description: " + description;
+    if (!step.empty()) {
+        text += " at line: " + step;
+    }
+    return text;
+}
+
+std::string FormatErrorReport(const CommandFailure& failure) {
+    return FormatErrorReport(failure.number(), failure.what(), failure.step());
+}
+
+void ShowErrorReport(IMessageBox& box, const CommandFailure& failure) {
+    box.CenteredMsgBox(FormatErrorReport(failure), msgbox::Critical);
+}
+
+} // namespace spurline

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "document/FileDialogs.h"
+#include "document/FrequencyList.h"
+#include "document/NumberFormat.h"
+
+#include <string>
+
+namespace spurline {
+
+class IMessageBox;
+
+// What the load and save commands need from the main window.
+class IFileCommandHost {
+public:
+    virtual ~IFileCommandHost() = default;
+    virtual void SetBusyCursor(bool busy) = 0;
+    virtual void SetWindowEnabled(bool enabled) = 0;
+    virtual void LetEventsRun() = 0;
+    virtual void UpdateCaption(const std::string& path) = 0;
+    virtual void ClearStatusLine() = 0;
+    virtual std::string CompactForFileNameField(const std::string& path) = 0;
+    virtual LocalDateTime Now() = 0;
+    virtual std::string ProgramDirectory() = 0;
+    virtual void AddMRUItem(const std::string& path) = 0;
+};
+
+// Saving, loading and the save question of the frequency list file.
+class FileCommands {
+public:
+    FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
+                 IFileCommandHost& host);
+
+    // Asks for a name and writes the file. Returns whether the file was written.
+    bool cmdSave_Click();
+    // The save question, the Open dialog, then the load.
+    void cmdLoad_Click();
+    // Reads the file into the list; nothing happens for an empty path. Returns whether the load
+    // ran to the end without an error.
+    bool LoadFrequencyList(const std::string& path);
+    // Asks about unsaved changes; Yes saves. Returns false only when the user said Yes and the
+    // list was not saved (the Save dialog cancelled or the save failed).
+    bool SaveQuestion();
+
+    const std::string& dialogFileName() const { return dialogFileName_; }
+
+private:
+    FrequencyList& list_;
+    IMessageBox& messages_;
+    IFileDialogs& dialogs_;
+    IFileCommandHost& host_;
+    std::string dialogFileName_;
+};
+
+} // namespace spurline

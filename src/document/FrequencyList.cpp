@@ -1,0 +1,497 @@
+#include "document/FrequencyList.h"
+
+#include "document/MessageBox.h"
+#include "document/NumberFormat.h"
+#include "document/TextHelpers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <numeric>
+
+namespace spurline {
+
+namespace {
+
+constexpr int FrequencyFieldWidth = 15;
+
+std::string KeyFor(double offsetFrequency, const Locale& locale) {
+    return "F:" + FormatNumber(offsetFrequency, patterns::Frequency, locale);
+}
+
+// Case-insensitive text order of the list view's column sort.
+bool TextLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+}
+
+} // namespace
+
+FrequencyList::FrequencyList(Locale locale, IMessageBox& messages)
+    : locale_(std::move(locale)), messages_(messages) {}
+
+void FrequencyList::AddObserver(IFrequencyListObserver* observer) {
+    observers_.push_back(observer);
+}
+
+void FrequencyList::RemoveObserver(IFrequencyListObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+double FrequencyList::OffsetFrequency(int row) const {
+    const FrequencyEntry& e = entries_.at(row);
+    return LeadingNumber(e.frequency(), locale_) + LeadingNumber(e.offset(), locale_) / 1000.0;
+}
+
+char FrequencyList::FieldSeparator() const {
+    return UsesDecimalComma(locale_) ? ';' : ',';
+}
+
+// --- indexes: duplicates and keys are looked up in constant time so loading stays linear.
+
+void FrequencyList::IndexRow(int row) {
+    ++offsetFrequencyCount_[OffsetFrequency(row)];
+    keys_.insert(entries_[row].key);
+}
+
+void FrequencyList::UnindexRow(int row) {
+    auto it = offsetFrequencyCount_.find(OffsetFrequency(row));
+    if (it != offsetFrequencyCount_.end() && --it->second == 0) {
+        offsetFrequencyCount_.erase(it);
+    }
+    keys_.erase(entries_[row].key);
+}
+
+void FrequencyList::RebuildIndex() {
+    offsetFrequencyCount_.clear();
+    keys_.clear();
+    for (int row = 0; row < count(); ++row) {
+        IndexRow(row);
+    }
+}
+
+std::string FrequencyList::NextId() const {
+    const std::string number = std::to_string(entries_.size() + 1);
+    return number.size() < 2 ? PadLeft(number, 2, ' ') : number;
+}
+
+std::string FrequencyList::UniqueKeyFor(double offsetFrequency, int exceptRow) {
+    const std::string base = KeyFor(offsetFrequency, locale_);
+    std::string key = base;
+    for (int n = 2; keys_.count(key) != 0 && (exceptRow < 0 || entries_[exceptRow].key != key);
+         ++n) {
+        key = base + " (" + std::to_string(n) + ")";
+    }
+    return key;
+}
+
+void FrequencyList::AppendRow(double offsetFrequency) {
+    FrequencyEntry entry;
+    entry.texts[ColId] = NextId();
+    entry.key = KeyFor(offsetFrequency, locale_);
+    entry.checked = true;
+    entries_.push_back(std::move(entry));
+}
+
+// --- changes
+
+bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
+    if (fields[0].empty()) {
+        return false;
+    }
+    const double offsetFrequency =
+        LeadingNumber(fields[0], locale_) + LeadingNumber(fields[1], locale_) / 1000.0;
+    if (offsetFrequencyCount_.count(offsetFrequency) != 0) {
+        if (ShowDuplicateMessages) {
+            const std::string prompt = "Duplicate frequency " +
+                                       FormatNumberText(fields[0], patterns::Frequency, locale_) +
+                                       "MHz" + "\r\n" + "was not added. Show further messages?";
+            ShowDuplicateMessages =
+                messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
+        }
+        return false;
+    }
+    if (keys_.count(KeyFor(offsetFrequency, locale_)) != 0) {
+        return false; // only reachable through the stale key of an edited row
+    }
+
+    AppendRow(offsetFrequency);
+    FrequencyEntry& e = entries_.back();
+    e.texts[ColFrequency] = PadLeft(FormatNumberText(fields[0], patterns::Frequency, locale_),
+                                    FrequencyFieldWidth, ' ');
+    e.texts[ColOffset] = FormatNumberText(fields[1], patterns::Offset, locale_);
+    const std::string txBandwidth = FormatNumberText(fields[2], patterns::Bandwidth, locale_);
+    const std::string rxBandwidth = FormatNumberText(fields[5], patterns::Bandwidth, locale_);
+    if (EqualsIgnoringCase(fields[3], "Tx")) {
+        e.texts[ColTxRx] = "Tx";
+        e.texts[ColTxBandwidth] = txBandwidth;
+        e.texts[ColRxBandwidth] = "N/A";
+    } else if (EqualsIgnoringCase(fields[3], "Rx")) {
+        e.texts[ColTxRx] = "Rx";
+        e.texts[ColTxBandwidth] = "N/A";
+        e.texts[ColRxBandwidth] = rxBandwidth;
+    } else {
+        e.texts[ColTxRx] = "Both";
+        e.texts[ColTxBandwidth] = txBandwidth;
+        e.texts[ColRxBandwidth] = rxBandwidth;
+    }
+    e.texts[ColStatus] = EqualsIgnoringCase(fields[4], "Plan") ? "Plan" : "Exist";
+    e.texts[ColRemarks] = fields[6];
+
+    const int row = count() - 1;
+    IndexRow(row);
+    for (auto* o : observers_) {
+        o->EntryAppended(row);
+    }
+    return true;
+}
+
+bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
+    int target = EditMode ? currentRow_ : -1;
+    if (target >= count()) {
+        target = -1;
+    }
+    const double offsetFrequency =
+        LeadingNumber(values.frequency, locale_) + LeadingNumber(values.offset, locale_) / 1000.0;
+    for (int row = 0; row < count(); ++row) {
+        if (row != target && OffsetFrequency(row) == offsetFrequency) {
+            return false;
+        }
+    }
+
+    if (target < 0) {
+        // An edited row keeps the key it was added with; when that stale key is the one this new
+        // entry needs, the edited row moves to a key of its own so every key stays unique.
+        const std::string key = KeyFor(offsetFrequency, locale_);
+        for (int row = 0; row < count(); ++row) {
+            if (entries_[row].key == key) {
+                keys_.erase(key);
+                entries_[row].key = UniqueKeyFor(OffsetFrequency(row), row);
+                keys_.insert(entries_[row].key);
+                break;
+            }
+        }
+        AppendRow(offsetFrequency);
+        target = count() - 1;
+        IndexRow(target);
+        for (auto* o : observers_) {
+            o->EntryAppended(target);
+        }
+    }
+
+    UnindexRow(target);
+    FrequencyEntry& e = entries_[target];
+    e.texts[ColFrequency] = PadLeft(values.frequency, FrequencyFieldWidth, ' ');
+    e.texts[ColOffset] = values.offset;
+    const std::string txBandwidth =
+        FormatNumberText(values.txBandwidth, patterns::Bandwidth, locale_);
+    const std::string rxBandwidth =
+        FormatNumberText(values.rxBandwidth, patterns::Bandwidth, locale_);
+    switch (values.txrx) {
+    case TxRxChoice::Tx:
+        e.texts[ColTxRx] = "Tx";
+        e.texts[ColTxBandwidth] = txBandwidth;
+        e.texts[ColRxBandwidth] = "N/A";
+        break;
+    case TxRxChoice::Rx:
+        e.texts[ColTxRx] = "Rx";
+        e.texts[ColTxBandwidth] = "N/A";
+        e.texts[ColRxBandwidth] = rxBandwidth;
+        break;
+    case TxRxChoice::Both:
+        e.texts[ColTxRx] = "Both";
+        e.texts[ColTxBandwidth] = txBandwidth;
+        e.texts[ColRxBandwidth] = rxBandwidth;
+        break;
+    }
+    e.texts[ColStatus] = values.planned ? "Plan" : "Exist";
+    e.texts[ColRemarks] = values.remarks;
+    IndexRow(target);
+    NotifyChanged(target);
+
+    commands_.save = true;
+    commands_.clear = true;
+    commands_.calculate = !empty();
+    NotifyState();
+
+    for (int row = 0; row < count(); ++row) {
+        entries_[row].selected = row == target;
+    }
+    currentRow_ = target;
+    NotifySelection();
+    CallRecalculateDue();
+    return true;
+}
+
+void FrequencyList::deletedata() {
+    if (currentRow_ < 0 || currentRow_ >= count()) {
+        return;
+    }
+    const FrequencyEntry* current = &entries_[currentRow_];
+    int newCurrent = -1;
+    std::vector<FrequencyEntry> kept;
+    kept.reserve(entries_.size());
+    for (auto& e : entries_) {
+        if (!e.selected) {
+            if (&e == current) {
+                newCurrent = static_cast<int>(kept.size());
+            }
+            kept.push_back(std::move(e));
+        }
+    }
+    entries_ = std::move(kept);
+    currentRow_ = newCurrent;
+    for (int row = 0; row < count(); ++row) {
+        entries_[row].texts[ColId] = std::to_string(row + 1);
+    }
+    RebuildIndex();
+    NotifyReset();
+
+    commands_.save = true;
+    commands_.calculate = !empty();
+    commands_.deleteButton = false;
+    NotifyState();
+    CallRecalculateDue();
+}
+
+bool FrequencyList::Clear() {
+    if (empty()) {
+        return false;
+    }
+    const std::string prompt =
+        std::string("Are you sure you want to") + "\r\n" + "clear all of the data?";
+    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes) {
+        return false;
+    }
+    RemoveAllEntries();
+    siteName_.clear();
+    comment_.clear();
+    filePath_.clear();
+    fileDisplayPath_.clear();
+    lastSaved_.clear();
+    commands_.clear = false;
+    commands_.save = false;
+    commands_.calculate = false;
+    commands_.print = false;
+    NotifyState();
+    return true;
+}
+
+void FrequencyList::RemoveAllEntries() {
+    if (clearIntermodResults) {
+        clearIntermodResults();
+    }
+    entries_.clear();
+    offsetFrequencyCount_.clear();
+    keys_.clear();
+    currentRow_ = -1;
+    NotifyReset();
+}
+
+// --- selection and check marks
+
+void FrequencyList::SelectAll() {
+    if (EditMenuTarget == EditFrequencyList) {
+        SetAllSelected(true);
+    }
+}
+
+void FrequencyList::SelectChecked() {
+    for (auto& e : entries_) {
+        e.selected = e.checked;
+    }
+    NotifySelection();
+}
+
+void FrequencyList::InvertSelection() {
+    for (auto& e : entries_) {
+        e.selected = !e.selected;
+    }
+    NotifySelection();
+}
+
+void FrequencyList::SetAllSelected(bool selected) {
+    for (auto& e : entries_) {
+        e.selected = selected;
+    }
+    NotifySelection();
+}
+
+void FrequencyList::SetSelected(int row, bool selected) {
+    FrequencyEntry& e = entries_.at(row);
+    if (e.selected != selected) {
+        e.selected = selected;
+        NotifyChanged(row);
+    }
+}
+
+void FrequencyList::SetChecked(int row, bool checked) {
+    FrequencyEntry& e = entries_.at(row);
+    if (e.checked != checked) {
+        e.checked = checked;
+        NotifyChanged(row);
+        CallRecalculateDue();
+    }
+}
+
+void FrequencyList::SetCurrentRow(int row) {
+    currentRow_ = (row >= 0 && row < count()) ? row : -1;
+}
+
+void FrequencyList::SetVictimMark(int row, const VictimMark& mark) {
+    entries_.at(row).mark = mark;
+    NotifyChanged(row);
+}
+
+// --- sorting
+
+void FrequencyList::SortByColumn(int column) {
+    if (column < 0 || column >= FrequencyColumnCount) {
+        return;
+    }
+    sort_.sorted = true;
+    sort_.column = column;
+    sort_.order = sort_.order == 0 ? 1 : 0;
+
+    std::vector<int> order(entries_.size());
+    std::iota(order.begin(), order.end(), 0);
+    const bool descending = sort_.order == 1;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const std::string& ta = entries_[a].texts[column];
+        const std::string& tb = entries_[b].texts[column];
+        return descending ? TextLess(tb, ta) : TextLess(ta, tb);
+    });
+    std::vector<FrequencyEntry> sorted;
+    sorted.reserve(entries_.size());
+    int newCurrent = -1;
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+        if (order[i] == currentRow_) {
+            newCurrent = i;
+        }
+        sorted.push_back(std::move(entries_[order[i]]));
+    }
+    entries_ = std::move(sorted);
+    currentRow_ = newCurrent;
+    NotifyReset();
+}
+
+void FrequencyList::SwitchSortingOff() {
+    sort_.sorted = false;
+}
+
+// --- header fields
+
+std::string FrequencyList::FilterHeaderText(std::string_view text) const {
+    return RemoveFieldSeparator(text, 0, locale_).text;
+}
+
+void FrequencyList::SetSiteName(std::string_view text) {
+    if (text == siteName_) {
+        return;
+    }
+    siteName_ = FilterHeaderText(text);
+    commands_.save = true;
+    NotifyState();
+}
+
+void FrequencyList::SetComment(std::string_view text) {
+    if (text == comment_) {
+        return;
+    }
+    comment_ = FilterHeaderText(text);
+    commands_.save = true;
+    NotifyState();
+}
+
+void FrequencyList::SetLastSaved(std::string text) {
+    lastSaved_ = std::move(text);
+    NotifyState();
+}
+
+void FrequencyList::SetFile(std::string fullPath, std::string displayPath) {
+    filePath_ = std::move(fullPath);
+    fileDisplayPath_ = std::move(displayPath);
+    NotifyState();
+}
+
+// --- states
+
+void FrequencyList::SetChanged(bool changed) {
+    commands_.save = changed;
+    NotifyState();
+}
+
+void FrequencyList::SetListCommandsEnabled(bool enabled) {
+    commands_.clear = enabled;
+    commands_.calculate = enabled;
+    commands_.print = enabled;
+    NotifyState();
+}
+
+void FrequencyList::SetCalculateEnabled(bool enabled) {
+    commands_.calculate = enabled;
+    NotifyState();
+}
+
+void FrequencyList::SetPrintEnabled(bool enabled) {
+    commands_.print = enabled;
+    NotifyState();
+}
+
+void FrequencyList::ListFocusChanged(bool hasFocus) {
+    listHasFocus_ = hasFocus;
+    commands_.deleteButton = hasFocus && !empty() && currentRow_ >= 0;
+    NotifyState();
+}
+
+// --- notifications
+
+void FrequencyList::NotifyReset() {
+    for (auto* o : observers_) {
+        o->EntriesReset();
+    }
+}
+
+void FrequencyList::NotifyChanged(int row) {
+    for (auto* o : observers_) {
+        o->EntryChanged(row);
+    }
+}
+
+void FrequencyList::NotifyState() {
+    for (auto* o : observers_) {
+        o->DocumentStateChanged();
+    }
+}
+
+void FrequencyList::NotifySelection() {
+    for (auto* o : observers_) {
+        o->SelectionChanged();
+    }
+}
+
+void FrequencyList::CallRecalculateDue() {
+    if (recalculateDue) {
+        recalculateDue();
+    }
+}
+
+FilteredText RemoveFieldSeparator(std::string_view text, int caret, const Locale& locale) {
+    const char separator = UsesDecimalComma(locale) ? ';' : ',';
+    FilteredText result;
+    result.text.reserve(text.size());
+    int removedBeforeCaret = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == separator) {
+            if (static_cast<int>(i) < caret) {
+                ++removedBeforeCaret;
+            }
+            continue;
+        }
+        result.text.push_back(text[i]);
+    }
+    result.caret = std::clamp(caret - removedBeforeCaret, 0, static_cast<int>(result.text.size()));
+    return result;
+}
+
+} // namespace spurline

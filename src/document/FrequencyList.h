@@ -1,0 +1,176 @@
+#pragma once
+
+#include "document/FrequencyEntry.h"
+#include "document/Locale.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace spurline {
+
+class IMessageBox;
+
+// Told about every change of the document so that views can mirror it.
+class IFrequencyListObserver {
+public:
+    virtual ~IFrequencyListObserver() = default;
+    virtual void EntriesReset() = 0;         // rows removed, reordered or cleared
+    virtual void EntryAppended(int row) = 0; // 0-based
+    virtual void EntryChanged(int row) = 0;  // texts, check mark, selection or victim mark
+    virtual void SelectionChanged() = 0;     // the selection of many rows at once
+    virtual void DocumentStateChanged() = 0; // header fields, changed state, command states
+};
+
+// Enabled states of the commands that depend on the list; menu items mirror their buttons.
+struct CommandStates {
+    bool save = false; // the document's changed state
+    bool clear = false;
+    bool calculate = false;
+    bool print = false;
+    bool deleteButton = false;
+};
+
+// Which view the Edit menu acts on.
+enum EditTarget : int { EditNone = 0, EditIntermodList = 1, EditFrequencyList = 2, EditGraph = 3 };
+
+enum class TxRxChoice { Tx, Rx, Both };
+
+// The add/edit dialog's validated values, as display texts.
+struct DialogEntry {
+    std::string frequency;   // "#,###,##0.00000" (MHz), not yet padded
+    std::string offset;      // "+#,##0.00;-#,##0.00;0" (kHz)
+    std::string txBandwidth; // kHz
+    std::string rxBandwidth; // kHz
+    TxRxChoice txrx = TxRxChoice::Both;
+    bool planned = false;
+    std::string remarks;
+};
+
+struct SortState {
+    bool sorted = false;
+    int column = 0; // 0 for ID, 1 to 7 for the other columns
+    int order = 0;  // 0 ascending, 1 descending
+};
+
+// The document: the site's entries in display order, the site name, comment, last-saved date and
+// file, the changed state and the states of the commands that depend on the list.
+class FrequencyList {
+public:
+    FrequencyList(Locale locale, IMessageBox& messages);
+
+    // Called after every change that can make calculated products stale.
+    std::function<void()> recalculateDue;
+    // Clears the intermod list and the product collection (Clear and the start of a load).
+    std::function<void()> clearIntermodResults;
+
+    void AddObserver(IFrequencyListObserver* observer);
+    void RemoveObserver(IFrequencyListObserver* observer);
+
+    const Locale& locale() const { return locale_; }
+
+    // --- reading
+    int count() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const FrequencyEntry& entry(int row) const { return entries_.at(row); } // 0-based
+    const std::vector<FrequencyEntry>& entries() const { return entries_; }
+    // frequency + offset / 1000 in MHz, read back from the row's texts
+    double OffsetFrequency(int row) const;
+
+    // --- changes
+    // Adds one entry from raw field texts (frequency MHz, offset kHz, Tx BW kHz, Tx/Rx, status,
+    // Rx BW kHz, remarks) with the duplicate test; used by the loader. Returns whether added.
+    bool AddEntry(const std::array<std::string, 7>& fields);
+    // Stores the dialog's values as a new entry (EditMode false) or into the current row.
+    // Returns false, storing nothing, when another entry has the same offset frequency.
+    bool CommitDialogEntry(const DialogEntry& values);
+    // Deletes the selected entries and renumbers the rest.
+    void deletedata();
+    // Asks, then removes everything. Returns whether it cleared.
+    bool Clear();
+    // Removes every entry and the intermod results without asking (start of a load).
+    void RemoveAllEntries();
+
+    void SelectAll(); // acts on the frequency list when it is the Edit menu's target
+    void SelectChecked();
+    void InvertSelection();
+    void SetSelected(int row, bool selected);
+    void SetAllSelected(bool selected);
+    void SetChecked(int row, bool checked);
+    void SetCurrentRow(int row); // -1 for none
+    int currentRow() const { return currentRow_; }
+    void SetVictimMark(int row, const VictimMark& mark);
+
+    // Sorts by a column's display text; the order toggles on every call.
+    void SortByColumn(int column);
+    void SwitchSortingOff();
+    const SortState& sortState() const { return sort_; }
+
+    // --- header fields; setting them filters out the file's field separator and marks the
+    // document changed when the text differs.
+    void SetSiteName(std::string_view text);
+    void SetComment(std::string_view text);
+    void SetLastSaved(std::string text);
+    void SetFile(std::string fullPath, std::string displayPath);
+    const std::string& siteName() const { return siteName_; }
+    const std::string& comment() const { return comment_; }
+    const std::string& lastSaved() const { return lastSaved_; }
+    const std::string& filePath() const { return filePath_; }
+    const std::string& fileDisplayPath() const { return fileDisplayPath_; }
+
+    // --- states
+    bool changed() const { return commands_.save; }
+    void SetChanged(bool changed);
+    const CommandStates& commands() const { return commands_; }
+    void SetListCommandsEnabled(bool enabled); // Clear, Calculate and Print together
+    void SetCalculateEnabled(bool enabled);
+    void SetPrintEnabled(bool enabled);
+    void ListFocusChanged(bool hasFocus); // enables Delete with focus and a current row
+
+    bool ShowDuplicateMessages = false;
+    bool EditMode = false;
+    int EditMenuTarget = EditNone;
+
+    // The character the file format uses between fields in this locale: ";" or ",".
+    char FieldSeparator() const;
+
+private:
+    void AppendRow(double offsetFrequency);
+    void IndexRow(int row);
+    void UnindexRow(int row);
+    void RebuildIndex();
+    std::string NextId() const;
+    std::string UniqueKeyFor(double offsetFrequency, int exceptRow);
+    std::string FilterHeaderText(std::string_view text) const;
+    void NotifyReset();
+    void NotifyChanged(int row);
+    void NotifyState();
+    void NotifySelection();
+    void CallRecalculateDue();
+
+    Locale locale_;
+    IMessageBox& messages_;
+    std::vector<FrequencyEntry> entries_;
+    std::unordered_map<double, int> offsetFrequencyCount_;
+    std::unordered_set<std::string> keys_;
+    int currentRow_ = -1;
+    bool listHasFocus_ = false;
+    SortState sort_;
+    CommandStates commands_;
+    std::string siteName_, comment_, lastSaved_, filePath_, fileDisplayPath_;
+    std::vector<IFrequencyListObserver*> observers_;
+};
+
+// Removes the file's field separator of the locale from a header or remarks text and moves the
+// caret (a byte offset into text) back by the characters removed before it.
+struct FilteredText {
+    std::string text;
+    int caret = 0;
+};
+FilteredText RemoveFieldSeparator(std::string_view text, int caret, const Locale& locale);
+
+} // namespace spurline

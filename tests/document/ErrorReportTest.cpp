@@ -1,0 +1,44 @@
+#include "document/ErrorReport.h"
+#include "document/MessageBox.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+TEST(ErrorReport, TextWithAndWithoutFailingStep) {
+    EXPECT_EQ(FormatErrorReport(53, "File not found", "load/open"),
+              "Error: 53 description: File not found at line: load/open");
+    EXPECT_EQ(FormatErrorReport(62, "Input past end of file"),
+              "Error: 62 description: Input past end of file");
+
+    testing::ScriptedMessageBox box;
+    ShowErrorReport(box, CommandFailure(70, "Permission denied", "save/write"));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].prompt, "Error: 70 description: Permission denied at line: save/write");
+    EXPECT_EQ(box.shown[0].buttons, msgbox::Critical);
+    EXPECT_EQ(box.shown[0].title, "");
+}
+
+TEST(CentreOver, CentresOnOwnerWithTiesToEven) {
+    // Owner 100..500 x 50..350, box 200 x 100: centred exactly.
+    ScreenRect r = CentreOver({100, 50, 400, 300}, 200, 100);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 150);
+    EXPECT_EQ(r.width, 200);
+    EXPECT_EQ(r.height, 100);
+
+    // Half pixels round to even: 0 + 101/2 - 100/2 = 0.5 -> 0; 0 + 103/2 - 100/2 = 1.5 -> 2.
+    EXPECT_EQ(CentreOver({0, 0, 101, 103}, 100, 100).left, 0);
+    EXPECT_EQ(CentreOver({0, 0, 101, 103}, 100, 100).top, 2);
+
+    // A box larger than its owner still shares the owner's centre and sticks out.
+    r = CentreOver({300, 300, 100, 80}, 400, 200);
+    EXPECT_EQ(r.left, 150);
+    EXPECT_EQ(r.top, 240);
+    EXPECT_EQ(r.left + r.width / 2, 350);
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,335 @@
+#include "document/FrequencyList.h"
+#include "document/MessageBox.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+using Fields = std::array<std::string, 7>;
+
+Fields Entry(std::string frequency, std::string offset = "0", std::string txrx = "Both",
+             std::string status = "Exist", std::string remarks = "") {
+    return {std::move(frequency), std::move(offset), "12.5", std::move(txrx), std::move(status),
+            "12.5", std::move(remarks)};
+}
+
+// Counts notifications so tests can check that views are told about changes.
+struct RecordingObserver final : IFrequencyListObserver {
+    int resets = 0, appended = 0, changed = 0, selections = 0, states = 0;
+    void EntriesReset() override { ++resets; }
+    void EntryAppended(int) override { ++appended; }
+    void EntryChanged(int) override { ++changed; }
+    void SelectionChanged() override { ++selections; }
+    void DocumentStateChanged() override { ++states; }
+};
+
+struct ListFixture {
+    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale), box) {
+        list.recalculateDue = [this] { ++recalculations; };
+        list.clearIntermodResults = [this] { ++resultClears; };
+    }
+    testing::ScriptedMessageBox box;
+    FrequencyList list;
+    int recalculations = 0;
+    int resultClears = 0;
+};
+
+TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
+    ListFixture en;
+    ASSERT_TRUE(en.list.AddEntry({"174", "4600", "12.5", "Both", "Exist", "25", "Mast A"}));
+    const FrequencyEntry& e = en.list.entry(0);
+    EXPECT_EQ(e.id(), " 1");
+    EXPECT_EQ(e.frequency(), "      174.00000");
+    EXPECT_EQ(e.offset(), "+4,600.00");
+    EXPECT_EQ(e.txbandwidth(), "12.50");
+    EXPECT_EQ(e.txrx(), "Both");
+    EXPECT_EQ(e.status(), "Exist");
+    EXPECT_EQ(e.rxbandwidth(), "25.00");
+    EXPECT_EQ(e.remarks(), "Mast A");
+    EXPECT_EQ(e.key, "F:178.60000");
+    EXPECT_TRUE(e.checked);
+    EXPECT_FALSE(e.selected);
+    EXPECT_DOUBLE_EQ(en.list.OffsetFrequency(0), 178.6);
+
+    ListFixture de(Locale::German());
+    ASSERT_TRUE(de.list.AddEntry({"1234,5", "-100", "12,5", "tx", "PLAN", "7", "Dach"}));
+    const FrequencyEntry& g = de.list.entry(0);
+    EXPECT_EQ(g.frequency(), "    1.234,50000");
+    EXPECT_EQ(g.offset(), "-100,00");
+    EXPECT_EQ(g.txrx(), "Tx");
+    EXPECT_EQ(g.txbandwidth(), "12,50");
+    EXPECT_EQ(g.rxbandwidth(), "N/A");
+    EXPECT_EQ(g.status(), "Plan");
+    EXPECT_EQ(g.key, "F:1.234,40000");
+    EXPECT_DOUBLE_EQ(de.list.OffsetFrequency(0), 1234.4);
+}
+
+TEST(FrequencyList, TxRxStatusAndOffsetRules) {
+    ListFixture f;
+    f.list.AddEntry(Entry("100", "0", "rX", "plan"));
+    f.list.AddEntry(Entry("101", "12.5", "Both", "Existing"));
+    f.list.AddEntry(Entry("102", "-12.5", "transceiver", ""));
+    f.list.AddEntry(Entry("103", "abc", "TX"));
+    EXPECT_EQ(f.list.entry(0).txrx(), "Rx");
+    EXPECT_EQ(f.list.entry(0).txbandwidth(), "N/A");
+    EXPECT_EQ(f.list.entry(0).rxbandwidth(), "12.50");
+    EXPECT_EQ(f.list.entry(0).status(), "Plan");
+    EXPECT_EQ(f.list.entry(0).offset(), "0");
+    EXPECT_EQ(f.list.entry(1).offset(), "+12.50");
+    EXPECT_EQ(f.list.entry(1).status(), "Exist");
+    EXPECT_EQ(f.list.entry(2).offset(), "-12.50");
+    EXPECT_EQ(f.list.entry(2).txrx(), "Both");
+    EXPECT_EQ(f.list.entry(2).txbandwidth(), "12.50");
+    EXPECT_EQ(f.list.entry(2).rxbandwidth(), "12.50");
+    EXPECT_EQ(f.list.entry(3).txrx(), "Tx");
+    EXPECT_EQ(f.list.entry(3).rxbandwidth(), "N/A");
+    EXPECT_EQ(f.list.entry(3).offset(), "abc"); // not a number: kept as typed
+    // An empty frequency adds nothing.
+    EXPECT_FALSE(f.list.AddEntry(Entry("")));
+    EXPECT_EQ(f.list.count(), 4);
+}
+
+TEST(FrequencyList, DuplicatesByOffsetFrequencyWithMessage) {
+    ListFixture f;
+    f.list.ShowDuplicateMessages = true;
+    ASSERT_TRUE(f.list.AddEntry(Entry("174", "4600")));
+    // Same frequency, other offset: a different transmit frequency, so it is added.
+    ASSERT_TRUE(f.list.AddEntry(Entry("174", "0")));
+    EXPECT_TRUE(f.box.shown.empty());
+
+    // 178.6 MHz with offset 0 transmits where the first entry does.
+    f.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Entry("178.6", "0")));
+    ASSERT_EQ(f.box.shown.size(), 1u);
+    EXPECT_EQ(f.box.shown[0].prompt,
+              "Duplicate frequency 178.60000MHz\r\nwas not added. Show further messages?");
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
+    EXPECT_TRUE(f.list.ShowDuplicateMessages);
+
+    f.box.answers = {msgbox::No};
+    EXPECT_FALSE(f.list.AddEntry(Entry("174")));
+    EXPECT_EQ(f.box.shown[1].prompt,
+              "Duplicate frequency 174.00000MHz\r\nwas not added. Show further messages?");
+    EXPECT_FALSE(f.list.ShowDuplicateMessages);
+    // Declined: further duplicates are skipped silently.
+    EXPECT_FALSE(f.list.AddEntry(Entry("174")));
+    EXPECT_EQ(f.box.shown.size(), 2u);
+    EXPECT_EQ(f.list.count(), 2);
+}
+
+TEST(FrequencyList, IdsPaddedWhenAddedAndPlainAfterDelete) {
+    ListFixture f;
+    for (int i = 0; i < 100; ++i) {
+        f.list.AddEntry(Entry(std::to_string(100 + i)));
+    }
+    EXPECT_EQ(f.list.entry(0).id(), " 1");
+    EXPECT_EQ(f.list.entry(8).id(), " 9");
+    EXPECT_EQ(f.list.entry(9).id(), "10");
+    EXPECT_EQ(f.list.entry(99).id(), "100");
+
+    f.list.SetSelected(4, true);
+    f.list.SetSelected(50, true);
+    f.list.SetCurrentRow(50);
+    f.list.deletedata();
+    ASSERT_EQ(f.list.count(), 98);
+    EXPECT_EQ(f.list.entry(0).id(), "1");
+    EXPECT_EQ(f.list.entry(4).id(), "5");
+    EXPECT_EQ(f.list.entry(4).frequency(), "      105.00000");
+    EXPECT_EQ(f.list.entry(97).id(), "98");
+    EXPECT_TRUE(f.list.changed());
+    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_FALSE(f.list.commands().deleteButton);
+    // The deleted frequency can be added again: the duplicate index follows deletions.
+    EXPECT_TRUE(f.list.AddEntry(Entry("104")));
+}
+
+TEST(FrequencyList, DeleteNeedsCurrentRowAndKeepsCalculateStateRight) {
+    ListFixture f;
+    f.list.AddEntry(Entry("100"));
+    f.list.SetSelected(0, true);
+    f.list.deletedata(); // no current row: nothing happens
+    EXPECT_EQ(f.list.count(), 1);
+    EXPECT_FALSE(f.list.changed());
+
+    f.list.SetCalculateEnabled(true);
+    f.list.SetCurrentRow(0);
+    f.list.ListFocusChanged(true);
+    EXPECT_TRUE(f.list.commands().deleteButton);
+    f.list.deletedata();
+    EXPECT_TRUE(f.list.empty());
+    EXPECT_FALSE(f.list.commands().calculate);
+    EXPECT_FALSE(f.list.commands().deleteButton);
+    f.list.ListFocusChanged(true); // focus on an empty list does not enable Delete
+    EXPECT_FALSE(f.list.commands().deleteButton);
+}
+
+TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
+    ListFixture f;
+    DialogEntry add{"174.00000", "+4,600.00", "12.5", "25", TxRxChoice::Tx, true, "New site"};
+    ASSERT_TRUE(f.list.CommitDialogEntry(add));
+    ASSERT_EQ(f.list.count(), 1);
+    const FrequencyEntry& e = f.list.entry(0);
+    EXPECT_EQ(e.frequency(), "      174.00000");
+    EXPECT_EQ(e.offset(), "+4,600.00");
+    EXPECT_EQ(e.txrx(), "Tx");
+    EXPECT_EQ(e.txbandwidth(), "12.50");
+    EXPECT_EQ(e.rxbandwidth(), "N/A");
+    EXPECT_EQ(e.status(), "Plan");
+    EXPECT_TRUE(e.selected);
+    EXPECT_TRUE(f.list.changed());
+    EXPECT_TRUE(f.list.commands().clear);
+    EXPECT_TRUE(f.list.commands().calculate);
+    EXPECT_EQ(f.recalculations, 1);
+
+    DialogEntry second{"150.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    ASSERT_TRUE(f.list.CommitDialogEntry(second));
+    EXPECT_FALSE(f.list.entry(0).selected);
+    EXPECT_TRUE(f.list.entry(1).selected);
+
+    // Adding where the first entry transmits is refused and stores nothing.
+    DialogEntry clash{"178.60000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    EXPECT_FALSE(f.list.CommitDialogEntry(clash));
+    EXPECT_EQ(f.list.count(), 2);
+
+    // Editing a row to its own offset frequency is fine; ID, key and check mark stay.
+    f.list.SetChecked(0, false);
+    f.list.SetCurrentRow(0);
+    f.list.EditMode = true;
+    DialogEntry edit{"178.60000", "0", "12.5", "12.5", TxRxChoice::Rx, false, "moved"};
+    ASSERT_TRUE(f.list.CommitDialogEntry(edit));
+    EXPECT_EQ(f.list.count(), 2);
+    EXPECT_EQ(f.list.entry(0).id(), " 1");
+    EXPECT_EQ(f.list.entry(0).key, "F:178.60000");
+    EXPECT_FALSE(f.list.entry(0).checked);
+    EXPECT_EQ(f.list.entry(0).txrx(), "Rx");
+    EXPECT_EQ(f.list.entry(0).remarks(), "moved");
+}
+
+TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
+    ListFixture f;
+    DialogEntry first{"100.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    ASSERT_TRUE(f.list.CommitDialogEntry(first));
+    f.list.SetCurrentRow(0);
+    f.list.EditMode = true;
+    DialogEntry moved{"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    ASSERT_TRUE(f.list.CommitDialogEntry(moved));
+    EXPECT_EQ(f.list.entry(0).key, "F:100.00000"); // stale
+
+    // 100 MHz is free again: the add succeeds and every key stays unique.
+    f.list.EditMode = false;
+    ASSERT_TRUE(f.list.CommitDialogEntry(first));
+    ASSERT_EQ(f.list.count(), 2);
+    EXPECT_EQ(f.list.entry(1).key, "F:100.00000");
+    EXPECT_EQ(f.list.entry(0).key, "F:120.00000");
+}
+
+TEST(FrequencyList, ClearAsksAndResetsEverything) {
+    ListFixture f;
+    EXPECT_FALSE(f.list.Clear()); // empty: no question at all
+    EXPECT_TRUE(f.box.shown.empty());
+
+    f.list.AddEntry(Entry("100"));
+    f.list.SetSiteName("North Ridge");
+    f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
+    f.list.SetListCommandsEnabled(true);
+    f.box.answers = {msgbox::No};
+    EXPECT_FALSE(f.list.Clear());
+    EXPECT_EQ(f.list.count(), 1);
+    EXPECT_EQ(f.box.shown[0].prompt, "Are you sure you want to\r\nclear all of the data?");
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::Question);
+
+    f.box.answers = {msgbox::Yes};
+    EXPECT_TRUE(f.list.Clear());
+    EXPECT_TRUE(f.list.empty());
+    EXPECT_EQ(f.list.siteName(), "");
+    EXPECT_EQ(f.list.filePath(), "");
+    EXPECT_EQ(f.resultClears, 1);
+    EXPECT_FALSE(f.list.changed());
+    EXPECT_FALSE(f.list.commands().clear);
+    EXPECT_FALSE(f.list.commands().calculate);
+    EXPECT_FALSE(f.list.commands().print);
+}
+
+TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
+    ListFixture f;
+    RecordingObserver observer;
+    f.list.AddObserver(&observer);
+    for (int i = 0; i < 4; ++i) {
+        f.list.AddEntry(Entry(std::to_string(200 + i)));
+    }
+    EXPECT_EQ(observer.appended, 4);
+
+    f.list.SelectAll(); // no Edit menu target yet
+    EXPECT_FALSE(f.list.entry(0).selected);
+    f.list.EditMenuTarget = EditFrequencyList;
+    f.list.SelectAll();
+    EXPECT_TRUE(f.list.entry(3).selected);
+
+    f.list.SetChecked(1, false);
+    EXPECT_EQ(f.recalculations, 1);
+    f.list.SetChecked(1, false); // no change, no signal
+    EXPECT_EQ(f.recalculations, 1);
+    f.list.SelectChecked();
+    EXPECT_TRUE(f.list.entry(0).selected);
+    EXPECT_FALSE(f.list.entry(1).selected);
+    f.list.InvertSelection();
+    EXPECT_FALSE(f.list.entry(0).selected);
+    EXPECT_TRUE(f.list.entry(1).selected);
+    EXPECT_GE(observer.selections, 3);
+    f.list.RemoveObserver(&observer);
+}
+
+TEST(FrequencyList, SortByColumnTextTogglesOrder) {
+    ListFixture f;
+    f.list.AddEntry(Entry("1000", "0", "Both", "Exist", "b"));
+    f.list.AddEntry(Entry("99", "0", "Both", "Exist", "C"));
+    f.list.AddEntry(Entry("150", "0", "Both", "Exist", "a"));
+    f.list.SetCurrentRow(1); // 99 MHz
+
+    // The first click toggles from the initial ascending state to descending.
+    f.list.SortByColumn(ColFrequency);
+    EXPECT_TRUE(f.list.sortState().sorted);
+    EXPECT_EQ(f.list.sortState().order, 1);
+    EXPECT_EQ(f.list.entry(0).frequency(), "    1,000.00000");
+    EXPECT_EQ(f.list.entry(2).frequency(), "       99.00000");
+    EXPECT_EQ(f.list.currentRow(), 2); // the current row follows its entry
+
+    f.list.SortByColumn(ColFrequency);
+    EXPECT_EQ(f.list.entry(0).frequency(), "       99.00000");
+
+    // Another column continues the toggle; text order ignores letter case.
+    f.list.SortByColumn(ColRemarks);
+    EXPECT_EQ(f.list.sortState().column, ColRemarks);
+    EXPECT_EQ(f.list.entry(0).remarks(), "C");
+    EXPECT_EQ(f.list.entry(2).remarks(), "a");
+
+    f.list.SwitchSortingOff();
+    EXPECT_FALSE(f.list.sortState().sorted);
+}
+
+TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {
+    ListFixture en;
+    en.list.SetSiteName("North, Ridge; Hill");
+    EXPECT_EQ(en.list.siteName(), "North Ridge; Hill");
+    EXPECT_TRUE(en.list.changed());
+    EXPECT_EQ(en.list.FieldSeparator(), ',');
+
+    ListFixture de(Locale::German());
+    de.list.SetComment("a;b,c");
+    EXPECT_EQ(de.list.comment(), "ab,c");
+    EXPECT_EQ(de.list.FieldSeparator(), ';');
+
+    // Typing ";" after "ab" (caret 3 in "ab;cd") leaves "abcd" with the caret after "b".
+    FilteredText typed = RemoveFieldSeparator("ab;cd", 3, Locale::German());
+    EXPECT_EQ(typed.text, "abcd");
+    EXPECT_EQ(typed.caret, 2);
+    // Separators after the caret do not move it; the other locale's separator stays.
+    typed = RemoveFieldSeparator("ab,c;d", 2, Locale::English());
+    EXPECT_EQ(typed.text, "abc;d");
+    EXPECT_EQ(typed.caret, 2);
+}
+
+} // namespace
+} // namespace spurline
