@@ -1,0 +1,196 @@
+#include "document/FileCommands.h"
+
+#include "document/AtomicFile.h"
+#include "document/ErrorReport.h"
+#include "document/FrequencyListFile.h"
+#include "document/MessageBox.h"
+#include "document/TextEncoding.h"
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+
+namespace spurline {
+
+namespace {
+
+constexpr const char* kFilter = "Frequency list (*.frq)|*.frq";
+
+bool EndsWithFrqIgnoringCase(const std::string& name) {
+    constexpr std::string_view extension = ".frq";
+    if (name.size() < extension.size())
+        return false;
+    return std::equal(
+        extension.begin(), extension.end(), name.end() - extension.size(),
+        [](char e, char c) { return e == std::tolower(static_cast<unsigned char>(c)); });
+}
+
+} // namespace
+
+FileCommands::FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
+                           IFileCommandHost& host)
+    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {}
+
+bool FileCommands::cmdSave_Click() {
+    FileDialogOptions options;
+    options.title = "Save frequency list";
+    options.filter = kFilter;
+    options.initialDirectory = host_.ProgramDirectory();
+    options.initialName = dialogFileName_;
+    options.confirmOverwrite = true;
+    options.mustExist = true;
+    const std::optional<std::string> chosen = dialogs_.GetSaveFileName(options);
+    if (!chosen)
+        return false;
+    const std::string name = *chosen;
+    if (!name.empty())
+        dialogFileName_ = name;
+    if (list_.empty() || name.empty())
+        return false;
+
+    host_.SetBusyCursor(true);
+    try {
+        list_.SetFile(name, host_.CompactForFileNameField(name));
+        const std::string lastSaved = FormatDate(host_.Now(), patterns::LastSaved, list_.locale());
+        list_.SetLastSaved(lastSaved);
+        // The whole file is built first and replaces the old one only once it is written, so a
+        // failure never costs the user the last good copy.
+        WriteFileAtomically(name, EncodeFileText(WriteFrequencyListText(list_, lastSaved)));
+        list_.SetChanged(false);
+        host_.UpdateCaption(name);
+        host_.SetBusyCursor(false);
+        return true;
+    } catch (const CommandFailure& failure) {
+        list_.SetChanged(true);
+        host_.SetBusyCursor(false);
+        ShowErrorReport(messages_, failure);
+    } catch (const std::bad_alloc&) {
+        list_.SetChanged(true);
+        host_.SetBusyCursor(false);
+        ShowErrorReport(messages_,
+                        CommandFailure(errors::OutOfMemory, "Out of memory", "save/build"));
+    } catch (const std::exception&) {
+        list_.SetChanged(true);
+        host_.SetBusyCursor(false);
+        ShowErrorReport(messages_, CommandFailure(errors::PathFileAccessError,
+                                                  "Path/File access error", "save/write"));
+    }
+    return false;
+}
+
+void FileCommands::cmdLoad_Click() {
+    SaveQuestion();
+    FileDialogOptions options;
+    options.title = "Open frequency list";
+    options.filter = kFilter;
+    options.initialDirectory = host_.ProgramDirectory();
+    options.initialName = dialogFileName_;
+    options.confirmOverwrite = false;
+    options.mustExist = true;
+    const std::optional<std::string> chosen = dialogs_.GetOpenFileName(options);
+    if (!chosen)
+        return;
+    const std::string name = *chosen;
+    if (!name.empty())
+        dialogFileName_ = name;
+    if (!EndsWithFrqIgnoringCase(name))
+        return;
+    LoadFrequencyList(name);
+    host_.AddMRUItem(name);
+}
+
+bool FileCommands::LoadFrequencyList(const std::string& path) {
+    if (path.empty())
+        return false;
+    host_.SetBusyCursor(true);
+    list_.ShowDuplicateMessages = true;
+    host_.UpdateCaption(path);
+
+    list_.RemoveAllEntries();
+    list_.SwitchSortingOff();
+    host_.ClearStatusLine();
+
+    list_.SetFile(path, host_.CompactForFileNameField(path));
+
+    list_.SetListCommandsEnabled(false);
+    host_.LetEventsRun();
+    host_.SetWindowEnabled(false);
+
+    const auto fail = [&](const CommandFailure& failure) {
+        host_.SetWindowEnabled(true);
+        host_.SetBusyCursor(false);
+        // The list has changed, so products and graph of the old list are stale.
+        if (list_.recalculateDue)
+            list_.recalculateDue();
+        ShowErrorReport(messages_, failure);
+        return false;
+    };
+
+    try {
+        std::string text;
+        {
+            const std::string bytes = ReadWholeFile(path);
+            // Text files never hold NUL bytes; this is binary data, not a frequency list.
+            if (bytes.find('\0') != std::string::npos)
+                throw CommandFailure(errors::InvalidFileFormat, "Invalid file format",
+                                     "load/check");
+            text = DecodeFileText(bytes);
+        }
+        const char separator = DetectSeparator(text);
+
+        LineReader reader(text);
+        std::array<std::string, 3> header;
+        for (std::string& value : header) {
+            if (reader.AtEnd())
+                throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
+                                     "load/header");
+            value = SplitEntryFields(reader.Next(), separator)[0];
+        }
+        list_.SetSiteName(header[0]);
+        list_.SetLastSaved(header[1]);
+        list_.SetComment(header[2]);
+
+        const Locale& locale = list_.locale();
+        do {
+            if (reader.AtEnd())
+                throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
+                                     "load/entry");
+            list_.AddEntry(
+                ConvertEntryFields(SplitEntryFields(reader.Next(), separator), separator, locale));
+            host_.LetEventsRun();
+        } while (!reader.AtEnd());
+    } catch (const CommandFailure& failure) {
+        return fail(failure);
+    } catch (const std::bad_alloc&) {
+        return fail(CommandFailure(errors::OutOfMemory, "Out of memory", "load/entry"));
+    } catch (const std::exception&) {
+        return fail(
+            CommandFailure(errors::PathFileAccessError, "Path/File access error", "load/read"));
+    }
+
+    host_.SetWindowEnabled(true);
+    if (!list_.empty()) {
+        list_.SetListCommandsEnabled(true);
+        list_.SetChanged(false);
+        list_.SetAllSelected(false);
+    }
+    if (list_.recalculateDue)
+        list_.recalculateDue();
+    host_.SetBusyCursor(false);
+    return true;
+}
+
+bool FileCommands::SaveQuestion() {
+    if (!list_.changed() || list_.empty())
+        return true;
+    const std::string prompt =
+        dialogFileName_.empty()
+            ? std::string("Do you want to save the") + "\r\n" + "current frequency list?"
+            : std::string("Do you want to save changes made") + "\r\n" +
+                  "to the current frequency list?";
+    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes)
+        return true;
+    return cmdSave_Click();
+}
+
+} // namespace spurline

@@ -1,0 +1,149 @@
+#include "document/TextHelpers.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <set>
+
+namespace spurline {
+namespace {
+
+const Locale english = Locale::English();
+const Locale german = Locale::German();
+
+TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
+    EXPECT_EQ(LeadingNumber("      174.00000", english), 174.0);
+    EXPECT_EQ(LeadingNumber("      174,00000", german), 174.0);
+    EXPECT_EQ(LeadingNumber("+4,600.00", english), 4600.0);
+    EXPECT_EQ(LeadingNumber("+4.600,00", german), 4600.0);
+    EXPECT_EQ(LeadingNumber("-100.00", english), -100.0);
+    EXPECT_EQ(LeadingNumber("12.5kHz", english), 12.5);
+    EXPECT_EQ(LeadingNumber("12,5 kHz", german), 12.5);
+    EXPECT_EQ(LeadingNumber(" 7", english), 7.0);
+    EXPECT_EQ(LeadingNumber("1,234,567.5 MHz", english), 1234567.5);
+    // The same text means other things in the two locales.
+    EXPECT_EQ(LeadingNumber("12,5", english), 125.0);
+    EXPECT_EQ(LeadingNumber("12.5", german), 125.0);
+}
+
+TEST(LeadingNumber, GivesZeroWithoutANumber) {
+    for (const Locale& locale : {english, german}) {
+        EXPECT_EQ(LeadingNumber("", locale), 0.0);
+        EXPECT_EQ(LeadingNumber("N/A", locale), 0.0);
+        EXPECT_EQ(LeadingNumber("-", locale), 0.0);
+        EXPECT_EQ(LeadingNumber("1-2", locale), 0.0);
+        EXPECT_EQ(LeadingNumber("   ", locale), 0.0);
+        EXPECT_EQ(LeadingNumber("MHz 174", locale), 0.0);
+    }
+    // The prefix must be wholly a number: "5 5" is not.
+    EXPECT_EQ(LeadingNumber("5 5 kHz", english), 0.0);
+}
+
+TEST(LeadingNumber, TakesALocalesNoBreakSpaceGrouping) {
+    Locale french;
+    french.decimalSeparator = ",";
+    french.groupSeparator = "\u00A0";
+    EXPECT_EQ(LeadingNumber("  1\u00A0234,56789", french), 1234.56789);
+    EXPECT_EQ(LeadingNumber("+4\u00A0600,00 kHz", french), 4600.0);
+    EXPECT_TRUE(UsesDecimalComma(french));
+}
+
+TEST(UsesDecimalComma, FollowsTheDecimalSeparator) {
+    EXPECT_FALSE(UsesDecimalComma(english));
+    EXPECT_TRUE(UsesDecimalComma(german));
+    Locale swiss;
+    swiss.decimalSeparator = ".";
+    swiss.groupSeparator = "'";
+    EXPECT_FALSE(UsesDecimalComma(swiss));
+}
+
+TEST(PadLeft, RightAlignsTheTrimmedText) {
+    EXPECT_EQ(PadLeft("7", 2, ' '), " 7");
+    EXPECT_EQ(PadLeft("12", 2, ' '), "12");
+    EXPECT_EQ(PadLeft("123", 2, ' '), "23");
+    EXPECT_EQ(PadLeft(" 5 ", 3, '*'), "**5");
+    EXPECT_EQ(PadLeft("174.00000", 15, ' '), "      174.00000");
+    EXPECT_EQ(PadLeft("  12345 ", 5, ' '), "2345 ");
+    EXPECT_EQ(PadLeft("", 3, '0'), "000");
+    EXPECT_EQ(PadLeft("abc", 0, ' '), "");
+    EXPECT_EQ(PadLeft("abc", -4, ' '), "");
+}
+
+TEST(FileNameFromPath, TakesThePartAfterTheLastSeparator) {
+    EXPECT_EQ(FileNameFromPath("C:\\a\\b.frq"), "b.frq");
+    EXPECT_EQ(FileNameFromPath("/home/u/site.frq"), "site.frq");
+    EXPECT_EQ(FileNameFromPath("/home/u/ North Ridge.frq "), "North Ridge.frq");
+    EXPECT_EQ(FileNameFromPath("C:/mixed\\dir/x.frq"), "x.frq");
+    EXPECT_EQ(FileNameFromPath("  site.frq  "), "site.frq");
+    EXPECT_EQ(FileNameFromPath("/home/u/"), "");
+    EXPECT_EQ(FileNameFromPath(""), "");
+}
+
+TEST(CommandLineFile, OneArgumentIsTheFileUnchecked) {
+    const auto nothingExists = [](const std::string&) { return false; };
+    EXPECT_EQ(CommandLineFile({}, nothingExists), "");
+    EXPECT_EQ(CommandLineFile({"/home/u/sites/north.frq"}, nothingExists),
+              "/home/u/sites/north.frq");
+    EXPECT_EQ(CommandLineFile({"  \"C:\\Sites\\North Ridge.frq\"  "}, nothingExists),
+              "C:\\Sites\\North Ridge.frq");
+    EXPECT_EQ(CommandLineFile({"\"\""}, nothingExists), "");
+}
+
+TEST(CommandLineFile, SeveralArgumentsTakeTheFirstExistingFile) {
+    std::set<std::string> existing{"/data/b.frq", "/data/c.frq"};
+    std::vector<std::string> asked;
+    const auto exists = [&](const std::string& path) {
+        asked.push_back(path);
+        return existing.count(path) > 0;
+    };
+    EXPECT_EQ(
+        CommandLineFile({"--geometry", "/data/a.frq", " \"/data/b.frq\" ", "/data/c.frq"}, exists),
+        "/data/b.frq");
+    EXPECT_EQ(asked, (std::vector<std::string>{"--geometry", "/data/a.frq", "/data/b.frq"}));
+
+    asked.clear();
+    EXPECT_EQ(CommandLineFile({"", "  ", "\"\"", "/data/c.frq"}, exists), "/data/c.frq");
+    EXPECT_EQ(asked, std::vector<std::string>{"/data/c.frq"});
+
+    EXPECT_EQ(CommandLineFile({"/data/a.frq", "/data/d.frq"}, exists), "");
+    EXPECT_EQ(CommandLineFile({"/data/a.frq", "/data/b.frq"}, nullptr), "");
+}
+
+TEST(MinOfMaxOf, PickTheSmallerAndTheLarger) {
+    EXPECT_EQ(MinOf(1.5, 2.5), 1.5);
+    EXPECT_EQ(MinOf(2.5, 1.5), 1.5);
+    EXPECT_EQ(MaxOf(1.5, 2.5), 2.5);
+    EXPECT_EQ(MaxOf(2.5, 1.5), 2.5);
+    EXPECT_EQ(MinOf(-3, -3), -3);
+    EXPECT_EQ(MaxOf(-1e300, 1e300), 1e300);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(MinOf(inf, 174.0), 174.0);
+    EXPECT_EQ(MaxOf(-inf, 174.0), 174.0);
+    // With equal values the first argument is the answer: -0 and +0 tell which.
+    EXPECT_TRUE(std::signbit(MinOf(-0.0, 0.0)));
+    EXPECT_FALSE(std::signbit(MaxOf(0.0, -0.0)));
+}
+
+TEST(TextHelpers, TrimRemoveReplaceAndCompare) {
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+    EXPECT_EQ(TrimBlanks("   "), "");
+    EXPECT_EQ(TrimBlanks("\tx "), "\tx");
+
+    EXPECT_EQ(RemoveAll("St. Mary's, roof", ","), "St. Mary's roof");
+    EXPECT_EQ(RemoveAll("a;b;;c", ";"), "abc");
+    EXPECT_EQ(RemoveAll("abc", ""), "abc");
+
+    EXPECT_EQ(ReplaceAll("12.5 kHz", ".", ","), "12,5 kHz");
+    EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
+    EXPECT_EQ(ReplaceAll("x", "x", "xx"), "xx");
+    EXPECT_EQ(ReplaceAll("abc", "", "-"), "abc");
+
+    EXPECT_TRUE(EqualsIgnoringCase("Tx", "TX"));
+    EXPECT_TRUE(EqualsIgnoringCase("plan", "Plan"));
+    EXPECT_FALSE(EqualsIgnoringCase("Rx", "Tx"));
+    EXPECT_FALSE(EqualsIgnoringCase("Both", "Bot"));
+    EXPECT_TRUE(EqualsIgnoringCase("", ""));
+}
+
+} // namespace
+} // namespace spurline
