@@ -3,6 +3,7 @@
 #include "document/MessageBox.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
+#include "support/TemporaryFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -15,41 +16,10 @@
 namespace spurline {
 namespace {
 
-namespace fs = std::filesystem;
-using Fields = std::array<std::string, 7>;
-
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("spurline-files-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TemporaryFolder() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    std::size_t Count() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
-    }
-
-private:
-    fs::path path_;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::FileSizeLimit;
+using testing::ReadBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
 
 int LineCount(const std::string& bytes) {
     int lines = 0;
@@ -464,26 +434,6 @@ TEST(FileCommands, DuplicatesInAFileAskUntilDeclined) {
     EXPECT_EQ(no.Prompts(), (std::vector<std::string>{first, first}));
     EXPECT_EQ(no.box.unansweredQuestions, 0);
 }
-
-// Limits the size of files this process may write, as a full disk does, until destroyed.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(FileCommands, FailedSaveKeepsTheOldFileAndTheChangedState) {
     TemporaryFolder folder;

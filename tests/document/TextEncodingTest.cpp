@@ -1,6 +1,7 @@
 #include "document/TextEncoding.h"
 
 #include "document/AtomicFile.h"
+#include "support/TemporaryFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,35 +11,10 @@
 namespace spurline {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary directory, removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("spurline-encoding-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TemporaryFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::FileSizeLimit;
+using testing::ReadBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
 
 TEST(TextEncoding, DecodesWindows1252AndKeepsUtf8) {
     EXPECT_EQ(DecodeFileText("S\xE4gewerk"), "S\xC3\xA4gewerk"); // Sägewerk
