@@ -17,6 +17,7 @@
 namespace spurline {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::TemporaryFolder;

@@ -16,6 +16,7 @@
 namespace spurline {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::TemporaryFolder;

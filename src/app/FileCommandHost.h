@@ -1,0 +1,45 @@
+#pragma once
+
+#include "document/FileCommands.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <functional>
+
+class QLineEdit;
+class QStatusBar;
+class QWidget;
+
+namespace spurline {
+
+// What the file commands need from the main window: the busy cursor, the window's enabled state,
+// a share of time for waiting events, the caption, the status line and the file name field.
+class FileCommandHost final : public IFileCommandHost {
+public:
+    FileCommandHost(QWidget& window, QLineEdit& fileNameField, QStatusBar& statusLine,
+                    std::function<void(const std::string&)> updateCaption);
+    ~FileCommandHost() override;
+
+    void SetBusyCursor(bool busy) override;
+    void SetWindowEnabled(bool enabled) override;
+    void LetEventsRun() override;
+    void UpdateCaption(const std::string& path) override;
+    void ClearStatusLine() override;
+    std::string CompactForFileNameField(const std::string& path) override;
+    LocalDateTime Now() override;
+    std::string ProgramDirectory() override;
+    void AddMRUItem(const std::string& path) override;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QLineEdit> fileNameField_;
+    QPointer<QStatusBar> statusLine_;
+    std::function<void(const std::string&)> updateCaption_;
+    QElapsedTimer sinceEventsRan_;
+    bool busy_ = false;
+};
+
+// The width in pixels that text can take inside a line edit (its width less frame and margins).
+int TextAreaWidth(const QLineEdit& field);
+
+} // namespace spurline

@@ -1,0 +1,58 @@
+#include "app/MainWindow.h"
+#include "document/TextHelpers.h"
+#include "platform/QtLocale.h"
+#include "platform/QtStrings.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Without a display Qt would abort with a message few users understand.
+    if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+        std::cerr << "spurline: no display found; start it from a desktop session or under "
+                     "xvfb-run\n";
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Spurline"));
+
+    // Qt has taken its own options out of the arguments by now.
+    std::vector<std::string> arguments;
+    const QStringList all = QApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        arguments.push_back(spurline::ToStdString(all[i]));
+    }
+
+    spurline::frmMain window(spurline::SystemLocale());
+    window.show();
+
+    // A file named on the command line is opened but not added to the recent files.
+    const std::string file = spurline::CommandLineFile(arguments, FileExists);
+    if (!file.empty()) {
+        // The file field and later saves show where the file really is, not the start folder.
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+        window.fileCommands().LoadFrequencyList(error ? file : absolute.string());
+    }
+    return QApplication::exec();
+}
