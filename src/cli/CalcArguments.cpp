@@ -1,0 +1,163 @@
+#include "CalcArguments.h"
+
+#include "document/NumberFormat.h"
+
+namespace spurline::cli {
+
+namespace {
+
+std::optional<bool> OnOff(const std::string& value) {
+    if (value == "on") {
+        return true;
+    }
+    if (value == "off") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+bool ParseOrders(const std::string& value, IntermodOptions& options) {
+    IntermodOptions chosen = options;
+    for (int order : {2, 3, 5, 7, 9}) {
+        chosen.setOrder(order, false);
+    }
+    std::size_t start = 0;
+    while (start <= value.size()) {
+        std::size_t end = value.find(',', start);
+        if (end == std::string::npos) {
+            end = value.size();
+        }
+        const std::string item = value.substr(start, end - start);
+        if (item.size() != 1 || std::string("23579").find(item[0]) == std::string::npos) {
+            return false;
+        }
+        chosen.setOrder(item[0] - '0', true);
+        start = end + 1;
+    }
+    options = chosen;
+    return true;
+}
+
+} // namespace
+
+std::string CalcUsage() {
+    return "Usage: spurline-calc SITE.frq [options]\n"
+           "\n"
+           "Loads a frequency list file (duplicate frequencies are skipped without questions),\n"
+           "calculates its intermodulation products and prints the intermod list: a heading\n"
+           "line with the nine column captions, then one line per product in the order the\n"
+           "products were found, cells separated by TAB.\n"
+           "\n"
+           "Options (defaults in brackets):\n"
+           "  --orders LIST          orders to calculate, from 2,3,5,7,9 [2,3]\n"
+           "  --harmonics on|off     harmonics, sum products and all second-order products [on]\n"
+           "  --worst-case on|off    bandwidth = sum of the component bandwidths [on]\n"
+           "  --three on|off         three-transmitter products [on]\n"
+           "  --filter any|all|planned|existing\n"
+           "                         receivers that count as victims; any = every product\n"
+           "                         within the limits, without victim analysis [any]\n"
+           "  --lower MHZ            lower frequency limit [0]\n"
+           "  --upper MHZ            upper frequency limit [none]\n"
+           "  --locale en|de|system  number convention for reading the file, the limits and\n"
+           "                         for the printed texts: en decimal point, de decimal comma,\n"
+           "                         system the convention of this machine [system]\n"
+           "  --help                 this text\n"
+           "\n"
+           "Messages (limit, list full, errors) go to standard error.\n"
+           "Exit status: 0 complete; 3 list full (incomplete); 2 bad arguments, lower limit\n"
+           "not below the upper, or a file that cannot be read; 1 any other failure.\n";
+}
+
+std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& arguments,
+                                                const Locale& systemLocale, std::string& error) {
+    CalcArguments parsed;
+    parsed.locale = systemLocale;
+    std::optional<std::string> lower;
+    std::optional<std::string> upper;
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const std::string& argument = arguments[k];
+        if (argument == "--help" || argument == "-h") {
+            parsed.help = true;
+            return parsed;
+        }
+        if (argument.rfind("--", 0) != 0) {
+            if (!parsed.sitePath.empty()) {
+                error = "more than one site file: " + argument;
+                return std::nullopt;
+            }
+            parsed.sitePath = argument;
+            continue;
+        }
+        if (k + 1 >= arguments.size()) {
+            error = argument + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = arguments[++k];
+        bool good = true;
+        if (argument == "--orders") {
+            good = ParseOrders(value, parsed.options);
+        } else if (argument == "--harmonics" || argument == "--worst-case" ||
+                   argument == "--three") {
+            const std::optional<bool> on = OnOff(value);
+            good = on.has_value();
+            if (good) {
+                (argument == "--harmonics"    ? parsed.options.harmonics
+                 : argument == "--worst-case" ? parsed.options.worstCase
+                                              : parsed.options.threeFrequencies) = *on;
+            }
+        } else if (argument == "--filter") {
+            static const char* Names[] = {"any", "all", "planned", "existing"};
+            good = false;
+            for (int index = 0; index < 4; ++index) {
+                if (value == Names[index]) {
+                    parsed.options.filter = VictimFilter::FromOption(index);
+                    good = true;
+                }
+            }
+        } else if (argument == "--lower") {
+            lower = value;
+        } else if (argument == "--upper") {
+            upper = value;
+        } else if (argument == "--locale") {
+            if (value == "en") {
+                parsed.locale = Locale::English();
+            } else if (value == "de") {
+                parsed.locale = Locale::German();
+            } else if (value == "system") {
+                parsed.locale = systemLocale;
+            } else {
+                good = false;
+            }
+        } else {
+            error = "unknown option " + argument;
+            return std::nullopt;
+        }
+        if (!good) {
+            error = "bad value for " + argument + ": " + value;
+            return std::nullopt;
+        }
+    }
+    // Limits are read in the chosen convention, whatever the order of the options.
+    struct Limit {
+        const std::optional<std::string>& text;
+        std::string& target;
+        const char* name;
+    };
+    for (const Limit& limit : {Limit{lower, parsed.options.lowerLimit, "--lower"},
+                               Limit{upper, parsed.options.upperLimit, "--upper"}}) {
+        if (limit.text.has_value()) {
+            if (!ParseNumber(*limit.text, parsed.locale).has_value()) {
+                error = std::string("bad value for ") + limit.name + ": " + *limit.text;
+                return std::nullopt;
+            }
+            limit.target = *limit.text;
+        }
+    }
+    if (parsed.sitePath.empty()) {
+        error = "no site file given";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+} // namespace spurline::cli

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "document/Locale.h"
+#include "engine/IntermodOptions.h"
+
+#include <functional>
+#include <string>
+
+namespace spurline {
+
+class CalculationCallbacks;
+class FrequencyList;
+class IMessageBox;
+class IntermodList;
+class cIntermodItems;
+
+enum class CalculationOutcome {
+    NothingToDo,    // the frequency list is empty: nothing changed
+    LimitsRejected, // lower limit not below upper limit: the message, nothing else changed
+    Complete,
+    Aborted, // products so far kept and sorted, the list marked out of date
+    Capped,  // more than 32700 rows: the message, products kept unsorted
+    Failed   // memory exhausted or another failure: the message, products kept unsorted
+};
+
+struct CalculationResult {
+    CalculationOutcome outcome = CalculationOutcome::NothingToDo;
+    std::string message; // the text shown in a box, empty when none was shown
+    int products = 0;
+};
+
+// The progress label for first transmitter first of count entries: "##0.0%", e.g. "50.0%".
+std::string ProgressPercent(int first, int count, const Locale& locale);
+
+// The intermodulation calculation: enumerates the harmonics, pairs and triples of the site's
+// transmitters that the options ask for, records every product within the limits that the
+// filter lets through, marks its victims, and sorts the collection by order at the end.
+class IntermodCalculation {
+public:
+    // Rows beyond this stop the calculation with the list-cap message.
+    static constexpr int ListCap = 32700;
+
+    IntermodCalculation(FrequencyList& list, cIntermodItems& products, IntermodList& rows,
+                        IMessageBox& messages);
+
+    // The out-of-date signal, called when an abort is noticed among the third transmitters.
+    std::function<void()> recalculateDue;
+
+    // Runs one calculation (the "&Calculate" command's core); the window keeps itself disabled
+    // around it and runs its own finishing steps (auto zoom, the list's sort) afterwards.
+    CalculationResult Calculate(const IntermodOptions& options, CalculationCallbacks& events);
+
+    // The abort flag, set by the Escape poll while events run.
+    void RequestAbort() { abort_ = true; }
+    bool abortRequested() const { return abort_; }
+    bool running() const { return running_; }
+
+private:
+    enum class Stop { Finished, Aborted, Capped };
+    Stop Enumerate(const IntermodOptions& options, CalculationLimits limits,
+                   CalculationCallbacks& events);
+
+    FrequencyList& list_;
+    cIntermodItems& products_;
+    IntermodList& rows_;
+    IMessageBox& messages_;
+    bool abort_ = false;
+    bool running_ = false;
+    const char* step_ = "";
+};
+
+} // namespace spurline

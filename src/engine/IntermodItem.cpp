@@ -1,0 +1,40 @@
+#include "engine/IntermodItem.h"
+
+#include "document/NumberFormat.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace spurline {
+
+float cIntermodItem::lowerfrequency() const {
+    return frequency_ - bandwidth_ / 2000.0f;
+}
+
+float cIntermodItem::upperfrequency() const {
+    return frequency_ + bandwidth_ / 2000.0f;
+}
+
+std::string cIntermodItem::bandwidthstring(const Locale& locale) const {
+    return FormatNumber(FloatAsDisplayed(bandwidth_), patterns::Bandwidth, locale);
+}
+
+std::string cIntermodItem::frequencystring(const Locale& locale) const {
+    return FormatNumber(FloatAsDisplayed(frequency_), patterns::Frequency, locale);
+}
+
+std::shared_ptr<cIntermodItem> cIntermodItem::Clone() const {
+    return std::make_shared<cIntermodItem>(*this);
+}
+
+double FloatAsDisplayed(float value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (result.ec != std::errc{}) {
+        return value;
+    }
+    *result.ptr = '\0';
+    return std::strtod(buffer, nullptr);
+}
+
+} // namespace spurline

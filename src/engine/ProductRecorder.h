@@ -1,0 +1,97 @@
+#pragma once
+
+#include "document/Locale.h"
+#include "engine/CalculationTable.h"
+#include "engine/IntermodOptions.h"
+#include "engine/ReceiverIndex.h"
+
+#include <string>
+#include <vector>
+
+namespace spurline {
+
+class CalculationCallbacks;
+class FrequencyList;
+class IntermodList;
+class cIntermodItems;
+
+// One component of a product: its frequency (MHz), coefficient and entry number (1-based);
+// an absent component is all zeros.
+struct Component {
+    double frequency = 0;
+    int coefficient = 0;
+    int entry = 0;
+};
+
+// The texts of one recorded product, as the list and the collection show them.
+struct ProductTexts {
+    std::string frequency;     // "#,###,##0.00000" padded to 15
+    std::string order;         // "2nd", "3rd", "5th", ...
+    std::string byfrequency;   // "2 x 450.00000 - 1 x 451.00000"
+    std::string bycomposition; // "2 x [1] - 1 x [2]"
+    std::string bounds;        // "449.98750 - 450.01250"
+    std::string bandwidth;     // full bandwidth, kHz, "#,##0.00"
+    std::string tag;           // order * 16777216 + bandwidth in kHz rounded half to even
+};
+
+// "2nd", "3rd", otherwise the number and "th".
+std::string OrderLabel(int order);
+// "[3],[7]"; empty for no entries.
+std::string EntryList(const std::vector<int>& entries);
+// F and B in MHz (B is the half-bandwidth); components in the order given.
+ProductTexts BuildProductTexts(double F, const Component& c1, const Component& c2,
+                               const Component& c3, double B, const Locale& locale);
+
+// The recording step of one calculation: discards candidates outside the limits or built from an
+// excluded transmitter, finds the victims under the filter, marks them, and records the product
+// in the collection and the intermod list under the next sequence number.
+class ProductRecorder {
+public:
+    ProductRecorder(const CalculationTable& table, const VictimFilter& filter,
+                    CalculationLimits limits, FrequencyList& list, cIntermodItems& products,
+                    IntermodList& rows, CalculationCallbacks& events, bool& abort);
+
+    // One candidate: F the product frequency (MHz), B its half-bandwidth (MHz).
+    void RecordProduct(double F, const Component& c1, const Component& c2, const Component& c3,
+                       double B) {
+        if (c1.frequency <= ExcludedFrequency || c2.frequency <= ExcludedFrequency ||
+            c3.frequency <= ExcludedFrequency) {
+            return;
+        }
+        Offer(F, c1, c2, c3, B);
+    }
+
+    // As RecordProduct for components known to be above the exclusion frequency; the
+    // calculation's inner loop calls this, so a discarded candidate costs a few comparisons.
+    void Offer(double F, const Component& c1, const Component& c2, const Component& c3, double B) {
+        // Both limits inclusive; an undefined frequency lies within no limits.
+        if (!(F >= limits_.lower) || !(F <= limits_.upper)) {
+            return;
+        }
+        if (!filter_.anyFrequency && !receivers_.MayHit(F + B, F - B)) {
+            return;
+        }
+        Record(F, c1, c2, c3, B);
+    }
+
+    // The product sequence counter: the number of products recorded so far.
+    int counter() const { return counter_; }
+
+private:
+    void Record(double F, const Component& c1, const Component& c2, const Component& c3, double B);
+
+    const CalculationTable& table_;
+    VictimFilter filter_;
+    CalculationLimits limits_;
+    FrequencyList& list_;
+    cIntermodItems& products_;
+    IntermodList& rows_;
+    CalculationCallbacks& events_;
+    bool& abort_;
+    Locale locale_;
+    ReceiverIndex receivers_;
+    std::vector<int> victims_;
+    int counter_ = 0;
+};
+
+} // namespace spurline

@@ -1,0 +1,84 @@
+#include "engine/ReceiverIndex.h"
+
+#include <cmath>
+#include <numeric>
+
+namespace spurline {
+
+namespace {
+constexpr std::size_t MaxBuckets = 1 << 16;
+
+bool Admitted(const CalculationRow& row, const VictimFilter& filter) {
+    return (row.status == 0 && filter.showPlanned) || (row.status != 0 && filter.showExisting);
+}
+} // namespace
+
+void ReceiverIndex::Build(const CalculationTable& table, const VictimFilter& filter) {
+    struct Receiver {
+        double low;
+        double high;
+        int entry;
+    };
+    std::vector<Receiver> receivers;
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        const CalculationRow& row = table[r];
+        if (!row.receives() || !Admitted(row, filter)) {
+            continue;
+        }
+        const double low = row.receiveFrequency - row.receiveHalfWidth;
+        const double high = row.receiveFrequency + row.receiveHalfWidth;
+        // A band with an undefined edge fails every comparison, so it is never hit.
+        if (std::isnan(low) || std::isnan(high)) {
+            continue;
+        }
+        receivers.push_back({low, high, static_cast<int>(r) + 1});
+    }
+    std::stable_sort(receivers.begin(), receivers.end(),
+                     [](const Receiver& a, const Receiver& b) { return a.low < b.low; });
+
+    low_.clear();
+    high_.clear();
+    prefixMaxHigh_.clear();
+    entry_.clear();
+    double highest = -INFINITY;
+    for (const Receiver& receiver : receivers) {
+        low_.push_back(receiver.low);
+        high_.push_back(receiver.high);
+        entry_.push_back(receiver.entry);
+        highest = std::max(highest, receiver.high);
+        prefixMaxHigh_.push_back(highest);
+    }
+
+    buckets_ = 1;
+    scale_ = 0;
+    if (low_.size() > 1) {
+        const double span = low_.back() - low_.front();
+        const std::size_t wanted = std::min(MaxBuckets, 2 * low_.size());
+        const double scale = static_cast<double>(wanted) / span;
+        if (span > 0 && std::isfinite(scale)) {
+            buckets_ = wanted;
+            scale_ = scale;
+        }
+    }
+    // bucketStart_[b]: the number of edges whose bucket is below b. BucketOf never decreases
+    // as the value grows, so a value in bucket b lies above every edge of an earlier bucket.
+    bucketStart_.assign(buckets_ + 1, 0);
+    for (double low : low_) {
+        ++bucketStart_[BucketOf(low) + 1];
+    }
+    std::partial_sum(bucketStart_.begin(), bucketStart_.end(), bucketStart_.begin());
+}
+
+void ReceiverIndex::Hits(double top, double bottom, std::vector<int>& entries) const {
+    entries.clear();
+    std::size_t p = CountAtOrBelow(top);
+    while (p > 0 && prefixMaxHigh_[p - 1] >= bottom) {
+        --p;
+        if (high_[p] >= bottom) {
+            entries.push_back(entry_[p]);
+        }
+    }
+    std::sort(entries.begin(), entries.end());
+}
+
+} // namespace spurline

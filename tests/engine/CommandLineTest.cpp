@@ -1,0 +1,172 @@
+// spurline-calc end to end: site files written to disk, the program run, its output read back.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / (std::string("spurline-calc-") + info->name() + "-" +
+                                               std::to_string(static_cast<long>(::getpid())));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    static std::string Slurp(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    Outcome Run(const std::string& arguments) {
+        const fs::path out = folder_ / "stdout.txt";
+        const fs::path err = folder_ / "stderr.txt";
+        const std::string command = std::string("'") + SPURLINE_CALC_PATH + "' " + arguments +
+                                    " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        Outcome outcome;
+        outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        outcome.out = Slurp(out);
+        outcome.err = Slurp(err);
+        return outcome;
+    }
+
+    fs::path folder_;
+};
+
+const std::string Heading = "Frequency (MHz)\tOrder\tComposition (by Frequency)\t"
+                            "Composition (by ID)\tAffects (by ID)\tAffected by planned (by ID)\t"
+                            "Affected by existing (by ID)\tFrequency bounds (MHz)\t"
+                            "Bandwdith (kHz)\n";
+
+// Two transmitters, a duplicate of the first (skipped without a question), a planned receiver.
+const std::string EnglishSite = "North Ridge,\r\n01 Jan 2024 10:00:00,\r\nhill top,\r\n"
+                                "450.00000,0,25.00,Tx,Exist,N/A,main,\r\n"
+                                "451.00000,0,25.00,Tx,Exist,N/A,,\r\n"
+                                "450.00000,0,12.50,Tx,Plan,N/A,again,\r\n"
+                                "449.00000,0,N/A,Rx,Plan,25.00,,\r\n";
+const std::string GermanSite = "North Ridge;\r\n01 Jan 2024 10:00:00;\r\nhill top;\r\n"
+                               "450,00000;0;25,00;Tx;Exist;N/A;main;\r\n"
+                               "451,00000;0;25,00;Tx;Exist;N/A;;\r\n"
+                               "450,00000;0;12,50;Tx;Plan;N/A;again;\r\n"
+                               "449,00000;0;N/A;Rx;Plan;25,00;;\r\n";
+
+const std::string PairOptions = "--orders 3 --harmonics off --three off --worst-case off ";
+
+TEST_F(CommandLine, PrintsTheListInEitherConvention) {
+    const std::string english = Write("english.frq", EnglishSite);
+    Outcome result = Run("'" + english + "' " + PairOptions + "--filter all --locale en");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, Heading +
+                              "      449.00000\t3rd\t2 x 450.00000 - 1 x 451.00000\t"
+                              "2 x [1] - 1 x [2]\t[3]\t\t[1],[2]\t448.98750 - 449.01250\t25.00\n");
+
+    const std::string germanRow = "      449,00000\t3rd\t2 x 450,00000 - 1 x 451,00000\t"
+                                  "2 x [1] - 1 x [2]\t[3]\t\t[1],[2]\t448,98750 - 449,01250\t"
+                                  "25,00\n";
+    const std::string german = Write("german.frq", GermanSite);
+    result = Run("'" + german + "' " + PairOptions + "--filter all --locale de");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, Heading + germanRow);
+    // A decimal-point file read with the decimal-comma convention gives the same numbers.
+    result = Run("'" + english + "' " + PairOptions + "--filter all --locale de");
+    EXPECT_EQ(result.out, Heading + germanRow);
+
+    // Any frequency (the default filter) with the worst case: both products, no victims.
+    result = Run("--locale en --orders 3 --harmonics off --three off '" + english + "'");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, Heading + "      449.00000\t3rd\t2 x 450.00000 - 1 x 451.00000\t"
+                                    "2 x [1] - 1 x [2]\t\t\t\t448.96250 - 449.03750\t75.00\n"
+                                    "      452.00000\t3rd\t2 x 451.00000 - 1 x 450.00000\t"
+                                    "2 x [2] - 1 x [1]\t\t\t\t451.96250 - 452.03750\t75.00\n");
+
+    // Nothing within the limits: the single row "None".
+    result = Run("'" + english + "' " + PairOptions + "--lower 500 --locale en");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, Heading + "None\t\t\t\t\t\t\t\t\n");
+
+    // The defaults: orders 2 and 3 with harmonics, sums and three-transmitter products.
+    result = Run("'" + english + "' --locale en");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.rfind(Heading + "      900.00000\t2nd\t2 x 450.00000\t2 x [1]\t", 0), 0u)
+        << result.out;
+}
+
+TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
+    const std::string english = Write("english.frq", EnglishSite);
+    Outcome result = Run("'" + english + "' --lower 450 --upper 450 --locale en");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Lower limit greater than upper limit!\n");
+
+    std::string crowd = "Crowd,\r\n,\r\n,\r\n";
+    for (int k = 0; k < 40; ++k) {
+        crowd += std::to_string(400 + k) + "." + std::to_string(100 + k * 7 % 89) +
+                 ",0,25.00,Tx,Exist,N/A,,\r\n";
+    }
+    result =
+        Run("'" + Write("crowd.frq", crowd) + "' --orders 3,5,7,9 --harmonics off --locale en");
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err, "Maximum number of intermods reached!\n"
+                          "Try re-calculating using the upper\n"
+                          "and lower limits to restrict the range\n");
+    const long lines = std::count(result.out.begin(), result.out.end(), '\n');
+    EXPECT_GT(lines, 32701);
+    EXPECT_LE(lines, 32701 + 16);
+
+    result = Run("'" + (folder_ / "missing.frq").string() + "' --locale en");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.rfind("Error: ", 0), 0u) << result.err;
+    EXPECT_EQ(result.out, "");
+
+    result = Run("'" + Write("short.frq", "Site,\r\nDate,\r\n") + "' --locale en");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Error: 62 description: Input past end of file at line: load/header\n");
+}
+
+TEST_F(CommandLine, BadArgumentsAndHelp) {
+    const std::string english = Write("english.frq", EnglishSite);
+    for (const std::string& arguments :
+         {std::string("--filter nope"), std::string("--orders 4"), std::string("--orders 3,,5"),
+          std::string("--three maybe"), std::string("--locale fr"), std::string("--lower abc"),
+          std::string("--upper"), std::string("--colour red"), std::string("")}) {
+        const Outcome result =
+            Run(arguments.empty() ? std::string() : "'" + english + "' " + arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find("Usage: spurline-calc"), std::string::npos) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+    }
+    const Outcome help = Run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--filter any|all|planned|existing"), std::string::npos);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+    // German limits are read with the decimal comma.
+    const Outcome limited = Run("'" + Write("german.frq", GermanSite) + "' " + PairOptions +
+                                "--lower 451,5 --upper 1.000,0 --locale de");
+    EXPECT_EQ(limited.status, 0) << limited.err;
+    EXPECT_EQ(limited.out.substr(Heading.size(), 16), "      452,00000\t");
+}
+
+} // namespace

@@ -1,0 +1,446 @@
+#include "engine/IntermodCalculation.h"
+
+#include "SiteBuilder.h"
+#include "document/ErrorReport.h"
+#include "engine/IntermodItems.h"
+#include "engine/IntermodList.h"
+#include "engine/OrderColours.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
+
+namespace spurline {
+namespace {
+
+// A site with the engine's outputs, as the main window holds them.
+struct Site {
+    explicit Site(Locale locale = Locale::English()) : list(std::move(locale), box) {}
+
+    testing::ScriptedMessageBox box;
+    FrequencyList list;
+    cIntermodItems products{box};
+    IntermodList rows;
+    IntermodCalculation calculation{list, products, rows, box};
+    testing::ScriptedCallbacks events;
+
+    CalculationResult Run(const IntermodOptions& options) {
+        return calculation.Calculate(options, events);
+    }
+    void Tx(double mhz, double khz = 25, const char* status = "Exist") {
+        testing::AddSiteEntry(list, mhz, 0, khz, "Tx", status, 0);
+    }
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> texts;
+        for (const IntermodListRow& row : rows.rows()) {
+            texts.push_back(row.texts[static_cast<std::size_t>(column)]);
+        }
+        return texts;
+    }
+    std::vector<float> CollectionFrequencies() const {
+        std::vector<float> frequencies;
+        for (const auto& item : products) {
+            frequencies.push_back(item->frequency());
+        }
+        return frequencies;
+    }
+};
+
+IntermodOptions Options(std::initializer_list<int> orders, bool harmonics, bool worst, bool three,
+                        int filter = 0) {
+    IntermodOptions options;
+    for (int order : orders) {
+        options.setOrder(order, true);
+    }
+    options.harmonics = harmonics;
+    options.worstCase = worst;
+    options.threeFrequencies = three;
+    options.filter = VictimFilter::FromOption(filter);
+    return options;
+}
+
+TEST(IntermodCalculation, LimitsAndTheEmptyList) {
+    const Locale en = Locale::English();
+    CalculationLimits limits = ReadLimits("", "", en);
+    EXPECT_EQ(limits.lower, 0);
+    EXPECT_EQ(limits.upper, 1000000);
+    limits = ReadLimits("12.5kHz", "none", en);
+    EXPECT_EQ(limits.lower, 12.5);
+    EXPECT_EQ(limits.upper, 1000000);
+    limits = ReadLimits("400", "1,000.50000", en);
+    EXPECT_EQ(limits.upper, 1000.5);
+    limits = ReadLimits("400,5", "1.000,50000", Locale::German());
+    EXPECT_EQ(limits.lower, 400.5);
+    EXPECT_EQ(limits.upper, 1000.5);
+
+    Site empty;
+    CalculationResult result = empty.Run(IntermodOptions::Defaults());
+    EXPECT_EQ(result.outcome, CalculationOutcome::NothingToDo);
+    EXPECT_TRUE(empty.box.shown.empty());
+    EXPECT_EQ(empty.rows.count(), 0);
+
+    Site site;
+    site.Tx(450);
+    site.Tx(451);
+    IntermodOptions options = Options({3}, false, false, false);
+    ASSERT_EQ(site.Run(options).outcome, CalculationOutcome::Complete);
+    ASSERT_EQ(site.rows.count(), 2);
+    options.lowerLimit = "450";
+    options.upperLimit = "450";
+    result = site.Run(options);
+    EXPECT_EQ(result.outcome, CalculationOutcome::LimitsRejected);
+    ASSERT_EQ(site.box.shown.size(), 1u);
+    EXPECT_EQ(site.box.shown[0].prompt, "Lower limit greater than upper limit!");
+    EXPECT_EQ(site.box.shown[0].buttons, 48);
+    EXPECT_EQ(site.rows.count(), 2);
+    EXPECT_EQ(site.products.Count(), 2);
+
+    // Both limits inclusive.
+    options.lowerLimit = "449";
+    options.upperLimit = "452";
+    site.Run(options);
+    EXPECT_EQ(site.rows.count(), 2);
+    options.lowerLimit = "449.00001";
+    site.Run(options);
+    EXPECT_EQ(site.Column(ImColFrequency), (std::vector<std::string>{"      452.00000"}));
+}
+
+TEST(IntermodCalculation, ThirdOrderPairWithAndWithoutWorstCase) {
+    Site site;
+    site.Tx(450);
+    site.Tx(451);
+    CalculationResult result = site.Run(Options({3}, false, false, false));
+    EXPECT_EQ(result.outcome, CalculationOutcome::Complete);
+    EXPECT_EQ(result.products, 2);
+    ASSERT_EQ(site.rows.count(), 2);
+    const IntermodListRow& first = site.rows.rows()[0];
+    EXPECT_EQ(first.texts, (std::array<std::string, 9>{
+                               "      449.00000", "3rd", "2 x 450.00000 - 1 x 451.00000",
+                               "2 x [1] - 1 x [2]", "", "", "", "448.98750 - 449.01250", "25.00"}));
+    EXPECT_EQ(first.key, "ID: 1");
+    EXPECT_EQ(first.tag, "50331673");
+    const IntermodListRow& second = site.rows.rows()[1];
+    EXPECT_EQ(second.texts,
+              (std::array<std::string, 9>{"      452.00000", "3rd", "2 x 451.00000 - 1 x 450.00000",
+                                          "2 x [2] - 1 x [1]", "", "", "", "451.98750 - 452.01250",
+                                          "25.00"}));
+    EXPECT_EQ(second.key, "ID: 2");
+    EXPECT_EQ(site.products.Item(1)->frequency(), 449.0f);
+    EXPECT_EQ(site.products.Item(2)->bandwidth(), 25.0f);
+    EXPECT_TRUE(site.list.commands().print);
+    EXPECT_TRUE(site.list.commands().calculate);
+    EXPECT_FALSE(site.events.busy);
+    EXPECT_EQ(site.events.progress, (std::vector<int>{1, 2}));
+    EXPECT_EQ(ProgressPercent(1, 2, Locale::English()), "50.0%");
+    EXPECT_EQ(ProgressPercent(1, 3, Locale::German()), "33,3%");
+    EXPECT_EQ(ProgressPercent(3, 3, Locale::English()), "100.0%");
+    EXPECT_EQ(ProgressPercent(1, 400, Locale::English()), "0.3%");
+    EXPECT_EQ(site.events.progressCount, 2);
+
+    site.Run(Options({3}, false, true, false));
+    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"75.00", "75.00"}));
+    EXPECT_EQ(site.Column(ImColFrequencyBounds),
+              (std::vector<std::string>{"448.96250 - 449.03750", "451.96250 - 452.03750"}));
+    EXPECT_EQ(site.products.Item(1)->tag(), std::to_string(3 * 16777216 + 75));
+
+    Site german(Locale::German());
+    german.Tx(450);
+    german.Tx(451);
+    german.Run(Options({3}, false, true, false));
+    ASSERT_EQ(german.rows.count(), 2);
+    EXPECT_EQ(german.rows.rows()[0].texts,
+              (std::array<std::string, 9>{"      449,00000", "3rd", "2 x 450,00000 - 1 x 451,00000",
+                                          "2 x [1] - 1 x [2]", "", "", "", "448,96250 - 449,03750",
+                                          "75,00"}));
+}
+
+TEST(IntermodCalculation, HarmonicsAndSumsInKeyOrderThenSortedByOrder) {
+    Site site;
+    site.Tx(450);
+    site.Tx(451);
+    site.Run(Options({2, 3}, true, false, false));
+    EXPECT_EQ(site.Column(ImColFrequency),
+              (std::vector<std::string>{"      900.00000", "    1,350.00000", "      901.00000",
+                                        "        1.00000", "    1,351.00000", "    1,352.00000",
+                                        "      449.00000", "      452.00000", "      902.00000",
+                                        "    1,353.00000"}));
+    EXPECT_EQ(
+        site.Column(ImColComposition2),
+        (std::vector<std::string>{"2 x [1]", "3 x [1]", "1 x [1] + 1 x [2]", "1 x [1] - 1 x [2]",
+                                  "2 x [1] + 1 x [2]", "2 x [2] + 1 x [1]", "2 x [1] - 1 x [2]",
+                                  "2 x [2] - 1 x [1]", "2 x [2]", "3 x [2]"}));
+    EXPECT_EQ(site.Column(ImColOrder),
+              (std::vector<std::string>{"2nd", "3rd", "2nd", "2nd", "3rd", "3rd", "3rd", "3rd",
+                                        "2nd", "3rd"}));
+    EXPECT_EQ(site.CollectionFrequencies(),
+              (std::vector<float>{900, 901, 1, 902, 1350, 1351, 1352, 449, 452, 1353}));
+    std::vector<std::string> keys;
+    for (const auto& item : site.products) {
+        keys.push_back(item->key());
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"ID: 1", "ID: 3", "ID: 4", "ID: 9", "ID: 2", "ID: 5",
+                                              "ID: 6", "ID: 7", "ID: 8", "ID: 10"}));
+
+    // Without the harmonics option no second-order product whatever the order box says.
+    site.Run(Options({2, 3}, false, false, false));
+    EXPECT_EQ(site.Column(ImColFrequency),
+              (std::vector<std::string>{"      449.00000", "      452.00000"}));
+}
+
+TEST(IntermodCalculation, WorstCaseSumsTheComponentBandwidths) {
+    Site site;
+    site.Tx(450, 10);
+    site.Tx(451, 30);
+    site.Run(Options({3}, false, true, false));
+    ASSERT_EQ(site.rows.count(), 2);
+    // 2f1 - f2: 2 x 0.005 + 0.015; 2f2 - f1: 2 x 0.015 + 0.005 = 0.035 MHz.
+    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"50.00", "70.00"}));
+    site.Run(Options({3}, false, false, false));
+    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"30.00", "30.00"}));
+}
+
+TEST(IntermodCalculation, ComponentsVictimsAndMarks) {
+    Site site;
+    site.Tx(450);                                                      // 1
+    testing::AddSiteEntry(site.list, 449, 0, 0, "Rx", "Plan", 25);     // 2 planned receiver
+    site.Tx(451);                                                      // 3
+    testing::AddSiteEntry(site.list, 452, 0, 0, "Rx", "Exist", 25);    // 4 existing receiver
+    testing::AddSiteEntry(site.list, 300, 0, 25, "Both", "Exist", 25); // 5 unchecked
+    site.list.SetChecked(4, false);
+    site.list.SetSelected(0, true);
+
+    site.Run(Options({3}, false, false, false, 1));
+    EXPECT_EQ(site.Column(ImColFrequency),
+              (std::vector<std::string>{"      449.00000", "      452.00000"}));
+    EXPECT_EQ(site.Column(ImColComposition2),
+              (std::vector<std::string>{"2 x [1] - 1 x [3]", "2 x [3] - 1 x [1]"}));
+    EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[2]", "[4]"}));
+    EXPECT_EQ(site.Column(ImColAffectedExisting), (std::vector<std::string>{"[1],[3]", "[3],[1]"}));
+    EXPECT_EQ(site.Column(ImColAffectedPlanned), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(site.list.entry(1).mark.tag, 3);
+    EXPECT_EQ(site.list.entry(1).mark.colour, order2colour(3));
+    EXPECT_EQ(site.list.entry(3).mark.tag, 3);
+    EXPECT_FALSE(site.list.entry(0).selected);
+
+    // Only existing receivers: the planned one is neither listed nor marked any more.
+    site.Run(Options({3}, false, false, false, 3));
+    EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[4]"}));
+    EXPECT_EQ(site.rows.rows()[0].key, "ID: 1");
+    EXPECT_EQ(site.list.entry(1).mark.tag, 0);
+    EXPECT_EQ(site.list.entry(1).mark.colour, 0u);
+    EXPECT_FALSE(site.list.entry(1).mark.bold);
+
+    // The unchecked transceiver is hit as a receiver: 2 x 450 - 600 would need it as a
+    // transmitter, so nothing of it is ever a component.
+    site.list.SetChecked(4, true);
+    site.Run(Options({3}, false, false, false, 0));
+    EXPECT_EQ(site.rows.count(), 6);
+    site.list.SetChecked(4, false);
+    testing::AddSiteEntry(site.list, 150, 0, 25, "Tx", "Exist", 0); // 6: 2 x 150 = 300
+    site.Run(Options({2, 3}, true, false, false, 1));
+    std::vector<std::string> hitFive;
+    for (const IntermodListRow& row : site.rows.rows()) {
+        EXPECT_EQ(row.texts[ImColComposition2].find("[5]"), std::string::npos);
+        EXPECT_EQ(row.texts[ImColComposition2].find("[2]"), std::string::npos);
+        EXPECT_EQ(row.texts[ImColComposition2].find("[4]"), std::string::npos);
+        if (row.texts[ImColAffects] == "[5]") {
+            hitFive.push_back(row.texts[ImColComposition2]);
+        }
+    }
+    EXPECT_EQ(hitFive, (std::vector<std::string>{"1 x [1] - 1 x [6]", "2 x [6]"}));
+    EXPECT_EQ(site.list.entry(4).mark.tag, 2);
+}
+
+TEST(IntermodCalculation, ThreeTransmitterSumIsListedThreeTimes) {
+    Site site;
+    site.Tx(100);
+    site.Tx(210);
+    site.Tx(430);
+    site.Run(Options({3}, true, false, true));
+    std::vector<std::string> sums;
+    for (const IntermodListRow& row : site.rows.rows()) {
+        if (row.texts[ImColFrequency] == "      740.00000") {
+            sums.push_back(row.texts[ImColComposition2]);
+        }
+    }
+    EXPECT_EQ(sums, (std::vector<std::string>{"1 x [1] + 1 x [2] + 1 x [3]",
+                                              "1 x [1] + 1 x [3] + 1 x [2]",
+                                              "1 x [2] + 1 x [3] + 1 x [1]"}));
+    // |f1 + f2 - f3| for every choice of the third.
+    std::vector<std::string> differences;
+    for (const IntermodListRow& row : site.rows.rows()) {
+        if (row.texts[ImColComposition2].find(" - 1 x [") != std::string::npos &&
+            row.texts[ImColComposition2].rfind("1 x [", 0) == 0) {
+            differences.push_back(row.texts[ImColFrequency]);
+        }
+    }
+    EXPECT_EQ(differences,
+              (std::vector<std::string>{"      120.00000", "      320.00000", "      540.00000"}));
+}
+
+TEST(IntermodCalculation, NoProductGivesTheNoneRowAndDisablesPrint) {
+    Site site;
+    site.Tx(450);
+    site.Tx(451);
+    IntermodOptions options = Options({3}, false, false, false);
+    options.lowerLimit = "500";
+    CalculationResult result = site.Run(options);
+    EXPECT_EQ(result.outcome, CalculationOutcome::Complete);
+    EXPECT_EQ(result.products, 0);
+    ASSERT_EQ(site.rows.count(), 1);
+    EXPECT_EQ(site.rows.rows()[0].key, "None");
+    EXPECT_EQ(site.rows.rows()[0].texts[ImColFrequency], "None");
+    EXPECT_EQ(site.rows.rows()[0].texts[ImColOrder], "");
+    EXPECT_FALSE(site.list.commands().print);
+    EXPECT_TRUE(site.list.commands().calculate);
+    EXPECT_EQ(site.products.Count(), 0);
+}
+
+// Thirty transmitters in any-frequency mode record far more than the list can hold.
+void AddCrowd(Site& site, int count) {
+    for (int k = 0; k < count; ++k) {
+        site.Tx(400 + 0.1375 * k + 0.0001 * k * k);
+    }
+}
+
+TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsorted) {
+    Site site;
+    AddCrowd(site, 30);
+    CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+    EXPECT_EQ(result.outcome, CalculationOutcome::Capped);
+    ASSERT_EQ(site.box.shown.size(), 1u);
+    EXPECT_EQ(site.box.shown[0].prompt, "Maximum number of intermods reached!\r\n"
+                                        "Try re-calculating using the upper\r\n"
+                                        "and lower limits to restrict the range");
+    EXPECT_EQ(site.box.shown[0].buttons, 48);
+    EXPECT_EQ(site.rows.statusLine(), "Intermod list not complete!");
+    EXPECT_GT(site.rows.count(), IntermodCalculation::ListCap);
+    EXPECT_LE(site.rows.count(), IntermodCalculation::ListCap + 16);
+    EXPECT_EQ(site.products.Count(), site.rows.count());
+    int position = 0;
+    bool orderFell = false;
+    int previous = 0;
+    for (const auto& item : site.products) {
+        ++position;
+        EXPECT_EQ(item->key(), "ID: " + std::to_string(position));
+        orderFell = orderFell || item->order() < previous;
+        previous = item->order();
+    }
+    EXPECT_TRUE(orderFell);
+    EXPECT_TRUE(site.products.InCollection("ID: 1"));
+    EXPECT_FALSE(site.events.busy);
+    EXPECT_TRUE(site.list.commands().print);
+}
+
+TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
+    // Escape seen at the first check of a second transmitter: nothing recorded yet.
+    {
+        Site site;
+        AddCrowd(site, 10);
+        site.events.inputWaitingFrom = 1;
+        site.events.escapeHeld = true;
+        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
+        EXPECT_EQ(result.products, 0);
+        EXPECT_EQ(site.rows.rows()[0].key, "None");
+        EXPECT_TRUE(site.rows.outOfDate());
+        EXPECT_EQ(site.rows.statusLine(), "Intermod list not up to date");
+        EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
+    }
+    // Escape seen among the third transmitters of the first pair, at m = 4: the pair's own
+    // products and those with the third transmitter 3 stay; the signal is raised once.
+    {
+        Site site;
+        AddCrowd(site, 10);
+        int signals = 0;
+        site.calculation.recalculateDue = [&] {
+            ++signals;
+            EXPECT_TRUE(site.calculation.running());
+        };
+        site.events.inputWaitingFrom = 5;
+        site.events.escapeHeld = true;
+        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
+        EXPECT_EQ(signals, 1);
+        EXPECT_EQ(result.products, 8 + 16);
+        EXPECT_TRUE(site.rows.outOfDate());
+        int previous = 0;
+        for (const auto& item : site.products) {
+            EXPECT_GE(item->order(), previous);
+            previous = item->order();
+        }
+        EXPECT_EQ(site.products.Item(1)->order(), 3);
+        EXPECT_EQ(site.products.Count(), site.rows.count());
+    }
+    // The Escape poll sets the flag while events run: the third-transmitter loop of the pair
+    // runs to its end first. A request during the start-up events is forgotten.
+    {
+        Site site;
+        AddCrowd(site, 10);
+        site.events.inputWaitingFrom = 3;
+        site.events.onEvents = [&] { site.calculation.RequestAbort(); };
+        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
+        EXPECT_EQ(result.products, 8 + 8 * 16);
+        EXPECT_TRUE(site.rows.outOfDate());
+    }
+}
+
+TEST(IntermodCalculation, FailuresStopWithTheirMessages) {
+    {
+        Site site;
+        AddCrowd(site, 6);
+        site.events.onProgress = [](int first) {
+            if (first == 3) {
+                throw std::bad_alloc();
+            }
+        };
+        CalculationResult result = site.Run(Options({3, 5}, false, false, false));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
+        ASSERT_EQ(site.box.shown.size(), 1u);
+        EXPECT_EQ(site.box.shown[0].prompt, "Too many intermods!\r\n"
+                                            "Try re-calculating using the upper\r\n"
+                                            "and lower limits to restrict the range");
+        EXPECT_EQ(site.box.shown[0].buttons, 48);
+        EXPECT_EQ(site.rows.statusLine(), "Intermod list not complete!");
+        // First transmitters 1 and 2: five and four partners, four products each; unsorted.
+        EXPECT_EQ(result.products, (5 + 4) * 4);
+        EXPECT_EQ(site.products.Item(3)->order(), 5);
+        EXPECT_EQ(site.products.Item(5)->order(), 3);
+        EXPECT_FALSE(site.events.busy);
+        EXPECT_TRUE(site.list.commands().calculate);
+    }
+    {
+        Site site;
+        AddCrowd(site, 4);
+        site.events.onProgress = [](int first) {
+            if (first == 2) {
+                throw CommandFailure(5, "Invalid procedure call or argument");
+            }
+        };
+        CalculationResult result = site.Run(Options({3}, false, false, false));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
+        ASSERT_EQ(site.box.shown.size(), 1u);
+        EXPECT_EQ(site.box.shown[0].prompt, "Error: 5 description: Invalid procedure call or "
+                                            "argument at line: calculate/products");
+        EXPECT_EQ(site.box.shown[0].buttons, 16);
+        EXPECT_EQ(site.rows.statusLine(), "");
+        EXPECT_EQ(result.products, 6);
+    }
+    {
+        Site site;
+        AddCrowd(site, 3);
+        site.events.onProgress = [](int) { throw std::runtime_error("boom"); };
+        CalculationResult result = site.Run(Options({3}, false, false, false));
+        EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
+        ASSERT_EQ(site.box.shown.size(), 1u);
+        EXPECT_EQ(site.box.shown[0].prompt,
+                  "Error: 51 description: boom at line: calculate/products");
+        EXPECT_EQ(site.rows.rows()[0].key, "None");
+        EXPECT_FALSE(site.list.commands().print);
+    }
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,136 @@
+#include "engine/IntermodItems.h"
+
+#include "document/ErrorReport.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace spurline {
+namespace {
+
+std::shared_ptr<cIntermodItem> Product(int order, float frequency = 100.0f) {
+    auto item = std::make_shared<cIntermodItem>();
+    item->setOrder(static_cast<std::int16_t>(order));
+    item->setFrequency(frequency);
+    return item;
+}
+
+std::vector<std::string> Keys(const cIntermodItems& items) {
+    std::vector<std::string> keys;
+    for (const auto& item : items) {
+        keys.push_back(item->key());
+    }
+    return keys;
+}
+
+int FailureNumber(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CommandFailure& failure) {
+        return failure.number();
+    }
+    return 0;
+}
+
+TEST(IntermodItems, AddFindRemoveByPositionAndKey) {
+    testing::ScriptedMessageBox box;
+    cIntermodItems items(box);
+    EXPECT_EQ(items.Count(), 0);
+    items.Add(Product(3, 449), "ID: 1");
+    items.Add(Product(3, 452), "ID: 2");
+    items.Add(Product(5, 447), "ID: 3");
+    EXPECT_EQ(items.Count(), 3);
+    EXPECT_EQ(items.Item(1)->key(), "ID: 1");
+    EXPECT_EQ(items.Item(3)->frequency(), 447.0f);
+    // Keys are matched without regard to letter case.
+    EXPECT_EQ(items.Item("id: 2")->frequency(), 452.0f);
+    EXPECT_TRUE(items.InCollection("ID: 3"));
+    EXPECT_TRUE(items.InCollection(3));
+    EXPECT_FALSE(items.InCollection(0));
+    EXPECT_FALSE(items.InCollection(4));
+    EXPECT_FALSE(items.InCollection("ID: 4"));
+
+    items.Remove("ID: 1");
+    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 2", "ID: 3"}));
+    EXPECT_FALSE(items.InCollection("ID: 1"));
+    items.Remove(1);
+    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 3"}));
+    EXPECT_FALSE(items.InCollection("ID: 2"));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST(IntermodItems, FailuresOfTheInnerContainer) {
+    testing::ScriptedMessageBox box;
+    cIntermodItems items(box);
+    items.Add(Product(3), "ID: 1");
+    EXPECT_EQ(FailureNumber([&] { items.Add(Product(3), "id: 1"); }), errors::DuplicateKey);
+    EXPECT_EQ(items.Count(), 1);
+    EXPECT_EQ(FailureNumber([&] { items.Item(2); }), errors::SubscriptOutOfRange);
+    EXPECT_EQ(FailureNumber([&] { items.Item(0); }), errors::SubscriptOutOfRange);
+    EXPECT_EQ(FailureNumber([&] { items.Item("ID: 9"); }), errors::InvalidArgument);
+    EXPECT_EQ(FailureNumber([&] { items.Remove(5); }), errors::SubscriptOutOfRange);
+    EXPECT_EQ(FailureNumber([&] { items.Remove("nope"); }), errors::InvalidArgument);
+    EXPECT_EQ(items.Count(), 1);
+}
+
+TEST(IntermodItems, BlankKeyIsRefusedWithTheMessage) {
+    testing::ScriptedMessageBox box;
+    cIntermodItems items(box);
+    auto product = Product(3);
+    items.Add(product, "");
+    EXPECT_EQ(items.Count(), 0);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].prompt, "Can't add intermod because the key is blank");
+    EXPECT_EQ(box.shown[0].buttons, 16);
+    EXPECT_EQ(product->key(), "");
+}
+
+TEST(IntermodItems, ClearKeepsTakenProductsValid) {
+    testing::ScriptedMessageBox box;
+    cIntermodItems items(box);
+    items.Add(Product(7, 123.0f), "ID: 1");
+    items.Add(Product(3), "ID: 2");
+    auto taken = items.Item(1);
+    items.Clear();
+    EXPECT_EQ(items.Count(), 0);
+    EXPECT_FALSE(items.InCollection("ID: 1"));
+    EXPECT_EQ(taken->frequency(), 123.0f);
+    EXPECT_EQ(taken->key(), "ID: 1");
+    items.Add(Product(3), "ID: 1");
+    EXPECT_EQ(items.Count(), 1);
+}
+
+TEST(IntermodItems, SortByOrderIsStableAndDropsTheKeyIndex) {
+    testing::ScriptedMessageBox box;
+    cIntermodItems items(box);
+    items.SortByOrder();
+    EXPECT_EQ(items.Count(), 0);
+
+    items.Add(Product(5), "ID: 1");
+    items.Add(Product(2), "ID: 2");
+    items.Add(Product(3), "ID: 3");
+    items.Add(Product(2), "ID: 4");
+    items.SortByOrder();
+    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 2", "ID: 4", "ID: 3", "ID: 1"}));
+    EXPECT_FALSE(items.InCollection("ID: 2"));
+    EXPECT_TRUE(items.InCollection(1));
+    EXPECT_EQ(items.Item(1)->key(), "ID: 2");
+    EXPECT_EQ(FailureNumber([&] { items.Item("ID: 2"); }), errors::InvalidArgument);
+
+    // Products added after a sort are keyed as usual.
+    items.Add(Product(9), "ID: 2");
+    EXPECT_TRUE(items.InCollection("ID: 2"));
+    EXPECT_EQ(items.Item("ID: 2")->order(), 9);
+    EXPECT_EQ(items.Count(), 5);
+
+    cIntermodItems same(box);
+    for (int k = 1; k <= 5; ++k) {
+        same.Add(Product(3, static_cast<float>(k)), "ID: " + std::to_string(k));
+    }
+    same.SortByOrder();
+    EXPECT_EQ(Keys(same), (std::vector<std::string>{"ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5"}));
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,208 @@
+#include "engine/ProductRecorder.h"
+
+#include "SiteBuilder.h"
+#include "engine/IntermodItems.h"
+#include "engine/IntermodList.h"
+#include "engine/OrderColours.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
+    const Locale en = Locale::English();
+    ProductTexts t = BuildProductTexts(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125, en);
+    EXPECT_EQ(t.frequency, "      449.00000");
+    EXPECT_EQ(t.order, "3rd");
+    EXPECT_EQ(t.byfrequency, "2 x 450.00000 - 1 x 451.00000");
+    EXPECT_EQ(t.bycomposition, "2 x [1] - 1 x [2]");
+    EXPECT_EQ(t.bounds, "448.98750 - 449.01250");
+    EXPECT_EQ(t.bandwidth, "25.00");
+    EXPECT_EQ(t.tag, "50331673");
+
+    t = BuildProductTexts(300, {150, 2, 3}, {}, {}, 0.00625, en);
+    EXPECT_EQ(t.byfrequency, "2 x 150.00000");
+    EXPECT_EQ(t.bycomposition, "2 x [3]");
+    EXPECT_EQ(t.order, "2nd");
+    EXPECT_EQ(t.bandwidth, "12.50");
+    EXPECT_EQ(t.tag, std::to_string(2 * 16777216 + 12)); // 12.5 kHz: halves to even
+
+    t = BuildProductTexts(449, {450, 1, 1}, {451, 1, 2}, {452, -1, 4}, 0.01875, en);
+    EXPECT_EQ(t.byfrequency, "1 x 450.00000 + 1 x 451.00000 - 1 x 452.00000");
+    EXPECT_EQ(t.bycomposition, "1 x [1] + 1 x [2] - 1 x [4]");
+    EXPECT_EQ(t.tag, std::to_string(3 * 16777216 + 38)); // 37.5 kHz gives 38
+
+    t = BuildProductTexts(1234.5, {1000, 3, 10}, {800.25, -2, 11}, {}, 0.0125, Locale::German());
+    EXPECT_EQ(t.frequency, "    1.234,50000");
+    EXPECT_EQ(t.order, "5th");
+    EXPECT_EQ(t.byfrequency, "3 x 1.000,00000 - 2 x 800,25000");
+    EXPECT_EQ(t.bycomposition, "3 x [10] - 2 x [11]");
+    EXPECT_EQ(t.bounds, "1.234,48750 - 1.234,51250");
+    EXPECT_EQ(t.bandwidth, "25,00");
+
+    EXPECT_EQ(OrderLabel(7), "7th");
+    EXPECT_EQ(OrderLabel(9), "9th");
+    EXPECT_EQ(EntryList({}), "");
+    EXPECT_EQ(EntryList({3}), "[3]");
+    EXPECT_EQ(EntryList({3, 7}), "[3],[7]");
+}
+
+// A site and everything a recorder writes to.
+struct Recording {
+    testing::ScriptedMessageBox box;
+    FrequencyList list{Locale::English(), box};
+    cIntermodItems products{box};
+    IntermodList rows;
+    testing::ScriptedCallbacks events;
+    bool abort = false;
+    CalculationTable table;
+
+    ProductRecorder Recorder(VictimFilter filter, double lower = 0, double upper = 1000000) {
+        table.clear();
+        for (const FrequencyEntry& entry : list.entries()) {
+            table.push_back(ReadCalculationRow(entry, list.locale()));
+        }
+        return ProductRecorder(table, filter, {lower, upper}, list, products, rows, events, abort);
+    }
+};
+
+const VictimFilter All = VictimFilter::FromOption(1);
+const VictimFilter Planned = VictimFilter::FromOption(2);
+const VictimFilter Existing = VictimFilter::FromOption(3);
+const VictimFilter Any = VictimFilter::FromOption(0);
+
+TEST(ProductRecorder, LimitsAreInclusiveAndExcludedComponentsDiscard) {
+    Recording s;
+    testing::AddSiteEntry(s.list, 450, 0, 25, "Tx", "Exist", 0);
+    ProductRecorder r = s.Recorder(Any, 449, 452);
+    r.RecordProduct(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125);
+    r.RecordProduct(452, {451, 2, 2}, {450, -1, 1}, {}, 0.0125);
+    r.RecordProduct(448.99999, {450, 2, 1}, {451, -1, 2}, {}, 0.0125);
+    r.RecordProduct(452.00001, {450, 2, 1}, {451, -1, 2}, {}, 0.0125);
+    r.RecordProduct(450, {ExcludedFrequency, 1, 1}, {451, 1, 2}, {}, 0.0125);
+    r.RecordProduct(450, {450, 1, 1}, {451, 1, 2}, {-100000, -1, 3}, 0.0125);
+    EXPECT_EQ(r.counter(), 2);
+    ASSERT_EQ(s.rows.count(), 2);
+    EXPECT_EQ(s.rows.rows()[0].key, "ID: 1");
+    EXPECT_EQ(s.rows.rows()[1].key, "ID: 2");
+    EXPECT_EQ(s.products.Item("ID: 2")->frequency(), 452.0f);
+    // Any frequency: no victim analysis, columns 5 to 7 empty, nothing marked.
+    for (const IntermodListRow& row : s.rows.rows()) {
+        EXPECT_EQ(row.texts[ImColAffects], "");
+        EXPECT_EQ(row.texts[ImColAffectedPlanned], "");
+        EXPECT_EQ(row.texts[ImColAffectedExisting], "");
+    }
+    EXPECT_EQ(s.list.entry(0).mark.tag, 0);
+}
+
+TEST(ProductRecorder, BandsThatOverlapOrTouchHit) {
+    Recording s;
+    testing::AddSiteEntry(s.list, 450, 0, 0, "Rx", "Exist", 500);      // 1: [449.75, 450.25]
+    testing::AddSiteEntry(s.list, 460, 0, 25, "Tx", "Exist", 25);      // 2: transmit only
+    testing::AddSiteEntry(s.list, 470, 5000, 25, "Both", "Exist", 25); // 3: receives at 470
+    ProductRecorder r = s.Recorder(All);
+
+    // [449.7375, 449.7625] overlaps the receiver at 450.
+    r.RecordProduct(449.75, {450, 2, 2}, {450.25, -1, 3}, {}, 0.0125);
+    // Upper edge 449.75 equals the receiver's lower edge: touching hits.
+    r.RecordProduct(449.5, {450, 2, 2}, {450.5, -1, 3}, {}, 0.25);
+    // Just below.
+    r.RecordProduct(449.49, {450, 2, 2}, {450.51, -1, 3}, {}, 0.25);
+    // A transmitter alone is never a victim.
+    r.RecordProduct(460, {460, 3, 2}, {920, -2, 3}, {}, 0.0125);
+    // A transceiver is hit at its receive frequency, not at frequency + offset.
+    r.RecordProduct(475, {460, 3, 2}, {902.5, -1, 3}, {}, 0.0125);
+    r.RecordProduct(470, {460, 3, 2}, {910, -2, 3}, {}, 0.0125);
+
+    ASSERT_EQ(s.rows.count(), 3);
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColFrequency], "      449.75000");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1]");
+    EXPECT_EQ(s.rows.rows()[1].texts[ImColFrequency], "      449.50000");
+    EXPECT_EQ(s.rows.rows()[1].texts[ImColFrequencyBounds], "449.25000 - 449.75000");
+    EXPECT_EQ(s.rows.rows()[1].texts[ImColBandwidth], "500.00");
+    EXPECT_EQ(s.rows.rows()[2].texts[ImColFrequency], "      470.00000");
+    EXPECT_EQ(s.rows.rows()[2].texts[ImColAffects], "[3]");
+    EXPECT_EQ(s.rows.rows()[2].texts[ImColOrder], "5th");
+    EXPECT_EQ(s.list.entry(0).mark.tag, 3);
+    EXPECT_EQ(s.list.entry(1).mark.tag, 0);
+    EXPECT_EQ(s.list.entry(2).mark.tag, 5);
+    EXPECT_EQ(s.list.entry(2).mark.colour, order2colour(5));
+}
+
+TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
+    Recording s;
+    testing::AddSiteEntry(s.list, 400, 0, 25, "Rx", "Plan", 25);     // 1 planned receiver
+    testing::AddSiteEntry(s.list, 400.01, 0, 25, "Rx", "Exist", 25); // 2 existing receiver
+    testing::AddSiteEntry(s.list, 300, 0, 25, "Tx", "Plan", 0);      // 3
+    testing::AddSiteEntry(s.list, 500, 0, 25, "Both", "Exist", 25);  // 4, unchecked victim
+    s.list.SetChecked(3, false);
+    {
+        ProductRecorder r = s.Recorder(Existing);
+        // Hits only the planned receiver: not recorded, no number taken.
+        r.RecordProduct(399.98, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
+        // Hits both: only the existing one listed and marked.
+        r.RecordProduct(400.005, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
+        // The unchecked transceiver at 500 is still a victim.
+        r.RecordProduct(500, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
+    }
+    ASSERT_EQ(s.rows.count(), 2);
+    EXPECT_EQ(s.rows.rows()[0].key, "ID: 1");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[2]");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedPlanned], "[3]");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedExisting], "[4]");
+    EXPECT_EQ(s.rows.rows()[1].texts[ImColAffects], "[4]");
+    EXPECT_EQ(s.list.entry(0).mark.tag, 0);
+    EXPECT_EQ(s.list.entry(1).mark.tag, 2);
+    EXPECT_EQ(s.list.entry(3).mark.tag, 2);
+
+    s.rows.Clear();
+    s.products.Clear();
+    {
+        ProductRecorder r = s.Recorder(Planned);
+        r.RecordProduct(400.005, {300, 2, 3}, {200, -1, 2}, {}, 0.0125);
+        r.RecordProduct(500, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
+    }
+    ASSERT_EQ(s.rows.count(), 1);
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1]");
+    EXPECT_EQ(s.list.entry(0).mark.tag, 3);
+
+    s.rows.Clear();
+    s.products.Clear();
+    {
+        ProductRecorder r = s.Recorder(All);
+        r.RecordProduct(400.005, {300, 1, 3}, {200, 1, 2}, {100.005, -1, 1}, 0.0125);
+    }
+    ASSERT_EQ(s.rows.count(), 1);
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1],[2]");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedPlanned], "[3],[1]");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedExisting], "[2]");
+    EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
+}
+
+TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
+    Recording s;
+    testing::AddSiteEntry(s.list, 450, 0, 25, "Tx", "Exist", 0);
+    ProductRecorder r = s.Recorder(Any);
+    const double F = 2 * 450.1 - 451.3;
+    r.RecordProduct(F, {450.1, 2, 1}, {451.3, -1, 2}, {}, 0.0375);
+    ASSERT_EQ(s.products.Count(), 1);
+    const auto& item = s.products.Item(1);
+    EXPECT_EQ(item->frequency(), static_cast<float>(F));
+    EXPECT_EQ(item->bandwidth(), 75.0f);
+    EXPECT_EQ(item->order(), 3);
+    EXPECT_EQ(item->key(), "ID: 1");
+    EXPECT_EQ(item->byfrequency(), "2 x 450.10000 - 1 x 451.30000");
+    EXPECT_EQ(item->bycomposition(), "2 x [1] - 1 x [2]");
+    EXPECT_EQ(item->tag(), std::to_string(3 * 16777216 + 75));
+    const IntermodListRow& row = s.rows.rows()[0];
+    EXPECT_EQ(row.texts[ImColFrequency], "      448.90000");
+    EXPECT_EQ(row.texts[ImColBandwidth], "75.00");
+    EXPECT_EQ(row.texts[ImColFrequencyBounds], "448.86250 - 448.93750");
+    EXPECT_EQ(row.key, "ID: 1");
+    EXPECT_EQ(row.tag, item->tag());
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,86 @@
+#include "engine/VictimMarks.h"
+
+#include "SiteBuilder.h"
+#include "document/FrequencyList.h"
+#include "engine/OrderColours.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+TEST(OrderColours, OneColourPerOrder) {
+    EXPECT_EQ(order2colour(2), 0xFF0000u); // blue: red in the low byte
+    EXPECT_EQ(order2colour(3), 0x0000FFu);
+    EXPECT_EQ(order2colour(5), 0x00FF00u);
+    EXPECT_EQ(order2colour(7), 0xFFFF00u);
+    EXPECT_EQ(order2colour(9), 0xFF00FFu);
+    EXPECT_EQ(order2colour(0), 0xFF00FFu);
+    EXPECT_EQ(order2colour(4), 0xFF00FFu);
+    EXPECT_EQ(Rgb(255, 0, 0), 0x0000FFu);
+}
+
+TEST(VictimMarks, LowestOrderWinsAndUnmarkKeepsTheTag) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
+    testing::AddSiteEntry(list, 451, 0, 25, "Rx", "Exist", 25);
+
+    mark_freq(list, 1, 3);
+    VictimMark mark = list.entry(0).mark;
+    EXPECT_EQ(mark.tag, 3);
+    EXPECT_EQ(mark.colour, order2colour(3));
+    EXPECT_TRUE(mark.bold);
+    EXPECT_TRUE(mark.ghosted);
+    EXPECT_EQ(mark.icon, 1);
+
+    mark_freq(list, 1, 5);
+    EXPECT_EQ(list.entry(0).mark.tag, 3);
+    EXPECT_EQ(list.entry(0).mark.colour, order2colour(3));
+    mark_freq(list, 1, 3);
+    EXPECT_EQ(list.entry(0).mark.tag, 3);
+    mark_freq(list, 1, 2);
+    EXPECT_EQ(list.entry(0).mark.tag, 2);
+    EXPECT_EQ(list.entry(0).mark.colour, order2colour(2));
+    EXPECT_EQ(list.entry(1).mark.tag, 0);
+
+    mark_freq(list, 2, 9);
+    EXPECT_EQ(list.entry(1).mark.tag, 9);
+    EXPECT_EQ(list.entry(1).mark.colour, 0xFF00FFu);
+
+    unmark_freq(list, 1);
+    mark = list.entry(0).mark;
+    EXPECT_EQ(mark.tag, 2);
+    EXPECT_EQ(mark.colour, 0u);
+    EXPECT_FALSE(mark.bold);
+    EXPECT_FALSE(mark.ghosted);
+    EXPECT_EQ(mark.icon, 0);
+}
+
+TEST(VictimMarks, WaitingInputRunsEventsAndEscapeSetsTheAbortFlag) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
+    testing::ScriptedCallbacks events;
+    bool abort = false;
+
+    mark_freq(list, 1, 3, &events, &abort);
+    EXPECT_EQ(events.inputQueries, 1);
+    EXPECT_EQ(events.eventRuns, 0);
+    EXPECT_FALSE(abort);
+
+    events.inputWaitingFrom = 1;
+    mark_freq(list, 1, 3, &events, &abort);
+    EXPECT_EQ(events.eventRuns, 1);
+    EXPECT_TRUE(events.busy);
+    EXPECT_FALSE(abort);
+
+    events.escapeHeld = true;
+    mark_freq(list, 1, 5, &events, &abort);
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(list.entry(0).mark.tag, 3);
+}
+
+} // namespace
+} // namespace spurline
