@@ -1,0 +1,488 @@
+#include "graph/DrawGraph.h"
+
+#include "engine/OrderColours.h"
+#include "graph/GraphSite.h"
+#include "graph/RecordingCanvas.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace spurline {
+namespace {
+
+using testing::GraphSite;
+using testing::RecordingCanvas;
+using Kind = RecordingCanvas::Kind;
+
+// The recording canvas at 1600 x 600 pixels: "##" is 16 pixels high at 10 points, so
+// H = 16 / 6 y units, the axis at 2 H.
+constexpr int Width = 1600;
+constexpr int Height = 600;
+constexpr double H = 16.0 / 6;
+constexpr double AxisY = 2 * H;
+constexpr double Tolerance = 1e-9;
+
+constexpr Colour Black = Rgb(0, 0, 0);
+constexpr Colour Grey = Rgb(128, 128, 128);
+constexpr Colour White = Rgb(255, 255, 255);
+constexpr Colour Yellow = Rgb(255, 255, 0);
+
+bool Near(double a, double b) {
+    return std::fabs(a - b) < Tolerance;
+}
+
+GraphInputs InputsFor(const GraphSite& site, double low, double high) {
+    GraphInputs inputs;
+    inputs.list = &site.list;
+    inputs.products = &site.products;
+    inputs.ViewLow = low;
+    inputs.ViewHigh = high;
+    return inputs;
+}
+
+// The tick labels in drawing order, without their blanks.
+std::vector<std::string> TickLabels(const RecordingCanvas& canvas) {
+    std::vector<std::string> labels;
+    for (const auto& op : canvas.Of(Kind::Text)) {
+        if (Near(op.y1, AxisY) && op.text.size() > 2 && op.text.front() == ' ' &&
+            op.text.back() == ' ' && op.text != AxisTitle) {
+            labels.push_back(op.text.substr(1, op.text.size() - 2));
+        }
+    }
+    return labels;
+}
+
+std::vector<double> TickXs(const RecordingCanvas& canvas) {
+    std::vector<double> xs;
+    for (const auto& op : canvas.Of(Kind::Line)) {
+        if (op.x1 == op.x2) {
+            xs.push_back(op.x1);
+        }
+    }
+    return xs;
+}
+
+TEST(DrawGraph, TicksAndLabelsAtTheStepTablesBounds) {
+    GraphSite english;
+    GraphSite german(Locale::German());
+    struct Case {
+        double low, high;
+        std::vector<std::string> english, german;
+        std::vector<double> xs;
+    };
+    const std::vector<Case> cases{
+        {0,
+         100000,
+         {"0", "10000", "20000", "30000", "40000", "50000", "60000", "70000", "80000", "90000",
+          "100000", "110000"},
+         {"0", "10000", "20000", "30000", "40000", "50000", "60000", "70000", "80000", "90000",
+          "100000", "110000"},
+         {0, 100000, 200000, 300000, 400000, 500000, 600000, 700000, 800000, 900000, 1000000,
+          1100000}},
+        {100,
+         103,
+         {"100", "101", "102", "103", "104"},
+         {"100", "101", "102", "103", "104"},
+         {1000, 1010, 1020, 1030, 1040}},
+        {100, 103.5, {"100", "102.5", "105"}, {"100", "102,5", "105"}, {1000, 1025, 1050}},
+        {100,
+         101,
+         {"100", "100.2", "100.4", "100.6", "100.8", "101", "101.2"},
+         {"100", "100,2", "100,4", "100,6", "100,8", "101", "101,2"},
+         {1000, 1002, 1004, 1006, 1008, 1010, 1012}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.high - c.low);
+        RecordingCanvas canvas(Width, Height);
+        ASSERT_TRUE(DrawGraph(canvas, InputsFor(english, c.low, c.high)));
+        EXPECT_EQ(TickLabels(canvas), c.english);
+        EXPECT_EQ(TickXs(canvas), c.xs);
+
+        RecordingCanvas germanCanvas(Width, Height);
+        ASSERT_TRUE(DrawGraph(germanCanvas, InputsFor(german, c.low, c.high)));
+        EXPECT_EQ(TickLabels(germanCanvas), c.german);
+    }
+}
+
+TEST(DrawGraph, FrameGeometry) {
+    GraphSite site;
+    site.list.SetSiteName("  North Ridge ");
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 0, 100000)));
+    const double pxX = 1000000.0 / Width;
+    const double pxY = 100.0 / Height;
+
+    ASSERT_FALSE(canvas.ops.empty());
+    EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
+
+    // The axis line runs from one tick below the view to one above it, in grey.
+    const auto lines = canvas.Of(Kind::Line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_DOUBLE_EQ(lines[0].x1, -100000);
+    EXPECT_DOUBLE_EQ(lines[0].x2, 1100000);
+    EXPECT_DOUBLE_EQ(lines[0].y1, AxisY);
+    EXPECT_DOUBLE_EQ(lines[0].y2, AxisY);
+    EXPECT_EQ(lines[0].colour, Grey);
+    // Tick marks from the rounded axisY + 5 (10.33 -> 10) down to the axis.
+    EXPECT_DOUBLE_EQ(lines[1].y1, 10);
+    EXPECT_DOUBLE_EQ(lines[1].y2, AxisY);
+    EXPECT_EQ(lines[1].colour, Grey);
+
+    // Only the digits are centred on the tick: "10000" is 5 characters of 7 pixels.
+    const RecordingCanvas::Op* label = canvas.FindText(" 10000 ");
+    ASSERT_NE(label, nullptr);
+    EXPECT_NEAR(label->x1, 100000 - 5 * 7 * pxX / 2, Tolerance);
+    EXPECT_EQ(label->font, (FontSpec{"Arial", 10}));
+
+    // The axis title on a white box of its own size, one pixel below the axis.
+    const RecordingCanvas::Op* title = canvas.FindText(" Frequency (MHz)");
+    ASSERT_NE(title, nullptr);
+    EXPECT_DOUBLE_EQ(title->x1, 0);
+    EXPECT_NEAR(title->y1, AxisY - pxY, Tolerance);
+    const auto boxes = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].colour, White);
+    EXPECT_DOUBLE_EQ(boxes[0].x1, 0);
+    EXPECT_NEAR(boxes[0].x2, 16 * 7 * pxX, Tolerance);
+    EXPECT_NEAR(boxes[0].y1, AxisY - pxY, Tolerance);
+    EXPECT_NEAR(boxes[0].y2, AxisY - pxY - H, Tolerance);
+    // The title is drawn after the tick labels, over them.
+    EXPECT_GT(title - canvas.ops.data(), label - canvas.ops.data());
+
+    // The site name, trimmed, centred a fifth of the axis band below the top.
+    const RecordingCanvas::Op* name = canvas.FindText("North Ridge");
+    ASSERT_NE(name, nullptr);
+    EXPECT_NEAR(name->x1, (1000000 - 11 * 7 * pxX) / 2, Tolerance);
+    EXPECT_NEAR(name->y1, 100 - AxisY / 5, Tolerance);
+    EXPECT_EQ(name->colour, Black);
+
+    // The frame is shown before any data is drawn.
+    EXPECT_EQ(canvas.ops.back().kind, Kind::Show);
+}
+
+TEST(DrawGraph, LegendFollowsTheOrderBoxes) {
+    GraphSite site;
+    site.Product(450, 25, 2); // a second-order product, its box unticked
+    GraphInputs inputs = InputsFor(site, 0, 100000);
+    inputs.orders[3] = true;
+    inputs.orders[5] = true;
+    inputs.orders[9] = true;
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    const double pxX = 1000000.0 / Width;
+    const double pxY = 100.0 / Height;
+
+    std::vector<std::string> labels;
+    for (const auto& op : canvas.Of(Kind::Text)) {
+        if (Near(op.y1, AxisY / 2 + 2 * pxY)) {
+            labels.push_back(op.text);
+        }
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"  Receiver ", "  3rd Order ", "  5th Order ",
+                                                "  9th Order "}));
+
+    const auto swatches = canvas.Of(Kind::Box);
+    ASSERT_EQ(swatches.size(), 4u);
+    EXPECT_EQ(swatches[0].fill, FillStyle::DiagonalCross);
+    EXPECT_EQ(swatches[0].colour, Black);
+    EXPECT_EQ(swatches[0].fillColour, Black);
+    EXPECT_EQ(swatches[1].fill, FillStyle::Solid);
+    EXPECT_EQ(swatches[1].fillColour, Rgb(255, 0, 0));
+    EXPECT_EQ(swatches[2].fillColour, Rgb(0, 255, 0));
+    EXPECT_EQ(swatches[3].fillColour, Rgb(255, 0, 255));
+    // The line ends at the right edge: it starts its own width (labels plus "##" each) left of it.
+    const std::string legendText = "  Receiver ##  3rd Order ##  5th Order ##  9th Order ##";
+    EXPECT_NEAR(swatches[0].x1, 1000000 - legendText.size() * 7 * pxX, Tolerance);
+    EXPECT_NEAR(swatches[0].x2 - swatches[0].x1, 2 * 7 * pxX, Tolerance);
+    EXPECT_NEAR(swatches[0].y1, AxisY / 2 + 2 * pxY, Tolerance);
+    EXPECT_NEAR(swatches[0].y1 - swatches[0].y2, H, Tolerance);
+    // Each label follows its swatch; the next swatch starts where the label ended.
+    const RecordingCanvas::Op* receiver = canvas.FindText("  Receiver ");
+    ASSERT_NE(receiver, nullptr);
+    EXPECT_DOUBLE_EQ(receiver->x1, swatches[0].x2);
+    EXPECT_NEAR(swatches[1].x1, receiver->x2, Tolerance);
+    const RecordingCanvas::Op* ninth = canvas.FindText("  9th Order ");
+    ASSERT_NE(ninth, nullptr);
+    EXPECT_NEAR(ninth->x2, 1000000, Tolerance);
+
+    // The unticked second order's product is still drawn.
+    EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 2u);
+
+    inputs.plotFirstOrder = true;
+    inputs.orders = {};
+    inputs.orders[2] = true;
+    inputs.orders[7] = true;
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    labels.clear();
+    for (const auto& op : canvas.Of(Kind::Text)) {
+        if (Near(op.y1, AxisY / 2 + 2 * pxY)) {
+            labels.push_back(op.text);
+        }
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"  Receiver ", "  Fundamental ", "  2nd Order ",
+                                                "  7th Order "}));
+    const auto second = canvas.Of(Kind::Box);
+    ASSERT_EQ(second.size(), 4u);
+    EXPECT_EQ(second[1].fill, FillStyle::Solid);
+    EXPECT_EQ(second[1].fillColour, Black);
+    EXPECT_EQ(second[2].fillColour, Rgb(0, 0, 255));
+    EXPECT_EQ(second[3].fillColour, Rgb(0, 255, 255));
+}
+
+TEST(DrawGraph, ProductsByTagWidthAndOrderHeight) {
+    GraphSite site;
+    site.Product(450, 12.5, 3);
+    site.Product(451, 37.5, 9);
+    site.Product(452, 25, 4);
+    site.Product(453, 25, 2);
+    site.Product(454, 25, 5);
+    site.Product(455, 25, 7);
+    site.Product(600, 25, 3); // wholly beyond the axis
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
+
+    auto boxes = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 7u); // the axis title's and six products
+    boxes.erase(boxes.begin());
+    const double barBase = AxisY + 1;
+    // 12.5 kHz is tagged as 12 kHz and drawn so; 37.5 kHz as 38 kHz.
+    EXPECT_NEAR(boxes[0].x1, 4500 - 0.06, 1e-6);
+    EXPECT_NEAR(boxes[0].x2, 4500 + 0.06, 1e-6);
+    EXPECT_NEAR(boxes[1].x1, 4510 - 0.19, 1e-6);
+    EXPECT_NEAR(boxes[1].x2, 4510 + 0.19, 1e-6);
+    for (const auto& box : boxes) {
+        EXPECT_NEAR(box.y2, barBase, Tolerance);
+    }
+    // Bar tops: axisY + (100 - axisY) x share, rounded; 3rd 40 %, 9th 10 %, 2nd 50 %.
+    EXPECT_DOUBLE_EQ(boxes[0].y1, 43); // 43.2
+    EXPECT_EQ(boxes[0].colour, Rgb(255, 0, 0));
+    EXPECT_DOUBLE_EQ(boxes[1].y1, 15); // 14.8
+    EXPECT_EQ(boxes[1].colour, Rgb(255, 0, 255));
+    EXPECT_DOUBLE_EQ(boxes[2].y1, 15); // an order outside 2, 3, 5, 7: low and magenta
+    EXPECT_EQ(boxes[2].colour, Rgb(255, 0, 255));
+    EXPECT_DOUBLE_EQ(boxes[3].y1, 53); // 52.67
+    EXPECT_EQ(boxes[3].colour, Rgb(0, 0, 255));
+    EXPECT_DOUBLE_EQ(boxes[4].y1, 34); // 33.73
+    EXPECT_EQ(boxes[4].colour, Rgb(0, 255, 0));
+    EXPECT_DOUBLE_EQ(boxes[5].y1, 24); // 24.27
+    EXPECT_EQ(boxes[5].colour, Rgb(0, 255, 255));
+
+    // Products come after the frame is shown.
+    std::size_t shown = 0;
+    std::size_t firstProduct = 0;
+    for (std::size_t i = 0; i < canvas.ops.size(); ++i) {
+        if (canvas.ops[i].kind == Kind::Show) {
+            shown = i;
+        }
+        if (canvas.ops[i].kind == Kind::FilledBox && firstProduct == 0 &&
+            canvas.ops[i].colour != White) {
+            firstProduct = i;
+        }
+    }
+    EXPECT_GT(shown, 0u);
+    EXPECT_GT(firstProduct, shown);
+}
+
+std::vector<RecordingCanvas::Op> EntryBoxesOf(const RecordingCanvas& canvas, std::size_t legend) {
+    auto boxes = canvas.Of(Kind::Box);
+    boxes.erase(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(legend));
+    return boxes;
+}
+
+TEST(DrawGraph, EntriesByRoleAndFundamental) {
+    GraphSite site;
+    site.Entry("445", "0", "25", "Tx", "Exist", "N/A");
+    site.Entry("450", "0", "16", "Both", "Exist", "25");       // overlapping bands
+    site.Entry("452", "1000", "1500", "Both", "Exist", "500"); // touching: 452.25
+    site.Entry("455", "0", "N/A", "Rx", "Exist", "20");
+    site.Entry("500", "0", "N/A", "Rx", "Exist", "20"); // beyond the axis
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    const double topY = AxisY + (100 - AxisY) * 0.9;
+    const double midY = AxisY + (100 - AxisY) * 0.5;
+    const double barBase = AxisY + 1;
+
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    // Fundamental unticked: no Tx box, transceivers as receivers only.
+    auto boxes = EntryBoxesOf(canvas, 1);
+    ASSERT_EQ(boxes.size(), 3u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.fill, FillStyle::DiagonalCross);
+        EXPECT_EQ(box.colour, Black);
+        EXPECT_EQ(box.fillColour, Black);
+        EXPECT_DOUBLE_EQ(box.y1, topY);
+        EXPECT_DOUBLE_EQ(box.y2, barBase);
+    }
+    EXPECT_NEAR(boxes[0].x1, 4499.875, 1e-9);
+    EXPECT_NEAR(boxes[0].x2, 4500.125, 1e-9);
+    EXPECT_NEAR(boxes[1].x1, 4517.5, 1e-9);
+    EXPECT_NEAR(boxes[1].x2, 4522.5, 1e-9);
+    EXPECT_NEAR(boxes[2].x1, 4549.9, 1e-9);
+
+    inputs.plotFirstOrder = true;
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    boxes = EntryBoxesOf(canvas, 2);
+    ASSERT_EQ(boxes.size(), 6u);
+    // "Tx": the solid transmit box.
+    EXPECT_EQ(boxes[0].fill, FillStyle::Solid);
+    EXPECT_NEAR(boxes[0].x1, 4449.875, 1e-9);
+    EXPECT_NEAR(boxes[0].x2, 4450.125, 1e-9);
+    EXPECT_DOUBLE_EQ(boxes[0].y1, topY);
+    EXPECT_DOUBLE_EQ(boxes[0].y2, barBase);
+    // Overlapping "Both": transmit in the upper half, receive in the lower half.
+    EXPECT_EQ(boxes[1].fill, FillStyle::Solid);
+    EXPECT_NEAR(boxes[1].x1, 4499.92, 1e-9);
+    EXPECT_DOUBLE_EQ(boxes[1].y1, topY);
+    EXPECT_DOUBLE_EQ(boxes[1].y2, midY);
+    EXPECT_EQ(boxes[2].fill, FillStyle::DiagonalCross);
+    EXPECT_NEAR(boxes[2].x1, 4499.875, 1e-9);
+    EXPECT_DOUBLE_EQ(boxes[2].y1, midY);
+    EXPECT_DOUBLE_EQ(boxes[2].y2, barBase);
+    // Touching bands count as apart: two full-height boxes, transmit first.
+    EXPECT_EQ(boxes[3].fill, FillStyle::Solid);
+    EXPECT_NEAR(boxes[3].x1, 4522.5, 1e-9);
+    EXPECT_NEAR(boxes[3].x2, 4537.5, 1e-9);
+    EXPECT_DOUBLE_EQ(boxes[3].y2, barBase);
+    EXPECT_EQ(boxes[4].fill, FillStyle::DiagonalCross);
+    EXPECT_NEAR(boxes[4].x2, 4522.5, 1e-9);
+    EXPECT_DOUBLE_EQ(boxes[4].y1, topY);
+    // "Rx" is the same either way.
+    EXPECT_EQ(boxes[5].fill, FillStyle::DiagonalCross);
+    EXPECT_NEAR(boxes[5].x2, 4550.1, 1e-9);
+
+    // Unticked rows are not drawn.
+    site.list.SetChecked(0, false);
+    site.list.SetChecked(3, false);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    boxes = EntryBoxesOf(canvas, 2);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_NEAR(boxes[0].x1, 4499.92, 1e-9);
+    EXPECT_NEAR(boxes[3].x1, 4517.5, 1e-9);
+}
+
+TEST(DrawGraph, RemarkLabels) {
+    GraphSite site;
+    site.Entry("445", "0", "25", "Tx", "Plan", "N/A", "Repeater"); // no box, still a label
+    site.Entry("450", "0", "16", "Both", "Exist", "25", "Link");   // offset 0: one label
+    site.Entry("452", "1000", "25", "Both", "Plan", "25", "Base"); // two labels
+    site.Entry("455", "0", "N/A", "Rx", "Exist", "20", "   ");     // blank: none
+    site.Entry("456", "0", "N/A", "Rx", "Exist", "20", "Hidden");  // unticked: none
+    site.list.SetChecked(4, false);
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    const double pxX = 200.0 / Width;
+    const double pxY = 100.0 / Height;
+
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty()); // "&Show remarks" unchecked
+
+    inputs.showRemarks = true;
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    const auto texts = canvas.Of(Kind::RotatedText);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, "Repeater");
+    EXPECT_EQ(texts[1].text, "Link");
+    EXPECT_EQ(texts[2].text, "Base");
+    EXPECT_EQ(texts[3].text, "Base");
+    for (const auto& text : texts) {
+        EXPECT_EQ(text.angle, 900);
+        EXPECT_EQ(text.colour, Black);
+        EXPECT_EQ(text.font, (FontSpec{"Arial", 11, 400}));
+    }
+
+    auto labels = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(labels.size(), 5u); // the axis title's and four labels
+    labels.erase(labels.begin());
+    // At 11 points "Repeater" is 61.6 x 17.6 pixels: upright, the label is 18 pixels wide and
+    // 1.02 x 62 pixels high, centred on the frequency and the picture's middle, one pixel more
+    // above and below.
+    const double Lw = 18 * pxX;
+    const double Lh = 1.02 * 62 * pxY;
+    EXPECT_EQ(labels[0].colour, Yellow);
+    EXPECT_NEAR(labels[0].x1, 4450 - Lw / 2, 1e-9);
+    EXPECT_NEAR(labels[0].x2, 4450 + Lw / 2, 1e-9);
+    EXPECT_NEAR(labels[0].y1, 50 - Lh / 2 - pxY, 1e-9);
+    EXPECT_NEAR(labels[0].y2, 50 + Lh / 2 + pxY, 1e-9);
+    EXPECT_NEAR(texts[0].x1, 4450 - Lw / 2 + pxX / 2, 1e-9);
+    EXPECT_NEAR(texts[0].y1, 50 - Lh / 2, 1e-9);
+
+    EXPECT_EQ(labels[1].colour, White);
+    EXPECT_NEAR(labels[1].x1, 4500 - Lw / 2, 1e-9);
+    // "Base" (4 characters: 30.8 pixels, 31 whole) at the receive and the transmit frequency; the
+    // second label has no extra pixel.
+    const double baseLh = 1.02 * 31 * pxY;
+    EXPECT_EQ(labels[2].colour, Yellow);
+    EXPECT_NEAR(labels[2].x1, 4520 - Lw / 2, 1e-9);
+    EXPECT_NEAR(labels[2].y1, 50 - baseLh / 2 - pxY, 1e-9);
+    EXPECT_EQ(labels[3].colour, Yellow);
+    EXPECT_NEAR(labels[3].x1, 4530 - Lw / 2, 1e-9);
+    EXPECT_NEAR(labels[3].y1, 50 - baseLh / 2, 1e-9);
+    EXPECT_NEAR(labels[3].y2, 50 + baseLh / 2, 1e-9);
+    EXPECT_NEAR(texts[3].x1, 4530 - Lw / 2 + pxX / 2, 1e-9);
+
+    // Each label comes straight after its row's boxes, so later boxes may cover it.
+    std::size_t firstLabel = 0, lastBox = 0;
+    for (std::size_t i = 0; i < canvas.ops.size(); ++i) {
+        if (canvas.ops[i].kind == Kind::RotatedText && firstLabel == 0) {
+            firstLabel = i;
+        }
+        if (canvas.ops[i].kind == Kind::Box) {
+            lastBox = i;
+        }
+    }
+    EXPECT_LT(firstLabel, lastBox);
+}
+
+TEST(DrawGraph, EmptyResultDrawsOnlyTheFrame) {
+    GraphSite site;
+    site.list.SetSiteName("Hilltop");
+    GraphInputs inputs = InputsFor(site, 0, 100000);
+    inputs.orders[3] = true;
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    EXPECT_EQ(canvas.Of(Kind::Line).size(), 1u + 12u);           // axis and ticks
+    EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 1u);            // the title's background
+    EXPECT_EQ(canvas.Of(Kind::Box).size(), 2u);                  // legend swatches
+    EXPECT_EQ(canvas.Of(Kind::Text).size(), 12u + 1u + 2u + 1u); // labels, title, legend, name
+    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty());
+}
+
+TEST(DrawGraph, ViewsWithoutWidthDrawNothing) {
+    GraphSite site;
+    site.Entry("450", "0", "N/A", "Rx", "Exist", "0");
+    site.Product(450, 25, 3);
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
+    const std::size_t drawn = canvas.ops.size();
+
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 450, 450)));
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 100000, 0)));
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 0, std::numeric_limits<double>::infinity())));
+    // The picture keeps what it showed.
+    EXPECT_EQ(canvas.ops.size(), drawn);
+}
+
+class CountingHost final : public IGraphDrawHost {
+public:
+    void SetBusyCursor(bool busy) override { cursor.push_back(busy); }
+    void LetEventsRun() override { ++events; }
+    std::vector<bool> cursor;
+    int events = 0;
+};
+
+TEST(DrawGraph, BusyPointerAndOneEventRun) {
+    GraphSite site;
+    RecordingCanvas canvas(Width, Height);
+    CountingHost host;
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 0, 100000), &host));
+    EXPECT_EQ(host.cursor, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.events, 1);
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 5, 5), &host));
+    EXPECT_EQ(host.cursor, (std::vector<bool>{true, false, true, false}));
+}
+
+} // namespace
+} // namespace spurline
