@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+
+namespace spurline {
+
+// A pair of arrow buttons beside a text box, as a spin control without a box of its own: it
+// only reports the clicks, and its owner decides what a step means.
+class UpDownControl final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UpDownControl(QWidget* parent = nullptr);
+
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+signals:
+    void upClicked();
+    void downClicked();
+
+private:
+    QToolButton* up_ = nullptr;
+    QToolButton* down_ = nullptr;
+};
+
+} // namespace spurline

@@ -1,0 +1,140 @@
+#include "platform/CHookMouseWheel.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+// Counts the wheel turns the window's own handler still sees.
+class WheelWindow final : public QMainWindow {
+public:
+    int ownWheels = 0;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        ++ownWheels;
+        event->ignore();
+    }
+};
+
+struct Notice {
+    QWidget* under = nullptr;
+    MouseWheelEvent event;
+    bool horizontal = false;
+};
+
+bool SendWheel(QWidget* target, QPoint angle, Qt::MouseButtons buttons = Qt::NoButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPoint at(5, 5);
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), angle, buttons, modifiers,
+                      Qt::NoScrollPhase, false);
+    return QApplication::sendEvent(target, &event);
+}
+
+TEST(CHookMouseWheel, DecodesWheelTurnsOfTheHookedWindow) {
+    WheelWindow window;
+    auto* central = new QWidget;
+    window.setCentralWidget(central);
+    window.resize(300, 200);
+    window.show();
+
+    CHookMouseWheel hook;
+    std::vector<Notice> notices;
+    bool cancel = false;
+    QObject::connect(&hook, &CHookMouseWheel::MouseWheel, [&](QWidget* w, MouseWheelEvent& e) {
+        notices.push_back({w, e, false});
+        e.Cancel = cancel;
+    });
+    QObject::connect(&hook, &CHookMouseWheel::MouseWheelH, [&](QWidget* w, MouseWheelEvent& e) {
+        notices.push_back({w, e, true});
+    });
+
+    // Not attached yet: nothing is raised.
+    SendWheel(central, QPoint(0, 120));
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(hook.hwnd(), nullptr);
+
+    hook.setHwnd(&window);
+    EXPECT_EQ(hook.hwnd(), &window);
+    const int ownBefore = window.ownWheels;
+    // A turn over a child that leaves it unhandled reaches the hook.
+    SendWheel(central, QPoint(0, 120), Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].event.Delta, 120);
+    EXPECT_EQ(notices[0].event.Shift, wheel::CtrlKey);
+    EXPECT_EQ(notices[0].event.Button, wheel::LeftButton);
+    EXPECT_EQ(notices[0].event.X, central->mapToGlobal(QPoint(5, 5)).x());
+    EXPECT_FALSE(notices[0].horizontal);
+    EXPECT_EQ(window.ownWheels, ownBefore + 1); // not cancelled: the window's handling ran
+
+    // Cancel keeps the window's own handling from running.
+    cancel = true;
+    SendWheel(central, QPoint(0, -240), Qt::LeftButton | Qt::MiddleButton,
+              Qt::ShiftModifier | Qt::AltModifier);
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[1].event.Delta, -240);
+    EXPECT_EQ(notices[1].event.Shift, wheel::ShiftKey | wheel::AltKey);
+    EXPECT_EQ(notices[1].event.Button, wheel::LeftButton | wheel::MiddleButton);
+    EXPECT_EQ(window.ownWheels, ownBefore + 1);
+
+    // The horizontal wheel raises its own event.
+    SendWheel(central, QPoint(-120, 0));
+    ASSERT_EQ(notices.size(), 3u);
+    EXPECT_TRUE(notices[2].horizontal);
+    EXPECT_EQ(notices[2].event.Delta, -120);
+
+    // Disabled: no event, the window handles the turn as usual.
+    hook.setEnabled(false);
+    SendWheel(central, QPoint(0, 120));
+    EXPECT_EQ(notices.size(), 3u);
+    EXPECT_EQ(window.ownWheels, ownBefore + 2);
+
+    // Detached: nothing more is raised.
+    hook.setEnabled(true);
+    hook.setHwnd(nullptr);
+    SendWheel(central, QPoint(0, 120));
+    EXPECT_EQ(notices.size(), 3u);
+}
+
+TEST(CHookMouseWheel, ChildrenThatScrollKeepTheirWheel) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* list = new QListWidget;
+    for (int i = 0; i < 200; ++i) {
+        list->addItem(QString::number(i));
+    }
+    layout->addWidget(list);
+    window.resize(200, 200);
+    window.show();
+
+    CHookMouseWheel hook;
+    hook.setHwnd(&window);
+    int raised = 0;
+    QObject::connect(&hook, &CHookMouseWheel::MouseWheel,
+                     [&](QWidget*, MouseWheelEvent&) { ++raised; });
+    SendWheel(list->viewport(), QPoint(0, -120));
+    EXPECT_EQ(raised, 0);
+
+    // A window that goes away detaches the hook.
+    {
+        QWidget other;
+        hook.setHwnd(&other);
+        EXPECT_EQ(hook.hwnd(), &other);
+    }
+    EXPECT_EQ(hook.hwnd(), nullptr);
+}
+
+TEST(CHookMouseWheel, MessageWordsDecodeSigned) {
+    EXPECT_EQ(WordHi(0x00780000u), 120);
+    EXPECT_EQ(WordHi(0xFF880000u), -120);
+    EXPECT_EQ(WordLo(0xFFF60064u), 100);
+    EXPECT_EQ(WordHi(0xFFF60064u), -10);
+}
+
+} // namespace
+} // namespace spurline
