@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -23,7 +23,7 @@ constexpr int LineEditTextMargin = 2;
 
 } // namespace
 
-FileCommandHost::FileCommandHost(QWidget& window, QLineEdit& fileNameField, QStatusBar& statusLine,
+FileCommandHost::FileCommandHost(QWidget& window, QLineEdit& fileNameField, QLabel& statusLine,
                                  std::function<void(const std::string&)> updateCaption)
     : window_(&window), fileNameField_(&fileNameField), statusLine_(&statusLine),
       updateCaption_(std::move(updateCaption)) {}
@@ -66,7 +66,7 @@ void FileCommandHost::UpdateCaption(const std::string& path) {
 
 void FileCommandHost::ClearStatusLine() {
     if (statusLine_) {
-        statusLine_->clearMessage();
+        statusLine_->clear();
     }
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 class QLineEdit;
-class QStatusBar;
+class QLabel;
 class QWidget;
 
 namespace spurline {
@@ -16,7 +16,7 @@ namespace spurline {
 // a share of time for waiting events, the caption, the status line and the file name field.
 class FileCommandHost final : public IFileCommandHost {
 public:
-    FileCommandHost(QWidget& window, QLineEdit& fileNameField, QStatusBar& statusLine,
+    FileCommandHost(QWidget& window, QLineEdit& fileNameField, QLabel& statusLine,
                     std::function<void(const std::string&)> updateCaption);
     ~FileCommandHost() override;
 
@@ -33,7 +33,7 @@ public:
 private:
     QPointer<QWidget> window_;
     QPointer<QLineEdit> fileNameField_;
-    QPointer<QStatusBar> statusLine_;
+    QPointer<QLabel> statusLine_;
     std::function<void(const std::string&)> updateCaption_;
     QElapsedTimer sinceEventsRan_;
     bool busy_ = false;

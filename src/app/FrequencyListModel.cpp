@@ -2,8 +2,11 @@
 
 #include "platform/QtStrings.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QStyle>
 
 namespace spurline {
 
@@ -18,6 +21,12 @@ bool IsNumericColumn(int column) {
 QColor ColourFrom(std::uint32_t colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
+}
+
+// The small icon of a victim row.
+QIcon VictimIcon() {
+    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return icon;
 }
 
 } // namespace
@@ -62,6 +71,11 @@ QVariant FrequencyListModel::data(const QModelIndex& index, int role) const {
         }
         if (entry.mark.ghosted) {
             return QColor(Qt::gray);
+        }
+        return {};
+    case Qt::DecorationRole:
+        if (column == ColId && entry.mark.icon != 0) {
+            return VictimIcon();
         }
         return {};
     case Qt::FontRole:

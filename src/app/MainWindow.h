@@ -1,16 +1,23 @@
 #pragma once
 
+#include "app/MenuBar.h"
 #include "document/FileCommands.h"
 #include "document/FileDialogs.h"
 #include "document/FrequencyList.h"
 #include "document/MessageBox.h"
+#include "engine/IntermodCalculation.h"
+#include "engine/IntermodItems.h"
+#include "engine/IntermodList.h"
+#include "engine/RecalculateDue.h"
+#include "graph/GraphController.h"
 
 #include <QItemSelection>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
-class QAction;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,14 +25,20 @@ class QTableView;
 
 namespace spurline {
 
+class CalculationRunner;
 class FileCommandHost;
+class FrequencyListEvents;
 class FrequencyListModel;
+class frmAddFreq;
+class IntermodListModel;
+class IntermodPanel;
 
 // "Spurline V0.01 build 0", followed by " - [name]" when a file is named.
 std::string MainCaption(int major, int minor, int revision, const std::string& path);
 
-// The main window: owns the frequency list document for the life of the program, shows it and
-// its header fields, and wires the menus and buttons to the document and file commands.
+// The main window: owns the frequency list document, the intermod products and the graph's state
+// for the life of the program, and wires the menus, buttons and keys to the command handlers of
+// each area (file commands, list events, intermod panel, calculation runner, graph).
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -39,16 +52,35 @@ public:
 
     FrequencyList& document() { return list_; }
     FileCommands& fileCommands() { return *fileCommands_; }
+    const cIntermodItems& products() const { return products_; }
+    const IntermodList& intermodRows() const { return intermodRows_; }
+    GraphController& graph() { return graph_; }
+    IntermodPanel& intermodPanel() { return *tbsIntermods; }
+    CalculationRunner& calculationRunner() { return *runner_; }
+    const MainMenus& menus() const { return menus_; }
+
+    // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
+    void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
+    // How the help document is handed to the desktop (tests record it instead).
+    void SetDocumentOpener(std::function<void(const QString&)> open) {
+        openDocument_ = std::move(open);
+    }
 
     void UpdateCaption(const std::string& path);
     // The out-of-date signal: the calculated products may no longer match the list.
     void RecalculateDue();
+    // Redraws the spectrum graph on the "Graph" page.
+    void DrawGraph();
 
     // Commands.
     void mnuNew_Click();
     void cmdLoad_Click();
     void cmdSave_Click();
     void cmdClear_Click();
+    void cmdAdd_Click();
+    void cmdCalculate_Click();
+    void mnuHelp_Click();
+    void mnuSelectAll_Click();
 
 signals:
     void recalculationDue();
@@ -64,6 +96,12 @@ private:
     void BuildWidgets();
     void BuildMenus();
     void SetColumnWidths();
+    void PlaceControls();
+    bool KeyPreview(QObject* receiver, QEvent* event);
+    void ShowAddFreqDialog();
+    void ShowEditMenu(const EditMenuState& states, const QPoint& globalPosition, bool popUp);
+    void MirrorIntermodState();
+    void MirrorAutoZoom();
     void HeaderFieldEdited(QLineEdit* field, bool siteName);
     void MirrorDocumentState();
     void MirrorSelection();
@@ -75,13 +113,29 @@ private:
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
     FrequencyList list_;
+    cIntermodItems products_;
+    IntermodList intermodRows_;
+    IntermodCalculation calculation_;
+    spurline::RecalculateDue recalculate_;
+    GraphController graph_;
     FrequencyListModel* model_ = nullptr;
+    IntermodListModel* intermodModel_ = nullptr;
     std::unique_ptr<FileCommandHost> host_;
     std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<CalculationRunner> runner_;
+    FrequencyListEvents* listEvents_ = nullptr;
+    frmAddFreq* addFreq_ = nullptr;
+    std::function<void()> showAddFreq_;
+    std::function<void(const QString&)> openDocument_;
+    MainMenus menus_;
     bool mirroring_ = false; // the view is being brought in line with the document
 
+    QWidget* central_ = nullptr;
+    QWidget* header_ = nullptr;
     QLabel* lblFrequencies = nullptr;
+    QLabel* lblIntermods = nullptr;
     QTableView* lvFreqs = nullptr;
+    IntermodPanel* tbsIntermods = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtComment = nullptr;
     QLineEdit* txtFilename = nullptr;
@@ -89,10 +143,16 @@ private:
     QPushButton* cmdLoad = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdClear = nullptr;
-    QAction* mnuNew = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuExit = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QFrame* progressbarouter = nullptr;
+    QFrame* progressbarinner = nullptr;
+    QLabel* pcdone = nullptr;
+    QLabel* statusline = nullptr;
 };
 
 } // namespace spurline

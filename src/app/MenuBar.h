@@ -1,0 +1,49 @@
+#pragma once
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace spurline {
+
+struct EditMenuState;
+
+// The main window's menu tree with its captions and shortcuts; the window connects the items.
+struct MainMenus {
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuOpen = nullptr;
+    QMenu* mnuOpenRecent = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExit = nullptr;
+
+    QMenu* mnuIntermods = nullptr;
+    QAction* mnuCalculate = nullptr;
+    QMenu* mnuSpectrumGraph = nullptr;
+    QAction* mnuShowRemarks = nullptr;
+    QAction* mnuAutoRefresh = nullptr;
+    QMenu* mnuAutoZoom = nullptr;
+    QAction* mnuAutoVictims = nullptr;
+    QAction* mnuAutoExtents = nullptr;
+
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuSelectAll = nullptr;
+    QAction* mnuSelectChecked = nullptr;
+    QAction* mnuInvertSelection = nullptr;
+
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    // Sets the enabled states of the Edit menu's items.
+    void ApplyEditMenu(const EditMenuState& state) const;
+};
+
+MainMenus BuildMainMenus(QMenuBar& bar);
+
+} // namespace spurline

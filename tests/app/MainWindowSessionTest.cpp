@@ -1,0 +1,604 @@
+#include "app/CalculationRunner.h"
+#include "app/IntermodPanel.h"
+#include "app/MainWindow.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+std::string ExampleSite() {
+    return std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq";
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<frmMain>(Locale::English(), messages, dialogs);
+        window->SetAddFreqDialog([this] {
+            ++dialogOpenings;
+            editModes.push_back(window->document().EditMode);
+            if (dialogEntry) {
+                window->document().CommitDialogEntry(*dialogEntry);
+                dialogEntry.reset();
+            }
+        });
+        window->SetDocumentOpener([this](const QString& path) { opened << path; });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        lvFreqs = Find<QTableView>("lvFreqs");
+        lvIntermods = Find<QTableView>("lvIntermods");
+        tbsIntermods = Find<QTabWidget>("tbsIntermods");
+        statusline = Find<QLabel>("statusline");
+        cmdCalculate = Find<QPushButton>("cmdCalculate");
+        cmdDelete = Find<QPushButton>("cmdDelete");
+        cmdAdd = Find<QPushButton>("cmdAdd");
+        cmdPrint = Find<QPushButton>("cmdPrint");
+    }
+
+    void TearDown() override {
+        if (window && window->isVisible()) {
+            window->document().SetChanged(false);
+            window->close();
+        }
+        EXPECT_EQ(messages.unansweredQuestions, 0);
+        EXPECT_TRUE(messages.answers.empty());
+        EXPECT_TRUE(dialogs.answers.empty());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    template <typename T> T* Find(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void OpenExample() {
+        dialogs.answers.push_back(ExampleSite());
+        Find<QAction>("mnuOpen")->trigger();
+        ASSERT_GT(window->document().count(), 10);
+    }
+
+    QString Cell(QTableView* view, int row, int column) const {
+        return view->model()->index(row, column).data().toString();
+    }
+
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QRect cell = lvFreqs->visualRect(lvFreqs->model()->index(row, ColRemarks));
+        QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, modifiers, cell.center());
+    }
+
+    void ClickHeader(QTableView* view, int column) {
+        QHeaderView* header = view->horizontalHeader();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(x, header->height() / 2));
+    }
+
+    void SetCheck(const char* name, bool checked) {
+        auto* box = Find<QCheckBox>(name);
+        if (box->isChecked() != checked) {
+            box->click();
+        }
+    }
+
+    void ChooseOptions(bool threeFrequencies) {
+        tbsIntermods->setCurrentIndex(2);
+        SetCheck("chkWideband", false);
+        SetCheck("chkImOrder3", true);
+        SetCheck("chkThreeFrequencies", threeFrequencies);
+    }
+
+    bool OutOfDateShown() const {
+        return lvIntermods->palette().color(QPalette::Base) == QColor(255, 0, 0);
+    }
+
+    QTemporaryDir folder;
+    testing::ScriptedMessageBox messages;
+    testing::ScriptedFileDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+    std::optional<DialogEntry> dialogEntry;
+    int dialogOpenings = 0;
+    std::vector<bool> editModes;
+    QStringList opened;
+    QTableView* lvFreqs = nullptr;
+    QTableView* lvIntermods = nullptr;
+    QTabWidget* tbsIntermods = nullptr;
+    QLabel* statusline = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdPrint = nullptr;
+};
+
+TEST_F(SessionTest, StartUpWindowMenusColumnsAndTabs) {
+    EXPECT_EQ(tbsIntermods->currentIndex(), 1);
+    EXPECT_EQ(tbsIntermods->tabText(0), QStringLiteral("List"));
+    EXPECT_EQ(tbsIntermods->tabText(1), QStringLiteral("Graph"));
+    EXPECT_EQ(tbsIntermods->tabText(2), QStringLiteral("Filter"));
+    EXPECT_FALSE(cmdDelete->isEnabled());
+    EXPECT_FALSE(cmdCalculate->isEnabled());
+
+    const std::vector<std::tuple<const char*, const char*, QKeySequence>> items{
+        {"mnuNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuSave", "&Save as...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuExport", "&Export", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"mnuPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuCalculate", "&Calculate", QKeySequence(Qt::Key_F5)},
+        {"mnuShowRemarks", "&Show remarks", QKeySequence()},
+        {"mnuAutoRefresh", "Auto &refresh", QKeySequence()},
+        {"mnuAutoVictims", "&Victims", QKeySequence()},
+        {"mnuAutoExtents", "&Extents", QKeySequence()},
+        {"mnuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"mnuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"mnuDelete", "&Delete", QKeySequence(Qt::Key_Delete)},
+        {"mnuSelectAll", "Select &all", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"mnuSelectChecked", "Select c&hecked", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"mnuInvertSelection", "&Invert selection", QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {"mnuContents", "&Contents...", QKeySequence(Qt::Key_F1)},
+        {"mnuAbout", "&About...", QKeySequence()}};
+    for (const auto& [name, caption, shortcut] : items) {
+        auto* action = Find<QAction>(name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromLatin1(caption)) << name;
+        EXPECT_EQ(action->shortcut(), shortcut) << name;
+    }
+    for (const char* check :
+         {"mnuShowRemarks", "mnuAutoRefresh", "mnuAutoVictims", "mnuAutoExtents"}) {
+        EXPECT_TRUE(Find<QAction>(check)->isCheckable()) << check;
+    }
+    QStringList menus;
+    for (QAction* top : window->menuBar()->actions()) {
+        menus << top->text();
+    }
+    EXPECT_EQ(menus, QStringList({"&File", "&Intermods", "&Edit", "H&elp"}));
+    auto* recent = Find<QMenu>("mnuOpenRecent");
+    ASSERT_EQ(recent->actions().size(), 1);
+    EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("none"));
+    EXPECT_EQ(Find<QMenu>("mnuSpectrumGraph")->title(), QStringLiteral("Spectrum &graph"));
+    EXPECT_EQ(Find<QMenu>("mnuAutoZoom")->title(), QStringLiteral("Auto &zoom"));
+
+    // Intermod columns: captions, twips widths at the screen's DPI, 5 to 7 hidden.
+    QAbstractItemModelTester tester(lvIntermods->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(lvIntermods->model()->headerData(8, Qt::Horizontal).toString(),
+              QStringLiteral("Bandwdith (kHz)"));
+    EXPECT_EQ(lvIntermods->model()->headerData(2, Qt::Horizontal).toString(),
+              QStringLiteral("Composition (by Frequency)"));
+    const double dpi = window->logicalDpiX();
+    EXPECT_EQ(lvIntermods->columnWidth(0), static_cast<int>(1880 * dpi / 1440 + 0.5));
+    EXPECT_EQ(lvIntermods->columnWidth(2), static_cast<int>(3760 * dpi / 1440 + 0.5));
+    EXPECT_EQ(lvFreqs->columnWidth(0), static_cast<int>(780 * dpi / 1440 + 0.5));
+    for (int column = 4; column <= 6; ++column) {
+        EXPECT_TRUE(lvIntermods->isColumnHidden(column)) << column;
+    }
+    EXPECT_FALSE(lvIntermods->isColumnHidden(7));
+
+    // The filter option brings the victim columns in and out.
+    Find<QRadioButton>("optShow1")->click();
+    EXPECT_FALSE(lvIntermods->isColumnHidden(4));
+    EXPECT_EQ(lvIntermods->columnWidth(4), static_cast<int>(900 * dpi / 1440 + 0.5));
+    EXPECT_EQ(lvIntermods->columnWidth(5), static_cast<int>(2880 * dpi / 1440 + 0.5));
+    EXPECT_EQ(Find<QRadioButton>("optShow0")->text(),
+              QStringLiteral(" &Any frequency (low detail)"));
+    EXPECT_EQ(Find<QRadioButton>("optShow3")->text(), QStringLiteral("&Existing receivers ony"));
+    Find<QRadioButton>("optShow0")->click();
+    EXPECT_TRUE(lvIntermods->isColumnHidden(5));
+
+    // Right-clicking the empty intermod list shows no menu but targets it and disables Copy.
+    QTest::mouseClick(lvIntermods->viewport(), Qt::RightButton);
+    EXPECT_EQ(window->document().EditMenuTarget, EditIntermodList);
+    EXPECT_FALSE(Find<QAction>("mnuCopy")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuDelete")->isEnabled());
+    EXPECT_FALSE(Find<QMenu>("mnuEdit")->isVisible());
+}
+
+TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {
+    OpenExample();
+    const int loaded = window->document().count();
+    QAbstractItemModelTester freqTester(lvFreqs->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester imTester(lvIntermods->model(),
+                                      QAbstractItemModelTester::FailureReportingMode::Warning);
+
+    // Add an entry through the dialog's commit.
+    DialogEntry entry;
+    entry.frequency = "470.00000";
+    entry.offset = "0";
+    entry.txBandwidth = "12.50";
+    entry.rxBandwidth = "12.50";
+    entry.txrx = TxRxChoice::Rx;
+    entry.remarks = "Added receiver";
+    dialogEntry = entry;
+    QTest::mouseClick(cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(dialogOpenings, 1);
+    ASSERT_EQ(window->document().count(), loaded + 1);
+    EXPECT_EQ(Cell(lvFreqs, loaded, ColRemarks), QStringLiteral("Added receiver"));
+    EXPECT_EQ(Cell(lvFreqs, loaded, ColTxBandwidth), QStringLiteral("N/A"));
+
+    // Third order only, between two transmitters: 2 x 455 - 451 = 459 MHz.
+    ChooseOptions(false);
+    auto* lower = Find<QLineEdit>("txtLowerLimit");
+    auto* upper = Find<QLineEdit>("txtUpperLimit");
+    lower->setFocus();
+    QTest::keyClicks(lower, QStringLiteral("459"));
+    upper->setFocus();
+    EXPECT_EQ(lower->text(), QStringLiteral("459.00000"));
+    QTest::keyClicks(upper, QStringLiteral("459.00001"));
+    lvFreqs->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_GE(lvIntermods->model()->rowCount(), 1);
+    int row459 = -1;
+    for (int row = 0; row < lvIntermods->model()->rowCount(); ++row) {
+        if (Cell(lvIntermods, row, ImColComposition2).contains(QStringLiteral("[13]")) &&
+            Cell(lvIntermods, row, ImColComposition2).contains(QStringLiteral("[14]"))) {
+            row459 = row;
+        }
+    }
+    ASSERT_GE(row459, 0);
+    EXPECT_EQ(Cell(lvIntermods, row459, ImColFrequency), QStringLiteral("      459.00000"));
+    EXPECT_EQ(Cell(lvIntermods, row459, ImColOrder), QStringLiteral("3rd"));
+    EXPECT_EQ(Cell(lvIntermods, row459, ImColFrequencyBounds),
+              QStringLiteral("458.98125 - 459.01875"));
+    EXPECT_EQ(Cell(lvIntermods, row459, ImColBandwidth), QStringLiteral("37.50"));
+    EXPECT_FALSE(OutOfDateShown());
+    EXPECT_TRUE(statusline->text().isEmpty());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(Find<QFrame>("progressbarouter")->isVisible());
+
+    // All receivers, no limits, harmonics and three-transmitter products: the victims are marked
+    // in the frequency list.
+    Find<QRadioButton>("optShow1")->click();
+    SetCheck("chkWideband", true);
+    SetCheck("chkThreeFrequencies", true);
+    EXPECT_TRUE(OutOfDateShown());
+    EXPECT_EQ(statusline->text(), QStringLiteral("Intermod list not up to date"));
+    lower->clear();
+    upper->clear();
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    EXPECT_FALSE(OutOfDateShown());
+    const int products = lvIntermods->model()->rowCount();
+    ASSERT_GT(products, 1);
+    int victims = 0;
+    for (int row = 0; row < products; ++row) {
+        const QString affects = Cell(lvIntermods, row, ImColAffects);
+        ASSERT_FALSE(affects.isEmpty()) << row; // only products with victims are listed
+        const int victim = affects.mid(1, affects.indexOf(']') - 1).toInt();
+        const FrequencyEntry& hit = window->document().entry(victim - 1);
+        EXPECT_GT(hit.mark.tag, 0);
+        const QModelIndex index = lvFreqs->model()->index(victim - 1, ColRemarks);
+        EXPECT_TRUE(index.data(Qt::FontRole).value<QFont>().bold());
+        EXPECT_TRUE(index.data(Qt::ForegroundRole).isValid());
+        EXPECT_FALSE(lvFreqs->model()->index(victim - 1, ColId).data(Qt::DecorationRole).isNull());
+        ++victims;
+    }
+    EXPECT_GT(victims, 0);
+
+    // Sorting the intermod list: each header click reverses the order.
+    ClickHeader(lvIntermods, ImColFrequency);
+    EXPECT_GE(Cell(lvIntermods, 0, 0), Cell(lvIntermods, products - 1, 0)); // descending first
+    ClickHeader(lvIntermods, ImColFrequency);
+    EXPECT_LE(Cell(lvIntermods, 0, 0), Cell(lvIntermods, products - 1, 0));
+    ClickHeader(lvIntermods, ImColBandwidth);
+    EXPECT_GE(Cell(lvIntermods, 0, ImColBandwidth),
+              Cell(lvIntermods, products - 1, ImColBandwidth));
+    // A new calculation keeps the chosen order.
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    EXPECT_GE(Cell(lvIntermods, 0, ImColBandwidth),
+              Cell(lvIntermods, products - 1, ImColBandwidth));
+
+    // Sorting the frequency list by remarks.
+    ClickHeader(lvFreqs, ColRemarks);
+    ClickHeader(lvFreqs, ColRemarks);
+    const int count = window->document().count();
+    for (int row = 1; row < count; ++row) {
+        EXPECT_LE(Cell(lvFreqs, row - 1, ColRemarks)
+                      .compare(Cell(lvFreqs, row, ColRemarks), Qt::CaseInsensitive),
+                  0);
+    }
+    QStringList before;
+    for (int row = 0; row < count; ++row) {
+        before << Cell(lvFreqs, row, ColFrequency) + Cell(lvFreqs, row, ColOffset) +
+                      Cell(lvFreqs, row, ColRemarks);
+    }
+
+    // Save, reload and compare.
+    const std::string saved = folder.filePath(QStringLiteral("session.frq")).toStdString();
+    dialogs.answers.push_back(saved);
+    Find<QAction>("mnuSave")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    dialogs.answers.push_back(saved);
+    Find<QAction>("mnuOpen")->trigger();
+    ASSERT_EQ(window->document().count(), count);
+    for (int row = 0; row < count; ++row) {
+        EXPECT_EQ(Cell(lvFreqs, row, ColFrequency) + Cell(lvFreqs, row, ColOffset) +
+                      Cell(lvFreqs, row, ColRemarks),
+                  before[row]);
+    }
+    // A load clears the results.
+    EXPECT_EQ(lvIntermods->model()->rowCount(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
+    OpenExample();
+    const int loaded = window->document().count();
+
+    // Return on an empty list opens the dialog in add mode.
+    window->document().RemoveAllEntries();
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_Return);
+    ASSERT_EQ(editModes.size(), 1u);
+    EXPECT_FALSE(editModes[0]);
+    OpenExample();
+
+    // Space toggles every selected row with the current one.
+    lvFreqs->setFocus();
+    ClickRow(1);
+    ClickRow(3, Qt::ControlModifier);
+    ClickRow(5, Qt::ControlModifier);
+    ASSERT_EQ(window->document().currentRow(), 5);
+    QTest::keyClick(lvFreqs, Qt::Key_Space);
+    EXPECT_FALSE(window->document().entry(1).checked);
+    EXPECT_FALSE(window->document().entry(3).checked);
+    EXPECT_FALSE(window->document().entry(5).checked);
+    EXPECT_TRUE(window->document().entry(2).checked);
+
+    // Return and double click edit the current row.
+    QTest::keyClick(lvFreqs, Qt::Key_Return);
+    const QRect cell = lvFreqs->visualRect(lvFreqs->model()->index(2, ColRemarks));
+    emit lvFreqs->doubleClicked(lvFreqs->indexAt(cell.center()));
+    ASSERT_EQ(editModes.size(), 3u);
+    EXPECT_TRUE(editModes[1]);
+    EXPECT_TRUE(editModes[2]);
+
+    // The "&Delete" button: enabled by the list's focus, deleting only when pressed.
+    ClickRow(0);
+    lvFreqs->setFocus();
+    EXPECT_TRUE(cmdDelete->isEnabled());
+    QTest::keyClick(lvFreqs, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cmdDelete);
+    EXPECT_EQ(window->document().count(), loaded); // receiving the focus deletes nothing
+    EXPECT_TRUE(cmdDelete->isEnabled());
+    QTest::keyClick(cmdDelete, Qt::Key_Space);
+    EXPECT_EQ(window->document().count(), loaded - 1);
+    EXPECT_FALSE(cmdDelete->isEnabled());
+    EXPECT_EQ(Cell(lvFreqs, 0, ColId), QStringLiteral("1"));
+
+    ClickRow(0);
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_Tab);
+    QTest::keyClick(cmdDelete, Qt::Key_Return);
+    EXPECT_EQ(window->document().count(), loaded - 2);
+
+    ClickRow(0);
+    lvFreqs->setFocus();
+    QTest::mouseClick(cmdDelete, Qt::LeftButton);
+    EXPECT_EQ(window->document().count(), loaded - 3);
+
+    // Leaving the list for another control disables the button.
+    ClickRow(0);
+    lvFreqs->setFocus();
+    EXPECT_TRUE(cmdDelete->isEnabled());
+    Find<QLineEdit>("txtName")->setFocus();
+    EXPECT_FALSE(cmdDelete->isEnabled());
+
+    // The Delete key deletes the selected rows.
+    ClickRow(0);
+    ClickRow(1, Qt::ControlModifier);
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_Delete);
+    EXPECT_EQ(window->document().count(), loaded - 5);
+
+    // The right button over the list sets the Edit menu for it.
+    const QRect row0 = lvFreqs->visualRect(lvFreqs->model()->index(0, ColRemarks));
+    QTest::mouseClick(lvFreqs->viewport(), Qt::RightButton, Qt::NoModifier, row0.center());
+    EXPECT_EQ(window->document().EditMenuTarget, EditFrequencyList);
+    EXPECT_TRUE(Find<QAction>("mnuDelete")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("mnuInvertSelection")->isEnabled());
+    auto* edit = Find<QMenu>("mnuEdit");
+    EXPECT_TRUE(edit->isVisible());
+    edit->hide();
+    window->document().SetChanged(false);
+}
+
+TEST_F(SessionTest, KeyPreviewAndHelp) {
+    OpenExample();
+    lvFreqs->setFocus();
+    ClickRow(2);
+    QTest::keyClick(lvFreqs, Qt::Key_Insert);
+    EXPECT_EQ(dialogOpenings, 1);
+    ASSERT_EQ(editModes.size(), 1u);
+    EXPECT_FALSE(editModes[0]);
+    // The list still received the key: the current row is unchanged and nothing else happened.
+    EXPECT_EQ(window->document().currentRow(), 2);
+
+    const ViewRange start = window->graph().view;
+    QTest::keyClick(lvFreqs, Qt::Key_PageDown);
+    EXPECT_LT(window->graph().view.ViewHigh - window->graph().view.ViewLow,
+              start.ViewHigh - start.ViewLow);
+    // The list got Page Down as well and moved its current row down.
+    EXPECT_GT(window->document().currentRow(), 2);
+    const ViewRange zoomed = window->graph().view;
+    QTest::keyClick(lvFreqs, Qt::Key_PageUp);
+    EXPECT_GT(window->graph().view.ViewHigh - window->graph().view.ViewLow,
+              zoomed.ViewHigh - zoomed.ViewLow);
+
+    // Help: a missing document reports nothing and opens nothing; a present one is opened.
+    const QString pdf = QCoreApplication::applicationDirPath() + QStringLiteral("/Spurline.pdf");
+    QFile::remove(pdf);
+    QTest::keyClick(lvFreqs, Qt::Key_F1);
+    QTest::mouseClick(Find<QPushButton>("cmdHelp"), Qt::LeftButton);
+    EXPECT_TRUE(opened.isEmpty());
+    {
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_F1);
+    QFile::remove(pdf);
+    EXPECT_EQ(opened, QStringList({pdf}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SessionTest, OptionsFilterAndLimitsMarkTheListOutOfDate) {
+    OpenExample();
+    ChooseOptions(false);
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    const int thirdOnly = lvIntermods->model()->rowCount();
+    ASSERT_GT(thirdOnly, 1);
+    EXPECT_FALSE(OutOfDateShown());
+
+    // An order box marks the list out of date; it stays as it was.
+    Find<QCheckBox>("chkImOrder5")->click();
+    EXPECT_TRUE(OutOfDateShown());
+    EXPECT_EQ(statusline->text(), QStringLiteral("Intermod list not up to date"));
+    EXPECT_EQ(lvIntermods->model()->rowCount(), thirdOnly);
+
+    // Auto refresh recalculates at once, and from then on every change does.
+    Find<QAction>("mnuAutoRefresh")->trigger();
+    EXPECT_FALSE(OutOfDateShown());
+    const int withFifth = lvIntermods->model()->rowCount();
+    EXPECT_GT(withFifth, thirdOnly);
+    Find<QCheckBox>("chkImOrder5")->click();
+    EXPECT_EQ(lvIntermods->model()->rowCount(), thirdOnly);
+    Find<QRadioButton>("optShow3")->click();
+    const int existingOnly = lvIntermods->model()->rowCount();
+    EXPECT_LT(existingOnly, thirdOnly);
+    EXPECT_FALSE(lvIntermods->isColumnHidden(ImColAffects));
+    Find<QAction>("mnuAutoRefresh")->trigger();
+
+    // The harmonics box enables the second-order box, which keeps its mark.
+    auto* second = Find<QCheckBox>("chkImOrder2");
+    Find<QCheckBox>("chkWideband")->click();
+    EXPECT_TRUE(second->isEnabled());
+    Find<QCheckBox>("chkWideband")->click();
+    EXPECT_FALSE(second->isEnabled());
+    EXPECT_TRUE(second->isChecked());
+
+    // Limit boxes: "0" empties the box; leaving a box unchanged marks nothing.
+    Find<QRadioButton>("optShow0")->click();
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    ASSERT_FALSE(OutOfDateShown());
+    auto* upper = Find<QLineEdit>("txtUpperLimit");
+    upper->setFocus();
+    QTest::keyClicks(upper, QStringLiteral("0"));
+    lvFreqs->setFocus();
+    EXPECT_TRUE(upper->text().isEmpty());
+    EXPECT_FALSE(OutOfDateShown());
+    upper->setFocus();
+    QTest::keyClicks(upper, QStringLiteral("1000"));
+    lvFreqs->setFocus();
+    EXPECT_EQ(upper->text(), QStringLiteral("1,000.00000"));
+    EXPECT_TRUE(OutOfDateShown());
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    upper->setFocus();
+    lvFreqs->setFocus();
+    EXPECT_FALSE(OutOfDateShown());
+
+    // Lower limit not below the upper one: the message, and the list stays.
+    auto* lower = Find<QLineEdit>("txtLowerLimit");
+    lower->setText(QStringLiteral("1000"));
+    const int rows = lvIntermods->model()->rowCount();
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, "Lower limit greater than upper limit!");
+    EXPECT_EQ(lvIntermods->model()->rowCount(), rows);
+    EXPECT_FALSE(Find<QFrame>("progressbarouter")->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(SessionTest, EscapeAbortsALongCalculationStartedByATimer) {
+    // Eighty transmitters with three-transmitter products: thousands of products for each first
+    // transmitter.
+    for (int i = 0; i < 80; ++i) {
+        window->document().AddEntry({std::to_string(400 + i * 0.7), "0", "12.5", "Tx", "Exist",
+                                     "12.5", "tx " + std::to_string(i)});
+    }
+    window->document().SetCalculateEnabled(true);
+    ChooseOptions(true);
+
+    bool sawDisabled = false;
+    bool sawProgress = false;
+    bool escapeSent = false;
+    QObject::connect(&window->calculationRunner(), &CalculationRunner::progressed, window.get(),
+                     [&](int first, int) {
+                         sawDisabled = !window->isEnabled();
+                         sawProgress = Find<QFrame>("progressbarouter")->isVisible() &&
+                                       Find<QLabel>("pcdone")->text().endsWith('%');
+                         if (first == 2 && !escapeSent) {
+                             escapeSent = true;
+                             // Clicks and keys do not reach the window while it runs.
+                             QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+                             QTest::keyClick(window.get(), Qt::Key_Escape);
+                         }
+                     });
+    bool finished = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->cmdCalculate_Click();
+        finished = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 60000));
+    EXPECT_TRUE(escapeSent);
+    EXPECT_TRUE(sawDisabled);
+    EXPECT_TRUE(sawProgress);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(OutOfDateShown());
+    EXPECT_EQ(statusline->text(), QStringLiteral("Intermod list not up to date"));
+    EXPECT_FALSE(Find<QFrame>("progressbarouter")->isVisible());
+    EXPECT_TRUE(cmdCalculate->isEnabled());
+    // Stopped in the second transmitter's pairs: far fewer products than a full run.
+    const int kept = window->products().Count();
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, 10000);
+    EXPECT_EQ(lvIntermods->model()->rowCount(), kept);
+    window->document().SetChanged(false);
+}
+
+TEST_F(SessionTest, LayoutGivesTheListOneThirdAndTheTabsTwoThirds) {
+    for (const QSize size : {QSize(900, 640), QSize(1200, 860)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const QWidget* central = window->centralWidget();
+        const int m = static_cast<int>(100 * window->logicalDpiX() / 1440.0 + 0.5);
+        EXPECT_NEAR(tbsIntermods->height(), 2 * lvFreqs->height(), 2) << size.width();
+        EXPECT_EQ(lvFreqs->x(), m);
+        EXPECT_EQ(lvFreqs->x() + lvFreqs->width(), central->width() - m);
+        EXPECT_EQ(tbsIntermods->width(), lvFreqs->width());
+        EXPECT_EQ(cmdCalculate->x(), m);
+        EXPECT_EQ(cmdCalculate->y() + cmdCalculate->height(), central->height() - m);
+        const auto* quit = Find<QPushButton>("cmdQuit");
+        EXPECT_EQ(quit->x() + quit->width(), central->width() - m);
+        EXPECT_EQ(tbsIntermods->y() + tbsIntermods->height(), cmdCalculate->y() - m);
+        const auto* clear = Find<QPushButton>("cmdClear");
+        EXPECT_EQ(clear->x() + clear->width(), central->width() - m);
+    }
+}
+
+} // namespace
+} // namespace spurline
