@@ -31,15 +31,22 @@ FileCommands::FileCommands(FrequencyList& list, IMessageBox& messages, IFileDial
                            IFileCommandHost& host)
     : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {}
 
-bool FileCommands::cmdSave_Click() {
+// Both dialogs start in the program's folder with the last chosen name; the Save dialog asks
+// before overwriting and needs an existing folder, the Open dialog an existing file.
+FileDialogOptions FileCommands::DialogOptions(const std::string& title, bool saving) {
     FileDialogOptions options;
-    options.title = "Save frequency list";
+    options.title = title;
     options.filter = kFilter;
     options.initialDirectory = host_.ProgramDirectory();
     options.initialName = dialogFileName_;
-    options.confirmOverwrite = true;
+    options.confirmOverwrite = saving;
     options.mustExist = true;
-    const std::optional<std::string> chosen = dialogs_.GetSaveFileName(options);
+    return options;
+}
+
+bool FileCommands::cmdSave_Click() {
+    const std::optional<std::string> chosen =
+        dialogs_.GetSaveFileName(DialogOptions("Save frequency list", true));
     if (!chosen)
         return false;
     const std::string name = *chosen;
@@ -80,14 +87,8 @@ bool FileCommands::cmdSave_Click() {
 
 void FileCommands::cmdLoad_Click() {
     SaveQuestion();
-    FileDialogOptions options;
-    options.title = "Open frequency list";
-    options.filter = kFilter;
-    options.initialDirectory = host_.ProgramDirectory();
-    options.initialName = dialogFileName_;
-    options.confirmOverwrite = false;
-    options.mustExist = true;
-    const std::optional<std::string> chosen = dialogs_.GetOpenFileName(options);
+    const std::optional<std::string> chosen =
+        dialogs_.GetOpenFileName(DialogOptions("Open frequency list", false));
     if (!chosen)
         return;
     const std::string name = *chosen;

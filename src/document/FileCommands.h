@@ -45,6 +45,8 @@ public:
     const std::string& dialogFileName() const { return dialogFileName_; }
 
 private:
+    FileDialogOptions DialogOptions(const std::string& title, bool saving);
+
     FrequencyList& list_;
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
