@@ -2,6 +2,9 @@
 
 #include "document/NumberFormat.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace spurline::cli {
 
 namespace {
@@ -87,6 +90,12 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             }
             parsed.sitePath = argument;
             continue;
+        }
+        static const char* Known[] = {"--orders", "--harmonics", "--worst-case", "--three",
+                                      "--filter", "--lower",     "--upper",      "--locale"};
+        if (std::find(std::begin(Known), std::end(Known), argument) == std::end(Known)) {
+            error = "unknown option " + argument;
+            return std::nullopt;
         }
         if (k + 1 >= arguments.size()) {
             error = argument + " needs a value";

@@ -158,6 +158,9 @@ TEST_F(CommandLine, BadArgumentsAndHelp) {
         EXPECT_NE(result.err.find("Usage: spurline-calc"), std::string::npos) << arguments;
         EXPECT_EQ(result.out, "") << arguments;
     }
+    // An option nobody knows is named as such, also when it comes last.
+    EXPECT_NE(Run("'" + english + "' --colour").err.find("unknown option --colour"),
+              std::string::npos);
     const Outcome help = Run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--filter any|all|planned|existing"), std::string::npos);
