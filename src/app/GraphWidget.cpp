@@ -31,7 +31,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage& picture = canvas_.image();
     if (picture.isNull()) {
-        painter.fillRect(rect(), QColor::fromRgb(QtCanvas::Background));
+        painter.fillRect(rect(), backgroundColour());
         return;
     }
     // The picture is in device pixels: drawn into the logical rectangle it maps one to one.
@@ -94,13 +94,8 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GraphWidget::wheelEvent(QWheelEvent* event) {
-    const int Delta = event->angleDelta().y();
-    if (Delta == 0) {
-        event->ignore(); // a horizontal wheel does not zoom
-        return;
-    }
-    controller_.MouseWheel(Delta);
-    event->accept();
+    // The turn goes on to the main window, whose wheel hook zooms: one notch, one zoom step.
+    event->ignore();
 }
 
 } // namespace spurline

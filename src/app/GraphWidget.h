@@ -3,13 +3,15 @@
 #include "graph/GraphController.h"
 #include "platform/QtCanvas.h"
 
+#include <QColor>
 #include <QWidget>
 
 namespace spurline {
 
 // The spectrum graph on the "Graph" page: shows the persistent picture that DrawGraph paints, and
-// turns the mouse into the graph's commands: a drag with the left or middle button pans, the
-// wheel zooms, a move shows the products under the mouse, the right button asks for the Edit menu.
+// turns the mouse into the graph's commands: a drag with the left or middle button pans, a move
+// shows the products under the mouse, the right button asks for the Edit menu. The wheel is left
+// to the main window's wheel hook, which zooms.
 class GraphWidget final : public QWidget {
     Q_OBJECT
 
@@ -21,6 +23,8 @@ public:
     // The picture as last drawn, in device pixels; printing and the clipboard take it.
     const QImage& image() { return canvas_.image(); }
     QtCanvas& canvas() { return canvas_; }
+    // The colour the picture is cleared to.
+    static QColor backgroundColour() { return QColor::fromRgb(QtCanvas::Background); }
     // Where the right button makes the graph the Edit menu's target (the list's EditMenuTarget).
     void setEditMenuTarget(int* target) { editMenuTarget_ = target; }
     bool dragging() const { return dragging_; }

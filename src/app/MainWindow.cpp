@@ -5,16 +5,20 @@
 #include "app/FrequencyListEvents.h"
 #include "app/FrequencyListModel.h"
 #include "app/GraphWidget.h"
+#include "app/GraphZoomPanel.h"
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
 #include "document/TextHelpers.h"
 #include "graph/MainWindowLayout.h"
+#include "graph/MouseWheel.h"
+#include "platform/CHookMouseWheel.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtStrings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,6 +102,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     graph_.recalculateDue = [this] { RecalculateDue(); };
     intermodRows_.stateChanged = [this] { MirrorIntermodState(); };
 
+    AttachWheelHook();
     model_ = new FrequencyListModel(list_, this);
     intermodModel_ = new IntermodListModel(intermodRows_, this);
     BuildWidgets();
@@ -130,6 +135,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
 }
 
 frmMain::~frmMain() {
+    hookWheel_->setHwnd(nullptr);
     qApp->removeEventFilter(this);
     runner_.reset();
     // The models observe the document and the rows; let them go first.
@@ -141,6 +147,24 @@ frmMain::~frmMain() {
     intermodModel_ = nullptr;
     list_.clearIntermodResults = nullptr;
     intermodRows_.stateChanged = nullptr;
+}
+
+void frmMain::AttachWheelHook() {
+    hookWheel_ = new CHookMouseWheel(this);
+    hookWheel_->setObjectName(QStringLiteral("hookWheel"));
+    hookWheel_->setHwnd(this);
+    // One notch away from the user zooms in, any other turn out. The horizontal wheel is not
+    // used. A list passes on the turns it cannot scroll (at either end, or when it is short); they
+    // stay with the list, so that a turn over a list never zooms the graph.
+    connect(hookWheel_, &CHookMouseWheel::MouseWheel, this,
+            [this](QWidget* under, MouseWheelEvent& notice) {
+                for (QWidget* w = under; w != nullptr && w != this; w = w->parentWidget()) {
+                    if (qobject_cast<QAbstractItemView*>(w) != nullptr) {
+                        return;
+                    }
+                }
+                graph_.MouseWheel(notice.Delta);
+            });
 }
 
 void frmMain::BuildWidgets() {
@@ -208,6 +232,12 @@ void frmMain::BuildWidgets() {
     lblIntermods->setObjectName(QStringLiteral("lblIntermods"));
     tbsIntermods = new IntermodPanel(*intermodModel_, graph_, list_.locale(), central_);
     tbsIntermods->picSpectrum().setEditMenuTarget(&list_.EditMenuTarget);
+    // The zoom panel lies over the graph's top left corner, which stays put when the page grows.
+    picZoomPan = new GraphZoomPanel(
+        graph_, [this] { return tbsIntermods->FilterOption(); },
+        tbsIntermods->picSpectrum().parentWidget());
+    picZoomPan->move(2, 2);
+    picZoomPan->raise();
 
     cmdCalculate = button("&Calculate", "cmdCalculate", central_);
     cmdPrint = button("&Print", "cmdPrint", central_);
@@ -548,6 +578,7 @@ void frmMain::PlaceControls() {
     progressbarinner->setGeometry(inner.left(), inner.top(), std::max(1, progressbarinner->width()),
                                   inner.height());
     statusline->raise();
+    picZoomPan->SetBackground(GraphWidget::backgroundColour());
 }
 
 // --- header fields

@@ -26,10 +26,12 @@ class QTableView;
 namespace spurline {
 
 class CalculationRunner;
+class CHookMouseWheel;
 class FileCommandHost;
 class FrequencyListEvents;
 class FrequencyListModel;
 class frmAddFreq;
+class GraphZoomPanel;
 class IntermodListModel;
 class IntermodPanel;
 
@@ -107,6 +109,7 @@ private:
     void MirrorSelection();
     void MirrorRowSelection(int row);
     void ViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void AttachWheelHook();
 
     std::unique_ptr<IMessageBox> ownMessages_;
     std::unique_ptr<IFileDialogs> ownDialogs_;
@@ -128,7 +131,8 @@ private:
     std::function<void()> showAddFreq_;
     std::function<void(const QString&)> openDocument_;
     MainMenus menus_;
-    bool mirroring_ = false; // the view is being brought in line with the document
+    CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window
+    bool mirroring_ = false;               // the view is being brought in line with the document
 
     QWidget* central_ = nullptr;
     QWidget* header_ = nullptr;
@@ -136,6 +140,7 @@ private:
     QLabel* lblIntermods = nullptr;
     QTableView* lvFreqs = nullptr;
     IntermodPanel* tbsIntermods = nullptr;
+    GraphZoomPanel* picZoomPan = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtComment = nullptr;
     QLineEdit* txtFilename = nullptr;

@@ -67,6 +67,9 @@ bool CHookMouseWheel::eventFilter(QObject* watched, QEvent* event) {
 
 bool CHookMouseWheel::HandleWheel(QWheelEvent* wheel) {
     const QPoint angle = wheel->angleDelta();
+    if (angle.isNull()) {
+        return false; // a touchpad's begin or end of scrolling: no turn at all
+    }
     const bool horizontal = angle.y() == 0 && angle.x() != 0;
     const QPoint global = wheel->globalPosition().toPoint();
 

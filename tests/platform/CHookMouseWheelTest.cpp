@@ -88,11 +88,15 @@ TEST(CHookMouseWheel, DecodesWheelTurnsOfTheHookedWindow) {
     EXPECT_EQ(notices[2].event.Delta, -120);
     EXPECT_EQ(window.ownWheels, ownBefore + 2);
 
+    // A notice without any distance (a touchpad starting or ending a scroll) is no turn.
+    SendWheel(&window, QPoint(0, 0));
+    EXPECT_EQ(notices.size(), 3u);
+
     // Disabled: no event, the window handles the turn as usual.
     hook.setEnabled(false);
     SendWheel(&window, QPoint(0, 120));
     EXPECT_EQ(notices.size(), 3u);
-    EXPECT_EQ(window.ownWheels, ownBefore + 3);
+    EXPECT_EQ(window.ownWheels, ownBefore + 4);
 
     // Detached: nothing more is raised.
     hook.setEnabled(true);

@@ -1,0 +1,319 @@
+#include "app/GraphWidget.h"
+#include "app/MainWindow.h"
+#include "app/UpDownControl.h"
+#include "engine/IntermodItem.h"
+#include "platform/CHookMouseWheel.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+// The spectrum graph as the main window wires it: the zoom panel, the wheel hook, the keys, the
+// graph's menu, the "Auto &zoom" items, "&fundamental" and the hover read-out.
+class MainWindowGraphTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<frmMain>(Locale::English(), messages, dialogs);
+        window->resize(1000, 720);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        picSpectrum = Find<GraphWidget>("picSpectrum");
+        picZoomPan = Find<QWidget>("picZoomPan");
+        lvIntermods = Find<QTableView>("lvIntermods");
+    }
+
+    void TearDown() override {
+        if (window && window->isVisible()) {
+            window->document().SetChanged(false);
+            window->close();
+        }
+        EXPECT_EQ(messages.unansweredQuestions, 0);
+        EXPECT_TRUE(dialogs.answers.empty());
+    }
+
+    template <typename T> T* Find(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void OpenExample() {
+        dialogs.answers.push_back(std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq");
+        Find<QAction>("mnuOpen")->trigger();
+        ASSERT_GT(window->document().count(), 10);
+    }
+
+    void Calculate() {
+        QTest::mouseClick(Find<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        ASSERT_GT(window->products().Count(), 0);
+    }
+
+    // A wheel turn with the pointer over the middle of over (the target itself by default).
+    bool SendWheel(QWidget* target, QPoint angle, QWidget* over = nullptr) {
+        over = over != nullptr ? over : target;
+        const QPoint global = over->mapToGlobal(QPoint(over->width() / 2, over->height() / 2));
+        const QPointF at = target->mapFromGlobal(global);
+        QWheelEvent event(at, global, QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+        return event.isAccepted();
+    }
+
+    ViewRange View() const { return window->graph().view; }
+
+    // The left edge of the picture as last drawn, in MHz: shows that the graph was redrawn.
+    double DrawnLow() const { return picSpectrum->canvas().ToGraph(QPointF(0, 0)).x() / 10; }
+
+    // The picture position of a frequency (MHz) at the given fraction of the height from the top.
+    QPoint At(double mhz, double fromTop = 0.5) const {
+        const ViewRange v = View();
+        return QPoint(static_cast<int>((mhz - v.ViewLow) / v.width() * picSpectrum->width()),
+                      static_cast<int>(picSpectrum->height() * fromTop));
+    }
+
+    QColor PixelAt(QPoint at) const {
+        const QImage& image = picSpectrum->image();
+        const qreal ratio = picSpectrum->devicePixelRatioF();
+        return QColor(image.pixel(qRound(at.x() * ratio), qRound(at.y() * ratio)));
+    }
+
+    testing::ScriptedMessageBox messages;
+    testing::ScriptedFileDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+    GraphWidget* picSpectrum = nullptr;
+    QWidget* picZoomPan = nullptr;
+    QTableView* lvIntermods = nullptr;
+};
+
+TEST_F(MainWindowGraphTest, ZoomPanelLiesOnTheGraphWithItsBackground) {
+    EXPECT_EQ(picZoomPan->parentWidget(), picSpectrum->parentWidget());
+    EXPECT_EQ(picZoomPan->parentWidget()->objectName(), QStringLiteral("frmIntermods1"));
+    EXPECT_TRUE(picZoomPan->isVisible());
+    EXPECT_TRUE(picSpectrum->geometry().contains(picZoomPan->geometry()));
+    EXPECT_TRUE(picZoomPan->autoFillBackground());
+    EXPECT_EQ(picZoomPan->palette().color(QPalette::Window), QColor(255, 255, 255));
+    EXPECT_EQ(picSpectrum->image().pixelColor(0, 0), QColor(255, 255, 255));
+
+    EXPECT_EQ(Find<QPushButton>("cmdExtents")->text(), QStringLiteral("&Extents"));
+    EXPECT_EQ(Find<QPushButton>("cmdVictims")->text(), QStringLiteral("&Victims"));
+    for (const char* name : {"cmdZoomIn", "cmdZoomOut", "cmdExtents", "cmdVictims"}) {
+        auto* button = Find<QPushButton>(name);
+        EXPECT_TRUE(button->isEnabled()) << name;
+        EXPECT_TRUE(button->isVisible()) << name;
+        EXPECT_EQ(button->parentWidget(), picZoomPan) << name;
+    }
+    EXPECT_TRUE(Find<UpDownControl>("udcScrollSpectrum")->isEnabled());
+
+    // The page grows to the right and down: the panel stays in the top left corner.
+    const QPoint corner = picZoomPan->pos();
+    window->resize(1200, 860);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(picZoomPan->pos(), corner);
+}
+
+TEST_F(MainWindowGraphTest, ZoomAndScrollControlsMoveTheView) {
+    QTest::mouseClick(Find<QPushButton>("cmdZoomIn"), Qt::LeftButton);
+    EXPECT_EQ(View(), (ViewRange{12500, 87500}));
+    EXPECT_NEAR(DrawnLow(), 12500, 1e-6);
+    QTest::mouseClick(Find<QPushButton>("cmdZoomOut"), Qt::LeftButton);
+    EXPECT_EQ(View(), ZoomOut(ViewRange{12500, 87500}));
+    EXPECT_NEAR(DrawnLow(), View().ViewLow, 1e-6);
+
+    auto* scroll = Find<UpDownControl>("udcScrollSpectrum");
+    window->graph().view = {10, 20};
+    // The down arrow (left, pointing left) goes half a view towards lower frequencies.
+    EXPECT_EQ(scroll->downButton()->arrowType(), Qt::LeftArrow);
+    EXPECT_LT(scroll->downButton()->x(), scroll->upButton()->x());
+    QTest::mouseClick(scroll->downButton(), Qt::LeftButton);
+    EXPECT_EQ(View(), (ViewRange{5, 15}));
+    EXPECT_NEAR(DrawnLow(), 5, 1e-9);
+    QTest::mouseClick(scroll->upButton(), Qt::LeftButton);
+    EXPECT_EQ(View(), (ViewRange{10, 20}));
+    // A step below 0 is refused; the graph is still drawn.
+    window->graph().view = {4, 12};
+    QTest::mouseClick(scroll->downButton(), Qt::LeftButton);
+    EXPECT_EQ(View(), (ViewRange{4, 12}));
+    EXPECT_NEAR(DrawnLow(), 4, 1e-9);
+}
+
+TEST_F(MainWindowGraphTest, FitButtonsFitExtentsAndTheFilteredReceivers) {
+    // Nothing to fit yet: the view stays.
+    QTest::mouseClick(Find<QPushButton>("cmdExtents"), Qt::LeftButton);
+    EXPECT_EQ(View(), (ViewRange{0, 100000}));
+
+    OpenExample();
+    Calculate();
+    window->graph().view = {0, 100000};
+    QTest::mouseClick(Find<QPushButton>("cmdExtents"), Qt::LeftButton);
+    const ViewRange extents =
+        FitExtents(ViewRange{0, 100000}, window->document(), window->products()).view;
+    EXPECT_EQ(View(), extents);
+    EXPECT_LT(View().width(), 2000);
+    EXPECT_NEAR(DrawnLow(), extents.ViewLow, 1e-6);
+
+    // Planned receivers only, read at the click.
+    Find<QRadioButton>("optShow2")->click();
+    QTest::mouseClick(Find<QPushButton>("cmdVictims"), Qt::LeftButton);
+    const ViewRange victims = FitVictims(extents, window->document(), window->products(), 2).view;
+    EXPECT_EQ(View(), victims);
+    EXPECT_NE(victims, extents);
+}
+
+TEST_F(MainWindowGraphTest, WheelTurnLeftToTheWindowZoomsOneStepPerNotch) {
+    auto* hook = window->findChild<CHookMouseWheel*>();
+    ASSERT_NE(hook, nullptr);
+    EXPECT_EQ(hook->hwnd(), window.get());
+
+    // The graph leaves the turn to its window instead of zooming by itself.
+    EXPECT_FALSE(SendWheel(picSpectrum, QPoint(0, 120)));
+    EXPECT_EQ(View(), (ViewRange{0, 100000}));
+
+    // Qt hands a real turn that the graph left unhandled on to the window, where the hook is.
+    SendWheel(window.get(), QPoint(0, 120), picSpectrum);
+    EXPECT_EQ(View(), (ViewRange{12500, 87500}));
+    EXPECT_NEAR(DrawnLow(), 12500, 1e-6);
+    SendWheel(window.get(), QPoint(0, -120));
+    EXPECT_EQ(View(), ZoomOut(ViewRange{12500, 87500}));
+    // Two notches in one turn are still one zoom step: only the sign counts.
+    window->graph().view = {440, 460};
+    SendWheel(window.get(), QPoint(0, 240));
+    EXPECT_EQ(View(), ZoomIn(ViewRange{440, 460}).view);
+    // The horizontal wheel is not used.
+    const ViewRange before = View();
+    SendWheel(window.get(), QPoint(120, 0), picSpectrum);
+    EXPECT_EQ(View(), before);
+    // A turn over a list that it could not scroll stays with the list.
+    auto* lvFreqs = Find<QTableView>("lvFreqs");
+    EXPECT_EQ(lvFreqs->verticalScrollBar()->maximum(), 0);
+    SendWheel(window.get(), QPoint(0, 120), lvFreqs->viewport());
+    SendWheel(window.get(), QPoint(0, -120), lvFreqs->viewport());
+    EXPECT_EQ(View(), before);
+    // Turns over the zoom panel's buttons zoom.
+    SendWheel(window.get(), QPoint(0, 120), Find<QPushButton>("cmdExtents"));
+    EXPECT_EQ(View(), ZoomIn(before).view);
+}
+
+TEST_F(MainWindowGraphTest, PageKeysZoomWhereverTheFocusIs) {
+    auto* zoomIn = Find<QPushButton>("cmdZoomIn");
+    auto* lvFreqs = Find<QTableView>("lvFreqs");
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_PageDown);
+    EXPECT_EQ(View(), (ViewRange{12500, 87500}));
+    EXPECT_NEAR(DrawnLow(), 12500, 1e-6);
+    QTest::keyClick(lvFreqs, Qt::Key_PageUp);
+    EXPECT_EQ(View(), ZoomOut(ViewRange{12500, 87500}));
+    // A click on a zoom button leaves the focus where it was.
+    QTest::mouseClick(zoomIn, Qt::LeftButton);
+    EXPECT_FALSE(zoomIn->hasFocus());
+    EXPECT_TRUE(lvFreqs->hasFocus());
+}
+
+TEST_F(MainWindowGraphTest, RightButtonOnTheGraphPopsUpTheEditMenuForTheGraph) {
+    window->document().EditMenuTarget = EditFrequencyList;
+    const QPoint at(picSpectrum->width() / 2, picSpectrum->height() / 2);
+    QTest::mousePress(picSpectrum, Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_EQ(window->document().EditMenuTarget, EditGraph);
+    auto* edit = Find<QMenu>("mnuEdit");
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_TRUE(Find<QAction>("mnuCopy")->isEnabled());
+    for (const char* name :
+         {"mnuDelete", "mnuCut", "mnuSelectAll", "mnuSelectChecked", "mnuInvertSelection"}) {
+        EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
+    }
+    edit->hide();
+    QTest::mouseRelease(picSpectrum, Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_EQ(View(), (ViewRange{0, 100000}));
+    EXPECT_FALSE(picSpectrum->dragging());
+}
+
+TEST_F(MainWindowGraphTest, AutoZoomItemsAreExclusiveAndFitAfterACalculation) {
+    auto* autoExtents = Find<QAction>("mnuAutoExtents");
+    auto* autoVictims = Find<QAction>("mnuAutoVictims");
+    EXPECT_TRUE(autoExtents->isChecked());
+    EXPECT_FALSE(autoVictims->isChecked());
+
+    OpenExample();
+    Calculate();
+    EXPECT_EQ(View(),
+              FitExtents(ViewRange{0, 100000}, window->document(), window->products()).view);
+
+    // "&Victims": checks itself, unchecks "&Extents" and marks the results stale.
+    autoVictims->trigger();
+    EXPECT_TRUE(autoVictims->isChecked());
+    EXPECT_FALSE(autoExtents->isChecked());
+    EXPECT_EQ(lvIntermods->palette().color(QPalette::Base), QColor(255, 0, 0));
+    Find<QRadioButton>("optShow2")->click();
+    const ViewRange before = View();
+    Calculate();
+    EXPECT_EQ(View(), FitVictims(before, window->document(), window->products(), 2).view);
+    EXPECT_NEAR(DrawnLow(), View().ViewLow, 1e-6);
+
+    autoExtents->trigger();
+    EXPECT_TRUE(autoExtents->isChecked());
+    EXPECT_FALSE(autoVictims->isChecked());
+    // Both unchecked: a calculation leaves the view alone.
+    autoExtents->trigger();
+    EXPECT_FALSE(autoExtents->isChecked());
+    EXPECT_FALSE(autoVictims->isChecked());
+    window->graph().view = {0, 100000};
+    Calculate();
+    EXPECT_EQ(View(), (ViewRange{0, 100000}));
+}
+
+TEST_F(MainWindowGraphTest, FundamentalRedrawsWithoutRecalculating) {
+    OpenExample();
+    // The marine coast station transmits alone at 156.8 MHz, 25 kHz wide.
+    window->graph().view = {156.7, 156.9};
+    window->DrawGraph();
+    auto* fundamental = Find<QCheckBox>("chkPlotFirstOrder");
+    if (fundamental->isChecked()) {
+        fundamental->click();
+    }
+    const QPoint tx = At(156.8, 0.3);
+    EXPECT_EQ(PixelAt(tx), QColor(255, 255, 255));
+    const bool staleBefore = window->intermodRows().outOfDate();
+    fundamental->click();
+    EXPECT_EQ(PixelAt(tx), QColor(0, 0, 0));
+    fundamental->click();
+    EXPECT_EQ(PixelAt(tx), QColor(255, 255, 255));
+    EXPECT_EQ(window->intermodRows().outOfDate(), staleBefore);
+    EXPECT_EQ(View(), (ViewRange{156.7, 156.9}));
+}
+
+TEST_F(MainWindowGraphTest, HoverShowsTheProductsUnderTheMouse) {
+    OpenExample();
+    Calculate();
+    const cIntermodItem& product = *window->products().Item(1);
+    const double f = product.frequency();
+    window->graph().view = {f - 0.05, f + 0.05};
+    window->DrawGraph();
+    const QPoint at = At(f, 0.9);
+    QTest::mouseMove(picSpectrum, at);
+    QTest::mouseMove(picSpectrum, QPoint(at.x(), at.y() - 4)); // straight up
+    const QString tip = picSpectrum->toolTip();
+    const std::string expected = product.frequencystring(window->document().locale()) + " - (" +
+                                 product.bycomposition() + ")";
+    EXPECT_TRUE(tip.contains(QString::fromStdString(expected))) << tip.toStdString();
+    QTest::mouseMove(picSpectrum, QPoint(at.x() + 30, at.y() - 20)); // diagonal
+    EXPECT_TRUE(picSpectrum->toolTip().isEmpty());
+}
+
+} // namespace
+} // namespace spurline
