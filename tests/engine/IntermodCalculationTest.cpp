@@ -347,6 +347,10 @@ TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
         EXPECT_TRUE(site.rows.outOfDate());
         EXPECT_EQ(site.rows.statusLine(), "Intermod list not up to date");
         EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
+        // The window is usable again.
+        EXPECT_TRUE(site.list.commands().calculate);
+        EXPECT_FALSE(site.list.commands().print);
+        EXPECT_FALSE(site.events.busy);
     }
     // Escape seen among the third transmitters of the first pair, at m = 4: the pair's own
     // products and those with the third transmitter 3 stay; the signal is raised once.

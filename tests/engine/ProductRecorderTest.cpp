@@ -181,6 +181,31 @@ TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
     EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
 }
 
+TEST(ProductRecorder, ProductBesideAReceiverAndComponentsByStatus) {
+    Recording s;
+    testing::AddSiteEntry(s.list, 450, 0, 0, "Rx", "Exist", 25); // 1: [449.9875, 450.0125]
+    testing::AddSiteEntry(s.list, 300, 0, 25, "Tx", "Plan", 0);  // 2 planned
+    testing::AddSiteEntry(s.list, 310, 0, 25, "Tx", "Exist", 0); // 3
+    testing::AddSiteEntry(s.list, 320, 0, 25, "Tx", "Plan", 0);  // 4
+    testing::AddSiteEntry(s.list, 150, 0, 25, "Tx", "Exist", 0); // 5 existing
+    ProductRecorder r = s.Recorder(All);
+    // [449.975, 450.0] overlaps the receiver's [449.9875, 450.0125].
+    r.RecordProduct(449.9875, {300, 2, 2}, {150.0125, -1, 5}, {}, 0.0125);
+    // [449.95, 449.975] ends below the receiver's lower edge: no victim, not recorded.
+    r.RecordProduct(449.9625, {300, 2, 2}, {150.0375, -1, 5}, {}, 0.0125);
+    ASSERT_EQ(s.rows.count(), 1);
+    const IntermodListRow& row = s.rows.rows()[0];
+    EXPECT_EQ(row.texts,
+              (std::array<std::string, 9>{"      449.98750", "3rd", "2 x 300.00000 - 1 x 150.01250",
+                                          "2 x [2] - 1 x [5]", "[1]", "[2]", "[5]",
+                                          "449.97500 - 450.00000", "25.00"}));
+    EXPECT_EQ(row.key, "ID: 1");
+    EXPECT_EQ(row.tag, "50331673");
+    EXPECT_EQ(r.counter(), 1);
+    EXPECT_EQ(s.list.entry(0).mark.tag, 3);
+    EXPECT_EQ(s.list.entry(0).mark.colour, order2colour(3));
+}
+
 TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
     Recording s;
     testing::AddSiteEntry(s.list, 450, 0, 25, "Tx", "Exist", 0);
