@@ -436,6 +436,101 @@ TEST(DrawGraph, RemarkLabels) {
     EXPECT_LT(firstLabel, lastBox);
 }
 
+TEST(DrawGraph, HalvesRoundToEven) {
+    GraphSite site;
+    site.Product(450, 25, 2);
+    site.Product(451, 25, 9);
+    site.Product(452, 25, 3);
+    // 400 pixels high: one pixel is 0.25 y units. A text 10 pixels high puts the axis at 5, so
+    // the second-order bar top is 52.5 and the ninth-order one 14.5.
+    RecordingCanvas low(Width, 400, 7, 10);
+    ASSERT_TRUE(DrawGraph(low, InputsFor(site, 440, 460)));
+    auto boxes = low.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_DOUBLE_EQ(boxes[1].y1, 52);
+    EXPECT_DOUBLE_EQ(boxes[2].y1, 14);
+    EXPECT_DOUBLE_EQ(boxes[3].y1, 43);
+    EXPECT_DOUBLE_EQ(low.Of(Kind::Line)[1].y1, 10);
+
+    // 15 pixels: the axis at 7.5, the tick tops at 12.5 and the third-order bar top at 44.5.
+    RecordingCanvas high(Width, 400, 7, 15);
+    ASSERT_TRUE(DrawGraph(high, InputsFor(site, 440, 460)));
+    boxes = high.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_DOUBLE_EQ(boxes[3].y1, 44);
+    const auto lines = high.Of(Kind::Line);
+    ASSERT_GE(lines.size(), 2u);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_DOUBLE_EQ(lines[i].y1, 12);
+        EXPECT_DOUBLE_EQ(lines[i].y2, 7.5);
+    }
+}
+
+TEST(DrawGraph, RemarkLabelsTakeWholePixelsRoundedUp) {
+    GraphSite site;
+    site.Entry("450", "0", "N/A", "Rx", "Exist", "25", "Hub");
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    inputs.showRemarks = true;
+    // At 11 points "Hub" is 23.1 pixels wide and 15.4 pixels high: the upright label is 16
+    // pixels wide and 1.02 x 24 pixels high.
+    RecordingCanvas canvas(Width, Height, 7, 14);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    const double pxX = 200.0 / Width;
+    const double pxY = 100.0 / Height;
+    const double Lw = 16 * pxX;
+    const double Lh = 1.02 * 24 * pxY;
+    const auto boxes = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NEAR(boxes[1].x1, 4500 - Lw / 2, 1e-9);
+    EXPECT_NEAR(boxes[1].x2, 4500 + Lw / 2, 1e-9);
+    EXPECT_NEAR(boxes[1].y1, 50 - Lh / 2 - pxY, 1e-9);
+    EXPECT_NEAR(boxes[1].y2, 50 + Lh / 2 + pxY, 1e-9);
+    const auto texts = canvas.Of(Kind::RotatedText);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NEAR(texts[0].x1, 4500 - Lw / 2 + pxX / 2, 1e-9);
+    EXPECT_NEAR(texts[0].y1, 50 - Lh / 2, 1e-9);
+}
+
+TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
+    // A view of 440 to 460 MHz has its axis from 437.5 to 462.5 MHz.
+    GraphSite site;
+    site.Product(437.25, 500, 3);                           // upper edge on axisLow: drawn
+    site.Product(437, 500, 5);                              // wholly below: skipped
+    site.Product(462.75, 500, 7);                           // lower edge on axisHigh: drawn
+    site.Entry("437.25", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
+    site.Entry("437.3", "0", "N/A", "Rx", "Exist", "500");  // reaches in
+    site.Entry("462.75", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
+    const auto products = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(products.size(), 3u);
+    EXPECT_EQ(products[1].colour, Rgb(255, 0, 0));
+    EXPECT_NEAR(products[1].x2, 4375, 1e-9);
+    EXPECT_EQ(products[2].colour, Rgb(0, 255, 255));
+    EXPECT_NEAR(products[2].x1, 4625, 1e-9);
+    const auto entries = EntryBoxesOf(canvas, 1);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_NEAR(entries[0].x1, 4370.5, 1e-9);
+}
+
+TEST(DrawGraph, TextsAreBlack) {
+    GraphSite site;
+    site.list.SetSiteName("Hilltop");
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    inputs.plotFirstOrder = true;
+    inputs.orders[2] = true;
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    const auto texts = canvas.Of(Kind::Text);
+    // Tick labels, the axis title, three legend labels and the site name.
+    ASSERT_EQ(texts.size(), 10u + 1u + 3u + 1u);
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text.text);
+        EXPECT_EQ(text.colour, Black);
+        EXPECT_EQ(text.font, (FontSpec{"Arial", 10}));
+    }
+}
+
 TEST(DrawGraph, EmptyResultDrawsOnlyTheFrame) {
     GraphSite site;
     site.list.SetSiteName("Hilltop");

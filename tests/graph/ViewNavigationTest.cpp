@@ -103,6 +103,18 @@ TEST(ViewNavigation, FitExtentsAndVictims) {
     ExpectView(FitVictims(start, site.list, site.products, 0).view, 449.9875, 450.0125);
 }
 
+TEST(ViewNavigation, FitWithoutRowsDoesNothing) {
+    GraphSite site;
+    site.Product(451, 12.5, 3);
+    const ViewRange view{440, 460};
+    for (const FitResult& fit : {FitExtents(view, site.list, site.products),
+                                 FitVictims(view, site.list, site.products, 0)}) {
+        EXPECT_EQ(fit.outcome, FitOutcome::NoData);
+        EXPECT_FALSE(fit.redraw());
+        EXPECT_EQ(fit.view, view);
+    }
+}
+
 TEST(ViewNavigation, FitTakesTransmitBandsOfTransceiversButNotTransmitters) {
     GraphSite site;
     site.Entry("100", "0", "25", "Tx", "Exist", "N/A");
