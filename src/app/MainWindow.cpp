@@ -225,7 +225,6 @@ void frmMain::BuildWidgets() {
     lvFreqs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lvFreqs->verticalHeader()->setDefaultSectionSize(lvFreqs->fontMetrics().height() + 6);
     lvFreqs->horizontalHeader()->setHighlightSections(false);
-    lvFreqs->horizontalHeader()->setStretchLastSection(true);
     SetColumnWidths();
 
     lblIntermods = new QLabel(QStringLiteral("Intermodulation products"), central_);

@@ -4,12 +4,14 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -216,6 +219,104 @@ TEST_F(SessionTest, StartUpWindowMenusColumnsAndTabs) {
     EXPECT_FALSE(Find<QAction>("mnuCopy")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuDelete")->isEnabled());
     EXPECT_FALSE(Find<QMenu>("mnuEdit")->isVisible());
+}
+
+// Texts of a menu's items in order; a separator shows as "-", a submenu by its title.
+QStringList MenuItems(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return items;
+}
+
+TEST_F(SessionTest, MenuOrderButtonsOptionsAndEveryColumn) {
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuFile")),
+              QStringList({"&New...", "&Save as...", "&Open...", "&Open recent", "&Export",
+                           "&Print...", "-", "E&xit"}));
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuIntermods")),
+              QStringList({"&Calculate", "Spectrum &graph"}));
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuSpectrumGraph")),
+              QStringList({"&Show remarks", "Auto &refresh", "Auto &zoom"}));
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuAutoZoom")), QStringList({"&Victims", "&Extents"}));
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuEdit")),
+              QStringList({"Cu&t", "&Copy", "&Delete", "-", "Select &all", "Select c&hecked",
+                           "&Invert selection"}));
+    EXPECT_EQ(MenuItems(Find<QMenu>("mnuHelp")), QStringList({"&Contents...", "&About..."}));
+
+    const std::vector<std::pair<const char*, const char*>> captions{
+        {"cmdAdd", "&Add..."},
+        {"cmdDelete", "&Delete"},
+        {"cmdClear", "Clea&r All"},
+        {"cmdSave", "&Save..."},
+        {"cmdLoad", "&Load..."},
+        {"cmdPrint", "&Print"},
+        {"cmdHelp", "&Help"},
+        {"cmdQuit", "&Quit"},
+        {"cmdCalculate", "&Calculate"},
+        {"chkImOrder2", "&2nd Order"},
+        {"chkImOrder3", "&3rd Order"},
+        {"chkImOrder5", "&5th Order"},
+        {"chkImOrder7", "&7th Order"},
+        {"chkImOrder9", "&9th Order"},
+        {"chkWideband", "Include harmonics and &sum products (2nd && 3rd order only)"},
+        {"chkSuperWideband", "&Worst-case bandwidth (sum of component bandwidths)"},
+        {"chkThreeFrequencies", "Calculate 3 frequency &difference components"},
+        {"chkPlotFirstOrder", "&fundamental"},
+        {"optShow0", " &Any frequency (low detail)"},
+        {"optShow1", "All &receivers"},
+        {"optShow2", "&Planned receivers only"},
+        {"optShow3", "&Existing receivers ony"}};
+    for (const auto& [name, caption] : captions) {
+        auto* button = Find<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromLatin1(caption)) << name;
+    }
+    EXPECT_EQ(Find<QGroupBox>("fraFilter")->title(), QStringLiteral("Dispaly intermods affecting"));
+    EXPECT_EQ(Find<QLabel>("lblFrequencies")->text(), QStringLiteral("Frequencies"));
+    EXPECT_EQ(Find<QLabel>("lblIntermods")->text(), QStringLiteral("Intermodulation products"));
+    // The filter options are listed from index 3 down to 0.
+    tbsIntermods->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    const auto* frame = Find<QGroupBox>("fraFilter");
+    const auto options = frame->findChildren<QRadioButton*>();
+    ASSERT_EQ(options.size(), 4);
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_LT(options[i - 1]->y(), options[i]->y());
+    }
+    EXPECT_EQ(options[0]->objectName(), QStringLiteral("optShow3"));
+    EXPECT_EQ(options[3]->objectName(), QStringLiteral("optShow0"));
+
+    // Every column's caption and its width in twips at the screen's DPI.
+    const double dpi = window->logicalDpiX();
+    const auto pixels = [dpi](int twips) { return static_cast<int>(twips * dpi / 1440 + 0.5); };
+    const std::array<const char*, 8> freqCaptions{"ID",          "Frequency (MHz)", "Offset (kHz)",
+                                                  "Tx BW (kHz)", "Tx/Rx",           "Status",
+                                                  "Rx BW (kHz)", "Remarks"};
+    const std::array<int, 8> freqWidths{780, 1770, 1470, 1350, 750, 840, 1350, 3000};
+    for (int column = 0; column < 8; ++column) {
+        const auto i = static_cast<std::size_t>(column);
+        EXPECT_EQ(lvFreqs->model()->headerData(column, Qt::Horizontal).toString(),
+                  QString::fromLatin1(freqCaptions[i]));
+        EXPECT_EQ(lvFreqs->columnWidth(column), pixels(freqWidths[i])) << column;
+    }
+    const std::array<const char*, 9> imCaptions{"Frequency (MHz)",
+                                                "Order",
+                                                "Composition (by Frequency)",
+                                                "Composition (by ID)",
+                                                "Affects (by ID)",
+                                                "Affected by planned (by ID)",
+                                                "Affected by existing (by ID)",
+                                                "Frequency bounds (MHz)",
+                                                "Bandwdith (kHz)"};
+    const std::array<int, 9> imWidths{1880, 800, 3760, 3760, 900, 2880, 2880, 2580, 1880};
+    Find<QRadioButton>("optShow1")->click();
+    for (int column = 0; column < 9; ++column) {
+        const auto i = static_cast<std::size_t>(column);
+        EXPECT_EQ(lvIntermods->model()->headerData(column, Qt::Horizontal).toString(),
+                  QString::fromLatin1(imCaptions[i]));
+        EXPECT_EQ(lvIntermods->columnWidth(column), pixels(imWidths[i])) << column;
+    }
 }
 
 TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {

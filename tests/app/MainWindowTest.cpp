@@ -421,6 +421,16 @@ TEST_F(MainWindowTest, ClosingAnUnchangedListAsksNothing) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndAnEmptyListAsksNothing) {
+    txtName->setFocus();
+    QTest::keyClicks(txtName, QStringLiteral("North"));
+    ASSERT_TRUE(cmdSave->isEnabled());
+    ASSERT_EQ(lvFreqs->model()->rowCount(), 0);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndYesSaves) {
     OpenSite(Locale::German());
     QTest::keyClicks(txtName, QStringLiteral("x"));
