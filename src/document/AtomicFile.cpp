@@ -143,6 +143,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
+    // A pipe would block the program until someone writes to it, and a device such as /dev/zero
+    // never ends; neither is a frequency list.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode) ||
+                                             S_ISBLK(info.st_mode) || S_ISSOCK(info.st_mode)))
+        throw CommandFailure(errors::PathFileAccessError, "Path/File access error", "load/open");
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         const int error = errno;

@@ -6,7 +6,8 @@ namespace spurline {
 
 std::string FormatErrorReport(int number, const std::string& description, const std::string& step) {
     std::string text = "Error: " + std::to_string(number) + " description: " + description;
-    if (!step.empty()) {
+    // The report names the failing step when one is known; none, or a step number 0, adds nothing.
+    if (!step.empty() && step != "0") {
         text += " at line: " + step;
     }
     return text;

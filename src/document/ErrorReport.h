@@ -31,7 +31,8 @@ private:
     std::string step_;
 };
 
-// "Error: 53 description: File not found at line: load/open"; without a step, no " at line: ".
+// "Error: 53 description: File not found at line: load/open"; without a step (empty or "0"),
+// no " at line: ".
 std::string FormatErrorReport(int number, const std::string& description,
                               const std::string& step = {});
 std::string FormatErrorReport(const CommandFailure& failure);

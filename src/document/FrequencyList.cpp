@@ -75,11 +75,10 @@ std::string FrequencyList::NextId() const {
     return number.size() < 2 ? PadLeft(number, 2, ' ') : number;
 }
 
-std::string FrequencyList::UniqueKeyFor(double offsetFrequency, int exceptRow) {
+std::string FrequencyList::UniqueKeyFor(double offsetFrequency, std::string_view avoid) {
     const std::string base = KeyFor(offsetFrequency, locale_);
     std::string key = base;
-    for (int n = 2; keys_.count(key) != 0 && (exceptRow < 0 || entries_[exceptRow].key != key);
-         ++n) {
+    for (int n = 2; keys_.count(key) != 0 || key == avoid; ++n) {
         key = base + " (" + std::to_string(n) + ")";
     }
     return key;
@@ -111,11 +110,14 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
         }
         return false;
     }
-    if (keys_.count(KeyFor(offsetFrequency, locale_)) != 0) {
-        return false; // only reachable through the stale key of an edited row
-    }
-
+    const bool keyTaken = keys_.count(KeyFor(offsetFrequency, locale_)) != 0;
     AppendRow(offsetFrequency);
+    if (keyTaken) {
+        // Offset frequencies that differ only beyond the key's five decimals (a file written by
+        // hand with more decimals) are different entries: skipping one would lose it from the
+        // file at the next save.
+        entries_.back().key = UniqueKeyFor(offsetFrequency, {});
+    }
     FrequencyEntry& e = entries_.back();
     e.texts[ColFrequency] = PadLeft(FormatNumberText(fields[0], patterns::Frequency, locale_),
                                     FrequencyFieldWidth, ' ');
@@ -161,12 +163,14 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
 
     if (target < 0) {
         // An edited row keeps the key it was added with; when that stale key is the one this new
-        // entry needs, the edited row moves to a key of its own so every key stays unique.
+        // entry needs, the edited row moves to a key of its own so every key stays unique. The
+        // same happens when two offset frequencies differ only beyond the key's five decimals
+        // (100.02501 and 100.00001 + 0.025 are not equal as doubles but share "F:100.02501").
         const std::string key = KeyFor(offsetFrequency, locale_);
         for (int row = 0; row < count(); ++row) {
             if (entries_[row].key == key) {
                 keys_.erase(key);
-                entries_[row].key = UniqueKeyFor(OffsetFrequency(row), row);
+                entries_[row].key = UniqueKeyFor(OffsetFrequency(row), key);
                 keys_.insert(entries_[row].key);
                 break;
             }

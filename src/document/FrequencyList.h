@@ -144,7 +144,8 @@ private:
     void UnindexRow(int row);
     void RebuildIndex();
     std::string NextId() const;
-    std::string UniqueKeyFor(double offsetFrequency, int exceptRow);
+    // A key for the offset frequency that no row holds and that is not avoid.
+    std::string UniqueKeyFor(double offsetFrequency, std::string_view avoid);
     std::string FilterHeaderText(std::string_view text) const;
     void NotifyReset();
     void NotifyChanged(int row);

@@ -10,6 +10,23 @@ bool StartsWithAt(std::string_view text, std::size_t pos, std::string_view what)
     return !what.empty() && text.substr(pos, what.size()) == what;
 }
 
+// The second and later bytes of a UTF-8 character.
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Characters, not bytes: the texts are UTF-8, and a locale's grouping mark (a no-break space)
+// or a remark's "ä" is one character of the width.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        if (!IsContinuationByte(c)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -45,11 +62,19 @@ std::string PadLeft(std::string_view text, int width, char fill) {
     }
     const auto size = static_cast<std::size_t>(width);
     const std::string trimmed = TrimBlanks(text);
-    if (trimmed.size() >= size) {
-        // The rightmost characters of the text as given, blanks included.
-        return std::string(text.substr(text.size() - size));
+    const std::size_t length = CharacterCount(trimmed);
+    if (length >= size) {
+        // The rightmost characters of the text as given, blanks included; a character of
+        // several bytes is never cut.
+        std::size_t start = text.size();
+        for (std::size_t taken = 0; taken < size && start > 0; ++taken) {
+            do {
+                --start;
+            } while (start > 0 && IsContinuationByte(text[start]));
+        }
+        return std::string(text.substr(start));
     }
-    return std::string(size - trimmed.size(), fill) + trimmed;
+    return std::string(size - length, fill) + trimmed;
 }
 
 std::string FileNameFromPath(std::string_view path) {

@@ -17,7 +17,8 @@ double LeadingNumber(std::string_view text, const Locale& locale);
 bool UsesDecimalComma(const Locale& locale);
 
 // Right-aligns the trimmed text in width characters with fill; a text at least as long as width
-// gives the rightmost width characters of the untrimmed text.
+// gives the rightmost width characters of the untrimmed text. Characters are counted in UTF-8,
+// so a character of several bytes counts once and is never cut.
 std::string PadLeft(std::string_view text, int width, char fill);
 
 // The file name of a path, trimmed; "/" and "\" both separate folders.

@@ -136,6 +136,18 @@ TEST(AtomicFile, ReadFailures) {
     EXPECT_EQ(directory.number(), errors::PathFileAccessError);
     EXPECT_EQ(directory.step(), "load/read");
 
+    // A pipe or an endless device is refused at once instead of blocking or filling memory.
+    const std::string pipe = folder.File("pipe.frq");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    CommandFailure fifo = FailureOf([&] { ReadWholeFile(pipe); });
+    EXPECT_EQ(fifo.number(), errors::PathFileAccessError);
+    EXPECT_EQ(fifo.step(), "load/open");
+    if (fs::exists("/dev/zero")) {
+        CommandFailure device = FailureOf([&] { ReadWholeFile("/dev/zero"); });
+        EXPECT_EQ(device.number(), errors::PathFileAccessError);
+        EXPECT_EQ(device.step(), "load/open");
+    }
+
     // A file larger than the read buffer comes back whole.
     std::string big;
     for (int i = 0; i < 200000; ++i)

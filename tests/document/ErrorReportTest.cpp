@@ -12,6 +12,13 @@ TEST(ErrorReport, TextWithAndWithoutFailingStep) {
               "Error: 53 description: File not found at line: load/open");
     EXPECT_EQ(FormatErrorReport(62, "Input past end of file"),
               "Error: 62 description: Input past end of file");
+    // A source step number 0 means no step is known.
+    EXPECT_EQ(FormatErrorReport(75, "Path/File access error", "0"),
+              "Error: 75 description: Path/File access error");
+    EXPECT_EQ(FormatErrorReport(CommandFailure(5, "Invalid procedure call or argument", "0")),
+              "Error: 5 description: Invalid procedure call or argument");
+    EXPECT_EQ(FormatErrorReport(57, "Device I/O error", "10"),
+              "Error: 57 description: Device I/O error at line: 10");
 
     testing::ScriptedMessageBox box;
     ShowErrorReport(box, CommandFailure(70, "Permission denied", "save/write"));

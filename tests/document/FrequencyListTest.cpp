@@ -1,4 +1,5 @@
 #include "document/FrequencyList.h"
+
 #include "document/MessageBox.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -11,8 +12,9 @@ using Fields = std::array<std::string, 7>;
 
 Fields Entry(std::string frequency, std::string offset = "0", std::string txrx = "Both",
              std::string status = "Exist", std::string remarks = "") {
-    return {std::move(frequency), std::move(offset), "12.5", std::move(txrx), std::move(status),
-            "12.5", std::move(remarks)};
+    return {std::move(frequency), std::move(offset), "12.5",
+            std::move(txrx),      std::move(status), "12.5",
+            std::move(remarks)};
 }
 
 // Counts notifications so tests can check that views are told about changes.
@@ -177,7 +179,11 @@ TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
     EXPECT_EQ(e.txbandwidth(), "12.50");
     EXPECT_EQ(e.rxbandwidth(), "N/A");
     EXPECT_EQ(e.status(), "Plan");
+    EXPECT_EQ(e.id(), " 1");
+    EXPECT_EQ(e.key, "F:178.60000");
+    EXPECT_TRUE(e.checked); // a new entry is always checked
     EXPECT_TRUE(e.selected);
+    EXPECT_EQ(f.list.currentRow(), 0);
     EXPECT_TRUE(f.list.changed());
     EXPECT_TRUE(f.list.commands().clear);
     EXPECT_TRUE(f.list.commands().calculate);
@@ -223,6 +229,29 @@ TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     ASSERT_EQ(f.list.count(), 2);
     EXPECT_EQ(f.list.entry(1).key, "F:100.00000");
     EXPECT_EQ(f.list.entry(0).key, "F:120.00000");
+}
+
+TEST(FrequencyList, KeysStayUniqueWhenOffsetFrequenciesDifferOnlyBeyondTheKeysDecimals) {
+    // 100.00001 MHz + 25 kHz is 100.02501000000001 as a double: not a duplicate of 100.02501 MHz
+    // (exact equality), but its row key "F:100.02501" is the one the first entry holds.
+    ListFixture f;
+    DialogEntry first{"100.02501", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    ASSERT_TRUE(f.list.CommitDialogEntry(first));
+    DialogEntry close{"100.00001", "+25.00", "12.5", "12.5", TxRxChoice::Both, false, ""};
+    ASSERT_NE(f.list.OffsetFrequency(0), 100.00001 + 25.0 / 1000.0);
+    ASSERT_TRUE(f.list.CommitDialogEntry(close));
+    ASSERT_EQ(f.list.count(), 2);
+    EXPECT_NE(f.list.entry(0).key, f.list.entry(1).key);
+    EXPECT_EQ(f.list.entry(1).key, "F:100.02501");
+    EXPECT_TRUE(f.list.entry(0).key.starts_with("F:100.02501"));
+
+    // The entry that gave up its key still finds it again after a deletion of the other.
+    f.list.SetAllSelected(false);
+    f.list.SetSelected(1, true);
+    f.list.SetCurrentRow(1);
+    f.list.deletedata();
+    ASSERT_EQ(f.list.count(), 1);
+    EXPECT_EQ(f.list.entry(0).frequency(), "      100.02501");
 }
 
 TEST(FrequencyList, ClearAsksAndResetsEverything) {
@@ -329,6 +358,23 @@ TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {
     typed = RemoveFieldSeparator("ab,c;d", 2, Locale::English());
     EXPECT_EQ(typed.text, "abc;d");
     EXPECT_EQ(typed.caret, 2);
+}
+
+TEST(FrequencyList, EntriesDifferingBeyondTheKeysDecimalsAreAllKept) {
+    ListFixture f;
+    f.list.ShowDuplicateMessages = true;
+    ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
+    ASSERT_TRUE(f.list.AddEntry(Entry("100.000002")));
+    ASSERT_EQ(f.list.count(), 2);
+    EXPECT_TRUE(f.box.shown.empty()); // not duplicates: no message
+    EXPECT_EQ(f.list.entry(0).key, "F:100.00000");
+    EXPECT_NE(f.list.entry(1).key, f.list.entry(0).key);
+    // Both now show 100.00000, so that frequency is refused as a duplicate with the message.
+    EXPECT_EQ(f.list.entry(1).frequency(), "      100.00000");
+    f.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Entry("100")));
+    EXPECT_EQ(f.list.count(), 2);
+    EXPECT_EQ(f.box.shown.size(), 1u);
 }
 
 } // namespace

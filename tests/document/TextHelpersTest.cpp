@@ -69,6 +69,16 @@ TEST(PadLeft, RightAlignsTheTrimmedText) {
     EXPECT_EQ(PadLeft("abc", -4, ' '), "");
 }
 
+TEST(PadLeft, CountsCharactersNotBytes) {
+    // A no-break space grouping (three bytes) is one character of the width.
+    EXPECT_EQ(PadLeft("1\u202F234,50000", 15, ' '), "    1\u202F234,50000");
+    EXPECT_EQ(PadLeft("S\u00E4gewerk", 10, ' '), "  S\u00E4gewerk");
+    // The rightmost characters never start inside a character.
+    EXPECT_EQ(PadLeft("Fl\u00FC\u00DFe", 3, ' '), "\u00FC\u00DFe");
+    EXPECT_EQ(PadLeft("\u20AC\u20AC\u20AC", 2, ' '), "\u20AC\u20AC");
+    EXPECT_EQ(PadLeft("\u20AC", 1, ' '), "\u20AC");
+}
+
 TEST(FileNameFromPath, TakesThePartAfterTheLastSeparator) {
     EXPECT_EQ(FileNameFromPath("C:\\a\\b.frq"), "b.frq");
     EXPECT_EQ(FileNameFromPath("/home/u/site.frq"), "site.frq");
