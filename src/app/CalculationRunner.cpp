@@ -83,15 +83,7 @@ bool CalculationRunner::EscapeHeld() {
 }
 
 void CalculationRunner::SetBusyCursor(bool busy) {
-    if (busy == busy_) {
-        return;
-    }
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    busyCursor_.Set(busy);
 }
 
 void CalculationRunner::tmrEscape_Timer() {

@@ -2,6 +2,7 @@
 
 #include "document/Locale.h"
 #include "engine/CalculationCallbacks.h"
+#include "platform/BusyCursor.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -67,7 +68,7 @@ private:
     QElapsedTimer sinceEventsRan_;
     bool active_ = false;
     bool escape_ = false; // Escape went down during this calculation
-    bool busy_ = false;
+    BusyCursor busyCursor_;
 };
 
 } // namespace spurline

@@ -33,15 +33,7 @@ FileCommandHost::~FileCommandHost() {
 }
 
 void FileCommandHost::SetBusyCursor(bool busy) {
-    if (busy == busy_) {
-        return;
-    }
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    busyCursor_.Set(busy);
 }
 
 void FileCommandHost::SetWindowEnabled(bool enabled) {

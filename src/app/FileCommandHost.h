@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FileCommands.h"
+#include "platform/BusyCursor.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -36,7 +37,7 @@ private:
     QPointer<QLabel> statusLine_;
     std::function<void(const std::string&)> updateCaption_;
     QElapsedTimer sinceEventsRan_;
-    bool busy_ = false;
+    BusyCursor busyCursor_;
 };
 
 // The width in pixels that text can take inside a line edit (its width less frame and margins).
