@@ -86,7 +86,11 @@ bool FileCommands::cmdSave_Click() {
 }
 
 void FileCommands::cmdLoad_Click() {
-    SaveQuestion();
+    // A user who wanted the changes saved and did not get them saved keeps them: the load would
+    // replace the list.
+    if (!SaveQuestion()) {
+        return;
+    }
     const std::optional<std::string> chosen =
         dialogs_.GetOpenFileName(DialogOptions("Open frequency list", false));
     if (!chosen)

@@ -33,7 +33,8 @@ public:
 
     // Asks for a name and writes the file. Returns whether the file was written.
     bool cmdSave_Click();
-    // The save question, the Open dialog, then the load.
+    // The save question, the Open dialog, then the load. Stops after the question when the user
+    // answered Yes but the list was not saved.
     void cmdLoad_Click();
     // Reads the file into the list; nothing happens for an empty path. Returns whether the load
     // ran to the end without an error.

@@ -690,11 +690,25 @@ TEST(FileCommands, LoadCommand) {
     EXPECT_EQ(s.commands.dialogFileName(), path);
     EXPECT_EQ(s.box.shown.size(), 3u);
 
+    // Yes to the question with the Save dialog cancelled: the unsaved list stays, no Open dialog.
+    s.list.SetSiteName("Edited");
+    s.box.answers = {msgbox::Yes};
+    s.dialogs.answers = {std::nullopt};
+    s.commands.cmdLoad_Click();
+    EXPECT_EQ(s.box.shown.size(), 4u);
+    EXPECT_EQ(s.box.shown[3].prompt,
+              "Do you want to save changes made\r\nto the current frequency list?");
+    ASSERT_EQ(s.dialogs.shown.size(), 4u);
+    EXPECT_TRUE(s.dialogs.shown[3].save);
+    EXPECT_EQ(s.list.siteName(), "Edited");
+    EXPECT_TRUE(s.list.changed());
+    s.list.SetChanged(false);
+
     // Loaded and unchanged: no question before the next Open dialog.
     s.dialogs.answers = {std::nullopt};
     s.commands.cmdLoad_Click();
-    EXPECT_EQ(s.box.shown.size(), 3u);
-    EXPECT_EQ(s.dialogs.shown.size(), 4u);
+    EXPECT_EQ(s.box.shown.size(), 4u);
+    EXPECT_EQ(s.dialogs.shown.size(), 5u);
     EXPECT_EQ(s.box.unansweredQuestions, 0);
 }
 
