@@ -1,5 +1,6 @@
 #include "app/GraphWidget.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowFixture.h"
 #include "app/UpDownControl.h"
 #include "engine/IntermodItem.h"
 #include "platform/CHookMouseWheel.h"
@@ -25,39 +26,18 @@ namespace {
 
 // The spectrum graph as the main window wires it: the zoom panel, the wheel hook, the keys, the
 // graph's menu, the "Auto &zoom" items, "&fundamental" and the hover read-out.
-class MainWindowGraphTest : public ::testing::Test {
+class MainWindowGraphTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<frmMain>(Locale::English(), messages, dialogs);
+        CreateWindow(Locale::English());
         window->resize(1000, 720);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ShowWindow();
+        if (HasFatalFailure()) {
+            return;
+        }
         picSpectrum = Find<GraphWidget>("picSpectrum");
         picZoomPan = Find<QWidget>("picZoomPan");
         lvIntermods = Find<QTableView>("lvIntermods");
-    }
-
-    void TearDown() override {
-        if (window && window->isVisible()) {
-            window->document().SetChanged(false);
-            window->close();
-        }
-        EXPECT_EQ(messages.unansweredQuestions, 0);
-        EXPECT_TRUE(dialogs.answers.empty());
-    }
-
-    template <typename T> T* Find(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    void OpenExample() {
-        dialogs.answers.push_back(std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq");
-        Find<QAction>("mnuOpen")->trigger();
-        ASSERT_GT(window->document().count(), 10);
     }
 
     void Calculate() {
@@ -94,9 +74,6 @@ protected:
         return QColor(image.pixel(qRound(at.x() * ratio), qRound(at.y() * ratio)));
     }
 
-    testing::ScriptedMessageBox messages;
-    testing::ScriptedFileDialogs dialogs;
-    std::unique_ptr<frmMain> window;
     GraphWidget* picSpectrum = nullptr;
     QWidget* picZoomPan = nullptr;
     QTableView* lvIntermods = nullptr;

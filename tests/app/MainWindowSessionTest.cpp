@@ -1,6 +1,7 @@
 #include "app/CalculationRunner.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowFixture.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -31,14 +32,10 @@
 namespace spurline {
 namespace {
 
-std::string ExampleSite() {
-    return std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq";
-}
-
-class SessionTest : public ::testing::Test {
+class SessionTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<frmMain>(Locale::English(), messages, dialogs);
+        CreateWindow(Locale::English());
         window->SetAddFreqDialog([this] {
             ++dialogOpenings;
             editModes.push_back(window->document().EditMode);
@@ -48,10 +45,10 @@ protected:
             }
         });
         window->SetDocumentOpener([this](const QString& path) { opened << path; });
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ShowWindow();
+        if (HasFatalFailure()) {
+            return;
+        }
         lvFreqs = Find<QTableView>("lvFreqs");
         lvIntermods = Find<QTableView>("lvIntermods");
         tbsIntermods = Find<QTabWidget>("tbsIntermods");
@@ -60,29 +57,6 @@ protected:
         cmdDelete = Find<QPushButton>("cmdDelete");
         cmdAdd = Find<QPushButton>("cmdAdd");
         cmdPrint = Find<QPushButton>("cmdPrint");
-    }
-
-    void TearDown() override {
-        if (window && window->isVisible()) {
-            window->document().SetChanged(false);
-            window->close();
-        }
-        EXPECT_EQ(messages.unansweredQuestions, 0);
-        EXPECT_TRUE(messages.answers.empty());
-        EXPECT_TRUE(dialogs.answers.empty());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    }
-
-    template <typename T> T* Find(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    void OpenExample() {
-        dialogs.answers.push_back(ExampleSite());
-        Find<QAction>("mnuOpen")->trigger();
-        ASSERT_GT(window->document().count(), 10);
     }
 
     QString Cell(QTableView* view, int row, int column) const {
@@ -120,9 +94,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    testing::ScriptedMessageBox messages;
-    testing::ScriptedFileDialogs dialogs;
-    std::unique_ptr<frmMain> window;
     std::optional<DialogEntry> dialogEntry;
     int dialogOpenings = 0;
     std::vector<bool> editModes;

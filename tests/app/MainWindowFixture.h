@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace spurline {
+
+// A main window with scripted message boxes and file dialogs. Leaving a test checks that every
+// prepared answer was used, no question went unanswered and no busy pointer was left behind.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void CreateWindow(const Locale& locale) {
+        window = std::make_unique<frmMain>(locale, messages, dialogs);
+    }
+
+    void ShowWindow() {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override {
+        if (window && window->isVisible()) {
+            // Leave without questions: the document is marked saved.
+            window->document().SetChanged(false);
+            window->close();
+        }
+        EXPECT_EQ(messages.unansweredQuestions, 0);
+        EXPECT_TRUE(messages.answers.empty());
+        EXPECT_TRUE(dialogs.answers.empty());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    template <typename T> T* Find(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    static std::string ExampleSite() {
+        return std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq";
+    }
+
+    // Opens the example site through File > Open.
+    void OpenExample() {
+        dialogs.answers.push_back(ExampleSite());
+        Find<QAction>("mnuOpen")->trigger();
+        ASSERT_GT(window->document().count(), 10);
+    }
+
+    testing::ScriptedMessageBox messages;
+    testing::ScriptedFileDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace spurline
