@@ -31,7 +31,6 @@ CalculationRunner::~CalculationRunner() {
     if (active_) {
         qApp->removeEventFilter(this);
     }
-    SetBusyCursor(false);
 }
 
 void CalculationRunner::Begin() {

@@ -28,10 +28,6 @@ FileCommandHost::FileCommandHost(QWidget& window, QLineEdit& fileNameField, QLab
     : window_(&window), fileNameField_(&fileNameField), statusLine_(&statusLine),
       updateCaption_(std::move(updateCaption)) {}
 
-FileCommandHost::~FileCommandHost() {
-    SetBusyCursor(false);
-}
-
 void FileCommandHost::SetBusyCursor(bool busy) {
     busyCursor_.Set(busy);
 }

@@ -19,7 +19,6 @@ class FileCommandHost final : public IFileCommandHost {
 public:
     FileCommandHost(QWidget& window, QLineEdit& fileNameField, QLabel& statusLine,
                     std::function<void(const std::string&)> updateCaption);
-    ~FileCommandHost() override;
 
     void SetBusyCursor(bool busy) override;
     void SetWindowEnabled(bool enabled) override;

@@ -94,6 +94,20 @@ void FrequencyList::AppendRow(double offsetFrequency) {
 
 // --- changes
 
+// Tx/Rx and the two bandwidths (kHz): a transmitter has no receiver bandwidth and a receiver no
+// transmitter bandwidth.
+void FrequencyList::WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_view txBandwidth,
+                              std::string_view rxBandwidth) const {
+    static constexpr const char* Captions[] = {"Tx", "Rx", "Both"};
+    e.texts[ColTxRx] = Captions[static_cast<int>(role)];
+    e.texts[ColTxBandwidth] = role == TxRxChoice::Rx
+                                  ? "N/A"
+                                  : FormatNumberText(txBandwidth, patterns::Bandwidth, locale_);
+    e.texts[ColRxBandwidth] = role == TxRxChoice::Tx
+                                  ? "N/A"
+                                  : FormatNumberText(rxBandwidth, patterns::Bandwidth, locale_);
+}
+
 bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     if (fields[0].empty()) {
         return false;
@@ -122,21 +136,10 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     e.texts[ColFrequency] = PadLeft(FormatNumberText(fields[0], patterns::Frequency, locale_),
                                     FrequencyFieldWidth, ' ');
     e.texts[ColOffset] = FormatNumberText(fields[1], patterns::Offset, locale_);
-    const std::string txBandwidth = FormatNumberText(fields[2], patterns::Bandwidth, locale_);
-    const std::string rxBandwidth = FormatNumberText(fields[5], patterns::Bandwidth, locale_);
-    if (EqualsIgnoringCase(fields[3], "Tx")) {
-        e.texts[ColTxRx] = "Tx";
-        e.texts[ColTxBandwidth] = txBandwidth;
-        e.texts[ColRxBandwidth] = "N/A";
-    } else if (EqualsIgnoringCase(fields[3], "Rx")) {
-        e.texts[ColTxRx] = "Rx";
-        e.texts[ColTxBandwidth] = "N/A";
-        e.texts[ColRxBandwidth] = rxBandwidth;
-    } else {
-        e.texts[ColTxRx] = "Both";
-        e.texts[ColTxBandwidth] = txBandwidth;
-        e.texts[ColRxBandwidth] = rxBandwidth;
-    }
+    const TxRxChoice role = EqualsIgnoringCase(fields[3], "Tx")   ? TxRxChoice::Tx
+                            : EqualsIgnoringCase(fields[3], "Rx") ? TxRxChoice::Rx
+                                                                  : TxRxChoice::Both;
+    WriteRole(e, role, fields[2], fields[5]);
     e.texts[ColStatus] = EqualsIgnoringCase(fields[4], "Plan") ? "Plan" : "Exist";
     e.texts[ColRemarks] = fields[6];
 
@@ -161,7 +164,8 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
         }
     }
 
-    if (target < 0) {
+    const bool adding = target < 0;
+    if (adding) {
         // An edited row keeps the key it was added with; when that stale key is the one this new
         // entry needs, the edited row moves to a key of its own so every key stays unique. The
         // same happens when two offset frequencies differ only beyond the key's five decimals
@@ -177,41 +181,23 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
         }
         AppendRow(offsetFrequency);
         target = count() - 1;
-        IndexRow(target);
-        for (auto* o : observers_) {
-            o->EntryAppended(target);
-        }
+    } else {
+        UnindexRow(target);
     }
-
-    UnindexRow(target);
     FrequencyEntry& e = entries_[target];
     e.texts[ColFrequency] = PadLeft(values.frequency, FrequencyFieldWidth, ' ');
     e.texts[ColOffset] = values.offset;
-    const std::string txBandwidth =
-        FormatNumberText(values.txBandwidth, patterns::Bandwidth, locale_);
-    const std::string rxBandwidth =
-        FormatNumberText(values.rxBandwidth, patterns::Bandwidth, locale_);
-    switch (values.txrx) {
-    case TxRxChoice::Tx:
-        e.texts[ColTxRx] = "Tx";
-        e.texts[ColTxBandwidth] = txBandwidth;
-        e.texts[ColRxBandwidth] = "N/A";
-        break;
-    case TxRxChoice::Rx:
-        e.texts[ColTxRx] = "Rx";
-        e.texts[ColTxBandwidth] = "N/A";
-        e.texts[ColRxBandwidth] = rxBandwidth;
-        break;
-    case TxRxChoice::Both:
-        e.texts[ColTxRx] = "Both";
-        e.texts[ColTxBandwidth] = txBandwidth;
-        e.texts[ColRxBandwidth] = rxBandwidth;
-        break;
-    }
+    WriteRole(e, values.txrx, values.txBandwidth, values.rxBandwidth);
     e.texts[ColStatus] = values.planned ? "Plan" : "Exist";
     e.texts[ColRemarks] = values.remarks;
     IndexRow(target);
-    NotifyChanged(target);
+    if (adding) {
+        for (auto* o : observers_) {
+            o->EntryAppended(target);
+        }
+    } else {
+        NotifyChanged(target);
+    }
 
     commands_.save = true;
     commands_.clear = true;

@@ -140,6 +140,8 @@ public:
 
 private:
     void AppendRow(double offsetFrequency);
+    void WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_view txBandwidth,
+                   std::string_view rxBandwidth) const;
     void IndexRow(int row);
     void UnindexRow(int row);
     void RebuildIndex();
