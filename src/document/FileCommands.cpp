@@ -56,6 +56,12 @@ bool FileCommands::cmdSave_Click() {
         return false;
 
     host_.SetBusyCursor(true);
+    // A save that failed leaves the list changed: the user's work is not on disk.
+    const auto reportFailure = [this](const CommandFailure& failure) {
+        list_.SetChanged(true);
+        host_.SetBusyCursor(false);
+        ShowErrorReport(messages_, failure);
+    };
     try {
         list_.SetFile(name, host_.CompactForFileNameField(name));
         const std::string lastSaved = FormatDate(host_.Now(), patterns::LastSaved, list_.locale());
@@ -68,19 +74,12 @@ bool FileCommands::cmdSave_Click() {
         host_.SetBusyCursor(false);
         return true;
     } catch (const CommandFailure& failure) {
-        list_.SetChanged(true);
-        host_.SetBusyCursor(false);
-        ShowErrorReport(messages_, failure);
+        reportFailure(failure);
     } catch (const std::bad_alloc&) {
-        list_.SetChanged(true);
-        host_.SetBusyCursor(false);
-        ShowErrorReport(messages_,
-                        CommandFailure(errors::OutOfMemory, "Out of memory", "save/build"));
+        reportFailure(CommandFailure(errors::OutOfMemory, "Out of memory", "save/build"));
     } catch (const std::exception&) {
-        list_.SetChanged(true);
-        host_.SetBusyCursor(false);
-        ShowErrorReport(messages_, CommandFailure(errors::PathFileAccessError,
-                                                  "Path/File access error", "save/write"));
+        reportFailure(
+            CommandFailure(errors::PathFileAccessError, "Path/File access error", "save/write"));
     }
     return false;
 }
