@@ -1,0 +1,140 @@
+#include "document/RecentFiles.h"
+
+#include "document/CompactPath.h"
+#include "document/FileCommands.h"
+#include "document/MessageBox.h"
+#include "document/SettingsStore.h"
+#include "document/TextHelpers.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace spurline {
+
+namespace {
+
+constexpr const char* Section = "MRUFiles";
+
+std::string Upper(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
+}
+
+} // namespace
+
+RecentFiles::RecentFiles(const ITextMeasurer& measurer) : measurer_(measurer) {}
+
+void RecentFiles::AddMRUItem(const std::string& filename) {
+    const std::string wanted = Upper(filename);
+    const auto match = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const RecentFile& e) { return Upper(e.path) == wanted; });
+    if (match == entries_.end()) {
+        if (entries_.size() == MaxEntries) {
+            entries_.pop_back();
+        }
+        entries_.insert(entries_.begin(), RecentFile{});
+    } else {
+        std::rotate(entries_.begin(), match, match + 1);
+    }
+    entries_.front() = RecentFile{filename, FileNameFromPath(filename)};
+    MarkDuplicateCaptions();
+    Changed();
+}
+
+void RecentFiles::MoveToTop(std::size_t k) {
+    if (k < entries_.size()) {
+        std::rotate(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(k),
+                    entries_.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+        Changed();
+    }
+}
+
+void RecentFiles::Remove(std::size_t k) {
+    if (k < entries_.size()) {
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(k));
+        Changed();
+    }
+}
+
+void RecentFiles::Clear() {
+    entries_.clear();
+    Changed();
+}
+
+std::string RecentFiles::LongCaption(const std::string& path) const {
+    return FileNameFromPath(path) + " - (" + CompactPath(path, measurer_, LongCaptionPathWidth) +
+           ")";
+}
+
+// Entries whose captions are equal get the long form; the others keep what they have.
+void RecentFiles::MarkDuplicateCaptions() {
+    std::vector<bool> duplicate(entries_.size(), false);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        for (std::size_t j = i + 1; j < entries_.size(); ++j) {
+            if (Upper(entries_[i].caption) == Upper(entries_[j].caption)) {
+                duplicate[i] = duplicate[j] = true;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (duplicate[i]) {
+            entries_[i].caption = LongCaption(entries_[i].path);
+        }
+    }
+}
+
+void RecentFiles::Changed() const {
+    if (changed) {
+        changed();
+    }
+}
+
+void RecentFiles::Load(ISettingsStore& store) {
+    std::vector<std::string> stored;
+    for (;;) {
+        const std::optional<std::string> path = store.Read(Section, std::to_string(stored.size()));
+        if (!path || path->empty()) {
+            break;
+        }
+        stored.push_back(*path);
+    }
+    for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
+        AddMRUItem(*it);
+    }
+}
+
+void RecentFiles::Save(ISettingsStore& store) const {
+    store.DeleteSection(Section);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        store.Write(Section, std::to_string(i), entries_[i].path);
+    }
+}
+
+void mnuMRU_Click(RecentFiles& recentFiles, std::size_t k, FileCommands& files,
+                  IMessageBox& messages,
+                  const std::function<bool(const std::string&)>& fileExists) {
+    if (k >= recentFiles.entries().size()) {
+        return;
+    }
+    const RecentFile entry = recentFiles.entries()[k];
+    if (entry.caption.empty() || entry.caption == RecentFilesPlaceholder) {
+        return;
+    }
+    if (fileExists(entry.path)) {
+        // The load replaces the list: unsaved changes get the same question as "&Load...".
+        if (!files.SaveQuestion()) {
+            return;
+        }
+        files.LoadFrequencyList(entry.path);
+        recentFiles.MoveToTop(k);
+        return;
+    }
+    if (messages.CenteredMsgBox(std::string("File unavailable.") + "\r\n" + "Remove menu item?",
+                                msgbox::Question) == msgbox::Yes) {
+        recentFiles.Remove(k);
+    }
+}
+
+} // namespace spurline

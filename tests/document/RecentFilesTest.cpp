@@ -1,0 +1,101 @@
+#include "document/RecentFiles.h"
+
+#include "document/CompactPath.h"
+#include "support/MemorySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+// Every character 7 pixels wide, so 500 pixels hold 71 characters.
+class FixedPitch final : public ITextMeasurer {
+public:
+    int TextWidth(std::string_view text) const override {
+        return static_cast<int>(text.size()) * 7;
+    }
+};
+
+class RecentFilesTest : public ::testing::Test {
+protected:
+    std::vector<std::string> Paths() const {
+        std::vector<std::string> paths;
+        for (const RecentFile& entry : files.entries()) {
+            paths.push_back(entry.path);
+        }
+        return paths;
+    }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> captions;
+        for (const RecentFile& entry : files.entries()) {
+            captions.push_back(entry.caption);
+        }
+        return captions;
+    }
+
+    FixedPitch measurer;
+    RecentFiles files{measurer};
+};
+
+TEST_F(RecentFilesTest, ElevenFilesKeepTheTenNewestNewestFirst) {
+    for (int i = 0; i <= 10; ++i) {
+        files.AddMRUItem("/sites/site" + std::to_string(i) + ".frq");
+    }
+    ASSERT_EQ(files.entries().size(), 10u);
+    EXPECT_EQ(files.entries().front().path, "/sites/site10.frq");
+    EXPECT_EQ(files.entries().front().caption, "site10.frq");
+    EXPECT_EQ(files.entries().back().path, "/sites/site1.frq");
+}
+
+TEST_F(RecentFilesTest, ReopeningMovesToTopAlsoWhenOnlyTheCaseDiffers) {
+    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"}) {
+        files.AddMRUItem(path);
+    }
+    files.AddMRUItem("/A/TWO.FRQ");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/A/TWO.FRQ", "/a/three.frq", "/a/one.frq"}));
+    files.AddMRUItem("/a/one.frq");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/a/one.frq", "/A/TWO.FRQ", "/a/three.frq"}));
+}
+
+TEST_F(RecentFilesTest, EqualNamesFromTwoFoldersShowTheirShortenedPaths) {
+    const std::string deep = "/home/user/radio/sites/" + std::string(60, 'x') + "/North.frq";
+    files.AddMRUItem("/home/user/A/North.frq");
+    files.AddMRUItem("/home/user/other.frq");
+    files.AddMRUItem(deep);
+    files.AddMRUItem("/home/user/B/north.FRQ");
+    const std::string compacted = CompactPath(deep, measurer, 500);
+    ASSERT_NE(compacted, deep);
+    // The newest has no partner with an equal caption (theirs are long now): it stays short.
+    EXPECT_EQ(Captions(),
+              (std::vector<std::string>{"north.FRQ", "North.frq - (" + compacted + ")", "other.frq",
+                                        "North.frq - (/home/user/A/North.frq)"}));
+}
+
+TEST_F(RecentFilesTest, StoredListRestoresTheSameOrder) {
+    testing::MemorySettingsStore store;
+    store.Write("MRUFiles", "9", "/stale/left/over.frq");
+    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"}) {
+        files.AddMRUItem(path);
+    }
+    files.Save(store);
+    EXPECT_EQ(store.values.size(), 3u);
+    EXPECT_EQ(*store.Read("MRUFiles", "0"), "/a/three.frq");
+
+    RecentFiles restored(measurer);
+    restored.Load(store);
+    std::vector<std::string> paths;
+    for (const RecentFile& entry : restored.entries()) {
+        paths.push_back(entry.path);
+    }
+    EXPECT_EQ(paths, Paths());
+
+    // Reading stops at the first missing or empty value.
+    store.Write("MRUFiles", "1", "");
+    RecentFiles cut(measurer);
+    cut.Load(store);
+    ASSERT_EQ(cut.entries().size(), 1u);
+    EXPECT_EQ(cut.entries()[0].path, "/a/three.frq");
+}
+
+} // namespace
+} // namespace spurline
