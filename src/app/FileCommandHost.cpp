@@ -96,8 +96,10 @@ std::string FileCommandHost::ProgramDirectory() {
     return ToStdString(QCoreApplication::applicationDirPath());
 }
 
-void FileCommandHost::AddMRUItem(const std::string& /*path*/) {
-    // The recent-files menu does not exist yet; it will record the path here.
+void FileCommandHost::AddMRUItem(const std::string& path) {
+    if (addMRUItem) {
+        addMRUItem(path);
+    }
 }
 
 } // namespace spurline

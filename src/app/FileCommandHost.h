@@ -30,6 +30,9 @@ public:
     std::string ProgramDirectory() override;
     void AddMRUItem(const std::string& path) override;
 
+    // Where a file opened through the Open dialog is recorded (the recent-files list).
+    std::function<void(const std::string&)> addMRUItem;
+
 private:
     QPointer<QWidget> window_;
     QPointer<QLineEdit> fileNameField_;

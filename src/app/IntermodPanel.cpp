@@ -33,6 +33,11 @@ constexpr std::array<int, 3> VictimColumnWidthsTwips{900, 2880, 2880};
 
 constexpr std::array<int, 5> Orders{2, 3, 5, 7, 9};
 
+// A box counts only when checked: a greyed one (a state the settings may restore) does not.
+bool Ticked(const QCheckBox& box) {
+    return box.checkState() == Qt::Checked;
+}
+
 } // namespace
 
 IntermodPanel::IntermodPanel(IntermodListModel& model, GraphController& graph, const Locale& locale,
@@ -122,7 +127,7 @@ QWidget* IntermodPanel::BuildOptionsPage() {
                                 QStringLiteral("chkThreeFrequencies"));
     chkPlotFirstOrder = check("&fundamental", QStringLiteral("chkPlotFirstOrder"));
     connect(chkWideband, &QCheckBox::clicked, this, [this] {
-        chkImOrder[2]->setEnabled(chkWideband->isChecked());
+        chkImOrder[2]->setEnabled(Ticked(*chkWideband));
         emit recalculationDue();
     });
     connect(chkSuperWideband, &QCheckBox::clicked, this, &IntermodPanel::recalculationDue);
@@ -193,11 +198,11 @@ QWidget* IntermodPanel::BuildOptionsPage() {
 IntermodOptions IntermodPanel::Options() const {
     IntermodOptions options;
     for (const int order : Orders) {
-        options.setOrder(order, chkImOrder[static_cast<std::size_t>(order)]->isChecked());
+        options.setOrder(order, Ticked(*chkImOrder[static_cast<std::size_t>(order)]));
     }
-    options.harmonics = chkWideband->isChecked();
-    options.worstCase = chkSuperWideband->isChecked();
-    options.threeFrequencies = chkThreeFrequencies->isChecked();
+    options.harmonics = Ticked(*chkWideband);
+    options.worstCase = Ticked(*chkSuperWideband);
+    options.threeFrequencies = Ticked(*chkThreeFrequencies);
     options.filter = VictimFilter::FromOption(filterOption_);
     options.lowerLimit = ToStdString(txtLowerLimit->text());
     options.upperLimit = ToStdString(txtUpperLimit->text());
@@ -252,9 +257,9 @@ void IntermodPanel::ShowVictimColumns(bool show) {
 void IntermodPanel::SyncGraph() {
     for (const int order : Orders) {
         graph_.orders[static_cast<std::size_t>(order)] =
-            chkImOrder[static_cast<std::size_t>(order)]->isChecked();
+            Ticked(*chkImOrder[static_cast<std::size_t>(order)]);
     }
-    graph_.plotFirstOrder = chkPlotFirstOrder->isChecked();
+    graph_.plotFirstOrder = Ticked(*chkPlotFirstOrder);
 }
 
 void IntermodPanel::LimitLostFocus(QLineEdit& box, double& applied) {

@@ -6,6 +6,7 @@
 #include "app/FrequencyListModel.h"
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
+#include "app/HelpDocument.h"
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/Twips.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -423,11 +423,7 @@ void frmMain::cmdCalculate_Click() {
 }
 
 void frmMain::mnuHelp_Click() {
-    // A missing document is not reported, as the desktop would not report it either.
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Spurline.pdf");
-    if (QFileInfo::exists(path) && openDocument_) {
-        openDocument_(path);
-    }
+    OpenHelpDocument(QCoreApplication::applicationDirPath(), messages_, openDocument_);
 }
 
 void frmMain::mnuSelectAll_Click() {
@@ -471,6 +467,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    emit shuttingDown();
 }
 
 bool frmMain::KeyPreview(QObject* receiver, QEvent* event) {

@@ -60,6 +60,9 @@ public:
     IntermodPanel& intermodPanel() { return *tbsIntermods; }
     CalculationRunner& calculationRunner() { return *runner_; }
     const MainMenus& menus() const { return menus_; }
+    IMessageBox& messages() { return messages_; }
+    spurline::RecalculateDue& recalculation() { return recalculate_; }
+    FileCommandHost& fileHost() { return *host_; }
 
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
     void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
@@ -86,6 +89,8 @@ public:
 
 signals:
     void recalculationDue();
+    // The window is closing for good: the save question has been answered.
+    void shuttingDown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,9 @@
+#include "app/AppShell.h"
 #include "app/MainWindow.h"
 #include "document/TextHelpers.h"
 #include "platform/QtLocale.h"
+#include "platform/QtMonitors.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/QtStrings.h"
 
 #include <QApplication>
@@ -34,6 +37,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Spurline"));
     QApplication::setApplicationName(QStringLiteral("Spurline"));
 
     // Qt has taken its own options out of the arguments by now.
@@ -43,8 +47,16 @@ int main(int argc, char* argv[]) {
         arguments.push_back(spurline::ToStdString(all[i]));
     }
 
+    // Declared before the window: the splash uses them until the window has gone.
+    spurline::QtSettingsStore settings;
+    spurline::QtMonitorSource monitors;
+    spurline::QtTimerFactory timers;
     spurline::frmMain window(spurline::SystemLocale());
+    spurline::AppShell shell(window, settings, monitors, timers);
+    // Before the command-line file opens; written again when the window closes.
+    shell.LoadSettings();
     window.show();
+    window.activateWindow();
 
     // A file named on the command line is opened but not added to the recent files.
     const std::string file = spurline::CommandLineFile(arguments, FileExists);

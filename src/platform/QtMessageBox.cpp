@@ -1,5 +1,6 @@
 #include "platform/QtMessageBox.h"
 
+#include "platform/QtMonitors.h"
 #include "platform/QtStrings.h"
 
 #include <QApplication>
@@ -27,7 +28,14 @@ protected:
             return;
         }
         QWidget* ownerWindow = owner_->window();
-        const ScreenRect place = CentredBoxFrame(ownerWindow->frameGeometry(), frameGeometry());
+        ScreenRect place = CentredBoxFrame(ownerWindow->frameGeometry(), frameGeometry());
+        // An owner near a screen edge or across two monitors must not push the box off screen.
+        const QtMonitorSource source;
+        const cMonitors monitors(source);
+        if (const std::optional<cMonitor> monitor =
+                monitors.MonitorForWindow(ToScreenRect(ownerWindow->frameGeometry()))) {
+            place = KeepInWorkArea(place, *monitor);
+        }
         move(place.left, place.top);
     }
 

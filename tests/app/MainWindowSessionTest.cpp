@@ -521,12 +521,14 @@ TEST_F(SessionTest, KeyPreviewAndHelp) {
     EXPECT_GT(window->graph().view.ViewHigh - window->graph().view.ViewLow,
               zoomed.ViewHigh - zoomed.ViewLow);
 
-    // Help: a missing document reports nothing and opens nothing; a present one is opened.
+    // Help: a missing document is reported and nothing opens; a present one is opened.
     const QString pdf = QCoreApplication::applicationDirPath() + QStringLiteral("/Spurline.pdf");
     QFile::remove(pdf);
     QTest::keyClick(lvFreqs, Qt::Key_F1);
     QTest::mouseClick(Find<QPushButton>("cmdHelp"), Qt::LeftButton);
     EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(messages.shown.size(), 2u);
+    messages.shown.clear();
     {
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

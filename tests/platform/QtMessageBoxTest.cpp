@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -187,7 +188,7 @@ TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindow) {
 TEST_F(QtMessageBoxTest, BoxRaisedOverADialogIsCentredOverTheDialog) {
     QDialog dialog(&main);
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setGeometry(500, 380, 240, 120); // far from the main window's centre
+    dialog.setGeometry(360, 340, 240, 120); // away from the main window's centre
     dialog.show();
 
     SeenBox seen;
@@ -202,6 +203,20 @@ TEST_F(QtMessageBoxTest, BoxRaisedOverADialogIsCentredOverTheDialog) {
     EXPECT_LE(std::abs(seen.frame.center().y() - owner.center().y()), 1);
     EXPECT_GT(seen.frame.width(), owner.width());
     EXPECT_LT(seen.frame.left(), owner.left());
+}
+
+TEST_F(QtMessageBoxTest, BoxOverAWindowAtTheScreenEdgeStaysOnTheScreen) {
+    QDialog dialog(&main);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const QRect screen = main.screen()->availableGeometry();
+    dialog.setGeometry(screen.right() - 100, screen.bottom() - 60, 90, 50);
+    dialog.show();
+    SeenBox seen;
+    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
+    messages.CenteredMsgBox("A notice long enough to be wider than the small dialog",
+                            msgbox::Exclamation);
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(screen.contains(seen.frame)) << seen.frame.x() << "," << seen.frame.y();
 }
 
 TEST_F(QtMessageBoxTest, BoxCanBeAnsweredWhileTheMainWindowIsDisabled) {

@@ -1,0 +1,28 @@
+#include "app/HelpDocument.h"
+
+#include "document/HelpDocument.h"
+#include "document/MessageBox.h"
+#include "platform/QtStrings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace spurline {
+
+void OpenHelpDocument(const QString& programDirectory, IMessageBox& messages,
+                      const std::function<void(const QString&)>& open) {
+    const std::vector<std::string> candidates =
+        HelpDocumentCandidates(ToStdString(programDirectory));
+    for (const std::string& candidate : candidates) {
+        const QString path = QDir::cleanPath(ToQString(candidate));
+        if (QFileInfo(path).isFile()) {
+            if (open) {
+                open(path);
+            }
+            return;
+        }
+    }
+    messages.CenteredMsgBox(HelpDocumentMissing(candidates.front()), msgbox::Exclamation);
+}
+
+} // namespace spurline

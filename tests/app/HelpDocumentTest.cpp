@@ -1,0 +1,93 @@
+#include "app/HelpDocument.h"
+
+#include "app/MenuBar.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TemporaryFolder.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+std::string RunCommand(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) {
+            output.append(buffer, n);
+        }
+        pclose(pipe);
+    }
+    return output;
+}
+
+void CollectCaptions(const QList<QAction*>& actions, QStringList& captions) {
+    for (const QAction* action : actions) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        QString caption = action->text();
+        caption.remove(QLatin1Char('&'));
+        captions << caption;
+        if (action->menu() != nullptr) {
+            CollectCaptions(action->menu()->actions(), captions);
+        }
+    }
+}
+
+TEST(HelpDocument, TheBuiltGuideExplainsEveryMenuCommand) {
+    const std::string pdf = SPURLINE_HELP_PDF;
+    ASSERT_TRUE(std::filesystem::is_regular_file(pdf)) << pdf;
+    const std::string info = RunCommand("pdfinfo '" + pdf + "'");
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromStdString(info));
+    ASSERT_TRUE(pages.hasMatch()) << info;
+    EXPECT_GT(pages.captured(1).toInt(), 1);
+
+    QString text = QString::fromStdString(RunCommand("pdftotext '" + pdf + "' -"));
+    text = text.simplified();
+    QMenuBar bar;
+    BuildMainMenus(bar);
+    QStringList captions;
+    CollectCaptions(bar.actions(), captions);
+    EXPECT_GT(captions.size(), 25);
+    for (const QString& caption : captions) {
+        EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
+    }
+}
+
+TEST(HelpDocument, FoundBesideTheProgramOrInTheInstalledFolderElseReported) {
+    testing::TemporaryFolder folder;
+    const QString bin = QString::fromStdString((folder.path() / "bin").string());
+    std::filesystem::create_directories(folder.path() / "bin");
+    testing::ScriptedMessageBox messages;
+    QStringList opened;
+    const auto open = [&](const QString& path) { opened << path; };
+
+    OpenHelpDocument(bin, messages, open);
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, "The user guide " + bin.toStdString() +
+                                            "/Spurline.pdf was not found.\r\n"
+                                            "Reinstall Spurline to restore it.");
+    EXPECT_EQ(messages.shown[0].buttons, msgbox::Exclamation);
+
+    const auto installed = folder.path() / "share/doc/spurline/Spurline.pdf";
+    std::filesystem::create_directories(installed.parent_path());
+    testing::WriteBytes(installed.string(), "%PDF");
+    OpenHelpDocument(bin, messages, open);
+    testing::WriteBytes((folder.path() / "bin/Spurline.pdf").string(), "%PDF");
+    OpenHelpDocument(bin, messages, open);
+    EXPECT_EQ(opened, QStringList({QString::fromStdString(installed.string()),
+                                   bin + QStringLiteral("/Spurline.pdf")}));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+} // namespace
+} // namespace spurline
