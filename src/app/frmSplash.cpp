@@ -126,6 +126,14 @@ void frmSplash::mousePressEvent(QMouseEvent* event) {
     CloseSplash();
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The window has no frame of its own.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0, 0, 128), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
 void frmSplash::Activate() {
     tmrSplash->Start(SplashAutoCloseMs);
     tmrAnimate->Start(SplashAnimationMs);

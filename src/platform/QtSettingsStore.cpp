@@ -2,6 +2,7 @@
 
 #include "platform/QtStrings.h"
 
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace spurline {
@@ -14,9 +15,12 @@ QString KeyPath(const std::string& section, const std::string& key) {
 
 } // namespace
 
+// QSettings would name an INI file of the user scope Spurline.ini; the desktop's convention, and
+// what users look for, is Spurline.conf.
 QtSettingsStore::QtSettingsStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Spurline"),
-                QStringLiteral("Spurline")) {}
+    : settings_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QStringLiteral("/Spurline/Spurline.conf"),
+                QSettings::IniFormat) {}
 
 QtSettingsStore::QtSettingsStore(const QString& iniFile)
     : settings_(iniFile, QSettings::IniFormat) {}

@@ -8,8 +8,8 @@ class QString;
 
 namespace spurline {
 
-// The settings store as an INI file through QSettings: organisation and application
-// "Spurline", so ~/.config/Spurline/Spurline.conf, or a file named by the caller.
+// The settings store as an INI file through QSettings: ~/.config/Spurline/Spurline.conf (the
+// organisation and application "Spurline"), or a file named by the caller.
 class QtSettingsStore final : public ISettingsStore {
 public:
     QtSettingsStore();
