@@ -115,5 +115,17 @@ TEST_F(SettingsIniTest, AFileThatCannotBeWrittenKeepsWhatWasStored) {
     EXPECT_EQ(testing::ReadBytes(Ini()), "[Filter]\nOrder5=1\n");
 }
 
+TEST_F(SettingsIniTest, UserSettingsLiveInSpurlineConf) {
+    const QByteArray before =
+        qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? qgetenv("XDG_CONFIG_HOME") : QByteArray();
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.path().string()));
+    {
+        QtSettingsStore store;
+        store.Write("Filter", "Order5", "1");
+    }
+    before.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", before);
+    EXPECT_EQ(testing::ReadBytes(folder.File("Spurline/Spurline.conf")), "[Filter]\nOrder5=1\n");
+}
+
 } // namespace
 } // namespace spurline
