@@ -44,9 +44,10 @@ bool ParseOrders(const std::string& value, IntermodOptions& options) {
 } // namespace
 
 std::string CalcUsage() {
-    return "Usage: spurline-calc SITE.frq [options]\n"
+    return "Usage: spurline-calc [options] [--] SITE.frq\n"
            "\n"
-           "Loads a frequency list file (duplicate frequencies are skipped without questions),\n"
+           "Loads a frequency list file (duplicate frequencies are skipped without questions\n"
+           "and named with their line numbers on standard error),\n"
            "calculates its intermodulation products and prints the intermod list: a heading\n"
            "line with the nine column captions, then one line per product in the order the\n"
            "products were found, cells separated by TAB.\n"
@@ -65,10 +66,12 @@ std::string CalcUsage() {
            "                         for the printed texts: en decimal point, de decimal comma,\n"
            "                         system the convention of this machine [system]\n"
            "  --help                 this text\n"
+           "  --                     ends the options: what follows is the site file\n"
            "\n"
            "Messages (limit, list full, errors) go to standard error.\n"
            "Exit status: 0 complete; 3 list full (incomplete); 2 bad arguments, lower limit\n"
-           "not below the upper, or a file that cannot be read; 1 any other failure.\n";
+           "not below the upper, a file that cannot be read or one without any entry;\n"
+           "1 any other failure.\n";
 }
 
 std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& arguments,
@@ -77,13 +80,19 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
     parsed.locale = systemLocale;
     std::optional<std::string> lower;
     std::optional<std::string> upper;
+    bool optionsEnded = false;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
-        if (argument == "--help" || argument == "-h") {
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && (argument == "--help" || argument == "-h")) {
             parsed.help = true;
             return parsed;
         }
-        if (argument.rfind("--", 0) != 0) {
+        // After "--" every argument is a file name, also one that begins with "-".
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             if (!parsed.sitePath.empty()) {
                 error = "more than one site file: " + argument;
                 return std::nullopt;

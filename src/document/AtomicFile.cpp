@@ -101,6 +101,15 @@ void WriteAll(int fd, std::string_view bytes) {
     }
 }
 
+// The rename would replace a file that could not be opened for writing; the user's protection
+// has to hold as it would for writing in place. A file without any write permission is
+// read-only for everyone, the administrator included.
+bool MayWriteInPlace(const fs::path& target, const struct stat& info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 } // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -124,14 +133,18 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         folder = ".";
     if (!fs::is_directory(folder, ec))
         throw CommandFailure(errors::PathNotFound, "Path not found", "save/create");
+    struct stat old {};
+    if (exists && ::stat(target.c_str(), &old) == 0 && !MayWriteInPlace(target, old))
+        throw CommandFailure(errors::PermissionDenied, "Permission denied", "save/create");
 
     TemporaryFile temporary(folder, target.filename().string());
     WriteAll(temporary.fd(), bytes);
     if (exists) {
-        // Keep the permissions of the file being replaced.
-        struct stat old {};
-        if (::stat(target.c_str(), &old) == 0)
-            ::fchmod(temporary.fd(), old.st_mode & 07777);
+        // The replacement is the same file to its owner: same permissions, same owner and group
+        // where this process may set them (the owner first: changing it clears set-id bits).
+        if (::fchown(temporary.fd(), old.st_uid, old.st_gid) != 0)
+            static_cast<void>(::fchown(temporary.fd(), static_cast<uid_t>(-1), old.st_gid));
+        ::fchmod(temporary.fd(), old.st_mode & 07777);
     }
     // A crash after the rename must not leave a file whose data never reached the disk.
     if (::fsync(temporary.fd()) != 0 && errno != EINVAL && errno != EROFS)

@@ -3,6 +3,7 @@
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyListFile.h"
+#include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
 #include "document/TextEncoding.h"
 
@@ -131,38 +132,9 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
     };
 
     try {
-        std::string text;
-        {
-            const std::string bytes = ReadWholeFile(path);
-            // Text files never hold NUL bytes; this is binary data, not a frequency list.
-            if (bytes.find('\0') != std::string::npos)
-                throw CommandFailure(errors::InvalidFileFormat, "Invalid file format",
-                                     "load/check");
-            text = DecodeFileText(bytes);
-        }
-        const char separator = DetectSeparator(text);
-
-        LineReader reader(text);
-        std::array<std::string, 3> header;
-        for (std::string& value : header) {
-            if (reader.AtEnd())
-                throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
-                                     "load/header");
-            value = SplitEntryFields(reader.Next(), separator)[0];
-        }
-        list_.SetSiteName(header[0]);
-        list_.SetLastSaved(header[1]);
-        list_.SetComment(header[2]);
-
-        const Locale& locale = list_.locale();
-        do {
-            if (reader.AtEnd())
-                throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
-                                     "load/entry");
-            list_.AddEntry(
-                ConvertEntryFields(SplitEntryFields(reader.Next(), separator), separator, locale));
-            host_.LetEventsRun();
-        } while (!reader.AtEnd());
+        LoadListener listener;
+        listener.afterEntryLine = [this] { host_.LetEventsRun(); };
+        ReadFrequencyList(list_, ReadWholeFile(path), listener);
     } catch (const CommandFailure& failure) {
         return fail(failure);
     } catch (const std::bad_alloc&) {

@@ -26,6 +26,8 @@ struct VictimMark {
     bool bold = false;
     bool ghosted = false;
     int icon = 0; // small icon index, 0 = none
+
+    bool operator==(const VictimMark&) const = default;
 };
 
 // One row of the frequency list: its eight display texts and its per-row state. Numbers are read

@@ -77,11 +77,24 @@ std::string FrequencyList::NextId() const {
 
 std::string FrequencyList::UniqueKeyFor(double offsetFrequency, std::string_view avoid) {
     const std::string base = KeyFor(offsetFrequency, locale_);
-    std::string key = base;
-    for (int n = 2; keys_.count(key) != 0 || key == avoid; ++n) {
-        key = base + " (" + std::to_string(n) + ")";
+    if (keys_.count(base) == 0 && base != avoid) {
+        return base;
     }
+    // Suffixes below the remembered one were taken when they were tried; one freed since then
+    // stays unused, which costs nothing but a higher number.
+    int& n = nextKeySuffix_.try_emplace(base, 2).first->second;
+    std::string key;
+    do {
+        key = base + " (" + std::to_string(n++) + ")";
+    } while (keys_.count(key) != 0 || key == avoid);
     return key;
+}
+
+bool FrequencyList::Skip(SkipReason reason, const std::string& frequency) {
+    if (entrySkipped) {
+        entrySkipped(reason, frequency);
+    }
+    return false;
 }
 
 void FrequencyList::AppendRow(double offsetFrequency) {
@@ -115,14 +128,14 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     const double offsetFrequency =
         LeadingNumber(fields[0], locale_) + LeadingNumber(fields[1], locale_) / 1000.0;
     if (offsetFrequencyCount_.count(offsetFrequency) != 0) {
+        const std::string shown = FormatNumberText(fields[0], patterns::Frequency, locale_);
         if (ShowDuplicateMessages) {
-            const std::string prompt = "Duplicate frequency " +
-                                       FormatNumberText(fields[0], patterns::Frequency, locale_) +
-                                       "MHz" + "\r\n" + "was not added. Show further messages?";
+            const std::string prompt = "Duplicate frequency " + shown + "MHz" + "\r\n" +
+                                       "was not added. Show further messages?";
             ShowDuplicateMessages =
                 messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
         }
-        return false;
+        return Skip(SkipReason::Duplicate, shown);
     }
     const bool keyTaken = keys_.count(KeyFor(offsetFrequency, locale_)) != 0;
     AppendRow(offsetFrequency);
@@ -274,6 +287,7 @@ void FrequencyList::RemoveAllEntries() {
     entries_.clear();
     offsetFrequencyCount_.clear();
     keys_.clear();
+    nextKeySuffix_.clear();
     currentRow_ = -1;
     NotifyReset();
 }

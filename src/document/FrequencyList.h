@@ -51,6 +51,9 @@ struct DialogEntry {
     std::string remarks;
 };
 
+// Why AddEntry left an entry out (a blank line is not an entry and is no skip).
+enum class SkipReason { Duplicate };
+
 struct SortState {
     bool sorted = false;
     int column = 0; // 0 for ID, 1 to 7 for the other columns
@@ -67,6 +70,9 @@ public:
     std::function<void()> recalculateDue;
     // Clears the intermod list and the product collection (Clear and the start of a load).
     std::function<void()> clearIntermodResults;
+    // Told about every entry AddEntry leaves out, after any message about it; the one path by
+    // which skipped entries are reported. frequency as the duplicate message shows it.
+    std::function<void(SkipReason reason, const std::string& frequency)> entrySkipped;
 
     void AddObserver(IFrequencyListObserver* observer);
     void RemoveObserver(IFrequencyListObserver* observer);
@@ -148,6 +154,8 @@ private:
     std::string NextId() const;
     // A key for the offset frequency that no row holds and that is not avoid.
     std::string UniqueKeyFor(double offsetFrequency, std::string_view avoid);
+    // Reports an entry AddEntry leaves out; returns false for AddEntry to return.
+    bool Skip(SkipReason reason, const std::string& frequency);
     std::string FilterHeaderText(std::string_view text) const;
     void NotifyReset();
     void NotifyChanged(int row);
@@ -160,6 +168,9 @@ private:
     std::vector<FrequencyEntry> entries_;
     std::unordered_map<double, int> offsetFrequencyCount_;
     std::unordered_set<std::string> keys_;
+    // Per base key, the first " (n)" suffix not yet tried, so entries sharing a key (offset
+    // frequencies that differ beyond its five decimals) are keyed in linear time.
+    std::unordered_map<std::string, int> nextKeySuffix_;
     int currentRow_ = -1;
     bool listHasFocus_ = false;
     SortState sort_;

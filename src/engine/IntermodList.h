@@ -56,7 +56,13 @@ public:
     const std::string& statusLine() const { return statusLine_; }
 
     void Clear();
-    void AddRow(IntermodListRow row) { rows_.push_back(std::move(row)); }
+    void AddRow(IntermodListRow row) {
+        if (rowSink) {
+            rowSink(row);
+        } else {
+            rows_.push_back(std::move(row));
+        }
+    }
     void Reserve(std::size_t rows) { rows_.reserve(rows); }
     // Red background and "Intermod list not up to date".
     void MarkOutOfDate();
@@ -66,6 +72,9 @@ public:
 
     // Told after the out-of-date state or the status text changed.
     std::function<void()> stateChanged;
+    // When set, each row goes here as it is added and is not kept: a caller that only writes the
+    // list out never holds it whole (with every receiver hit, a row can be tens of kilobytes).
+    std::function<void(const IntermodListRow&)> rowSink;
 
 private:
     void Notify();

@@ -7,6 +7,7 @@
 #include "engine/IntermodList.h"
 #include "engine/VictimMarks.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -63,13 +64,17 @@ std::string OrderLabel(int order) {
 }
 
 std::string EntryList(const std::vector<int>& entries) {
+    // A product can hit thousands of receivers: one allocation, no temporary strings.
     std::string text;
+    text.reserve(entries.size() * 8);
+    char digits[16];
     for (int entry : entries) {
         if (!text.empty()) {
             text += ',';
         }
         text += '[';
-        text += std::to_string(entry);
+        const auto written = std::to_chars(digits, digits + sizeof digits, entry);
+        text.append(digits, written.ptr);
         text += ']';
     }
     return text;

@@ -1,5 +1,6 @@
 #include "engine/ReceiverIndex.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -78,7 +79,13 @@ void ReceiverIndex::Hits(double top, double bottom, std::vector<int>& entries) c
             entries.push_back(entry_[p]);
         }
     }
-    std::sort(entries.begin(), entries.end());
+    // Receivers listed in entry order come out backwards; reversing them is linear, sorting is
+    // not, and a product on a crowded site hits thousands of receivers.
+    if (std::is_sorted(entries.rbegin(), entries.rend())) {
+        std::reverse(entries.begin(), entries.end());
+    } else {
+        std::sort(entries.begin(), entries.end());
+    }
 }
 
 } // namespace spurline

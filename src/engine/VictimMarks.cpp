@@ -20,7 +20,10 @@ void mark_freq(FrequencyList& list, int X, int order, CalculationCallbacks* even
         mark.bold = true;
         mark.ghosted = true;
         mark.icon = VictimIcon;
-        list.SetVictimMark(X - 1, mark);
+        // A receiver hit by thousands of products is told only when its mark changes.
+        if (!(list.entry(X - 1).mark == mark)) {
+            list.SetVictimMark(X - 1, mark);
+        }
     }
     if (events != nullptr && events->InputWaiting()) {
         events->SetBusyCursor(true);

@@ -138,7 +138,9 @@ void DrawEntries(ICanvas& canvas, const GraphLayout& layout, const GraphInputs& 
         if (!entry.checked) {
             continue;
         }
-        const auto [f, hr, ft, ht] = ReadBands(entry, locale);
+        // Plain names rather than a structured binding: the box lambdas below capture them.
+        const EntryBands bands = ReadBands(entry, locale);
+        const double f = bands.f, hr = bands.hr, ft = bands.ft, ht = bands.ht;
         const bool transmitInRange = ft + ht > axisLow && ft - ht < axisHigh;
         const bool receiveInRange = f + hr > axisLow && f - hr < axisHigh;
         if (!transmitInRange && !receiveInRange) {

@@ -79,7 +79,8 @@ TEST_F(CommandLine, PrintsTheListInEitherConvention) {
     const std::string english = Write("english.frq", EnglishSite);
     Outcome result = Run("'" + english + "' " + PairOptions + "--filter all --locale en");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "spurline-calc: " + english +
+                              ": line 6: duplicate frequency 450.00000 MHz was not added\n");
     EXPECT_EQ(result.out, Heading +
                               "      449.00000\t3rd\t2 x 450.00000 - 1 x 451.00000\t"
                               "2 x [1] - 1 x [2]\t[3]\t\t[1],[2]\t448.98750 - 449.01250\t25.00\n");
@@ -119,7 +120,9 @@ TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
     const std::string english = Write("english.frq", EnglishSite);
     Outcome result = Run("'" + english + "' --lower 450 --upper 450 --locale en");
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Lower limit greater than upper limit!\n");
+    EXPECT_EQ(result.err, "spurline-calc: " + english +
+                              ": line 6: duplicate frequency 450.00000 MHz was not added\n"
+                              "Lower limit greater than upper limit!\n");
 
     std::string crowd = "Crowd,\r\n,\r\n,\r\n";
     for (int k = 0; k < 40; ++k) {

@@ -1,0 +1,130 @@
+#include "CalcRun.h"
+
+#include "CalcArguments.h"
+#include "document/AtomicFile.h"
+#include "document/ErrorReport.h"
+#include "document/FrequencyList.h"
+#include "document/FrequencyListReader.h"
+#include "document/MessageBox.h"
+#include "engine/CalculationCallbacks.h"
+#include "engine/IntermodCalculation.h"
+#include "engine/IntermodItems.h"
+#include "engine/IntermodList.h"
+
+#include <algorithm>
+#include <array>
+#include <new>
+#include <ostream>
+
+namespace spurline::cli {
+
+namespace {
+
+enum ExitStatus { ExitComplete = 0, ExitFailed = 1, ExitBadInput = 2, ExitIncomplete = 3 };
+
+// Boxes become lines on the error stream; questions are answered No.
+class StreamMessageBox final : public IMessageBox {
+public:
+    explicit StreamMessageBox(std::ostream& err) : err_(err) {}
+    int CenteredMsgBox(const std::string& prompt, int buttons, const std::string&,
+                       const std::string&, int, int) override {
+        err_ << ReplaceCrLf(prompt) << '\n';
+        return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo ? msgbox::No
+                                                                                  : msgbox::Ok;
+    }
+
+private:
+    std::ostream& err_;
+
+    static std::string ReplaceCrLf(const std::string& text) {
+        std::string out;
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
+                continue;
+            }
+            out += text[k];
+        }
+        return out;
+    }
+};
+
+// Reads the file as the program's loader does, duplicates skipped without a question; every
+// skipped line is named on standard error. Throws CommandFailure when the file cannot be read.
+void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
+    list.ShowDuplicateMessages = false;
+    LoadListener listener;
+    listener.lineSkipped = [&](const SkippedLine& skipped) {
+        err << "spurline-calc: " << path << ": " << SkippedLineText(skipped) << '\n';
+    };
+    ReadFrequencyList(list, ReadWholeFile(path), listener);
+}
+
+void PrintRow(std::ostream& out, const std::array<std::string, IntermodColumnCount>& texts) {
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        if (c > 0) {
+            out << '\t';
+        }
+        out << texts[c];
+    }
+    out << '\n';
+}
+
+} // namespace
+
+int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocale,
+            std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<CalcArguments> parsed = ParseCalcArguments(arguments, systemLocale, error);
+    if (!parsed) {
+        err << "spurline-calc: " << error << "\n\n" << CalcUsage();
+        return ExitBadInput;
+    }
+    if (parsed->help) {
+        out << CalcUsage();
+        return ExitComplete;
+    }
+
+    StreamMessageBox box(err);
+    FrequencyList list(parsed->locale, box);
+    try {
+        LoadSite(list, parsed->sitePath, err);
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(box, failure);
+        return ExitBadInput;
+    } catch (const std::bad_alloc&) {
+        ShowErrorReport(box, CommandFailure(errors::OutOfMemory, "Out of memory", "load/entry"));
+        return ExitBadInput;
+    }
+
+    if (list.empty()) {
+        err << "spurline-calc: no entry could be read from " << parsed->sitePath << '\n';
+        return ExitBadInput;
+    }
+
+    cIntermodItems products(box);
+    IntermodList rows;
+    // Rows are written as they are found, never held: a large site's list can be gigabytes.
+    rows.rowSink = [&out](const IntermodListRow& row) { PrintRow(out, row.texts); };
+    std::array<std::string, IntermodColumnCount> heading;
+    std::copy(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end(), heading.begin());
+    PrintRow(out, heading);
+    IntermodCalculation calculation(list, products, rows, box);
+    NoCalculationCallbacks events;
+    const CalculationResult result = calculation.Calculate(parsed->options, events);
+    out.flush();
+    switch (result.outcome) {
+    case CalculationOutcome::NothingToDo:
+    case CalculationOutcome::Complete:
+        return ExitComplete;
+    case CalculationOutcome::LimitsRejected:
+        return ExitBadInput;
+    case CalculationOutcome::Aborted:
+    case CalculationOutcome::Capped:
+        return ExitIncomplete;
+    case CalculationOutcome::Failed:
+        return rows.statusLine() == StatusNotComplete ? ExitIncomplete : ExitFailed;
+    }
+    return ExitFailed;
+}
+
+} // namespace spurline::cli

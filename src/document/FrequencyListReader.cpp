@@ -1,0 +1,87 @@
+#include "document/FrequencyListReader.h"
+
+#include "document/ErrorReport.h"
+#include "document/FrequencyListFile.h"
+#include "document/TextEncoding.h"
+
+#include <array>
+#include <utility>
+
+namespace spurline {
+
+namespace {
+
+// Puts the list's own skip listener back however the load ends.
+class SkipListenerScope {
+public:
+    SkipListenerScope(FrequencyList& list,
+                      std::function<void(SkipReason, const std::string&)> listener)
+        : list_(list), previous_(std::exchange(list.entrySkipped, std::move(listener))) {}
+    ~SkipListenerScope() { list_.entrySkipped = std::move(previous_); }
+    SkipListenerScope(const SkipListenerScope&) = delete;
+    SkipListenerScope& operator=(const SkipListenerScope&) = delete;
+
+private:
+    FrequencyList& list_;
+    std::function<void(SkipReason, const std::string&)> previous_;
+};
+
+} // namespace
+
+void ReadFrequencyList(FrequencyList& list, std::string_view bytes, const LoadListener& listener) {
+    // Text files never hold NUL bytes; this is binary data, not a frequency list.
+    if (bytes.find('\0') != std::string_view::npos)
+        throw CommandFailure(errors::InvalidFileFormat, "Invalid file format", "load/check");
+    const std::string text = DecodeFileText(bytes);
+    const char separator = DetectSeparator(text);
+
+    LineReader reader(text);
+    std::array<std::string, 3> header;
+    for (std::string& value : header) {
+        if (reader.AtEnd())
+            throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
+                                 "load/header");
+        value = SplitEntryFields(reader.Next(), separator)[0];
+    }
+    list.SetSiteName(header[0]);
+    list.SetLastSaved(header[1]);
+    list.SetComment(header[2]);
+
+    int line = 3;
+    const auto previous = list.entrySkipped;
+    SkipListenerScope scope(list, [&](SkipReason reason, const std::string& frequency) {
+        if (previous)
+            previous(reason, frequency);
+        if (listener.lineSkipped)
+            listener.lineSkipped(SkippedLine{line, reason, frequency});
+    });
+    do {
+        if (reader.AtEnd())
+            throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
+                                 "load/entry");
+        ++line;
+        std::array<std::string, 7> fields = ConvertEntryFields(
+            SplitEntryFields(reader.Next(), separator), separator, list.locale());
+        // A file in the other convention may hold this list's separator inside a field, which a
+        // save has to drop. The number and keyword fields lose it now, so that the entry reads
+        // as it will read from its saved line (a number is read up to the separator). The remark
+        // is kept as written.
+        for (std::size_t k = 0; k + 1 < fields.size(); ++k)
+            fields[k] = RemoveFieldSeparator(fields[k], 0, list.locale()).text;
+        list.AddEntry(fields);
+        if (listener.afterEntryLine)
+            listener.afterEntryLine();
+    } while (!reader.AtEnd());
+}
+
+std::string SkippedLineText(const SkippedLine& skipped) {
+    std::string what;
+    switch (skipped.reason) {
+    case SkipReason::Duplicate:
+        what = "duplicate frequency " + skipped.frequency + " MHz";
+        break;
+    }
+    return "line " + std::to_string(skipped.line) + ": " + what + " was not added";
+}
+
+} // namespace spurline

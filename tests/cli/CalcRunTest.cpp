@@ -1,0 +1,104 @@
+// spurline-calc in-process: what it refuses and what it names on the error stream.
+
+#include "CalcRun.h"
+
+#include "CalcArguments.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace spurline::cli {
+namespace {
+
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+
+TEST(CalcArguments, DashesEndTheOptionsAndUnknownOptionsAreNamed) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string site;  // when accepted
+        std::string error; // when refused
+    };
+    const Case cases[] = {
+        {{"-x", "site.frq"}, "", "unknown option -x"},
+        {{"site.frq", "-x"}, "", "unknown option -x"},
+        {{"--", "-x"}, "-x", ""},
+        {{"--locale", "en", "--", "--help"}, "--help", ""},
+        {{"--", "a.frq", "b.frq"}, "", "more than one site file: b.frq"},
+        {{"--", "--", "a.frq"}, "", "more than one site file: a.frq"},
+        {{"-"}, "-", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        std::string error;
+        const auto parsed = ParseCalcArguments(c.arguments, Locale::English(), error);
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(parsed.has_value(), c.error.empty());
+        if (parsed) {
+            EXPECT_EQ(parsed->sitePath, c.site);
+            EXPECT_FALSE(parsed->help);
+        }
+    }
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunOn(const std::string& path, const std::string& text, const std::string& locale) {
+    WriteBytes(path, text);
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome run;
+    run.status =
+        RunCalc({"--locale", locale, "--filter", "all", path}, Locale::English(), out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+TEST(CalcRun, ASiteWithoutEntriesIsAnError) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("empty.frq");
+    for (const std::string& text : {std::string("\r\n\r\n\r\n\r\n\r\n"),
+                                    std::string("Site,\r\n01 Jan 2024,\r\ncomment,\r\n\r\n"),
+                                    std::string("Site;\n\n\n;;;;;;;\n")}) {
+        SCOPED_TRACE(text);
+        const Outcome run = RunOn(path, text, "en");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "spurline-calc: no entry could be read from " + path + "\n");
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CalcRun, SkippedLinesAreNamedWithTheirNumbers) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("site.frq");
+    struct Case {
+        std::string locale;
+        std::string text;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"en",
+         "S,\r\nD,\r\nC,\r\n450,0,25,Tx,Exist,,,\r\n\r\n450.000,0,25,Tx,Plan,,,\r\n"
+         "451,0,25,Tx,Exist,,,\r\n446,5000,,Rx,Exist,25,,\r\n",
+         ": line 6: duplicate frequency 450.00000 MHz was not added\n"
+         "spurline-calc: " +
+             path + ": line 8: duplicate frequency 446.00000 MHz was not added\n"},
+        {"de", "S;\nD;\nC;\n1234,5;0;;Both;;;;\n1.234,50;0;;Tx;;;;\n",
+         ": line 5: duplicate frequency 1.234,50000 MHz was not added\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const Outcome run = RunOn(path, c.text, c.locale);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "spurline-calc: " + path + c.err);
+    }
+}
+
+} // namespace
+} // namespace spurline::cli
