@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -44,6 +45,16 @@ OutputCommands::OutputCommands(frmMain& window, IMessageBox& messages, IFileDial
     export_.setDialogFileName = [this](const std::string& name) {
         window_.fileCommands().SetDialogFileName(name);
     };
+    // A press of any mouse button in a view makes it the one that Copy takes.
+    auto* lvFreqs = window_.findChild<QTableView*>(QStringLiteral("lvFreqs"));
+    frequencyView_ = lvFreqs != nullptr ? lvFreqs->viewport() : nullptr;
+    intermodView_ = window_.intermodPanel().lvIntermods().viewport();
+    graphView_ = &window_.intermodPanel().picSpectrum();
+    for (QObject* view : {frequencyView_, intermodView_, graphView_}) {
+        if (view != nullptr) {
+            view->installEventFilter(this);
+        }
+    }
     runSetupDialog = [this](QPrinter& printer) {
         // Page size and orientation for PDF output; printer choice and settings otherwise.
         if (pdfPrinter_) {
@@ -169,6 +180,20 @@ QImage OutputCommands::GraphPicture(QSize box) const {
 }
 
 // --- clipboard
+
+bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        int& target = window_.document().EditMenuTarget;
+        if (watched == frequencyView_) {
+            target = EditFrequencyList;
+        } else if (watched == intermodView_) {
+            target = EditIntermodList;
+        } else if (watched == graphView_) {
+            target = EditGraph;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void OutputCommands::mnuCopy_Click() {
     const int target = window_.document().EditMenuTarget;

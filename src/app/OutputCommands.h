@@ -55,6 +55,9 @@ public:
     // The graph as displayed, drawn again for a box of box device pixels when that is sharper.
     QImage GraphPicture(QSize box) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::string PrinterLabel();
     bool ChoosePdfFile();
@@ -71,6 +74,9 @@ private:
     bool pdfPrinter_ = false;
     std::string pdfFileName_;
     QPointer<frmPrint> printDialog_;
+    QObject* frequencyView_ = nullptr; // compared only
+    QObject* intermodView_ = nullptr;
+    QObject* graphView_ = nullptr;
 };
 
 } // namespace spurline

@@ -1,16 +1,13 @@
 #include "app/OutputCommands.h"
 
 #include "app/GraphWidget.h"
-#include "app/IntermodPanel.h"
 #include "app/MainWindowFixture.h"
 #include "app/frmPrint.h"
-#include "document/TextHelpers.h"
 #include "support/TemporaryFolder.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -22,28 +19,6 @@
 
 namespace spurline {
 namespace {
-
-using testing::ReadBytes;
-using testing::TemporaryFolder;
-
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
-std::vector<std::string> Split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
-        parts.push_back(text.substr(from, at - from));
-        from = at + separator.size();
-    }
-    parts.push_back(text.substr(from));
-    return parts;
-}
 
 class OutputCommandsTest : public MainWindowFixture {
 protected:
@@ -61,7 +36,7 @@ protected:
     }
 
     // Prints the selected parts through Qt's PDF output; returns the pages' text as laid out.
-    std::vector<std::string> PrintToPdf(bool graph, bool intermods, bool frequencies) {
+    QStringList PrintToPdf(bool graph, bool intermods, bool frequencies) {
         PrintWhat& what = window->output().printWhat();
         what.spectrumDisplay.checked = graph;
         what.intermodList.checked = intermods;
@@ -73,14 +48,16 @@ protected:
         text.start(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
         EXPECT_TRUE(text.waitForFinished(60000));
-        std::vector<std::string> pages = Split(text.readAllStandardOutput().toStdString(), "\f");
-        pages.pop_back(); // pdftotext ends every page with a form feed
+        QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'));
+        pages.removeLast(); // pdftotext ends every page with a form feed
         return pages;
     }
 
-    std::string ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+    static QStringList ClipboardLines() {
+        return QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    }
 
-    TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     std::string pdf = folder.File("report.pdf");
 };
 
@@ -89,54 +66,47 @@ TEST_F(OutputCommandsTest, ExportWritesTheListsAsShown) {
     const std::string path = folder.File("report.txt");
     dialogs.answers.push_back(path);
     Find<QAction>("mnuExport")->trigger();
-    const std::string bytes = ReadBytes(path);
-    const std::vector<std::string> lines = Split(bytes, "\r\n");
+    const QStringList lines =
+        QString::fromStdString(testing::ReadBytes(path)).split(QStringLiteral("\r\n"));
     const int rows = window->document().count();
     const int products = Find<QTableView>("lvIntermods")->model()->rowCount();
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(5 + 3 + rows + 1 + 3 + products + 2 + 1));
-    EXPECT_EQ(lines[0], "File:\t" + ExampleSite());
-    const FrequencyEntry& first = window->document().entry(0);
-    std::string row = " 1 ";
-    for (std::size_t cell = 1; cell < FrequencyColumnCount; ++cell) {
-        row += "\t" + TrimBlanks(first.texts[cell]);
-    }
-    EXPECT_EQ(lines[8], row);
-    EXPECT_EQ(lines[lines.size() - 2], "n.b. intermods filtered from 100 to 200 MHz");
-    EXPECT_EQ(lines.back(), "");
+    ASSERT_EQ(lines.size(), 5 + 3 + rows + 1 + 3 + products + 2 + 1);
+    EXPECT_EQ(lines[0].toStdString(), "File:\t" + ExampleSite());
+    EXPECT_TRUE(lines[8].startsWith(QStringLiteral(" 1 \t88.60000\t0\t180.00\tTx\t")))
+        << lines[8].toStdString();
+    EXPECT_EQ(lines[lines.size() - 2],
+              QStringLiteral("n.b. intermods filtered from 100 to 200 MHz"));
     // The shared file dialog now holds the export's name.
     EXPECT_EQ(window->fileCommands().dialogFileName(), path);
 }
 
 TEST_F(OutputCommandsTest, PdfShowsHeaderOnceListsInColumnsAndTheGraphPage) {
     CalculateExample();
-    const std::vector<std::string> pages = PrintToPdf(true, true, true);
-    ASSERT_GE(pages.size(), 3u);
-    std::string all;
-    for (const std::string& page : pages) {
-        EXPECT_NE(page.find_first_not_of(" \n"), std::string::npos) << "blank page";
-        all += page;
+    const QStringList pages = PrintToPdf(true, true, true);
+    ASSERT_GE(pages.size(), 3);
+    for (const QString& page : pages) {
+        EXPECT_FALSE(page.trimmed().isEmpty()) << "blank page";
     }
-    EXPECT_EQ(Count(all, "Name:"), 1);
-    EXPECT_EQ(Count(all, "Frequency List"), 1);
-    EXPECT_EQ(Count(all, "Intermodulation Products"), 1);
-    EXPECT_EQ(Count(all, "n.b. intermods filtered from 100 to 200 MHz."), 1);
-    const std::string columns = all.substr(all.find("ID"), all.find('\n', all.find("ID")));
-    std::size_t previous = 0;
+    const QString all = pages.join(QString());
+    for (const char* once : {"Name:", "Frequency List", "Intermodulation Products",
+                             "n.b. intermods filtered from 100 to 200 MHz."}) {
+        EXPECT_EQ(all.count(QString::fromLatin1(once)), 1) << once;
+    }
+    const QString columns = all.mid(all.indexOf(QStringLiteral("ID ")));
+    qsizetype previous = -1;
     for (const char* title :
          {"ID", "Frequency", "Offset", "Tx BW", "Tx/Rx", "Status", "Rx BW", "Remarks"}) {
-        SCOPED_TRACE(title);
-        const std::size_t at = columns.find(title);
-        ASSERT_NE(at, std::string::npos);
-        EXPECT_GE(at, previous);
-        previous = at + 1;
+        const qsizetype at = columns.indexOf(QString::fromLatin1(title));
+        EXPECT_GT(at, previous) << title;
+        previous = at;
     }
     // The graph page: its own lines below the picture, nothing of the lists.
-    const std::string& graph = pages.back();
-    EXPECT_NE(graph.find("File:"), std::string::npos);
-    EXPECT_NE(graph.find(ExampleSite()), std::string::npos);
-    EXPECT_NE(graph.find("Last Saved:"), std::string::npos);
-    EXPECT_NE(graph.find(window->document().siteName()), std::string::npos);
-    EXPECT_EQ(graph.find("Composition"), std::string::npos);
+    const QString& graph = pages.back();
+    for (const std::string& line : {std::string("File:"), ExampleSite(), std::string("Last Saved:"),
+                                    window->document().siteName()}) {
+        EXPECT_TRUE(graph.contains(QString::fromStdString(line))) << line;
+    }
+    EXPECT_FALSE(graph.contains(QStringLiteral("Composition")));
 }
 
 TEST_F(OutputCommandsTest, LongListSpansPagesWithoutRepeatedHeadings) {
@@ -144,18 +114,16 @@ TEST_F(OutputCommandsTest, LongListSpansPagesWithoutRepeatedHeadings) {
     for (int i = 1; i <= 150; ++i) {
         list.AddEntry({std::to_string(100 + i), "0", "12.5", "Both", "Exist", "25", "row"});
     }
-    list.SetListCommandsEnabled(true);
-    const std::vector<std::string> pages = PrintToPdf(false, false, true);
-    std::string all;
-    for (const std::string& page : pages) {
-        EXPECT_NE(page.find("row"), std::string::npos) << "a page without rows";
-        all += page;
+    const QStringList pages = PrintToPdf(false, false, true);
+    EXPECT_GE(pages.size(), 3);
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page.contains(QStringLiteral("row"))) << "a page without rows";
     }
-    EXPECT_GE(pages.size(), 3u);
-    EXPECT_EQ(Count(all, "Remarks"), 1);
-    EXPECT_EQ(Count(all, "(MHz)"), 1);
-    EXPECT_EQ(Count(all, "row"), 150);
-    EXPECT_NE(pages.back().find("150   250.00000"), std::string::npos);
+    const QString all = pages.join(QString());
+    EXPECT_EQ(all.count(QStringLiteral("Remarks")), 1);
+    EXPECT_EQ(all.count(QStringLiteral("(MHz)")), 1);
+    EXPECT_EQ(all.count(QStringLiteral("row")), 150);
+    EXPECT_TRUE(pages.back().contains(QStringLiteral("150   250.00000")));
 }
 
 TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
@@ -167,7 +135,7 @@ TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
     EXPECT_EQ(messages.shown[0].prompt,
               "Error: 482 description: Printer error at line: print/start");
     pdf = wanted;
-    EXPECT_EQ(PrintToPdf(false, false, true).size(), 1u);
+    EXPECT_EQ(PrintToPdf(false, false, true).size(), 1);
     // Nothing selected: no document at all.
     pdf = folder.File("nothing.pdf");
     PrintToPdf(false, false, false);
@@ -177,14 +145,12 @@ TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
 
 TEST_F(OutputCommandsTest, PrintDialogOptionsLabelAndButtons) {
     OpenExample();
-    frmPrint& dialog = window->output().printDialog();
     int opened = 0;
-    dialog.runModal = [&](frmPrint& d) {
+    window->output().printDialog().runModal = [&](frmPrint& d) {
         ++opened;
         d.show();
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Print"));
-        EXPECT_EQ(d.findChild<QCheckBox*>("chkIntermodList")->isEnabled(),
-                  window->products().Count() > 0);
+        EXPECT_EQ(d.findChild<QCheckBox*>("chkIntermodList")->isEnabled(), opened == 2);
         EXPECT_TRUE(d.findChild<QCheckBox*>("chkFrequencyList")->isEnabled());
         EXPECT_TRUE(d.findChild<QCheckBox*>("chkSpectrumDisplay")->isEnabled());
         if (QPrinterInfo::availablePrinters().isEmpty()) {
@@ -216,45 +182,44 @@ TEST_F(OutputCommandsTest, CopyGraphRightAfterStartUp) {
     QGuiApplication::clipboard()->clear();
     Find<QAction>("mnuCopy")->trigger();
     const QImage copied = QGuiApplication::clipboard()->image();
-    const QImage& shown = Find<GraphWidget>("picSpectrum")->image();
     ASSERT_FALSE(copied.isNull());
-    EXPECT_EQ(copied.size(), shown.size());
+    EXPECT_EQ(copied.size(), Find<GraphWidget>("picSpectrum")->image().size());
 }
 
 TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
     CalculateExample("", "");
-    FrequencyList& list = window->document();
-    list.EditMenuTarget = EditFrequencyList;
-    list.SetSelected(0, true);
-    list.SetSelected(2, true);
+    // Rows selected with the left button; the click makes the list the one copied.
     QTableView* lvFreqs = Find<QTableView>("lvFreqs");
-    lvFreqs->setFocus();
+    const auto rowAt = [&](int row) {
+        return lvFreqs->visualRect(lvFreqs->model()->index(row, 3)).center();
+    };
+    QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, {}, rowAt(0));
+    QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, Qt::ControlModifier, rowAt(2));
     QTest::keyClick(lvFreqs, Qt::Key_C, Qt::ControlModifier);
-    std::string expected = "ID\tFrequency (MHz)\tOffset (kHz)\tTx BW (kHz)\tTx/Rx\tStatus\t"
-                           "Rx BW (kHz)\tRemarks";
-    for (int row : {0, 2}) {
-        for (std::size_t cell = 0; cell < FrequencyColumnCount; ++cell) {
-            expected += (cell == 0 ? "\r\n" : "\t") + list.entry(row).texts[cell];
-        }
-    }
-    EXPECT_EQ(ClipboardText(), expected);
+    const QStringList expected{
+        QStringLiteral("ID\tFrequency (MHz)\tOffset (kHz)\tTx BW (kHz)\tTx/Rx\tStatus\t"
+                       "Rx BW (kHz)\tRemarks"),
+        QStringLiteral(" 1\t       88.60000\t0\t180.00\tTx\tExist\tN/A\t"
+                       "FM broadcast Ridge FM 10 kW ERP"),
+        QStringLiteral(" 3\t      102.70000\t0\t180.00\tTx\tPlan\tN/A\t"
+                       "FM broadcast community licence")};
+    EXPECT_EQ(ClipboardLines(), expected);
 
     // Cut: the same copy, then the rows are gone.
-    const int before = list.count();
-    list.SetCurrentRow(0);
+    const int before = window->document().count();
     Find<QAction>("mnuCut")->trigger();
-    EXPECT_EQ(ClipboardText(), expected);
-    EXPECT_EQ(list.count(), before - 2);
+    EXPECT_EQ(ClipboardLines(), expected);
+    EXPECT_EQ(window->document().count(), before - 2);
 
     // Every intermod row: nine cells, the hidden victim columns included.
-    list.EditMenuTarget = EditIntermodList;
+    QTableView* lvIntermods = Find<QTableView>("lvIntermods");
+    QTest::mousePress(lvIntermods->viewport(), Qt::LeftButton);
     Find<QAction>("mnuSelectAll")->trigger();
     Find<QAction>("mnuCopy")->trigger();
-    const std::vector<std::string> lines = Split(ClipboardText(), "\r\n");
-    const int rows = Find<QTableView>("lvIntermods")->model()->rowCount();
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(rows + 1));
-    for (const std::string& line : lines) {
-        EXPECT_EQ(Split(line, "\t").size(), 9u) << line;
+    const QStringList lines = ClipboardLines();
+    ASSERT_EQ(lines.size(), lvIntermods->model()->rowCount() + 1);
+    for (const QString& line : lines) {
+        EXPECT_EQ(line.count(QChar('\t')), 8) << line.toStdString();
     }
 }
 

@@ -116,69 +116,59 @@ TEST_F(ExportFixture, WritesTheFileInWindows1252OrUtf8) {
     site.list.SetComment("Caf\xc3\xa9");
     ASSERT_TRUE(Export(path));
     const FileDialogOptions& shown = dialogs.shown.at(0).options;
-    EXPECT_TRUE(dialogs.shown[0].save);
-    EXPECT_EQ(shown.title, "Print To File");
-    EXPECT_EQ(shown.filter, "Text file (*.txt)|*.txt");
-    EXPECT_EQ(shown.initialDirectory, "/opt/spurline");
-    EXPECT_EQ(shown.initialName, "");
-    EXPECT_TRUE(shown.confirmOverwrite);
-    EXPECT_EQ(names, (std::vector<std::string>{"", path}));
+    EXPECT_TRUE(dialogs.shown[0].save && shown.confirmOverwrite && shown.initialName.empty());
+    EXPECT_EQ(shown.title + "|" + shown.filter + "|" + shown.initialDirectory,
+              "Print To File|Text file (*.txt)|*.txt|/opt/spurline");
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     const std::string bytes = ReadBytes(path);
     EXPECT_EQ(bytes, ExportText(site.Content(), Selecting(true, true))
                          .replace(bytes.find("Caf") + 3, 2, "\xe9"));
-    EXPECT_EQ(folder.Count(), 1u);
 
     site.list.SetComment("\xce\xa9 band"); // Omega has no Windows-1252 byte: UTF-8
     ASSERT_TRUE(Export(path, Selecting(false, true)));
     EXPECT_EQ(ReadBytes(path), ExportText(site.Content(), Selecting(false, true)));
-    EXPECT_TRUE(box.shown.empty());
-}
 
-TEST_F(ExportFixture, CancelOrEmptyNameWritesNothing) {
+    // A cancelled dialog or an empty name: nothing written, the name cleared.
+    busy.clear();
     EXPECT_FALSE(Export(std::nullopt));
     EXPECT_FALSE(Export(std::string()));
     EXPECT_TRUE(busy.empty());
-    EXPECT_EQ(names, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(names, (std::vector<std::string>{"", path, "", path, "", ""}));
     EXPECT_TRUE(box.shown.empty());
-    EXPECT_EQ(folder.Count(), 0u);
+    EXPECT_EQ(folder.Count(), 1u);
 }
 
-TEST_F(ExportFixture, FailureReportsTheNumber) {
+TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
     struct Case {
         const char* name;
         std::string target;
+        rlim_t sizeLimit;
         std::string message;
     };
+    const std::string old = folder.File("old.txt");
+    WriteBytes(old, "earlier report\r\n");
     std::filesystem::create_directory(folder.File("folder.txt"));
     const Case cases[] = {
-        {"a folder of that name", folder.File("folder.txt"), "Print To File Error 75"},
-        {"folder gone", folder.File("gone/report.txt"), "Print To File Error 76"},
+        {"disk full", old, 64, "Print To File Error 61"},
+        {"a folder of that name", folder.File("folder.txt"), RLIM_INFINITY,
+         "Print To File Error 75"},
+        {"folder gone", folder.File("gone/report.txt"), RLIM_INFINITY, "Print To File Error 76"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         box.shown.clear();
         busy.clear();
-        EXPECT_FALSE(Export(c.target));
+        {
+            testing::FileSizeLimit limit(c.sizeLimit);
+            EXPECT_FALSE(Export(c.target));
+        }
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].prompt, c.message);
         EXPECT_EQ(box.shown[0].buttons, msgbox::Critical);
         EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     }
-    EXPECT_EQ(folder.Count(), 1u); // no temporary file left behind
-}
-
-TEST_F(ExportFixture, FullDiskLeavesTheOldFile) {
-    const std::string old = folder.File("old.txt");
-    WriteBytes(old, "earlier report\r\n");
-    {
-        testing::FileSizeLimit limit(64);
-        EXPECT_FALSE(Export(old));
-    }
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].prompt, "Print To File Error 61");
     EXPECT_EQ(ReadBytes(old), "earlier report\r\n");
-    EXPECT_EQ(folder.Count(), 1u);
+    EXPECT_EQ(folder.Count(), 2u); // no temporary file left behind
 }
 
 } // namespace
