@@ -16,10 +16,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QItemSelectionModel>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTableView>
 #include <algorithm>
 
@@ -56,14 +56,17 @@ OutputCommands::OutputCommands(frmMain& window, IMessageBox& messages, IFileDial
         }
     }
     runSetupDialog = [this](QPrinter& printer) {
-        // Page size and orientation for PDF output; printer choice and settings otherwise.
-        if (pdfPrinter_) {
-            QPageSetupDialog dialog(&printer, printDialog_);
-            dialog.exec();
-        } else {
-            QPrintDialog dialog(&printer, printDialog_);
-            dialog.setWindowTitle(QStringLiteral("Print Setup"));
-            dialog.exec();
+        // Qt's page setup dialog refuses PDF output; its print dialog sets up either.
+        QPrintDialog dialog(&printer, printDialog_);
+        dialog.setWindowTitle(QStringLiteral("Print Setup"));
+        // It only takes the settings here; printing is the print dialog's "&OK".
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Print")) {
+                button->setText(QStringLiteral("&OK"));
+            }
+        }
+        if (dialog.exec() == QDialog::Accepted && !printer.outputFileName().isEmpty()) {
+            pdfFileName_ = ToStdString(printer.outputFileName());
         }
     };
 }
@@ -99,7 +102,6 @@ QPrinter& OutputCommands::printer() {
             // Without a printer queue Qt's PDF output is still a printer the user can choose.
             printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer_->setOutputFormat(QPrinter::PdfFormat);
-            pdfPrinter_ = true;
         } else {
             printer_ = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
         }
@@ -109,7 +111,7 @@ QPrinter& OutputCommands::printer() {
 
 std::string OutputCommands::PrinterLabel() {
     QPrinter& current = printer();
-    if (pdfPrinter_ || current.outputFormat() == QPrinter::PdfFormat) {
+    if (current.outputFormat() == QPrinter::PdfFormat) {
         return spurline::PrinterLabel(PdfPrinterName,
                                       pdfFileName_.empty() ? "FILE:" : pdfFileName_);
     }
@@ -155,7 +157,7 @@ bool OutputCommands::ChoosePdfFile() {
 
 void OutputCommands::print_selection() {
     QPrinter& current = printer();
-    if ((pdfPrinter_ || current.outputFormat() == QPrinter::PdfFormat) && !ChoosePdfFile()) {
+    if (current.outputFormat() == QPrinter::PdfFormat && !ChoosePdfFile()) {
         return;
     }
     QtPagePrinter page(current, [this](QSize box) { return GraphPicture(box); });

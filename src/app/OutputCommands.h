@@ -71,7 +71,6 @@ private:
     ClipboardCopy copy_;
     BusyCursor busy_;
     std::unique_ptr<QPrinter> printer_;
-    bool pdfPrinter_ = false;
     std::string pdfFileName_;
     QPointer<frmPrint> printDialog_;
     QObject* frequencyView_ = nullptr; // compared only
