@@ -9,6 +9,7 @@
 #include "app/HelpDocument.h"
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
+#include "app/OutputCommands.h"
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
 #include "document/TextHelpers.h"
@@ -114,6 +115,13 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     runner_ = std::make_unique<CalculationRunner>(*this, calculation_, *progressbarouter,
                                                   *progressbarinner, *pcdone, list_.locale());
     runner_->recalculateDue = [this] { RecalculateDue(); };
+
+    output_ = new OutputCommands(*this, messages_, dialogs_);
+    connect(menus_.mnuExport, &QAction::triggered, output_, &OutputCommands::send_to_file);
+    connect(menus_.mnuPrint, &QAction::triggered, output_, &OutputCommands::cmdPrint_Click);
+    connect(cmdPrint, &QPushButton::clicked, output_, &OutputCommands::cmdPrint_Click);
+    connect(menus_.mnuCopy, &QAction::triggered, output_, &OutputCommands::mnuCopy_Click);
+    connect(menus_.mnuCut, &QAction::triggered, output_, &OutputCommands::mnuCut_Click);
 
     listEvents_ = new FrequencyListEvents(list_, *lvFreqs, *cmdDelete, this);
     listEvents_->showDialog = [this] { ShowAddFreqDialog(); };

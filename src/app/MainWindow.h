@@ -34,6 +34,7 @@ class frmAddFreq;
 class GraphZoomPanel;
 class IntermodListModel;
 class IntermodPanel;
+class OutputCommands;
 
 // "Spurline V0.01 build 0", followed by " - [name]" when a file is named.
 std::string MainCaption(int major, int minor, int revision, const std::string& path);
@@ -63,6 +64,7 @@ public:
     IMessageBox& messages() { return messages_; }
     spurline::RecalculateDue& recalculation() { return recalculate_; }
     FileCommandHost& fileHost() { return *host_; }
+    OutputCommands& output() { return *output_; }
 
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
     void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
@@ -132,6 +134,7 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<CalculationRunner> runner_;
     FrequencyListEvents* listEvents_ = nullptr;
+    OutputCommands* output_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
     std::function<void()> showAddFreq_;
     std::function<void(const QString&)> openDocument_;

@@ -44,6 +44,8 @@ public:
     bool SaveQuestion();
 
     const std::string& dialogFileName() const { return dialogFileName_; }
+    // The dialog is shared with the export, which leaves its own file name in it.
+    void SetDialogFileName(std::string name) { dialogFileName_ = std::move(name); }
 
 private:
     FileDialogOptions DialogOptions(const std::string& title, bool saving);

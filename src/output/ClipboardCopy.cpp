@@ -1,0 +1,100 @@
+#include "output/ClipboardCopy.h"
+
+#include "document/ErrorReport.h"
+#include "document/FrequencyList.h"
+#include "document/MessageBox.h"
+
+#include <new>
+#include <stdexcept>
+
+namespace spurline {
+
+CopyTable FrequencyCopyTable(const FrequencyList& list) {
+    CopyTable table;
+    table.captions.assign(FrequencyColumnCaptions.begin(), FrequencyColumnCaptions.end());
+    for (const FrequencyEntry& e : list.entries()) {
+        if (e.selected) {
+            table.rows.emplace_back(e.texts);
+        }
+    }
+    return table;
+}
+
+CopyTable IntermodCopyTable(const std::vector<const IntermodListRow*>& displayed,
+                            const std::vector<bool>& selected) {
+    CopyTable table;
+    table.captions.assign(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end());
+    for (std::size_t row = 0; row < displayed.size() && row < selected.size(); ++row) {
+        if (selected[row]) {
+            table.rows.emplace_back(displayed[row]->texts);
+        }
+    }
+    return table;
+}
+
+CopyText BuildCopyText(const CopyTable& table, std::size_t limitBytes) {
+    CopyText out;
+    // A separator goes in only together with the cell after it.
+    const auto append = [&](std::string_view separator, std::string_view cell) {
+        if (out.text.size() + separator.size() + cell.size() > limitBytes) {
+            out.truncated = true;
+            return false;
+        }
+        const std::size_t before = out.text.size();
+        try {
+            out.text += separator;
+            out.text += cell;
+        } catch (...) {
+            out.text.resize(before);
+            throw;
+        }
+        return true;
+    };
+    try {
+        for (std::size_t column = 0; column < table.captions.size(); ++column) {
+            if (!append(column == 0 ? "" : "\t", table.captions[column])) {
+                return out;
+            }
+        }
+        for (const std::span<const std::string> row : table.rows) {
+            for (std::size_t column = 0; column < row.size(); ++column) {
+                if (!append(column == 0 ? "\r\n" : "\t", row[column])) {
+                    return out;
+                }
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        // The text still ends with a whole cell.
+        out.truncated = true;
+    } catch (const std::length_error&) {
+        out.truncated = true;
+    }
+    return out;
+}
+
+ClipboardCopy::ClipboardCopy(IClipboard& clipboard, IMessageBox& messages, std::size_t limitBytes)
+    : clipboard_(clipboard), messages_(messages), limitBytes_(limitBytes) {}
+
+void ClipboardCopy::Copy(int EditMenuTarget, const std::function<CopyTable()>& table) {
+    try {
+        clipboard_.Clear();
+        if (EditMenuTarget != EditIntermodList && EditMenuTarget != EditFrequencyList) {
+            clipboard_.SetGraphPicture();
+            return;
+        }
+        const CopyText copied = BuildCopyText(table(), limitBytes_);
+        if (copied.truncated) {
+            messages_.CenteredMsgBox(std::string("Selection too large!") + "\r\n" +
+                                         "Copy to clipboard truncated",
+                                     msgbox::Exclamation);
+        }
+        clipboard_.SetText(copied.text);
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(messages_, failure);
+    } catch (const std::exception& failure) {
+        constexpr int InvalidProcedureCall = 5;
+        ShowErrorReport(messages_, CommandFailure(InvalidProcedureCall, failure.what(), "copy"));
+    }
+}
+
+} // namespace spurline

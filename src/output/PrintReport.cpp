@@ -1,0 +1,178 @@
+#include "output/PrintReport.h"
+
+#include "document/ErrorReport.h"
+#include "document/TextHelpers.h"
+#include "output/PrintFlow.h"
+
+#include <new>
+
+namespace spurline {
+
+namespace {
+
+// The picture and its frame are placed in coordinates whose origin lies this far right of the
+// printable area's left edge (inches).
+constexpr double OriginShift = 0.48;
+
+void HeaderBlock(PrintFlow& flow, const ReportContent& c) {
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"File:", &c.filePath},
+        {"Last Saved:", &c.lastSaved},
+        {"Name:", &c.siteName},
+        {"Comments: ", &c.comment},
+    };
+    for (const auto& [label, value] : lines) {
+        flow.Tab(5);
+        flow.Print(label);
+        flow.Tab(20);
+        flow.Print(*value);
+        flow.EndLine();
+    }
+    flow.EndLine();
+}
+
+void Title(PrintFlow& flow, const char* title) {
+    flow.SetFont(true);
+    flow.Tab(5);
+    flow.Print(title);
+    flow.EndLine();
+    flow.EndLine();
+    flow.SetFont(false);
+}
+
+// Texts at their columns on one line.
+void Line(PrintFlow& flow, std::initializer_list<std::pair<int, std::string_view>> cells) {
+    for (const auto& [column, text] : cells) {
+        flow.Tab(column);
+        flow.Print(text);
+    }
+    flow.EndLine();
+}
+
+void FrequencyPart(PrintFlow& flow, const ReportContent& c, bool& headerPending) {
+    flow.SetFont(false);
+    flow.EndLine();
+    if (headerPending) {
+        HeaderBlock(flow, c);
+        headerPending = false;
+    }
+    Title(flow, "Frequency List");
+    Line(flow, {{5, "ID"},
+                {13, "Frequency"},
+                {29, "Offset"},
+                {41, "Tx BW"},
+                {53, "Tx/Rx"},
+                {65, "Status"},
+                {77, "Rx BW"},
+                {89, "Remarks"}});
+    Line(flow, {{13, "(MHz)"}, {29, "(kHz)"}, {41, "(kHz)"}, {77, "(kHz)"}});
+    flow.EndLine();
+    int position = 0;
+    for (const FrequencyEntry& e : c.frequencies) {
+        flow.Tab(5);
+        flow.Print(" " + std::to_string(++position) + " ");
+        for (int k = 1; k < FrequencyColumnCount; ++k) {
+            flow.Tab(k == 1 ? 5 + 12 - 4 : 5 + 12 * k);
+            flow.Print(TrimBlanks(e.texts[static_cast<std::size_t>(k)]));
+        }
+        flow.EndLine();
+    }
+    flow.NewPage();
+}
+
+void IntermodPart(PrintFlow& flow, const ReportContent& c, bool& headerPending) {
+    if (headerPending) {
+        flow.SetFont(false);
+        flow.EndLine();
+        HeaderBlock(flow, c);
+        headerPending = false;
+    }
+    Title(flow, "Intermodulation Products");
+    Line(flow, {{5, "Frequency"}, {25, "Composition"}, {90, "Composition"}});
+    Line(flow, {{5, "(MHz)"}, {25, "(by frequency)"}, {90, "(by ID)"}});
+    flow.EndLine();
+    for (const IntermodListRow* row : c.intermods) {
+        const std::string frequency = TrimBlanks(row->texts[ImColFrequency]);
+        Line(flow, {{5, frequency},
+                    {25, row->texts[ImColComposition1]},
+                    {90, row->texts[ImColComposition2]}});
+    }
+    flow.EndLine();
+    if (!c.lowerLimit.empty() || !c.upperLimit.empty()) {
+        const std::string note =
+            "n.b. intermods filtered from " + c.lowerLimit + " to " + c.upperLimit + " MHz.";
+        Line(flow, {{5, note}});
+    }
+    flow.NewPage();
+}
+
+void GraphPart(PrintFlow& flow, IPagePrinter& printer, const ReportContent& c) {
+    const double W = printer.PrintableWidth();
+    const double H = printer.PrintableHeight();
+    flow.Picture(OriginShift + W / 8, H / 5, 0.75 * W, 0.6 * H);
+    flow.Rectangle(OriginShift + W / 8, H / 5, OriginShift + 0.875 * W, 0.8 * H);
+    flow.SetFont(false);
+    flow.MoveTo(0.8 * H);
+    flow.EndLine();
+    flow.Print("File:");
+    flow.NextZone();
+    flow.Print(c.filePath);
+    flow.EndLine();
+    flow.Print("Last Saved:");
+    flow.NextZone();
+    flow.Print(c.lastSaved);
+    flow.EndLine();
+    flow.Print(c.siteName);
+    flow.EndLine();
+    flow.Print(c.comment);
+    flow.EndLine();
+    flow.NewPage();
+}
+
+} // namespace
+
+void LayOutReport(IPagePrinter& printer, const ReportContent& content, const PrintWhat& what) {
+    PrintFlow flow(printer);
+    bool headerPending = true;
+    if (what.frequencyList.selected()) {
+        FrequencyPart(flow, content, headerPending);
+    }
+    if (what.intermodList.selected()) {
+        IntermodPart(flow, content, headerPending);
+    }
+    if (what.spectrumDisplay.selected()) {
+        GraphPart(flow, printer, content);
+    }
+    flow.EndDoc();
+}
+
+void print_selection(IPagePrinter& printer, const ReportContent& content, const PrintWhat& what,
+                     IMessageBox& messages, const std::function<void(bool)>& setBusyCursor) {
+    const auto busy = [&](bool on) {
+        if (setBusyCursor) {
+            setBusyCursor(on);
+        }
+    };
+    busy(true);
+    CommandFailure failure(0, {});
+    try {
+        LayOutReport(printer, content, what);
+        busy(false);
+        return;
+    } catch (const CommandFailure& caught) {
+        failure = caught;
+    } catch (const std::bad_alloc&) {
+        failure = CommandFailure(errors::OutOfMemory, "Out of memory", "print/lay out");
+    } catch (const std::exception& caught) {
+        failure = CommandFailure(errors::PrinterError, caught.what(), "print/lay out");
+    }
+    printer.AbortDoc();
+    busy(false);
+    ShowErrorReport(messages, failure);
+}
+
+std::string PrinterLabel(std::string_view deviceName, std::string_view port) {
+    return ReplaceAll(deviceName, "&", "&&") + " on " + std::string(port);
+}
+
+} // namespace spurline

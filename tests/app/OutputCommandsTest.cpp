@@ -1,0 +1,227 @@
+#include "app/OutputCommands.h"
+
+#include "app/GraphWidget.h"
+#include "app/MainWindowFixture.h"
+#include "app/frmPrint.h"
+#include "support/TemporaryFolder.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <filesystem>
+
+namespace spurline {
+namespace {
+
+class OutputCommandsTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        CreateWindow(Locale::English());
+        ShowWindow();
+    }
+
+    void CalculateExample(const char* lower = "100", const char* upper = "200") {
+        OpenExample();
+        Find<QLineEdit>("txtLowerLimit")->setText(QString::fromLatin1(lower));
+        Find<QLineEdit>("txtUpperLimit")->setText(QString::fromLatin1(upper));
+        Find<QAction>("mnuCalculate")->trigger();
+        ASSERT_GT(window->products().Count(), 0);
+    }
+
+    // Prints the selected parts through Qt's PDF output; returns the pages' text as laid out.
+    QStringList PrintToPdf(bool graph, bool intermods, bool frequencies) {
+        PrintWhat& what = window->output().printWhat();
+        what.spectrumDisplay.checked = graph;
+        what.intermodList.checked = intermods;
+        what.frequencyList.checked = frequencies;
+        window->output().printer().setOutputFormat(QPrinter::PdfFormat);
+        dialogs.answers.push_back(pdf);
+        window->output().print_selection();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(60000));
+        QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'));
+        pages.removeLast(); // pdftotext ends every page with a form feed
+        return pages;
+    }
+
+    static QStringList ClipboardLines() {
+        return QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    }
+
+    testing::TemporaryFolder folder;
+    std::string pdf = folder.File("report.pdf");
+};
+
+TEST_F(OutputCommandsTest, ExportWritesTheListsAsShown) {
+    CalculateExample();
+    const std::string path = folder.File("report.txt");
+    dialogs.answers.push_back(path);
+    Find<QAction>("mnuExport")->trigger();
+    const QStringList lines =
+        QString::fromStdString(testing::ReadBytes(path)).split(QStringLiteral("\r\n"));
+    const int rows = window->document().count();
+    const int products = Find<QTableView>("lvIntermods")->model()->rowCount();
+    ASSERT_EQ(lines.size(), 5 + 3 + rows + 1 + 3 + products + 2 + 1);
+    EXPECT_EQ(lines[0].toStdString(), "File:\t" + ExampleSite());
+    EXPECT_TRUE(lines[8].startsWith(QStringLiteral(" 1 \t88.60000\t0\t180.00\tTx\t")))
+        << lines[8].toStdString();
+    EXPECT_EQ(lines[lines.size() - 2],
+              QStringLiteral("n.b. intermods filtered from 100 to 200 MHz"));
+    // The shared file dialog now holds the export's name.
+    EXPECT_EQ(window->fileCommands().dialogFileName(), path);
+}
+
+TEST_F(OutputCommandsTest, PdfShowsHeaderOnceListsInColumnsAndTheGraphPage) {
+    CalculateExample();
+    const QStringList pages = PrintToPdf(true, true, true);
+    ASSERT_GE(pages.size(), 3);
+    for (const QString& page : pages) {
+        EXPECT_FALSE(page.trimmed().isEmpty()) << "blank page";
+    }
+    const QString all = pages.join(QString());
+    for (const char* once : {"Name:", "Frequency List", "Intermodulation Products",
+                             "n.b. intermods filtered from 100 to 200 MHz."}) {
+        EXPECT_EQ(all.count(QString::fromLatin1(once)), 1) << once;
+    }
+    const QString columns = all.mid(all.indexOf(QStringLiteral("ID ")));
+    qsizetype previous = -1;
+    for (const char* title :
+         {"ID", "Frequency", "Offset", "Tx BW", "Tx/Rx", "Status", "Rx BW", "Remarks"}) {
+        const qsizetype at = columns.indexOf(QString::fromLatin1(title));
+        EXPECT_GT(at, previous) << title;
+        previous = at;
+    }
+    // The graph page: its own lines below the picture, nothing of the lists.
+    const QString& graph = pages.back();
+    for (const std::string& line : {std::string("File:"), ExampleSite(), std::string("Last Saved:"),
+                                    window->document().siteName()}) {
+        EXPECT_TRUE(graph.contains(QString::fromStdString(line))) << line;
+    }
+    EXPECT_FALSE(graph.contains(QStringLiteral("Composition")));
+}
+
+TEST_F(OutputCommandsTest, LongListSpansPagesWithoutRepeatedHeadings) {
+    FrequencyList& list = window->document();
+    for (int i = 1; i <= 150; ++i) {
+        list.AddEntry({std::to_string(100 + i), "0", "12.5", "Both", "Exist", "25", "row"});
+    }
+    const QStringList pages = PrintToPdf(false, false, true);
+    EXPECT_GE(pages.size(), 3);
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page.contains(QStringLiteral("row"))) << "a page without rows";
+    }
+    const QString all = pages.join(QString());
+    EXPECT_EQ(all.count(QStringLiteral("Remarks")), 1);
+    EXPECT_EQ(all.count(QStringLiteral("(MHz)")), 1);
+    EXPECT_EQ(all.count(QStringLiteral("row")), 150);
+    EXPECT_TRUE(pages.back().contains(QStringLiteral("150   250.00000")));
+}
+
+TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
+    OpenExample();
+    const std::string wanted = pdf;
+    pdf = folder.File("gone/report.pdf");
+    EXPECT_TRUE(PrintToPdf(false, false, true).empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt,
+              "Error: 482 description: Printer error at line: print/start");
+    pdf = wanted;
+    EXPECT_EQ(PrintToPdf(false, false, true).size(), 1);
+    // Nothing selected: no document at all.
+    pdf = folder.File("nothing.pdf");
+    PrintToPdf(false, false, false);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(OutputCommandsTest, PrintDialogOptionsLabelAndButtons) {
+    OpenExample();
+    int opened = 0;
+    window->output().printDialog().runModal = [&](frmPrint& d) {
+        ++opened;
+        d.show();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Print"));
+        EXPECT_EQ(d.findChild<QCheckBox*>("chkIntermodList")->isEnabled(), opened == 2);
+        EXPECT_TRUE(d.findChild<QCheckBox*>("chkFrequencyList")->isEnabled());
+        EXPECT_TRUE(d.findChild<QCheckBox*>("chkSpectrumDisplay")->isEnabled());
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            EXPECT_EQ(d.findChild<QLabel*>("lblPrinter")->text(),
+                      QStringLiteral("Print to PDF on FILE:"));
+        }
+        if (opened == 1) {
+            d.findChild<QCheckBox*>("chkSpectrumDisplay")->click();
+            QTest::keyClick(&d, Qt::Key_Escape);
+        } else {
+            d.findChild<QPushButton*>("cmdOK")->click();
+        }
+        EXPECT_FALSE(d.isVisible());
+    };
+    Find<QPushButton>("cmdPrint")->click();
+    EXPECT_FALSE(window->output().printWhat().spectrumDisplay.selected());
+    EXPECT_FALSE(window->output().printWhat().intermodList.selected());
+
+    Find<QAction>("mnuCalculate")->trigger();
+    window->output().printer().setOutputFormat(QPrinter::PdfFormat);
+    dialogs.answers.push_back(pdf);
+    Find<QAction>("mnuPrint")->trigger();
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_EQ(dialogs.shown.back().options.title, "Print to PDF");
+}
+
+TEST_F(OutputCommandsTest, CopyGraphRightAfterStartUp) {
+    QGuiApplication::clipboard()->clear();
+    Find<QAction>("mnuCopy")->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), Find<GraphWidget>("picSpectrum")->image().size());
+}
+
+TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
+    CalculateExample("", "");
+    // Rows selected with the left button; the click makes the list the one copied.
+    QTableView* lvFreqs = Find<QTableView>("lvFreqs");
+    const auto rowAt = [&](int row) {
+        return lvFreqs->visualRect(lvFreqs->model()->index(row, 3)).center();
+    };
+    QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, {}, rowAt(0));
+    QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, Qt::ControlModifier, rowAt(2));
+    QTest::keyClick(lvFreqs, Qt::Key_C, Qt::ControlModifier);
+    const QStringList expected{
+        QStringLiteral("ID\tFrequency (MHz)\tOffset (kHz)\tTx BW (kHz)\tTx/Rx\tStatus\t"
+                       "Rx BW (kHz)\tRemarks"),
+        QStringLiteral(" 1\t       88.60000\t0\t180.00\tTx\tExist\tN/A\t"
+                       "FM broadcast Ridge FM 10 kW ERP"),
+        QStringLiteral(" 3\t      102.70000\t0\t180.00\tTx\tPlan\tN/A\t"
+                       "FM broadcast community licence")};
+    EXPECT_EQ(ClipboardLines(), expected);
+
+    // Cut: the same copy, then the rows are gone.
+    const int before = window->document().count();
+    Find<QAction>("mnuCut")->trigger();
+    EXPECT_EQ(ClipboardLines(), expected);
+    EXPECT_EQ(window->document().count(), before - 2);
+
+    // Every intermod row: nine cells, the hidden victim columns included.
+    QTableView* lvIntermods = Find<QTableView>("lvIntermods");
+    QTest::mousePress(lvIntermods->viewport(), Qt::LeftButton);
+    Find<QAction>("mnuSelectAll")->trigger();
+    Find<QAction>("mnuCopy")->trigger();
+    const QStringList lines = ClipboardLines();
+    ASSERT_EQ(lines.size(), lvIntermods->model()->rowCount() + 1);
+    for (const QString& line : lines) {
+        EXPECT_EQ(line.count(QChar('\t')), 8) << line.toStdString();
+    }
+}
+
+} // namespace
+} // namespace spurline

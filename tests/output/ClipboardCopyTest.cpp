@@ -1,0 +1,76 @@
+#include "output/ClipboardCopy.h"
+
+#include "output/ReportSite.h"
+
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+using testing::ReportSite;
+
+class RecordingClipboard final : public IClipboard {
+public:
+    void Clear() override { calls += "clear;"; }
+    void SetText(const std::string& utf8) override { calls += "text:" + utf8; }
+    void SetGraphPicture() override { calls += "picture;"; }
+    std::string calls;
+};
+
+const std::string FrequencyHeading =
+    "ID\tFrequency (MHz)\tOffset (kHz)\tTx BW (kHz)\tTx/Rx\tStatus\tRx BW (kHz)\tRemarks";
+const std::string FirstRow =
+    "\r\n 1\t      174.50000\t+4,600.00\t12.00\tBoth\tExist\t25.00\t  Mast A";
+
+TEST(ClipboardCopy, SelectedRowsOfTheTargetListOrThePicture) {
+    struct Case {
+        int target;
+        std::size_t limit;
+        std::string calls;
+    };
+    ReportSite site(Locale::English());
+    site.list.SetSelected(0, true);
+    site.list.SetSelected(1, true);
+    // Cells as displayed, untrimmed; the empty remark leaves a trailing TAB.
+    const std::string text =
+        FrequencyHeading + FirstRow + "\r\n 2\t    1,200.00000\t0\tN/A\tRx\tPlan\t30.00\t";
+    const Case cases[] = {
+        {EditNone, 1, "clear;picture;"},
+        {EditGraph, 1, "clear;picture;"},
+        {EditFrequencyList, text.size(), "clear;text:" + text},
+        // Too large: cut after the last whole cell, the second row's ID (the rest is 37 bytes).
+        {EditFrequencyList, text.size() - 22,
+         "clear;text:" + FrequencyHeading + FirstRow + "\r\n 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.calls);
+        site.box.shown.clear();
+        RecordingClipboard clipboard;
+        ClipboardCopy(clipboard, site.box, c.limit).Copy(c.target, [&] {
+            return FrequencyCopyTable(site.list);
+        });
+        EXPECT_EQ(clipboard.calls, c.calls);
+        const bool truncated = c.target == EditFrequencyList && c.limit < text.size();
+        ASSERT_EQ(site.box.shown.size(), truncated ? 1u : 0u);
+        if (truncated) {
+            EXPECT_EQ(site.box.shown[0].prompt,
+                      "Selection too large!\r\nCopy to clipboard truncated");
+            EXPECT_EQ(site.box.shown[0].buttons, msgbox::Exclamation);
+        }
+    }
+}
+
+TEST(ClipboardCopy, IntermodRowsHaveNineCellsWithTheHiddenColumns) {
+    const ReportSite site(Locale::English());
+    const std::vector<const IntermodListRow*> displayed{&site.rows[0], &site.rows[1],
+                                                        &site.rows[2]};
+    const CopyText copied = BuildCopyText(IntermodCopyTable(displayed, {false, false, true}), 1000);
+    EXPECT_EQ(copied.text,
+              "Frequency (MHz)\tOrder\tComposition (by Frequency)\tComposition (by ID)\t"
+              "Affects (by ID)\tAffected by planned (by ID)\tAffected by existing (by ID)\t"
+              "Frequency bounds (MHz)\tBandwdith (kHz)\r\n"
+              "1,025.50000\t3\t 2F1 - F2 \t2[1] - [2]\t\t\t\t\t12.50");
+}
+
+} // namespace
+} // namespace spurline

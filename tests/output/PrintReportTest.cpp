@@ -1,0 +1,213 @@
+#include "output/PrintReport.h"
+
+#include "document/ErrorReport.h"
+#include "output/PrintFlow.h"
+#include "output/ReportSite.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace spurline {
+namespace {
+
+using testing::ReportSite;
+using Page = std::vector<std::string>;
+
+std::string Place(double x, double y, const std::string& what) {
+    char at[32];
+    std::snprintf(at, sizeof at, "%.2f,%.2f ", x, y);
+    return at + what;
+}
+
+// Column c starts (c - 1) x 0.1 inch from the left, line n at n x 0.2 inch; "*" marks bold.
+std::string At(int column, int line, const std::string& text, bool bold = false) {
+    return Place((column - 1) * 0.1, line * 0.2, (bold ? "*" : "") + text);
+}
+
+// A printer with round numbers: every character 0.1 inch wide, lines 0.2 inch high, a printable
+// area of 8 x 10 inches. It records what is drawn, page by page.
+class RecordingPrinter final : public IPagePrinter {
+public:
+    double PrintableWidth() const override { return 8; }
+    double PrintableHeight() const override { return height; }
+    void SetFont(const FontSpec& font) override {
+        EXPECT_EQ(font.name + " " + std::to_string(font.size), "Arial 10.000000");
+        bold_ = font.weight == 700;
+    }
+    double TextWidth(std::string_view text) const override { return 0.1 * text.size(); }
+    double LineHeight() const override { return 0.2; }
+    void Text(double x, double y, std::string_view text) override {
+        Draw(Place(x, y, (bold_ ? "*" : "") + std::string(text)));
+        if (failOn == text) {
+            throw CommandFailure(errors::PrinterError, "Printer error", "print/text");
+        }
+    }
+    void GraphPicture(double left, double top, double width, double height) override {
+        Draw(Place(left, top, "[picture " + Place(width, height, "]")));
+    }
+    void Rectangle(double left, double top, double right, double bottom) override {
+        Draw(Place(left, top, "[frame to " + Place(right, bottom, "]")));
+    }
+    void NewPage() override { pages.emplace_back(); }
+    void EndDoc() override { ++ended; }
+    void AbortDoc() override { ++aborted; }
+
+    std::vector<Page> pages;
+    double height = 10;
+    std::string failOn;
+    int ended = 0;
+    int aborted = 0;
+
+private:
+    void Draw(std::string item) {
+        if (pages.empty()) {
+            pages.emplace_back();
+        }
+        pages.back().push_back(std::move(item));
+    }
+    bool bold_ = false;
+};
+
+PrintWhat Selecting(bool graph, bool intermods, bool frequencies) {
+    PrintWhat what;
+    what.spectrumDisplay.checked = graph;
+    what.intermodList.checked = intermods;
+    what.frequencyList.checked = frequencies;
+    return what;
+}
+
+Page Slice(const Page& page, std::size_t from, std::size_t count) {
+    return Page(page.begin() + static_cast<long>(std::min(from, page.size())),
+                page.begin() + static_cast<long>(std::min(from + count, page.size())));
+}
+
+TEST(PrintReport, ListColumnsHeaderOnceAndGraphPage) {
+    const ReportSite site(Locale::German());
+    RecordingPrinter printer;
+    LayOutReport(printer, site.Content(), PrintWhat{});
+    ASSERT_EQ(printer.pages.size(), 3u);
+    EXPECT_EQ(printer.ended, 1);
+    EXPECT_EQ(Slice(printer.pages[0], 0, 31), (Page{At(5, 1, "File:"),
+                                                    At(20, 1, "/data/north-ridge.frq"),
+                                                    At(5, 2, "Last Saved:"),
+                                                    At(20, 2, "05-Dec-2026 11:54:39"),
+                                                    At(5, 3, "Name:"),
+                                                    At(20, 3, "North Ridge"),
+                                                    At(5, 4, "Comments: "),
+                                                    At(20, 4, "Hill top"),
+                                                    At(5, 6, "Frequency List", true),
+                                                    At(5, 8, "ID"),
+                                                    At(13, 8, "Frequency"),
+                                                    At(29, 8, "Offset"),
+                                                    At(41, 8, "Tx BW"),
+                                                    At(53, 8, "Tx/Rx"),
+                                                    At(65, 8, "Status"),
+                                                    At(77, 8, "Rx BW"),
+                                                    At(89, 8, "Remarks"),
+                                                    At(13, 9, "(MHz)"),
+                                                    At(29, 9, "(kHz)"),
+                                                    At(41, 9, "(kHz)"),
+                                                    At(77, 9, "(kHz)"),
+                                                    At(5, 11, " 1 "),
+                                                    At(13, 11, "174,50000"),
+                                                    At(29, 11, "+4.600,00"),
+                                                    At(41, 11, "12,00"),
+                                                    At(53, 11, "Both"),
+                                                    At(65, 11, "Exist"),
+                                                    At(77, 11, "25,00"),
+                                                    At(89, 11, "Mast A"),
+                                                    At(5, 12, " 2 "),
+                                                    At(13, 12, "1.200,00000")}));
+    // The intermod list starts its own page, at the top and without a header.
+    EXPECT_EQ(Slice(printer.pages[1], 0, 10),
+              (Page{At(5, 0, "Intermodulation Products", true), At(5, 2, "Frequency"),
+                    At(25, 2, "Composition"), At(90, 2, "Composition"), At(5, 3, "(MHz)"),
+                    At(25, 3, "(by frequency)"), At(90, 3, "(by ID)"), At(5, 5, "349.00000"),
+                    At(25, 5, " 2F1 - F2 "), At(90, 5, "2[1] - [2]")}));
+    EXPECT_EQ(printer.pages[1].back(), At(5, 9, "n.b. intermods filtered from 100 to 200 MHz."));
+    // Picture and frame 0.48 inch right of W/8; the lines continue below the frame at 0.8 H,
+    // values at the second print zone (column 15).
+    EXPECT_EQ(printer.pages[2],
+              (Page{"1.48,2.00 [picture 6.00,6.00 ]", "1.48,2.00 [frame to 7.48,8.00 ]",
+                    Place(0, 8.2, "File:"), Place(1.4, 8.2, "/data/north-ridge.frq"),
+                    Place(0, 8.4, "Last Saved:"), Place(1.4, 8.4, "05-Dec-2026 11:54:39"),
+                    Place(0, 8.6, "North Ridge"), Place(0, 8.8, "Hill top")}));
+}
+
+TEST(PrintReport, IntermodsAloneAndPassedColumns) {
+    ReportSite site(Locale::English());
+    site.rows.resize(1);
+    site.rows[0].texts[ImColComposition1] = std::string(70, 'c'); // columns 25 to 94
+    RecordingPrinter printer;
+    LayOutReport(printer, site.Content("100", ""), Selecting(false, true, false));
+    ASSERT_EQ(printer.pages.size(), 1u);
+    const Page& page = printer.pages[0];
+    // An empty line, the header block, then the list.
+    EXPECT_EQ(Slice(page, 0, 2), (Page{At(5, 1, "File:"), At(20, 1, "/data/north-ridge.frq")}));
+    EXPECT_EQ(page[8], At(5, 6, "Intermodulation Products", true));
+    // Column 90 lies behind the long composition: it continues on the next line.
+    EXPECT_EQ(
+        Slice(page, page.size() - 4, 4),
+        (Page{At(5, 11, "349.00000"), At(25, 11, std::string(70, 'c')), At(90, 12, "2[1] - [2]"),
+              At(5, 14, "n.b. intermods filtered from 100 to  MHz.")}));
+}
+
+TEST(PrintReport, LongListsFlowOverPagesWithoutRepeatsOrBlankPages) {
+    struct Case {
+        const char* name;
+        int extraRows;
+        std::size_t pages;
+        int lastLine; // of the last row, on the last page
+    };
+    // A page holds 50 lines; the first has 11 lines above its 39 rows.
+    const Case cases[] = {
+        {"page exactly full", 37, 1, 49}, {"one row over", 38, 2, 0}, {"150 rows", 148, 4, 10}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportSite site(Locale::English());
+        for (int i = 0; i < c.extraRows; ++i) {
+            site.list.AddEntry({std::to_string(2000 + i), "0", "1", "Tx", "Exist", "1", "x"});
+        }
+        RecordingPrinter printer;
+        LayOutReport(printer, site.Content(), Selecting(false, false, true));
+        ASSERT_EQ(printer.pages.size(), c.pages);
+        int headings = 0;
+        for (const Page& page : printer.pages) {
+            EXPECT_FALSE(page.empty());
+            for (const std::string& item : page) {
+                headings += item.ends_with(" ID") || item.ends_with(" *Frequency List");
+                EXPECT_LE(std::stod(item.substr(item.find(',') + 1)), 9.8 + 1e-9) << item;
+            }
+        }
+        EXPECT_EQ(headings, 2);
+        EXPECT_EQ(printer.pages.back().back(), At(89, c.lastLine, "x"));
+    }
+}
+
+TEST(PrintReport, FailureAbortsTheJobAndReports) {
+    ReportSite site(Locale::English());
+    RecordingPrinter printer;
+    printer.failOn = "Frequency List";
+    std::vector<bool> busy;
+    print_selection(printer, site.Content(), PrintWhat{}, site.box,
+                    [&](bool on) { busy.push_back(on); });
+    EXPECT_EQ(printer.aborted, 1);
+    EXPECT_EQ(printer.ended, 0);
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    ASSERT_EQ(site.box.shown.size(), 1u);
+    EXPECT_EQ(site.box.shown[0].prompt,
+              "Error: 482 description: Printer error at line: print/text");
+    EXPECT_EQ(site.box.shown[0].buttons, msgbox::Critical);
+}
+
+TEST(PrintReport, ColumnWidthAndPrinterLabel) {
+    RecordingPrinter printer; // 0.1 inch per character
+    EXPECT_NEAR(AverageCharWidth(printer), 0.1, 1e-12);
+    EXPECT_EQ(PrinterLabel("R&D Laser", "FILE:"), "R&&D Laser on FILE:");
+    EXPECT_EQ(PrinterLabel("A&&B", "lp0"), "A&&&&B on lp0");
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,175 @@
+#include "output/TextExport.h"
+
+#include "output/ReportSite.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/TemporaryFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace spurline {
+namespace {
+
+using testing::ReadBytes;
+using testing::ReportSite;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+
+PrintWhat Selecting(bool frequencies, bool intermods) {
+    PrintWhat what;
+    what.frequencyList.checked = frequencies;
+    what.intermodList.checked = intermods;
+    return what;
+}
+
+const std::string FullHeader = "File:\t/data/north-ridge.frq\r\n"
+                               "Last Saved:\t05-Dec-2026 11:54:39\r\n"
+                               "Name:\tNorth Ridge\r\nComment:\tHill top\r\n\r\n";
+const std::string ShortHeader = "File:\t/data/north-ridge.frq\r\n"
+                                "Last Saved:\t05-Dec-2026 11:54:39\r\n"
+                                "North Ridge\r\nHill top\r\n\r\n";
+const std::string FrequencyTitle = "Frequency List\r\n\r\nID\tFrequency (MHz)\tOffset (kHz)\t"
+                                   "Tx BW (kHz)\tTx/Rx\tStatus\tRx BW (kHz)\tRemarks\r\n";
+const std::string IntermodSection =
+    "Intermodulation Products\r\n\r\n"
+    "Frequency (MHz)\tComposition (by frequency)\tComposition (by ID)\r\n"
+    "349.00000\t2F1 - F2\t2[1] - [2]\r\n523.50000\t2F1 - F2\t2[1] - [2]\r\n"
+    "1,025.50000\t2F1 - F2\t2[1] - [2]\r\n\r\n";
+
+TEST(TextExport, SectionsHeaderFormsAndFilterNote) {
+    struct Case {
+        const char* name;
+        Locale locale;
+        PrintWhat what;
+        std::string lower, upper;
+        std::string expected;
+    };
+    const std::string englishRows =
+        " 1 \t174.50000\t+4,600.00\t12.00\tBoth\tExist\t25.00\tMast A\r\n"
+        " 2 \t1,200.00000\t0\tN/A\tRx\tPlan\t30.00\t\r\n\r\n";
+    const std::string germanRows =
+        " 1 \t174,50000\t+4.600,00\t12,00\tBoth\tExist\t25,00\tMast A\r\n"
+        " 2 \t1.200,00000\t0\tN/A\tRx\tPlan\t30,00\t\r\n\r\n";
+    PrintWhat unavailable;
+    unavailable.frequencyList.available = false;
+    const Case cases[] = {
+        {"both", Locale::English(), Selecting(true, true), "100", "200",
+         FullHeader + FrequencyTitle + englishRows + IntermodSection +
+             "n.b. intermods filtered from 100 to 200 MHz\r\n"},
+        {"both, comma", Locale::German(), Selecting(true, true), "", "",
+         FullHeader + FrequencyTitle + germanRows + IntermodSection},
+        {"intermods only", Locale::English(), Selecting(false, true), "10", "",
+         ShortHeader + IntermodSection + "n.b. intermods filtered from 10 to  MHz\r\n"},
+        {"frequencies only", Locale::German(), Selecting(true, false), "1", "2",
+         FullHeader + FrequencyTitle + germanRows},
+        {"checked but unavailable", Locale::English(), unavailable, "", "5",
+         ShortHeader + IntermodSection + "n.b. intermods filtered from  to 5 MHz\r\n"},
+        {"nothing", Locale::English(), Selecting(false, false), "1", "2", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReportSite site(c.locale);
+        EXPECT_EQ(ExportText(site.Content(c.lower, c.upper), c.what), c.expected);
+    }
+}
+
+TEST(TextExport, RowPositionNotIdAndEmptyList) {
+    ReportSite site(Locale::English());
+    for (int i = 3; i <= 12; ++i) {
+        site.list.AddEntry({std::to_string(300 + i), "0", "1", "Tx", "Exist", "1", "x"});
+    }
+    site.list.SortByColumn(ColId); // descending: the row with ID 12 comes first
+    ASSERT_EQ(site.list.entry(0).id(), "12");
+    std::string text = ExportText(site.Content(), Selecting(true, false));
+    EXPECT_NE(text.find("\r\n 1 \t312.00000\t"), std::string::npos);
+    EXPECT_NE(text.find("\r\n 12 \t174.50000\t"), std::string::npos);
+
+    ReportSite empty(Locale::English());
+    empty.list.RemoveAllEntries();
+    EXPECT_EQ(ExportText(empty.Content(), Selecting(true, false)),
+              FullHeader + FrequencyTitle + "\r\n");
+}
+
+// send_to_file with a scripted Save dialog and real files.
+struct ExportFixture : ::testing::Test {
+    ExportFixture() : exporter(dialogs, box) {
+        exporter.setBusyCursor = [this](bool on) { busy.push_back(on); };
+        exporter.programDirectory = [] { return std::string("/opt/spurline"); };
+        exporter.setDialogFileName = [this](const std::string& name) { names.push_back(name); };
+    }
+    bool Export(std::optional<std::string> answer, const PrintWhat& what = Selecting(true, true)) {
+        dialogs.answers.push_back(std::move(answer));
+        return exporter.send_to_file([this] { return site.Content(); }, what);
+    }
+
+    TemporaryFolder folder;
+    testing::ScriptedMessageBox box;
+    testing::ScriptedFileDialogs dialogs;
+    TextExport exporter;
+    ReportSite site{Locale::English()};
+    std::vector<bool> busy;
+    std::vector<std::string> names;
+};
+
+TEST_F(ExportFixture, WritesTheFileInWindows1252OrUtf8) {
+    const std::string path = folder.File("report.txt");
+    site.list.SetComment("Caf\xc3\xa9");
+    ASSERT_TRUE(Export(path));
+    const FileDialogOptions& shown = dialogs.shown.at(0).options;
+    EXPECT_TRUE(dialogs.shown[0].save && shown.confirmOverwrite && shown.initialName.empty());
+    EXPECT_EQ(shown.title + "|" + shown.filter + "|" + shown.initialDirectory,
+              "Print To File|Text file (*.txt)|*.txt|/opt/spurline");
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    const std::string bytes = ReadBytes(path);
+    EXPECT_EQ(bytes, ExportText(site.Content(), Selecting(true, true))
+                         .replace(bytes.find("Caf") + 3, 2, "\xe9"));
+
+    site.list.SetComment("\xce\xa9 band"); // Omega has no Windows-1252 byte: UTF-8
+    ASSERT_TRUE(Export(path, Selecting(false, true)));
+    EXPECT_EQ(ReadBytes(path), ExportText(site.Content(), Selecting(false, true)));
+
+    // A cancelled dialog or an empty name: nothing written, the name cleared.
+    busy.clear();
+    EXPECT_FALSE(Export(std::nullopt));
+    EXPECT_FALSE(Export(std::string()));
+    EXPECT_TRUE(busy.empty());
+    EXPECT_EQ(names, (std::vector<std::string>{"", path, "", path, "", ""}));
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(folder.Count(), 1u);
+}
+
+TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
+    struct Case {
+        const char* name;
+        std::string target;
+        rlim_t sizeLimit;
+        std::string message;
+    };
+    const std::string old = folder.File("old.txt");
+    WriteBytes(old, "earlier report\r\n");
+    std::filesystem::create_directory(folder.File("folder.txt"));
+    const Case cases[] = {
+        {"disk full", old, 64, "Print To File Error 61"},
+        {"a folder of that name", folder.File("folder.txt"), RLIM_INFINITY,
+         "Print To File Error 75"},
+        {"folder gone", folder.File("gone/report.txt"), RLIM_INFINITY, "Print To File Error 76"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box.shown.clear();
+        busy.clear();
+        {
+            testing::FileSizeLimit limit(c.sizeLimit);
+            EXPECT_FALSE(Export(c.target));
+        }
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].prompt, c.message);
+        EXPECT_EQ(box.shown[0].buttons, msgbox::Critical);
+        EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    }
+    EXPECT_EQ(ReadBytes(old), "earlier report\r\n");
+    EXPECT_EQ(folder.Count(), 2u); // no temporary file left behind
+}
+
+} // namespace
+} // namespace spurline
