@@ -7,6 +7,7 @@
 #include "document/FrequencyList.h"
 #include "document/FrequencyListFile.h"
 #include "document/MessageBox.h"
+#include "document/StreamMessageBox.h"
 #include "document/TextEncoding.h"
 #include "engine/CalculationCallbacks.h"
 #include "engine/IntermodCalculation.h"
@@ -22,29 +23,6 @@ namespace spurline::cli {
 namespace {
 
 enum ExitStatus { ExitComplete = 0, ExitFailed = 1, ExitBadInput = 2, ExitIncomplete = 3 };
-
-// Boxes become lines on standard error; questions are answered No.
-class StderrMessageBox final : public IMessageBox {
-public:
-    int CenteredMsgBox(const std::string& prompt, int buttons, const std::string&,
-                       const std::string&, int, int) override {
-        std::cerr << ReplaceCrLf(prompt) << '\n';
-        return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo ? msgbox::No
-                                                                                  : msgbox::Ok;
-    }
-
-private:
-    static std::string ReplaceCrLf(const std::string& text) {
-        std::string out;
-        for (std::size_t k = 0; k < text.size(); ++k) {
-            if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
-                continue;
-            }
-            out += text[k];
-        }
-        return out;
-    }
-};
 
 Locale SystemLocale() {
     std::setlocale(LC_ALL, "");
@@ -131,7 +109,8 @@ int Run(const std::vector<std::string>& arguments) {
         return ExitComplete;
     }
 
-    StderrMessageBox box;
+    // Boxes become lines on standard error; questions are answered No.
+    StreamMessageBox box(std::cerr);
     FrequencyList list(parsed->locale, box);
     try {
         LoadSite(list, parsed->sitePath);
