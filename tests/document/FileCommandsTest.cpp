@@ -714,3 +714,44 @@ TEST(FileCommands, LoadCommand) {
 
 } // namespace
 } // namespace spurline
+
+namespace spurline {
+namespace {
+
+TEST(FileCommands, RemarksRoundTripOnDiskAsTypedAcrossLocales) {
+    const std::vector<std::string> remarks{"12.5",
+                                           "1.234",
+                                           "1,234.5",
+                                           "D\xC3\xA4mpfung 1,5 dB",
+                                           "St. Mary's, roof",
+                                           "a; b, c",
+                                           ";",
+                                           ",",
+                                           "Ch. 5;",
+                                           "  blanks around  ",
+                                           "\xE2\x82\xAC 3 \xE6\x97\xA5",
+                                           ""};
+    for (const Locale& writerLocale : {Locale::English(), Locale::German()}) {
+        TemporaryFolder folder;
+        Session writer(writerLocale);
+        for (std::size_t k = 0; k < remarks.size(); ++k)
+            ASSERT_TRUE(writer.list.AddEntry(
+                {std::to_string(100 + k), "0", "1", "Both", "Exist", "1", remarks[k]}));
+        const std::string path = folder.File("remarks.frq");
+        ASSERT_TRUE(writer.Save(path));
+        for (const Locale& readerLocale : {Locale::English(), Locale::German()}) {
+            SCOPED_TRACE(writerLocale.decimalSeparator + " to " + readerLocale.decimalSeparator);
+            Session reader(readerLocale);
+            ASSERT_TRUE(reader.commands.LoadFrequencyList(path));
+            ASSERT_EQ(reader.list.count(), static_cast<int>(remarks.size()));
+            const std::string one = "1" + readerLocale.decimalSeparator + "00";
+            for (int k = 0; k < reader.list.count(); ++k) {
+                EXPECT_EQ(reader.list.entry(k).remarks(), remarks[static_cast<std::size_t>(k)]);
+                EXPECT_EQ(reader.list.entry(k).rxbandwidth(), one); // the fields before it hold
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace spurline
