@@ -108,20 +108,32 @@ void FrequencyList::WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_vi
                                   : FormatNumberText(rxBandwidth, patterns::Bandwidth, locale_);
 }
 
+// Every entry the loader leaves out is reported here, until the user declines further messages
+// for this load.
+void FrequencyList::SkipEntry(std::string_view reason, std::string_view frequencyText) {
+    if (!ShowDuplicateMessages) {
+        return;
+    }
+    const std::string prompt = std::string(reason) +
+                               FormatNumberText(frequencyText, patterns::Frequency, locale_) +
+                               "MHz" + "\r\n" + "was not added. Show further messages?";
+    ShowDuplicateMessages =
+        messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
+}
+
 bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     if (fields[0].empty()) {
         return false;
     }
-    const double offsetFrequency =
-        LeadingNumber(fields[0], locale_) + LeadingNumber(fields[1], locale_) / 1000.0;
+    const double frequency = LeadingNumber(fields[0], locale_);
+    const double offsetFrequency = frequency + LeadingNumber(fields[1], locale_) / 1000.0;
+    // Only what the add/edit dialog would accept enters the list and its calculations.
+    if (!FrequencyInRange(frequency)) {
+        SkipEntry("Frequency out of range ", fields[0]);
+        return false;
+    }
     if (offsetFrequencyCount_.count(offsetFrequency) != 0) {
-        if (ShowDuplicateMessages) {
-            const std::string prompt = "Duplicate frequency " +
-                                       FormatNumberText(fields[0], patterns::Frequency, locale_) +
-                                       "MHz" + "\r\n" + "was not added. Show further messages?";
-            ShowDuplicateMessages =
-                messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
-        }
+        SkipEntry("Duplicate frequency ", fields[0]);
         return false;
     }
     const bool keyTaken = keys_.count(KeyFor(offsetFrequency, locale_)) != 0;

@@ -755,3 +755,45 @@ TEST(FileCommands, RemarksRoundTripOnDiskAsTypedAcrossLocales) {
 
 } // namespace
 } // namespace spurline
+
+namespace spurline {
+namespace {
+
+TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("range.frq");
+    WriteBytes(path, "Site\r\nDate\r\nComment\r\n"
+                     "12345678,0,1,Both,Exist,1,,\r\n"
+                     "99999.99999,0,1,Both,Exist,1,,\r\n"
+                     "100000,0,1,Both,Exist,1,,\r\n"
+                     "0,0,1,Both,Exist,1,,\r\n"
+                     "-5,0,1,Both,Exist,1,,\r\n"
+                     "99999.99999,0,1,Both,Exist,1,,\r\n"
+                     "0.00001,0,1,Both,Exist,1,,\r\n");
+    const auto prompt = [](const std::string& what) {
+        return what + "MHz\r\nwas not added. Show further messages?";
+    };
+    Session yes(Locale::German());
+    yes.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes};
+    ASSERT_TRUE(yes.commands.LoadFrequencyList(path));
+    ASSERT_EQ(yes.list.count(), 2);
+    EXPECT_EQ(yes.list.entry(0).frequency(), "   99.999,99999");
+    EXPECT_EQ(yes.list.entry(1).frequency(), "        0,00001");
+    EXPECT_EQ(yes.Prompts(),
+              (std::vector<std::string>{prompt("Frequency out of range 12.345.678,00000"),
+                                        prompt("Frequency out of range 100.000,00000"),
+                                        prompt("Frequency out of range 0,00000"),
+                                        prompt("Frequency out of range -5,00000"),
+                                        prompt("Duplicate frequency 99.999,99999")}));
+
+    // No stops the messages of both kinds for the rest of the load.
+    Session no(Locale::English());
+    no.box.answers = {msgbox::No};
+    ASSERT_TRUE(no.commands.LoadFrequencyList(path));
+    EXPECT_EQ(no.list.count(), 2);
+    EXPECT_EQ(no.Prompts(),
+              std::vector<std::string>{prompt("Frequency out of range 12,345,678.00000")});
+}
+
+} // namespace
+} // namespace spurline
