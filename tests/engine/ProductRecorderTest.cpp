@@ -229,20 +229,10 @@ TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
     EXPECT_EQ(row.tag, item->tag());
 }
 
-} // namespace
-} // namespace spurline
-
-namespace spurline {
-namespace {
-
 TEST(ProductTexts, FrequenciesAboveTenMillionMHzShowWhole) {
-    EXPECT_EQ(
-        BuildProductTexts(12345678.5, {4115226.16667, 3, 1}, {}, {}, 0.0125, Locale::English())
-            .frequency,
-        "12,345,678.50000");
-    EXPECT_EQ(
-        BuildProductTexts(99999999, {49999999.5, 2, 1}, {}, {}, 0.0125, Locale::German()).frequency,
-        "99.999.999,00000");
+    EXPECT_EQ(BuildProductTexts(12345678.5, {4115226.2, 3, 1}, {}, {}, 0.0125, Locale::English())
+                  .frequency,
+              "12,345,678.50000");
 }
 
 } // namespace
