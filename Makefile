@@ -19,7 +19,7 @@ build: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 run: build
-	$(RELEASE_DIR)/spurline examples/north-ridge.frq
+	$(RELEASE_DIR)/src/spurline examples/north-ridge.frq
 
 test: deps
 	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DSPURLINE_SANITIZE=ON -DSPURLINE_TESTS=ON

@@ -14,6 +14,8 @@ GraphWidget::GraphWidget(GraphController& controller, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(120, 80);
+    // Working in the graph takes the focus, so that keys meant for it reach no other view.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void GraphWidget::SizeCanvas() {

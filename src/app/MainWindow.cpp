@@ -7,13 +7,14 @@
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
 #include "app/HelpDocument.h"
+#include "app/IdColumnFit.h"
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
+#include "app/MainWindowLayout.h"
 #include "app/OutputCommands.h"
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
 #include "document/TextHelpers.h"
-#include "graph/MainWindowLayout.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
 #include "platform/QtFileDialogs.h"
@@ -38,6 +39,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -234,6 +236,7 @@ void frmMain::BuildWidgets() {
     lvFreqs->verticalHeader()->setDefaultSectionSize(lvFreqs->fontMetrics().height() + 6);
     lvFreqs->horizontalHeader()->setHighlightSections(false);
     SetColumnWidths();
+    new IdColumnFit(*lvFreqs, ColId, lvFreqs->columnWidth(ColId));
 
     lblIntermods = new QLabel(QStringLiteral("Intermodulation products"), central_);
     lblIntermods->setObjectName(QStringLiteral("lblIntermods"));
@@ -341,7 +344,14 @@ void frmMain::BuildMenus() {
         graph_.ToggleAutoVictims();
         MirrorAutoZoom();
     });
-    connect(m.mnuDelete, &QAction::triggered, this, [this] { list_.deletedata(); });
+    // Del deletes frequencies only in the frequency list: elsewhere it would delete them unseen.
+    m.mnuDelete->setShortcutContext(Qt::WidgetShortcut);
+    lvFreqs->addAction(m.mnuDelete);
+    connect(m.mnuDelete, &QAction::triggered, this, [this] {
+        if (lvFreqs->hasFocus() || list_.EditMenuTarget == EditFrequencyList) {
+            list_.deletedata();
+        }
+    });
     connect(m.mnuSelectAll, &QAction::triggered, this, &frmMain::mnuSelectAll_Click);
     connect(m.mnuSelectChecked, &QAction::triggered, this, [this] { list_.SelectChecked(); });
     connect(m.mnuInvertSelection, &QAction::triggered, this, [this] { list_.InvertSelection(); });
@@ -479,7 +489,17 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::KeyPreview(QObject* receiver, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType()) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyRelease) {
+        // Another key is on its way; the release of the previewed one may come while its
+        // dialog is still open.
+        if (!previewing_) {
+            previewedKey_ = nullptr;
+        }
+        return false;
+    }
+    // A key the controls leave travels on up to the window. Once a modal dialog opened by it has
+    // closed no control may have the focus yet, and the window would take it for a new key.
+    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType() || event == previewedKey_) {
         return false;
     }
     auto* widget = static_cast<QWidget*>(receiver);
@@ -488,6 +508,8 @@ bool frmMain::KeyPreview(QObject* receiver, QEvent* event) {
     if (widget != (focus != nullptr ? focus : this) || !(widget == this || isAncestorOf(widget))) {
         return false;
     }
+    previewedKey_ = event;
+    const QScopedValueRollback previewing(previewing_, true);
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_F1:
         mnuHelp_Click();

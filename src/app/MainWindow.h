@@ -141,6 +141,8 @@ private:
     MainMenus menus_;
     CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window
     bool mirroring_ = false;               // the view is being brought in line with the document
+    const QEvent* previewedKey_ = nullptr; // compared only: the key press the preview acted on
+    bool previewing_ = false;              // the preview's command (perhaps a dialog) is running
 
     QWidget* central_ = nullptr;
     QWidget* header_ = nullptr;

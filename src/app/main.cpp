@@ -1,6 +1,8 @@
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
+#include "document/StreamMessageBox.h"
 #include "document/TextHelpers.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtLocale.h"
 #include "platform/QtMonitors.h"
 #include "platform/QtSettingsStore.h"
@@ -8,9 +10,12 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
+#include <QWindow>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +29,28 @@ bool IsSet(const char* name) {
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+// Ends the program once the window is on screen: status 0 when nothing was reported, 1 when a
+// message (a failed load) was, 2 when the window never showed.
+void QuitOnceShown(QWidget& window, const spurline::StreamMessageBox& reported) {
+    constexpr int PollMs = 50;
+    constexpr int GiveUpMs = 20000;
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window,
+                     [&window, &reported, poll, waited = 0]() mutable {
+                         waited += PollMs;
+                         const bool shown =
+                             window.windowHandle() != nullptr && window.windowHandle()->isExposed();
+                         if (shown || waited >= GiveUpMs) {
+                             poll->stop();
+                             if (!shown) {
+                                 std::cerr << "spurline: the window did not show\n";
+                             }
+                             QApplication::exit(!shown ? 2 : reported.shown() > 0 ? 1 : 0);
+                         }
+                     });
+    poll->start(PollMs);
 }
 
 } // namespace
@@ -47,11 +74,20 @@ int main(int argc, char* argv[]) {
         arguments.push_back(spurline::ToStdString(all[i]));
     }
 
+    // A start-up check (CI, packaging) needs a program that ends by itself and never waits for
+    // an answer: its message boxes go to standard error and count as failures.
+    const bool quitAfterLoad = IsSet("SPURLINE_QUIT_AFTER_LOAD");
+    spurline::StreamMessageBox reported(std::cerr);
+    spurline::QtFileDialogs dialogs;
     // Declared before the window: the splash uses them until the window has gone.
     spurline::QtSettingsStore settings;
     spurline::QtMonitorSource monitors;
     spurline::QtTimerFactory timers;
-    spurline::frmMain window(spurline::SystemLocale());
+    std::unique_ptr<spurline::frmMain> owned =
+        quitAfterLoad
+            ? std::make_unique<spurline::frmMain>(spurline::SystemLocale(), reported, dialogs)
+            : std::make_unique<spurline::frmMain>(spurline::SystemLocale());
+    spurline::frmMain& window = *owned;
     spurline::AppShell shell(window, settings, monitors, timers);
     // Before the command-line file opens; written again when the window closes.
     shell.LoadSettings();
@@ -65,6 +101,9 @@ int main(int argc, char* argv[]) {
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(file, error);
         window.fileCommands().LoadFrequencyList(error ? file : absolute.string());
+    }
+    if (quitAfterLoad) {
+        QuitOnceShown(window, reported);
     }
     return QApplication::exec();
 }

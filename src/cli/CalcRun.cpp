@@ -6,6 +6,7 @@
 #include "document/FrequencyList.h"
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
+#include "document/StreamMessageBox.h"
 #include "engine/CalculationCallbacks.h"
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
@@ -21,32 +22,6 @@ namespace spurline::cli {
 namespace {
 
 enum ExitStatus { ExitComplete = 0, ExitFailed = 1, ExitBadInput = 2, ExitIncomplete = 3 };
-
-// Boxes become lines on the error stream; questions are answered No.
-class StreamMessageBox final : public IMessageBox {
-public:
-    explicit StreamMessageBox(std::ostream& err) : err_(err) {}
-    int CenteredMsgBox(const std::string& prompt, int buttons, const std::string&,
-                       const std::string&, int, int) override {
-        err_ << ReplaceCrLf(prompt) << '\n';
-        return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo ? msgbox::No
-                                                                                  : msgbox::Ok;
-    }
-
-private:
-    std::ostream& err_;
-
-    static std::string ReplaceCrLf(const std::string& text) {
-        std::string out;
-        for (std::size_t k = 0; k < text.size(); ++k) {
-            if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
-                continue;
-            }
-            out += text[k];
-        }
-        return out;
-    }
-};
 
 // Reads the file as the program's loader does, duplicates skipped without a question; every
 // skipped line is named on standard error. Throws CommandFailure when the file cannot be read.

@@ -10,8 +10,7 @@ namespace spurline {
 
 namespace {
 
-constexpr double UpperFrequencyLimit = 100000.0; // MHz, exclusive
-constexpr double UpDownStep = 0.5;               // kHz per click
+constexpr double UpDownStep = 0.5; // kHz per click
 
 // kHz of the fixed bandwidth choices 1 to 6; index 0 is "Other".
 constexpr std::array<double, AddFreqDialogModel::BandwidthChoiceCount> ChoiceBandwidths{
@@ -140,7 +139,7 @@ void AddFreqDialogModel::FrequencyLostFocus() {
     const double n = LeadingNumber(frequency_, locale_);
     if (n == 0.0) {
         frequency_.clear();
-    } else if (n > 0.0 && n < UpperFrequencyLimit) {
+    } else if (FrequencyInRange(n)) {
         frequency_ = TrimBlanks(FormatNumberText(frequency_, patterns::Frequency, locale_));
     } else {
         frequencyRed_ = true;
@@ -250,7 +249,7 @@ void AddFreqDialogModel::RangeLostFocus(RangeBox box, bool focusStaysInRange) {
     const double centre = (*start + *stop) / 2.0;
     const double f = LeadingNumber(frequency_, locale_);
     const double offsetMHz = LeadingNumber(offset_, locale_) / 1000.0;
-    const bool validFrequency = !frequencyRed_ && f > 0.0 && f < UpperFrequencyLimit;
+    const bool validFrequency = !frequencyRed_ && FrequencyInRange(f);
     if (transmitter && txrx_ == ChoiceBoth && validFrequency) {
         // A transceiver's receive frequency stays; its transmit channel is the duplex spacing.
         offset_ = FormatNumber((centre - f) * 1000.0, patterns::DialogOffset, locale_);

@@ -19,6 +19,13 @@ enum FrequencyColumn : int {
     FrequencyColumnCount
 };
 
+// The frequencies an entry may have, in MHz: above 0 and below UpperFrequencyLimit, as the
+// add/edit dialog accepts them.
+inline constexpr double UpperFrequencyLimit = 100000.0;
+inline bool FrequencyInRange(double mhz) {
+    return mhz > 0.0 && mhz < UpperFrequencyLimit;
+}
+
 // Display marks of a victim row (set by the victim analysis, never by the list itself).
 struct VictimMark {
     int tag = 0;              // 0 = not a victim

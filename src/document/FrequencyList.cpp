@@ -121,21 +121,33 @@ void FrequencyList::WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_vi
                                   : FormatNumberText(rxBandwidth, patterns::Bandwidth, locale_);
 }
 
+// Every entry the loader leaves out is reported here, until the user declines further messages
+// for this load.
+bool FrequencyList::SkipEntry(SkipReason reason, std::string_view frequencyText) {
+    const std::string shown = FormatNumberText(frequencyText, patterns::Frequency, locale_);
+    if (ShowDuplicateMessages) {
+        const char* what =
+            reason == SkipReason::Duplicate ? "Duplicate frequency " : "Frequency out of range ";
+        const std::string prompt =
+            what + shown + "MHz" + "\r\n" + "was not added. Show further messages?";
+        ShowDuplicateMessages =
+            messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
+    }
+    return Skip(reason, shown);
+}
+
 bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     if (fields[0].empty()) {
         return false;
     }
-    const double offsetFrequency =
-        LeadingNumber(fields[0], locale_) + LeadingNumber(fields[1], locale_) / 1000.0;
+    const double frequency = LeadingNumber(fields[0], locale_);
+    const double offsetFrequency = frequency + LeadingNumber(fields[1], locale_) / 1000.0;
+    // Only what the add/edit dialog would accept enters the list and its calculations.
+    if (!FrequencyInRange(frequency)) {
+        return SkipEntry(SkipReason::OutOfRange, fields[0]);
+    }
     if (offsetFrequencyCount_.count(offsetFrequency) != 0) {
-        const std::string shown = FormatNumberText(fields[0], patterns::Frequency, locale_);
-        if (ShowDuplicateMessages) {
-            const std::string prompt = "Duplicate frequency " + shown + "MHz" + "\r\n" +
-                                       "was not added. Show further messages?";
-            ShowDuplicateMessages =
-                messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
-        }
-        return Skip(SkipReason::Duplicate, shown);
+        return SkipEntry(SkipReason::Duplicate, fields[0]);
     }
     const bool keyTaken = keys_.count(KeyFor(offsetFrequency, locale_)) != 0;
     AppendRow(offsetFrequency);

@@ -52,7 +52,7 @@ struct DialogEntry {
 };
 
 // Why AddEntry left an entry out (a blank line is not an entry and is no skip).
-enum class SkipReason { Duplicate };
+enum class SkipReason { Duplicate, OutOfRange };
 
 struct SortState {
     bool sorted = false;
@@ -89,7 +89,8 @@ public:
 
     // --- changes
     // Adds one entry from raw field texts (frequency MHz, offset kHz, Tx BW kHz, Tx/Rx, status,
-    // Rx BW kHz, remarks) with the duplicate test; used by the loader. Returns whether added.
+    // Rx BW kHz, remarks); a duplicate or a frequency out of range is reported and left out.
+    // Used by the loader. Returns whether added.
     bool AddEntry(const std::array<std::string, 7>& fields);
     // Stores the dialog's values as a new entry (EditMode false) or into the current row.
     // Returns false, storing nothing, when another entry has the same offset frequency.
@@ -145,6 +146,9 @@ public:
     char FieldSeparator() const;
 
 private:
+    // Tells the user (while ShowDuplicateMessages) that an entry line was left out and why, and
+    // reports it; returns false for AddEntry to return.
+    bool SkipEntry(SkipReason reason, std::string_view frequencyText);
     void AppendRow(double offsetFrequency);
     void WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_view txBandwidth,
                    std::string_view rxBandwidth) const;

@@ -8,21 +8,24 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A line break inside a field would start a new line of the file and a separator would start a
-// new field; neither can be read back, so a break becomes a blank and a separator is dropped.
-std::string SafeFieldText(std::string_view text, char separator) {
+// A line break inside any text would start a new line of the file; it becomes a blank.
+std::string OnOneLine(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             continue; // the LF that follows becomes the one blank
-        if (c == '\r' || c == '\n')
-            out += ' ';
-        else if (c != separator)
-            out += c;
+        out += c == '\r' || c == '\n' ? ' ' : c;
     }
     return out;
+}
+
+// The header lines end at their first separator and the fields before the remark at the next
+// one, so a separator there could not be read back; it is dropped. The remark needs no such
+// care: it runs to the line's last separator.
+std::string SafeFieldText(std::string_view text, char separator) {
+    return RemoveAll(OnOneLine(text), std::string(1, separator));
 }
 
 // A number loses its digit grouping so that the reader's conversion cannot mistake a grouping
@@ -58,10 +61,13 @@ std::string WriteFrequencyListText(const FrequencyList& list, const std::string&
         text += kLineEnd;
     }
     for (const FrequencyEntry& entry : list.entries()) {
-        for (int column = ColFrequency; column <= ColRemarks; ++column) {
+        for (int column = ColFrequency; column < ColRemarks; ++column) {
             text += SafeFieldText(WithoutGrouping(entry.texts[column], locale), separator);
             text += separator;
         }
+        // Written as typed: a remark is text, even when it looks like a number.
+        text += OnOneLine(entry.texts[ColRemarks]);
+        text += separator;
         text += kLineEnd;
     }
     return text;
@@ -101,13 +107,13 @@ std::array<std::string, 7> SplitEntryFields(std::string_view line, char separato
     std::array<std::string, 7> fields;
     // The line is read as if a separator followed it, so its last text is a field too.
     std::size_t position = 0;
-    for (std::string& field : fields) {
-        if (position > line.size())
-            break;
-        std::size_t next = line.find(separator, position);
-        if (next == std::string_view::npos)
+    for (std::size_t k = 0; k < fields.size() && position <= line.size(); ++k) {
+        // The remark, the last field, runs to the line's last separator and may hold separators.
+        std::size_t next =
+            k + 1 < fields.size() ? line.find(separator, position) : line.rfind(separator);
+        if (next == std::string_view::npos || next < position)
             next = line.size();
-        field = std::string(line.substr(position, next - position));
+        fields[k] = std::string(line.substr(position, next - position));
         position = next + 1;
     }
     return fields;

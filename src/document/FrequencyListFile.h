@@ -37,7 +37,8 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The first seven fields of an entry line (missing fields empty).
+// The seven fields of an entry line (missing fields empty); the seventh, the remark, runs to the
+// line's last separator, so it may hold the separator itself.
 std::array<std::string, 7> SplitEntryFields(std::string_view line, char separator);
 
 // Converts one numeric field from the file's notation to the reader's.

@@ -80,6 +80,9 @@ std::string SkippedLineText(const SkippedLine& skipped) {
     case SkipReason::Duplicate:
         what = "duplicate frequency " + skipped.frequency + " MHz";
         break;
+    case SkipReason::OutOfRange:
+        what = "frequency " + skipped.frequency + " MHz out of range";
+        break;
     }
     return "line " + std::to_string(skipped.line) + ": " + what + " was not added";
 }

@@ -57,24 +57,13 @@ bool UsesDecimalComma(const Locale& locale) {
 }
 
 std::string PadLeft(std::string_view text, int width, char fill) {
-    if (width <= 0) {
-        return {};
-    }
-    const auto size = static_cast<std::size_t>(width);
     const std::string trimmed = TrimBlanks(text);
-    const std::size_t length = CharacterCount(trimmed);
-    if (length >= size) {
-        // The rightmost characters of the text as given, blanks included; a character of
-        // several bytes is never cut.
-        std::size_t start = text.size();
-        for (std::size_t taken = 0; taken < size && start > 0; ++taken) {
-            do {
-                --start;
-            } while (start > 0 && IsContinuationByte(text[start]));
-        }
-        return std::string(text.substr(start));
+    const auto length = static_cast<long long>(CharacterCount(trimmed));
+    // A text too long for the width is shown whole: a number cut to fit would read as another.
+    if (length >= width) {
+        return trimmed;
     }
-    return std::string(size - length, fill) + trimmed;
+    return std::string(static_cast<std::size_t>(width - length), fill) + trimmed;
 }
 
 std::string FileNameFromPath(std::string_view path) {

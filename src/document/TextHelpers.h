@@ -16,9 +16,9 @@ double LeadingNumber(std::string_view text, const Locale& locale);
 // True when the locale writes one half as "0,5".
 bool UsesDecimalComma(const Locale& locale);
 
-// Right-aligns the trimmed text in width characters with fill; a text at least as long as width
-// gives the rightmost width characters of the untrimmed text. Characters are counted in UTF-8,
-// so a character of several bytes counts once and is never cut.
+// Right-aligns the trimmed text in width characters with fill; a trimmed text at least as long
+// as width is returned whole, never cut. Characters are counted in UTF-8, so a character of
+// several bytes counts once.
 std::string PadLeft(std::string_view text, int width, char fill);
 
 // The file name of a path, trimmed; "/" and "\" both separate folders.

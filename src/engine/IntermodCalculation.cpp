@@ -150,9 +150,16 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
     }
     list_.SetPrintEnabled(products_.Count() > 0);
     list_.SetCalculateEnabled(true);
-    if (result.outcome == CalculationOutcome::Aborted && !rows_.outOfDate()) {
-        // A shortened list must not pass for a complete one.
-        rows_.MarkOutOfDate();
+    if (result.outcome == CalculationOutcome::Aborted) {
+        // A shortened list must not pass for a complete one; the single "None" row shows
+        // nothing that could be stale.
+        if (products_.Count() > 0) {
+            if (!rows_.outOfDate()) {
+                rows_.MarkOutOfDate();
+            }
+        } else if (rows_.outOfDate()) {
+            rows_.MarkCurrent({});
+        }
     }
     events.SetBusyCursor(false);
     result.products = products_.Count();

@@ -674,5 +674,57 @@ TEST_F(SessionTest, LayoutGivesTheListOneThirdAndTheTabsTwoThirds) {
     }
 }
 
+TEST_F(SessionTest, InsertOpensTheAddDialogOnce) {
+    OpenExample();
+    // A modal dialog takes the activation with it: until the window manager gives it back, no
+    // control has the focus while the key travels on from the list to the window.
+    window->SetAddFreqDialog([this] {
+        ++dialogOpenings;
+        QApplication::setActiveWindow(nullptr);
+    });
+    lvFreqs->setFocus();
+    QTest::keyClick(lvFreqs, Qt::Key_Insert);
+    EXPECT_EQ(dialogOpenings, 1);
+}
+
+TEST_F(SessionTest, DeleteActsOnTheFrequencyListOnlyWithItsFocusOrAsTheEditTarget) {
+    OpenExample();
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    const int loaded = window->document().count();
+    auto* mnuDelete = Find<QAction>("mnuDelete");
+    for (const int page : {0, 1}) {
+        ClickRow(0);
+        // Working in the intermod list or the graph takes the focus from the frequency list.
+        tbsIntermods->setCurrentIndex(page);
+        QWidget* view = page == 0 ? lvIntermods->viewport() : Find<QWidget>("picSpectrum");
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        window->document().EditMenuTarget = EditIntermodList;
+        mnuDelete->trigger();
+        EXPECT_EQ(window->document().count(), loaded) << page;
+    }
+    window->document().EditMenuTarget = EditFrequencyList;
+    mnuDelete->trigger();
+    ClickRow(0);
+    QTest::keyClick(lvFreqs, Qt::Key_Delete);
+    EXPECT_EQ(window->document().count(), loaded - 2);
+}
+
+TEST_F(SessionTest, VictimRowsShowTheirIdBesideCheckBoxAndIcon) {
+    OpenExample();
+    Find<QRadioButton>("optShow1")->click();
+    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    // What the check box, the icon and the number need, as the view lays the cell out.
+    QStyleOptionViewItem option;
+    option.initFrom(lvFreqs);
+    const int icon = lvFreqs->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, lvFreqs);
+    option.decorationSize = QSize(icon, icon);
+    const QModelIndex victim = lvFreqs->model()->index(3, ColId); // 146.8125 MHz
+    ASSERT_FALSE(victim.data(Qt::DecorationRole).isNull());
+    EXPECT_LE(lvFreqs->itemDelegate()->sizeHint(option, victim).width(),
+              lvFreqs->columnWidth(ColId));
+}
+
 } // namespace
 } // namespace spurline

@@ -475,7 +475,7 @@ TEST_F(MainWindowTest, LargeFileLoadsEveryRow) {
     std::string text = "Big site\r\n05 Dec 2026 11:54:39\r\n\r\n";
     constexpr int rows = 20000;
     for (int i = 0; i < rows; ++i) {
-        text += std::to_string(100000 + i) + ";0;12,5;Both;Exist;12,5;row " + std::to_string(i) +
+        text += std::to_string(10000 + i) + ";0;12,5;Both;Exist;12,5;row " + std::to_string(i) +
                 ";\r\n";
     }
     const std::string path = SitePath("big.frq");

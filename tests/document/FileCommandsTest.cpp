@@ -712,5 +712,64 @@ TEST(FileCommands, LoadCommand) {
     EXPECT_EQ(s.box.unansweredQuestions, 0);
 }
 
+TEST(FileCommands, RemarksRoundTripOnDiskAsTypedAcrossLocales) {
+    const std::vector<std::string> remarks{"12.5",
+                                           "1.234",
+                                           "1,234.5",
+                                           "D\xC3\xA4mpfung 1,5 dB",
+                                           "St. Mary's, roof",
+                                           "a; b, c",
+                                           ";",
+                                           ",",
+                                           "Ch. 5;",
+                                           "  blanks  ",
+                                           "\xE2\x82\xAC 3 \xE6\x97\xA5",
+                                           ""};
+    for (const Locale& writerLocale : {Locale::English(), Locale::German()}) {
+        TemporaryFolder folder;
+        Session writer(writerLocale);
+        for (std::size_t k = 0; k < remarks.size(); ++k)
+            writer.list.AddEntry(
+                {std::to_string(100 + k), "0", "1", "Rx", "Exist", "1", remarks[k]});
+        ASSERT_TRUE(writer.Save(folder.File("remarks.frq")));
+        for (const Locale& readerLocale : {Locale::English(), Locale::German()}) {
+            Session reader(readerLocale);
+            ASSERT_TRUE(reader.commands.LoadFrequencyList(folder.File("remarks.frq")));
+            ASSERT_EQ(reader.list.count(), static_cast<int>(remarks.size()));
+            for (int k = 0; k < reader.list.count(); ++k)
+                EXPECT_EQ(reader.list.entry(k).remarks(), remarks[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
+    TemporaryFolder folder;
+    std::string text = "Site\r\nDate\r\nComment\r\n";
+    for (const char* f : {"12345678", "99999.99999", "100000", "0", "-5", "99999.99999", "0.00001"})
+        text += std::string(f) + ",0,1,Both,Exist,1,,\r\n";
+    WriteBytes(folder.File("range.frq"), text);
+    const auto prompt = [](const std::string& what) {
+        return what + "MHz\r\nwas not added. Show further messages?";
+    };
+    Session yes(Locale::German());
+    yes.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes};
+    ASSERT_TRUE(yes.commands.LoadFrequencyList(folder.File("range.frq")));
+    ASSERT_EQ(yes.list.count(), 2);
+    EXPECT_EQ(yes.list.entry(0).frequency(), "   99.999,99999");
+    EXPECT_EQ(yes.list.entry(1).frequency(), "        0,00001");
+    EXPECT_EQ(yes.Prompts(),
+              (std::vector<std::string>{prompt("Frequency out of range 12.345.678,00000"),
+                                        prompt("Frequency out of range 100.000,00000"),
+                                        prompt("Frequency out of range 0,00000"),
+                                        prompt("Frequency out of range -5,00000"),
+                                        prompt("Duplicate frequency 99.999,99999")}));
+    // No stops the messages of both kinds for the rest of the load.
+    Session no(Locale::English());
+    no.box.answers = {msgbox::No};
+    ASSERT_TRUE(no.commands.LoadFrequencyList(folder.File("range.frq")));
+    EXPECT_EQ(no.list.count(), 2);
+    EXPECT_EQ(no.Prompts().size(), 1u);
+}
+
 } // namespace
 } // namespace spurline

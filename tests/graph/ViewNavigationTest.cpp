@@ -135,7 +135,8 @@ TEST(ViewNavigation, FitTakesTransmitBandsOfTransceiversButNotTransmitters) {
 TEST(ViewNavigation, FitOfNoWidthIsWidenedToTheMinimum) {
     GraphSite site;
     site.Entry("450", "0", "N/A", "Rx", "Exist", "0");
-    site.Entry("0", "0", "N/A", "Rx", "Plan", "0");
+    // Only the add/edit dialog's own check keeps such entries out; the fit copes with them.
+    site.list.CommitDialogEntry({"0", "0", "", "0", TxRxChoice::Rx, true, ""});
     site.Product(451, 25, 3);
     FitResult fit = FitVictims({0, 100000}, site.list, site.products, 3);
     EXPECT_EQ(fit.outcome, FitOutcome::Widened);
@@ -149,7 +150,7 @@ TEST(ViewNavigation, FitOfNoWidthIsWidenedToTheMinimum) {
 
 TEST(ViewNavigation, FitOfBandsBeyondTheRangeKeepsTheView) {
     GraphSite site;
-    site.Entry("150000", "0", "N/A", "Rx", "Exist", "25");
+    site.list.CommitDialogEntry({"150,000.00000", "0", "", "25", TxRxChoice::Rx, false, ""});
     site.Product(451, 25, 3);
     const FitResult fit = FitVictims({440, 460}, site.list, site.products, 1);
     EXPECT_EQ(fit.outcome, FitOutcome::NothingToFit);

@@ -1,4 +1,4 @@
-#include "graph/MainWindowLayout.h"
+#include "app/MainWindowLayout.h"
 
 #include <gtest/gtest.h>
 
