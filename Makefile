@@ -2,14 +2,17 @@
 #   make run     build in Release and start Spurline on the example site
 #   make test    build with sanitizers and run every test
 #   make bench   build and run the benchmarks
+#   make fuzz    build the fuzz targets with clang and run each for FUZZ_SECONDS (default 120)
 #   make format  clang-format the sources
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 DEBUG_DIR := build/debug
 BENCH_DIR := build/bench
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 120
 
-.PHONY: deps run build test bench format clean
+.PHONY: deps run build test bench fuzz format clean
 
 deps:
 	@scripts/install-deps
@@ -30,6 +33,12 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DSPURLINE_TESTS=OFF -DSPURLINE_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	@for b in $(BENCH_DIR)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSPURLINE_FUZZ=ON -DSPURLINE_GUI=OFF -DSPURLINE_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target frq_load_fuzz calculation_fuzz calc_arguments_fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(FUZZ_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

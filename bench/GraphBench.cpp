@@ -2,6 +2,7 @@
 // remark labels, on a 1600 x 600 picture. "null" measures the drawing logic on a canvas that
 // only measures text; "qt" paints the picture the window shows.
 
+#include "SilentMessageBox.h"
 #include "document/FrequencyList.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
@@ -22,13 +23,7 @@
 namespace spurline {
 namespace {
 
-class SilentBox final : public IMessageBox {
-public:
-    int CenteredMsgBox(const std::string&, int, const std::string&, const std::string&, int,
-                       int) override {
-        return msgbox::Ok;
-    }
-};
+using bench::SilentBox;
 
 // Fixed-pitch text, everything else dropped: the cost of the drawing logic alone.
 class NullCanvas final : public ICanvas {

@@ -4,6 +4,7 @@
 //   realistic:  transceivers inside 400-470 MHz, run until complete or until the list cap.
 
 #include "ReferenceCalculation.h"
+#include "SilentMessageBox.h"
 #include "document/FrequencyList.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
@@ -18,13 +19,7 @@
 namespace spurline {
 namespace {
 
-class SilentBox final : public IMessageBox {
-public:
-    int CenteredMsgBox(const std::string&, int, const std::string&, const std::string&, int,
-                       int) override {
-        return msgbox::Ok;
-    }
-};
+using bench::SilentBox;
 
 struct BenchSite {
     SilentBox box;

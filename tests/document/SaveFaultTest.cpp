@@ -8,9 +8,7 @@
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -63,50 +61,35 @@ private:
 };
 
 const std::string kOld =
-    "Site\r\n01 Jan 2026 10:00:00\r\n\r\n      174.00000,0,12.50,Tx,Exist,N/A,,\r\n";
+    "Site\r\n01 Jan 2026 10:00:00\r\n\r\n      174.00000,0,,Tx,Exist,N/A,,\r\n";
 
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder))
-        names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The folder of the saved file, on a 64 KiB file system where the test may mount one.
+// The saved file's folder holding site.frq with kOld, on a 64 KiB file system where the test may
+// mount one; a fault breaks something and returns the path to save to.
 struct Scene {
-    fs::path site;
-    std::unique_ptr<TinyFileSystem> tiny;
+    TemporaryFolder site;
+    std::unique_ptr<TinyFileSystem> tiny = std::make_unique<TinyFileSystem>(site.path(), "64k");
     std::optional<testing::FileSizeLimit> limit;
-    std::string File() const { return (site / "site.frq").string(); }
-};
-
-// One fault: prepare breaks something around site.frq (holding kOld) and returns the path to
-// save to.
-struct Fault {
-    const char* name;
-    std::function<std::string(Scene&)> prepare;
-    std::string report;
-    bool folderStays = true;
+    std::string File() const { return site.File("site.frq"); }
 };
 
 TEST(SaveFaults, EachGivesTheReportAndKeepsTheLastGoodFile) {
+    struct Fault {
+        const char* name;
+        std::string (*prepare)(Scene&);
+        std::string report;
+    };
     const Fault faults[] = {
         {"read-only file",
          [](Scene& s) {
-             fs::permissions(s.File(), fs::perms::owner_read | fs::perms::group_read |
-                                           fs::perms::others_read);
+             fs::permissions(s.File(), fs::perms::owner_read | fs::perms::group_read);
              return s.File();
          },
          "Error: 70 description: Permission denied at line: save/create"},
         {"read-only folder",
          [](Scene& s) {
-             // An administrator writes into a folder whatever its permissions; a read-only file
-             // system stops everyone.
-             if (s.tiny->mounted())
-                 EXPECT_TRUE(s.tiny->MakeReadOnly());
-             else
-                 fs::permissions(s.site, fs::perms::owner_read | fs::perms::owner_exec);
+             // An administrator writes into any folder; a read-only file system stops everyone.
+             if (!s.tiny->mounted() || !s.tiny->MakeReadOnly())
+                 fs::permissions(s.site.path(), fs::perms::owner_read | fs::perms::owner_exec);
              return s.File();
          },
          "Error: 70 description: Permission denied at line: save/create"},
@@ -120,51 +103,42 @@ TEST(SaveFaults, EachGivesTheReportAndKeepsTheLastGoodFile) {
         {"folder removed",
          [](Scene& s) {
              s.tiny.reset();
-             fs::remove_all(s.site);
+             fs::remove_all(s.site.path());
              return s.File();
          },
-         "Error: 76 description: Path not found at line: save/create", false},
+         "Error: 76 description: Path not found at line: save/create"},
         {"target is a folder",
          [](Scene& s) {
-             fs::create_directory(s.site / "folder.frq");
-             return (s.site / "folder.frq").string();
+             fs::create_directory(s.site.File("folder.frq"));
+             return s.site.File("folder.frq");
          },
          "Error: 75 description: Path/File access error at line: save/create"},
     };
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.name);
-        TemporaryFolder folder;
         Scene scene;
-        scene.site = folder.path() / "site";
-        fs::create_directory(scene.site);
-        scene.tiny = std::make_unique<TinyFileSystem>(scene.site, "64k");
         WriteBytes(scene.File(), kOld);
-
         testing::ScriptedMessageBox box;
         testing::ScriptedFileDialogs dialogs;
         QuietHost host;
         FrequencyList list(Locale::English(), box);
         FileCommands commands(list, box, dialogs, host);
-        // More than the tiny file system holds.
-        for (int k = 0; k < 3000; ++k)
+        for (int k = 0; k < 3000; ++k) // more than the tiny file system holds
             list.AddEntry({std::to_string(100 + k), "0", "12.5", "Both", "Exist", "12.5", "x"});
 
         dialogs.answers.push_back(fault.prepare(scene));
+        const bool folderStays = fs::exists(scene.site.path());
         const std::vector<std::string> before =
-            fault.folderStays ? Names(scene.site) : std::vector<std::string>{};
+            folderStays ? scene.site.Names() : std::vector<std::string>{};
         EXPECT_FALSE(commands.cmdSave_Click());
         scene.limit.reset();
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].prompt, fault.report);
         EXPECT_EQ(box.shown[0].buttons, msgbox::Critical);
         EXPECT_TRUE(list.changed());
-        if (fault.folderStays) {
+        if (folderStays) {
             EXPECT_EQ(ReadBytes(scene.File()), kOld);
-            EXPECT_EQ(Names(scene.site), before) << "a temporary file was left";
-            std::error_code ignored; // a read-only file system keeps its permissions
-            fs::permissions(scene.site, fs::perms::owner_all, fs::perm_options::add, ignored);
-        } else {
-            EXPECT_FALSE(fs::exists(scene.site));
+            EXPECT_EQ(scene.site.Names(), before) << "a temporary file was left";
         }
     }
 }
