@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t MaxCandidates = 200000;
 // Raster points stray from a straight line by the rounding to five decimals; an index range
 // found on the straight line is widened by this many points and then tested exactly.
-constexpr long IndexMargin = 3;
+constexpr long IndexMargin = 1;
 constexpr double ValueMargin = 1e-4; // MHz
 // Two frequencies closer than this are the same list entry (five decimals).
 constexpr double SameFrequency = 5e-6; // MHz
@@ -292,8 +292,8 @@ bool RanksBefore(const CandidateResult& a, const CandidateResult& b) {
 }
 
 const char* CheckFinderRequest(const FinderRequest& r) {
-    if (!(r.stepKHz >= 0.01)) {
-        return "The channel step must be at least 0.01 kHz.";
+    if (!(r.stepKHz >= 0.1)) {
+        return "The channel step must be at least 0.1 kHz.";
     }
     if (!(r.fromMHz > 0) || !(r.toMHz >= r.fromMHz) || !std::isfinite(r.toMHz)) {
         return "The band must run from a frequency above 0 up to one not below it.";
