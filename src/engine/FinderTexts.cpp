@@ -59,4 +59,28 @@ int WorstTransmitter(const std::vector<EntrySummary>& summary) {
     return worst != nullptr ? worst->entry : 0;
 }
 
+std::string FinderStatus(const std::vector<CandidateResult>& found, const FinderRequest& request) {
+    if (request.count > 1) {
+        return std::to_string(found.size()) + " of " + std::to_string(request.count) +
+               " channels chosen.";
+    }
+    std::size_t clean = 0;
+    for (const CandidateResult& c : found) {
+        clean += c.clean() ? 1 : 0;
+    }
+    return std::to_string(clean) + " of " + std::to_string(found.size()) + " candidates clean.";
+}
+
+std::string WorstTransmitterText(const std::vector<EntrySummary>& summary,
+                                 const FrequencyList& list) {
+    const int worst = WorstTransmitter(summary);
+    if (worst == 0) {
+        return "No product reaches a receiver.";
+    }
+    const EntrySummary& s = summary[static_cast<std::size_t>(worst - 1)];
+    return "Most trouble: entry " + std::to_string(worst) + " (" +
+           TrimBlanks(list.entry(worst - 1).frequency()) + " MHz), " + std::to_string(s.products) +
+           " products reaching " + std::to_string(s.victims) + " receivers.";
+}
+
 } // namespace spurline
