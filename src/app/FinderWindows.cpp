@@ -177,7 +177,7 @@ FindFrequenciesDialog::FindFrequenciesDialog(frmMain& window, QWidget* parent)
     layout->addWidget(table_, 1);
     layout->addWidget(status_);
     layout->addLayout(buttons);
-    resize(640, 640);
+    resize(800, 680);
 
     connect(find_, &QPushButton::clicked, this, &FindFrequenciesDialog::Find);
     connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);
@@ -347,7 +347,7 @@ SiteSummaryWindow::SiteSummaryWindow(frmMain& window, QWidget* parent)
     layout->addWidget(worst_);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(860, 520);
     connect(refresh, &QPushButton::clicked, this, &SiteSummaryWindow::Refresh);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
