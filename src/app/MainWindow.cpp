@@ -2,6 +2,7 @@
 
 #include "app/CalculationRunner.h"
 #include "app/FileCommandHost.h"
+#include "app/FinderWindows.h"
 #include "app/FrequencyListEvents.h"
 #include "app/FrequencyListModel.h"
 #include "app/GraphWidget.h"
@@ -110,6 +111,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     intermodModel_ = new IntermodListModel(intermodRows_, this);
     BuildWidgets();
     BuildMenus();
+    finder_ = new FinderCommands(*this);
 
     host_ = std::make_unique<FileCommandHost>(
         *this, *txtFilename, *statusline, [this](const std::string& path) { UpdateCaption(path); });

@@ -28,6 +28,7 @@ namespace spurline {
 class CalculationRunner;
 class CHookMouseWheel;
 class FileCommandHost;
+class FinderCommands;
 class FrequencyListEvents;
 class FrequencyListModel;
 class frmAddFreq;
@@ -65,6 +66,7 @@ public:
     spurline::RecalculateDue& recalculation() { return recalculate_; }
     FileCommandHost& fileHost() { return *host_; }
     OutputCommands& output() { return *output_; }
+    FinderCommands& finder() { return *finder_; }
 
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
     void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<CalculationRunner> runner_;
     FrequencyListEvents* listEvents_ = nullptr;
     OutputCommands* output_ = nullptr;
+    FinderCommands* finder_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
     std::function<void()> showAddFreq_;
     std::function<void(const QString&)> openDocument_;

@@ -67,6 +67,8 @@ std::string CalcUsage() {
            "                         system the convention of this machine [system]\n"
            "  --help                 this text\n"
            "  --                     ends the options: what follows is the site file\n"
+           "\n" +
+           std::string(FindUsage()) +
            "\n"
            "Messages (limit, list full, errors) go to standard error.\n"
            "Exit status: 0 complete; 3 list full (incomplete); 2 bad arguments, lower limit\n"
@@ -98,6 +100,12 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
                 return std::nullopt;
             }
             parsed.sitePath = argument;
+            continue;
+        }
+        if (TakeFindOption(arguments, k, parsed.find, error)) {
+            if (!error.empty()) {
+                return std::nullopt;
+            }
             continue;
         }
         static const char* Known[] = {"--orders", "--harmonics", "--worst-case", "--three",
@@ -170,6 +178,9 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             }
             limit.target = *limit.text;
         }
+    }
+    if (!FinishFindArguments(parsed.find, parsed.locale, error)) {
+        return std::nullopt;
     }
     if (parsed.sitePath.empty()) {
         error = "no site file given";

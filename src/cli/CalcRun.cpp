@@ -1,6 +1,7 @@
 #include "CalcRun.h"
 
 #include "CalcArguments.h"
+#include "FindRun.h"
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
@@ -74,6 +75,10 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     if (list.empty()) {
         err << "spurline-calc: no entry could be read from " << parsed->sitePath << '\n';
         return ExitBadInput;
+    }
+
+    if (parsed->find.find || parsed->find.summary) {
+        return RunFind(list, parsed->options, parsed->find, out, err);
     }
 
     cIntermodItems products(box);

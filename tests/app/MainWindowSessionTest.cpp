@@ -206,7 +206,8 @@ TEST_F(SessionTest, MenuOrderButtonsOptionsAndEveryColumn) {
               QStringList({"&New...", "&Save as...", "&Open...", "&Open recent", "&Export",
                            "&Print...", "-", "E&xit"}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuIntermods")),
-              QStringList({"&Calculate", "Spectrum &graph"}));
+              QStringList({"&Calculate", "Find clean &frequencies...", "Site &summary...",
+                           "Spectrum &graph"}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuSpectrumGraph")),
               QStringList({"&Show remarks", "Auto &refresh", "Auto &zoom"}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuAutoZoom")), QStringList({"&Victims", "&Extents"}));

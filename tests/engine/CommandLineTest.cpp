@@ -175,4 +175,48 @@ TEST_F(CommandLine, BadArgumentsAndHelp) {
     EXPECT_EQ(limited.out.substr(Heading.size(), 16), "      452,00000\t");
 }
 
+TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
+    // The pair's product 449 MHz (25 kHz) touches receive bands up to 449.0125 MHz.
+    const std::string find = PairOptions + "--filter all --find rx --rx-bandwidth 25 ";
+    const std::string heading = "Frequency (MHz)\tClean\tConflicts\tLowest order\t"
+                                "Closest (kHz)\tNearest carrier (kHz)\n";
+    struct Case {
+        std::string site, locale, band, out;
+    };
+    const Case cases[] = {{EnglishSite, "en", "--from 448.95 --to 449.05 --step 25",
+                           "448.95000\tyes\t0\t\t\t50.0\n449.05000\tyes\t0\t\t\t50.0\n"
+                           "448.97500\tno\t1\t3rd\t25.0\t25.0\n449.02500\tno\t1\t3rd\t25.0\t25.0\n"
+                           "449.00000\tno\t1\t3rd\t0.0\t0.0\n"},
+                          {GermanSite, "de", "--from 448,95 --to 449,05 --step 25,0",
+                           "448,95000\tyes\t0\t\t\t50,0\n449,05000\tyes\t0\t\t\t50,0\n"
+                           "448,97500\tno\t1\t3rd\t25,0\t25,0\n449,02500\tno\t1\t3rd\t25,0\t25,0\n"
+                           "449,00000\tno\t1\t3rd\t0,0\t0,0\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const std::string site = "'" + Write(c.locale + ".frq", c.site) + "' --locale " + c.locale;
+        Outcome result = Run(site + " " + find + c.band);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, heading + c.out);
+        // Planned together: the two clean ones, then no third.
+        result = Run(site + " " + find + c.band + " --count 3");
+        EXPECT_EQ(result.status, 3);
+        EXPECT_EQ(result.out, heading + c.out.substr(0, c.out.find("448", 5)));
+        EXPECT_NE(result.err.find("Only 2 of 3 clean channels found.\n"), std::string::npos);
+    }
+    const Outcome summary = Run("'" + Write("s.frq", EnglishSite) +
+                                "' --locale en --filter all --summary " + PairOptions);
+    EXPECT_EQ(summary.status, 0) << summary.err;
+    EXPECT_EQ(summary.out, "ID\tFrequency (MHz)\tTx/Rx\tProducts\tVictims\tHit by\tLowest order\t"
+                           "Closest (kHz)\n1\t450.00000\tTx\t1\t1\t0\t\t\n"
+                           "2\t451.00000\tTx\t1\t1\t0\t\t\n3\t449.00000\tRx\t0\t0\t1\t3rd\t0.0\n");
+    for (const std::string& bad : {std::string("--find tx --from 450 --to 451"),
+                                   std::string("--find tx --from 450 --to 451 --step 0.05"),
+                                   std::string("--find up --from 450 --to 451 --step 25"),
+                                   std::string("--step 25"), std::string("--find tx --summary")}) {
+        const Outcome result = Run("'" + Write("e.frq", EnglishSite) + "' --locale en " + bad);
+        EXPECT_EQ(result.status, 2) << bad;
+        EXPECT_EQ(result.out, "") << bad;
+    }
+}
+
 } // namespace

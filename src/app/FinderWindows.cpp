@@ -1,0 +1,425 @@
+#include "app/FinderWindows.h"
+
+#include "app/IntermodPanel.h"
+#include "app/MainWindow.h"
+#include "document/NumberFormat.h"
+#include "document/TextHelpers.h"
+#include "engine/AddFoundChannel.h"
+#include "engine/FinderTexts.h"
+#include "engine/SiteSummary.h"
+#include "platform/BusyCursor.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace spurline {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString Q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// A finite number to sort by: "none" sorts after every distance.
+double Key(double value) {
+    return std::isfinite(value) ? value : 1e12;
+}
+
+QTableView* SortableTable(CellTableModel* model, QWidget* parent) {
+    auto* proxy = new QSortFilterProxyModel(parent);
+    proxy->setSourceModel(model);
+    proxy->setSortRole(Qt::UserRole);
+    auto* table = new QTableView(parent);
+    table->setModel(proxy);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    // Rows stay in the order given (the ranking) until a heading is clicked.
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
+    return table;
+}
+
+int SourceRow(QTableView* table, const QModelIndex& index) {
+    const auto* proxy = static_cast<const QSortFilterProxyModel*>(table->model());
+    return proxy->mapToSource(index).row();
+}
+
+template <std::size_t N> std::vector<QString> Captions(const std::array<const char*, N>& captions) {
+    std::vector<QString> result;
+    for (const char* caption : captions) {
+        result.push_back(Q(caption));
+    }
+    return result;
+}
+
+} // namespace
+
+CellTableModel::CellTableModel(std::vector<QString> captions, QObject* parent)
+    : QAbstractTableModel(parent), captions_(std::move(captions)) {}
+
+void CellTableModel::SetRows(std::vector<std::vector<QString>> texts,
+                             std::vector<std::vector<double>> keys) {
+    beginResetModel();
+    texts_ = std::move(texts);
+    keys_ = std::move(keys);
+    endResetModel();
+}
+
+int CellTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+}
+
+int CellTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(captions_.size());
+}
+
+QVariant CellTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    if (role == Qt::DisplayRole) {
+        return texts_[row][column];
+    }
+    if (role == Qt::UserRole) {
+        return keys_[row][column];
+    }
+    if (role == Qt::TextAlignmentRole && column > 0) {
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant CellTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < columnCount()) {
+        return captions_[static_cast<std::size_t>(section)];
+    }
+    return {};
+}
+
+FindFrequenciesDialog::FindFrequenciesDialog(frmMain& window, QWidget* parent)
+    : QDialog(parent), window_(window) {
+    setWindowTitle(Q(findertexts::FindTitle));
+    setModal(true);
+    const Locale& locale = window_.document().locale();
+    auto number = [&](double value, const char* pattern, const char* name) {
+        auto* box = new QLineEdit(Q(FormatNumber(value, pattern, locale)), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAlignment(Qt::AlignRight);
+        return box;
+    };
+    role_ = new QComboBox(this);
+    for (const char* role : findertexts::Roles) {
+        role_->addItem(Q(role));
+    }
+    from_ = number(450, "0.00000", "txtFrom");
+    to_ = number(470, "0.00000", "txtTo");
+    step_ = number(12.5, "0.00", "txtStep");
+    txBandwidth_ = number(12.5, "0.00", "txtTxBandwidth");
+    rxBandwidth_ = number(12.5, "0.00", "txtRxBandwidth");
+    offset_ = number(0, "0.00", "txtOffset");
+    spacing_ = number(0, "0.00", "txtSpacing");
+    role_->setObjectName(QStringLiteral("cboRole"));
+    count_ = new QSpinBox(this);
+    count_->setObjectName(QStringLiteral("udcCount"));
+    count_->setRange(1, 100);
+
+    auto* form = new QFormLayout;
+    const QWidget* fields[] = {role_,        from_,   to_,      step_, txBandwidth_,
+                               rxBandwidth_, offset_, spacing_, count_};
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        form->addRow(Q(findertexts::Labels[k]), const_cast<QWidget*>(fields[k]));
+    }
+    connect(role_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        txBandwidth_->setEnabled(index != 1);
+        rxBandwidth_->setEnabled(index != 0);
+        offset_->setEnabled(index == 2);
+    });
+
+    find_ = new QPushButton(Q(findertexts::Find), this);
+    add_ = new QPushButton(Q(findertexts::Add), this);
+    auto* close = new QPushButton(Q(findertexts::Close), this);
+    find_->setDefault(true);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 1000);
+    progress_->setValue(0);
+    model_ = new CellTableModel(Captions(FinderColumnCaptions), this);
+    table_ = SortableTable(model_, this);
+    status_ = new QLabel(this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(find_);
+    buttons->addWidget(add_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(progress_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    resize(800, 680);
+
+    connect(find_, &QPushButton::clicked, this, &FindFrequenciesDialog::Find);
+    connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(table_, &QTableView::doubleClicked, this, &FindFrequenciesDialog::AddSelected);
+}
+
+void FindFrequenciesDialog::Open() {
+    const FrequencyList& list = window_.document();
+    const int row = list.currentRow();
+    if (row >= 0 && row < list.count()) {
+        // The selected entry's bandwidths and role are the likeliest for its new neighbour.
+        const FrequencyEntry& e = list.entry(row);
+        const std::string txrx = e.txrx();
+        role_->setCurrentIndex(EqualsIgnoringCase(txrx, "Tx")   ? 0
+                               : EqualsIgnoringCase(txrx, "Rx") ? 1
+                                                                : 2);
+        for (auto [box, text] :
+             {std::pair{txBandwidth_, e.txbandwidth()}, std::pair{rxBandwidth_, e.rxbandwidth()}}) {
+            if (ParseNumber(TrimBlanks(text), list.locale()).has_value()) {
+                box->setText(Q(TrimBlanks(text)));
+            }
+        }
+        if (EqualsIgnoringCase(txrx, "Both")) {
+            offset_->setText(Q(TrimBlanks(e.offset())));
+        }
+    }
+    emit role_->currentIndexChanged(role_->currentIndex());
+    show();
+    raise();
+    activateWindow();
+}
+
+FinderRequest FindFrequenciesDialog::Request(bool& good) const {
+    const Locale& locale = window_.document().locale();
+    FinderRequest r;
+    r.role = role_->currentIndex() == 0   ? FinderRole::Tx
+             : role_->currentIndex() == 1 ? FinderRole::Rx
+                                          : FinderRole::Both;
+    good = true;
+    auto read = [&](QLineEdit* box, double& target) {
+        const std::optional<double> value =
+            ParseNumber(TrimBlanks(box->text().toStdString()), locale);
+        good = good && value.has_value();
+        target = value.value_or(0);
+    };
+    read(from_, r.fromMHz);
+    read(to_, r.toMHz);
+    read(step_, r.stepKHz);
+    read(txBandwidth_, r.txBandwidthKHz);
+    read(rxBandwidth_, r.rxBandwidthKHz);
+    read(offset_, r.offsetKHz);
+    read(spacing_, r.spacingKHz);
+    r.count = count_->value();
+    return r;
+}
+
+void FindFrequenciesDialog::Find() {
+    if (searching_) {
+        return;
+    }
+    IMessageBox& messages = window_.messages();
+    bool good = false;
+    const FinderRequest request = Request(good);
+    if (!good) {
+        messages.CenteredMsgBox(findertexts::BadNumber, msgbox::Exclamation);
+        return;
+    }
+    if (const char* problem = CheckFinderRequest(request)) {
+        messages.CenteredMsgBox(problem, msgbox::Exclamation);
+        return;
+    }
+    const FrequencyList& list = window_.document();
+    const IntermodOptions options = window_.intermodPanel().Options();
+    const CalculationLimits limits =
+        ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
+    if (!(limits.lower < limits.upper)) {
+        messages.CenteredMsgBox(findertexts::LimitMessage, msgbox::Exclamation);
+        return;
+    }
+    searching_ = true;
+    stop_ = false;
+    find_->setEnabled(false);
+    add_->setEnabled(false);
+    BusyCursor busy;
+    busy.Set(true);
+    FrequencyFinder finder(ReadCalculationTable(list), options, limits);
+    const FinderProgress progress = [this](double fraction) {
+        progress_->setValue(static_cast<int>(fraction * 1000));
+        // Escape reaches reject() from in here and asks the search to stop.
+        QCoreApplication::processEvents();
+        return !stop_;
+    };
+    found_ = request.count > 1 ? finder.Plan(request, progress) : finder.Search(request, progress);
+    used_ = request;
+    const bool stopped = stop_;
+    searching_ = false;
+    find_->setEnabled(true);
+    add_->setEnabled(true);
+    progress_->setValue(stopped ? 0 : 1000);
+
+    std::vector<std::vector<QString>> texts;
+    std::vector<std::vector<double>> keys;
+    for (const CandidateResult& c : found_) {
+        std::vector<QString> row;
+        for (const std::string& cell : CandidateCells(c, list.locale())) {
+            row.push_back(Q(cell));
+        }
+        texts.push_back(std::move(row));
+        keys.push_back({c.frequencyMHz, c.clean() ? 0.0 : 1.0, static_cast<double>(c.conflicts),
+                        static_cast<double>(c.lowestOrder), Key(c.closestKHz),
+                        Key(c.nearestCarrierKHz)});
+    }
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    model_->SetRows(std::move(texts), std::move(keys));
+    table_->resizeColumnsToContents();
+    if (!found_.empty()) {
+        table_->selectRow(0);
+    }
+    status_->setText(stopped ? Q(findertexts::Stopped) : Q(FinderStatus(found_, request)));
+}
+
+void FindFrequenciesDialog::AddSelected() {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        window_.messages().CenteredMsgBox(findertexts::PickFirst, msgbox::Exclamation);
+        return;
+    }
+    for (const QModelIndex& index : rows) {
+        const int row = SourceRow(table_, index);
+        if (row < 0 || row >= static_cast<int>(found_.size())) {
+            continue;
+        }
+        using Result = AddFreqDialogModel::CommitResult;
+        const Result result = AddFoundChannel(window_.document(), used_,
+                                              found_[static_cast<std::size_t>(row)].frequencyMHz);
+        if (result != Result::Stored) {
+            window_.messages().CenteredMsgBox(result == Result::Duplicate ? findertexts::Duplicate
+                                                                          : findertexts::OutOfRange,
+                                              msgbox::Exclamation);
+        }
+    }
+}
+
+void FindFrequenciesDialog::reject() {
+    if (searching_) {
+        stop_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+SiteSummaryWindow::SiteSummaryWindow(frmMain& window, QWidget* parent)
+    : QDialog(parent), window_(window) {
+    setWindowTitle(Q(findertexts::SummaryTitle));
+    model_ = new CellTableModel(Captions(SummaryColumnCaptions), this);
+    table_ = SortableTable(model_, this);
+    worst_ = new QLineEdit(this);
+    worst_->setReadOnly(true);
+    auto* refresh = new QPushButton(Q(findertexts::Refresh), this);
+    auto* close = new QPushButton(Q(findertexts::Close), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(refresh);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(worst_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    resize(860, 520);
+    connect(refresh, &QPushButton::clicked, this, &SiteSummaryWindow::Refresh);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        FrequencyList& list = window_.document();
+        const int row = SourceRow(table_, index);
+        if (row >= 0 && row < list.count()) {
+            list.SetAllSelected(false);
+            list.SetSelected(row, true);
+            list.SetCurrentRow(row);
+        }
+    });
+}
+
+void SiteSummaryWindow::Refresh() {
+    const FrequencyList& list = window_.document();
+    const IntermodOptions options = window_.intermodPanel().Options();
+    const CalculationLimits limits =
+        ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
+    BusyCursor busy;
+    busy.Set(true);
+    const std::vector<EntrySummary> summary =
+        SummariseSite(ReadCalculationTable(list), options, limits);
+    std::vector<std::vector<QString>> texts;
+    std::vector<std::vector<double>> keys;
+    for (const EntrySummary& s : summary) {
+        std::vector<QString> row;
+        for (const std::string& cell : SummaryCells(s, list)) {
+            row.push_back(Q(cell));
+        }
+        texts.push_back(std::move(row));
+        const CalculationRow calc = ReadCalculationRow(list.entry(s.entry - 1), list.locale());
+        keys.push_back({static_cast<double>(s.entry), calc.receiveFrequency,
+                        static_cast<double>(calc.role), static_cast<double>(s.products),
+                        static_cast<double>(s.victims), static_cast<double>(s.received),
+                        static_cast<double>(s.lowestOrder), Key(s.closestKHz)});
+    }
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    model_->SetRows(std::move(texts), std::move(keys));
+    table_->resizeColumnsToContents();
+    worst_->setText(Q(WorstTransmitterText(summary, list)));
+}
+
+FinderCommands::FinderCommands(frmMain& window) : QObject(&window), window_(window) {
+    QMenu* menu = window.menus().mnuIntermods;
+    QAction* before = menu->actions().size() > 1 ? menu->actions().at(1) : nullptr;
+    mnuFindFrequencies = new QAction(Q(findertexts::FindMenu), menu);
+    mnuFindFrequencies->setObjectName(QStringLiteral("mnuFindFrequencies"));
+    mnuSiteSummary = new QAction(Q(findertexts::SummaryMenu), menu);
+    mnuSiteSummary->setObjectName(QStringLiteral("mnuSiteSummary"));
+    menu->insertAction(before, mnuFindFrequencies);
+    menu->insertAction(before, mnuSiteSummary);
+    connect(mnuFindFrequencies, &QAction::triggered, this, [this] { findDialog().Open(); });
+    connect(mnuSiteSummary, &QAction::triggered, this, [this] {
+        SiteSummaryWindow& window = summaryWindow();
+        window.Refresh();
+        window.show();
+        window.raise();
+    });
+}
+
+FindFrequenciesDialog& FinderCommands::findDialog() {
+    if (find_ == nullptr) {
+        find_ = new FindFrequenciesDialog(window_, &window_);
+    }
+    return *find_;
+}
+
+SiteSummaryWindow& FinderCommands::summaryWindow() {
+    if (summary_ == nullptr) {
+        summary_ = new SiteSummaryWindow(window_, &window_);
+    }
+    return *summary_;
+}
+
+} // namespace spurline

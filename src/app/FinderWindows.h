@@ -1,0 +1,114 @@
+#pragma once
+
+#include "engine/FrequencyFinder.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QObject>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace spurline {
+
+class FrequencyList;
+class frmMain;
+
+// Rows of texts with a number to sort each cell by (Qt::UserRole).
+class CellTableModel final : public QAbstractTableModel {
+public:
+    CellTableModel(std::vector<QString> captions, QObject* parent);
+    void SetRows(std::vector<std::vector<QString>> texts, std::vector<std::vector<double>> keys);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<QString> captions_;
+    std::vector<std::vector<QString>> texts_;
+    std::vector<std::vector<double>> keys_;
+};
+
+// Intermods > "Find clean frequencies...": the request, the search with a progress bar that
+// Escape stops, the ranked and sortable candidates, and "Add" for the chosen one.
+class FindFrequenciesDialog final : public QDialog {
+    Q_OBJECT
+public:
+    FindFrequenciesDialog(frmMain& window, QWidget* parent);
+    // Fills the inputs from the current options and the selected entry, then shows the dialog.
+    void Open();
+    QTableView* results() const { return table_; }
+    // Runs the search with the inputs as they stand (the "Find" button).
+    void Find();
+    // Adds the candidate of the selected result row (the "Add" button).
+    void AddSelected();
+
+protected:
+    void reject() override;
+
+private:
+    FinderRequest Request(bool& good) const;
+
+    frmMain& window_;
+    QComboBox* role_ = nullptr;
+    QLineEdit* from_ = nullptr;
+    QLineEdit* to_ = nullptr;
+    QLineEdit* step_ = nullptr;
+    QLineEdit* txBandwidth_ = nullptr;
+    QLineEdit* rxBandwidth_ = nullptr;
+    QLineEdit* offset_ = nullptr;
+    QLineEdit* spacing_ = nullptr;
+    QSpinBox* count_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QTableView* table_ = nullptr;
+    CellTableModel* model_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* find_ = nullptr;
+    QPushButton* add_ = nullptr;
+    std::vector<CandidateResult> found_;
+    FinderRequest used_;
+    bool searching_ = false;
+    bool stop_ = false;
+};
+
+// Intermods > "Site summary...": who is to blame, entry by entry; a double click selects the
+// entry in the frequency list.
+class SiteSummaryWindow final : public QDialog {
+    Q_OBJECT
+public:
+    SiteSummaryWindow(frmMain& window, QWidget* parent);
+    void Refresh();
+    QTableView* table() const { return table_; }
+
+private:
+    frmMain& window_;
+    QTableView* table_ = nullptr;
+    CellTableModel* model_ = nullptr;
+    QLineEdit* worst_ = nullptr;
+};
+
+// Adds the two items to the Intermods menu and opens their windows.
+class FinderCommands final : public QObject {
+    Q_OBJECT
+public:
+    explicit FinderCommands(frmMain& window);
+    FindFrequenciesDialog& findDialog();
+    SiteSummaryWindow& summaryWindow();
+    QAction* mnuFindFrequencies = nullptr;
+    QAction* mnuSiteSummary = nullptr;
+
+private:
+    frmMain& window_;
+    FindFrequenciesDialog* find_ = nullptr;
+    SiteSummaryWindow* summary_ = nullptr;
+};
+
+} // namespace spurline

@@ -1,0 +1,115 @@
+#include "FindArguments.h"
+
+#include "document/NumberFormat.h"
+
+#include <cmath>
+
+namespace spurline::cli {
+
+namespace {
+constexpr const char* NumberOptions[] = {"--from",         "--to",           "--step",
+                                         "--tx-bandwidth", "--rx-bandwidth", "--offset",
+                                         "--spacing",      "--count"};
+} // namespace
+
+const char* FindUsage() {
+    return "Finding clean frequencies instead of printing the list:\n"
+           "  --find tx|rx|both      the new entry's role; prints every candidate channel of\n"
+           "                         the band, ranked: clean ones first, then fewer conflicts,\n"
+           "                         higher lowest order, products farther from the centre\n"
+           "  --from MHZ --to MHZ    the band to search (required with --find)\n"
+           "  --step KHZ             channel step, the raster anchored at --from (required)\n"
+           "  --tx-bandwidth KHZ     the new entry's transmit bandwidth [12.5]\n"
+           "  --rx-bandwidth KHZ     the new entry's receive bandwidth [12.5]\n"
+           "  --offset KHZ           transmit offset of a transceiver [0]\n"
+           "  --spacing KHZ          minimum distance from every existing carrier [0]\n"
+           "  --count N              plan N channels together, each clean with the others\n"
+           "                         too; prints only the chosen ones [1: print all]\n"
+           "  --summary              prints who is to blame instead: per entry the products\n"
+           "                         it takes part in that reach a receiver, their distinct\n"
+           "                         victims, the products that reach it, their lowest order\n"
+           "                         and the closest one (kHz from its band centre)\n";
+}
+
+bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, FindArguments& find,
+                    std::string& error) {
+    const std::string& argument = arguments[k];
+    if (argument == "--summary") {
+        find.summary = true;
+        return true;
+    }
+    bool number = false;
+    for (const char* name : NumberOptions) {
+        number = number || argument == name;
+    }
+    if (argument != "--find" && !number) {
+        return false;
+    }
+    if (k + 1 >= arguments.size()) {
+        error = argument + " needs a value";
+        return true;
+    }
+    const std::string& value = arguments[++k];
+    if (argument == "--find") {
+        find.find = true;
+        if (value == "tx") {
+            find.request.role = FinderRole::Tx;
+        } else if (value == "rx") {
+            find.request.role = FinderRole::Rx;
+        } else if (value == "both") {
+            find.request.role = FinderRole::Both;
+        } else {
+            error = "bad value for --find: " + value;
+        }
+        return true;
+    }
+    find.numbers[argument] = value;
+    return true;
+}
+
+bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string& error) {
+    if (!find.find) {
+        if (!find.numbers.empty()) {
+            error = find.numbers.begin()->first + " needs --find";
+            return false;
+        }
+        return true;
+    }
+    if (find.summary) {
+        error = "--find and --summary cannot be combined";
+        return false;
+    }
+    for (const char* required : {"--from", "--to", "--step"}) {
+        if (find.numbers.count(required) == 0) {
+            error = std::string("--find needs ") + required;
+            return false;
+        }
+    }
+    FinderRequest& r = find.request;
+    double* targets[] = {&r.fromMHz,        &r.toMHz,     &r.stepKHz,    &r.txBandwidthKHz,
+                         &r.rxBandwidthKHz, &r.offsetKHz, &r.spacingKHz, nullptr};
+    for (std::size_t n = 0; n < std::size(NumberOptions); ++n) {
+        const auto found = find.numbers.find(NumberOptions[n]);
+        if (found == find.numbers.end()) {
+            continue;
+        }
+        const std::optional<double> value = ParseNumber(found->second, locale);
+        const bool whole = value && *value == std::floor(*value) && *value < 1e6;
+        if (!value || (targets[n] == nullptr && !whole)) {
+            error = "bad value for " + found->first + ": " + found->second;
+            return false;
+        }
+        if (targets[n] != nullptr) {
+            *targets[n] = *value;
+        } else {
+            r.count = static_cast<int>(*value);
+        }
+    }
+    if (const char* problem = CheckFinderRequest(r)) {
+        error = problem;
+        return false;
+    }
+    return true;
+}
+
+} // namespace spurline::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace spurline {
+class FrequencyList;
+struct IntermodOptions;
+} // namespace spurline
+
+namespace spurline::cli {
+
+struct FindArguments;
+
+// --find or --summary on a loaded site: writes the table to out (heading line, cells separated
+// by TAB) and messages to err. Returns the exit status: 0 done, 2 limits rejected, 3 fewer clean
+// channels than --count asked for.
+int RunFind(const FrequencyList& list, const IntermodOptions& options, const FindArguments& find,
+            std::ostream& out, std::ostream& err);
+
+} // namespace spurline::cli

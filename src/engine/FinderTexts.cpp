@@ -1,0 +1,86 @@
+#include "engine/FinderTexts.h"
+
+#include "document/FrequencyList.h"
+#include "document/NumberFormat.h"
+#include "document/TextHelpers.h"
+#include "engine/ProductRecorder.h"
+
+#include <cmath>
+
+namespace spurline {
+
+namespace {
+std::string Distance(double kHz, const Locale& locale) {
+    return std::isfinite(kHz) ? FormatNumber(kHz, "0.0", locale) : std::string();
+}
+
+std::string Order(int order) {
+    return order > 0 ? OrderLabel(order) : std::string();
+}
+} // namespace
+
+std::array<std::string, 6> CandidateCells(const CandidateResult& c, const Locale& locale) {
+    return {FormatNumber(c.frequencyMHz, "0.00000", locale),
+            c.clean() ? "yes" : "no",
+            std::to_string(c.conflicts),
+            Order(c.lowestOrder),
+            Distance(c.closestKHz, locale),
+            Distance(c.nearestCarrierKHz, locale)};
+}
+
+std::array<std::string, 8> SummaryCells(const EntrySummary& s, const FrequencyList& list) {
+    const FrequencyEntry& e = list.entry(s.entry - 1);
+    return {TrimBlanks(e.texts[ColId]),
+            TrimBlanks(e.frequency()),
+            e.txrx(),
+            std::to_string(s.products),
+            std::to_string(s.victims),
+            std::to_string(s.received),
+            Order(s.lowestOrder),
+            Distance(s.closestKHz, list.locale())};
+}
+
+CalculationTable ReadCalculationTable(const FrequencyList& list) {
+    CalculationTable table;
+    for (const FrequencyEntry& e : list.entries()) {
+        table.push_back(ReadCalculationRow(e, list.locale()));
+    }
+    return table;
+}
+
+int WorstTransmitter(const std::vector<EntrySummary>& summary) {
+    const EntrySummary* worst = nullptr;
+    for (const EntrySummary& s : summary) {
+        if (s.products > 0 && (worst == nullptr || s.victims > worst->victims ||
+                               (s.victims == worst->victims && s.products > worst->products))) {
+            worst = &s;
+        }
+    }
+    return worst != nullptr ? worst->entry : 0;
+}
+
+std::string FinderStatus(const std::vector<CandidateResult>& found, const FinderRequest& request) {
+    if (request.count > 1) {
+        return std::to_string(found.size()) + " of " + std::to_string(request.count) +
+               " channels chosen.";
+    }
+    std::size_t clean = 0;
+    for (const CandidateResult& c : found) {
+        clean += c.clean() ? 1 : 0;
+    }
+    return std::to_string(clean) + " of " + std::to_string(found.size()) + " candidates clean.";
+}
+
+std::string WorstTransmitterText(const std::vector<EntrySummary>& summary,
+                                 const FrequencyList& list) {
+    const int worst = WorstTransmitter(summary);
+    if (worst == 0) {
+        return "No product reaches a receiver.";
+    }
+    const EntrySummary& s = summary[static_cast<std::size_t>(worst - 1)];
+    return "Most trouble: entry " + std::to_string(worst) + " (" +
+           TrimBlanks(list.entry(worst - 1).frequency()) + " MHz), " + std::to_string(s.products) +
+           " products reaching " + std::to_string(s.victims) + " receivers.";
+}
+
+} // namespace spurline

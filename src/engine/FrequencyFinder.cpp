@@ -1,0 +1,553 @@
+#include "engine/FrequencyFinder.h"
+
+#include "engine/ProductEnumerator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace spurline {
+
+namespace {
+
+constexpr std::size_t MaxCandidates = 200000;
+// Raster points stray from a straight line by the rounding to five decimals; an index range
+// found on the straight line is widened by this many points and then tested exactly.
+constexpr long IndexMargin = 1;
+constexpr double ValueMargin = 1e-4; // MHz
+// Two frequencies closer than this are the same list entry (five decimals).
+constexpr double SameFrequency = 5e-6; // MHz
+
+double RoundTo(double value, double scale) {
+    return std::round(value * scale) / scale;
+}
+
+// One product the candidate takes part in, with everything but the candidate worked out:
+// F = |X + k c| or, for a candidate second in a triple, |(X + k c) + Y|, summed in the order the
+// calculation sums them so that F is bit for bit the calculated one.
+struct Partial {
+    double X = 0;
+    double Y = 0;
+    bool twoStep = false;
+    bool absolute = true;
+    int k = 1;
+    int order = 0;
+    double B = 0; // half-bandwidth, MHz
+};
+
+double Evaluate(const Partial& p, double c) {
+    double sum = p.X + p.k * c;
+    if (p.twoStep) {
+        sum = sum + p.Y;
+    }
+    return p.absolute ? std::abs(sum) : sum;
+}
+
+struct Band {
+    double low;
+    double high;
+    double centre;
+};
+
+// The raster and what each candidate has collected so far.
+class Tally {
+public:
+    Tally(std::vector<double> rx, double offsetMHz, double rxHalf) : rx_(std::move(rx)) {
+        for (double c : rx_) {
+            tx_.push_back(c + offsetMHz);
+            rxLow_.push_back(c - rxHalf);
+            rxHigh_.push_back(c + rxHalf);
+        }
+        results_.resize(rx_.size());
+        stamp_.assign(rx_.size(), 0);
+        for (std::size_t t = 0; t < rx_.size(); ++t) {
+            results_[t].frequencyMHz = rx_[t];
+        }
+        const std::size_t last = rx_.size() - 1;
+        slope_ = last > 0 ? (rx_[last] - rx_[0]) / static_cast<double>(last) : 0;
+    }
+
+    std::size_t size() const { return rx_.size(); }
+    double slope() const { return slope_; }
+    const std::vector<double>& tx() const { return tx_; }
+    const std::vector<double>& rx() const { return rx_; }
+    std::vector<CandidateResult>& results() { return results_; }
+
+    // A product of the site: the candidates whose receive band it touches.
+    void SiteProduct(double F, double B, int order) {
+        const double top = F + B;
+        const double bottom = F - B;
+        long t = Guess(bottom - rxHigh_[0]);
+        const long n = static_cast<long>(rx_.size());
+        while (t > 0 && rxHigh_[static_cast<std::size_t>(t - 1)] >= bottom) {
+            --t;
+        }
+        while (t < n && !(rxHigh_[static_cast<std::size_t>(t)] >= bottom)) {
+            ++t;
+        }
+        for (; t < n && rxLow_[static_cast<std::size_t>(t)] <= top; ++t) {
+            Conflict(static_cast<std::size_t>(t), order,
+                     std::abs(F - rx_[static_cast<std::size_t>(t)]));
+        }
+    }
+
+    // The candidate's own product p tested exactly at candidate t against a fixed band.
+    void Test(const Partial& p, std::size_t t, const Band& band, CalculationLimits limits) {
+        const double F = Evaluate(p, tx_[t]);
+        if (F >= limits.lower && F <= limits.upper && F + p.B >= band.low && band.high >= F - p.B) {
+            Hit(t, p.order, std::abs(F - band.centre));
+        }
+    }
+
+    // As Test, against the candidate's own receive band.
+    void TestOwn(const Partial& p, std::size_t t, CalculationLimits limits) {
+        Test(p, t, {rxLow_[t], rxHigh_[t], rx_[t]}, limits);
+    }
+
+    void NextProduct() { ++current_; }
+
+private:
+    long Guess(double offset) const {
+        if (!(slope_ > 0) || !(offset > 0)) {
+            return 0;
+        }
+        const double t = offset / slope_;
+        return t >= static_cast<double>(rx_.size()) ? static_cast<long>(rx_.size())
+                                                    : static_cast<long>(t);
+    }
+
+    // One product hits candidate t; a product counts once however many receivers it hits.
+    void Hit(std::size_t t, int order, double distanceMHz) {
+        if (stamp_[t] != current_) {
+            stamp_[t] = current_;
+            Conflict(t, order, distanceMHz);
+        } else {
+            CandidateResult& r = results_[t];
+            r.closestKHz = std::min(r.closestKHz, RoundTo(distanceMHz, 1e6) * 1000);
+        }
+    }
+
+    void Conflict(std::size_t t, int order, double distanceMHz) {
+        // To the hertz, so that rounding noise does not decide the ranking.
+        distanceMHz = RoundTo(distanceMHz, 1e6);
+        CandidateResult& r = results_[t];
+        ++r.conflicts;
+        r.lowestOrder = r.lowestOrder == 0 ? order : std::min(r.lowestOrder, order);
+        r.closestKHz = std::min(r.closestKHz, distanceMHz * 1000);
+    }
+
+    std::vector<double> rx_, tx_, rxLow_, rxHigh_;
+    std::vector<CandidateResult> results_;
+    std::vector<std::uint64_t> stamp_;
+    std::uint64_t current_ = 1;
+    double slope_ = 0;
+};
+
+// The receivers a product of the candidate can reach, sorted by lower edge.
+class BandIndex {
+public:
+    explicit BandIndex(std::vector<Band> bands) : bands_(std::move(bands)) {
+        std::sort(bands_.begin(), bands_.end(),
+                  [](const Band& a, const Band& b) { return a.low < b.low; });
+        double highest = -INFINITY;
+        for (const Band& b : bands_) {
+            highest = std::max(highest, b.high);
+            prefixMaxHigh_.push_back(highest);
+            low_.push_back(b.low);
+        }
+    }
+
+    // Calls visit for every band touching [bottom, top].
+    template <typename Visit> void ForEach(double bottom, double top, Visit&& visit) const {
+        std::size_t p = static_cast<std::size_t>(std::upper_bound(low_.begin(), low_.end(), top) -
+                                                 low_.begin());
+        while (p > 0 && prefixMaxHigh_[p - 1] >= bottom) {
+            --p;
+            if (bands_[p].high >= bottom) {
+                visit(bands_[p]);
+            }
+        }
+    }
+
+private:
+    std::vector<Band> bands_;
+    std::vector<double> low_;
+    std::vector<double> prefixMaxHigh_;
+};
+
+// The candidate indexes where value(t) = a + e t may lie within [lo, hi], widened for the
+// raster's rounding; empty (first > last) when none.
+std::pair<long, long> IndexRange(double a, double e, double lo, double hi, std::size_t n) {
+    const long last = static_cast<long>(n) - 1;
+    if (std::abs(e) < 1e-12) {
+        return a >= lo - ValueMargin && a <= hi + ValueMargin ? std::pair<long, long>{0, last}
+                                                              : std::pair<long, long>{1, 0};
+    }
+    double t1 = (lo - a) / e;
+    double t2 = (hi - a) / e;
+    if (t1 > t2) {
+        std::swap(t1, t2);
+    }
+    if (!(t2 >= -IndexMargin) || !(t1 <= static_cast<double>(last + IndexMargin))) {
+        return {1, 0};
+    }
+    const long first = std::max(0L, static_cast<long>(std::floor(t1)) - IndexMargin);
+    const long end = std::min(last, static_cast<long>(std::ceil(t2)) + IndexMargin);
+    return {first, end};
+}
+
+// Tests one product of the candidate against every receiver it may reach.
+class PartialTester {
+public:
+    // ownHalf: the candidate's receive half-bandwidth (MHz) when it receives, else negative.
+    PartialTester(Tally& tally, const BandIndex& receivers, double ownHalf,
+                  CalculationLimits limits)
+        : tally_(tally), receivers_(receivers), ownHalf_(ownHalf), limits_(limits) {
+        tx0_ = tally.tx().front();
+        rx0_ = tally.rx().front();
+    }
+
+    void Run(const Partial& p) {
+        tally_.NextProduct();
+        const std::size_t n = tally_.size();
+        const double s = tally_.slope();
+        const double g0 = p.X + (p.twoStep ? p.Y : 0) + p.k * tx0_;
+        const double d = p.k * s;
+        const double gEnd = g0 + d * static_cast<double>(n - 1);
+        double lo = std::min(g0, gEnd);
+        double hi = std::max(g0, gEnd);
+        if (p.absolute) {
+            const double a = std::abs(lo);
+            const double b = std::abs(hi);
+            lo = lo <= 0 && hi >= 0 ? 0 : std::min(a, b);
+            hi = std::max(a, b);
+        }
+        const double margin = ValueMargin + IndexMargin * std::abs(d);
+        lo = std::max(lo - margin, limits_.lower - margin);
+        hi = std::min(hi + margin, limits_.upper + margin);
+        if (!(lo <= hi)) {
+            return;
+        }
+        const int signs = p.absolute ? 2 : 1;
+        receivers_.ForEach(lo - p.B, hi + p.B, [&](const Band& band) {
+            for (int sign = 0; sign < signs; ++sign) {
+                const double a = sign == 0 ? g0 : -g0;
+                const double e = sign == 0 ? d : -d;
+                const auto [first, last] = IndexRange(a, e, band.low - p.B, band.high + p.B, n);
+                for (long t = first; t <= last; ++t) {
+                    tally_.Test(p, static_cast<std::size_t>(t), band, limits_);
+                }
+            }
+        });
+        if (ownHalf_ >= 0) {
+            // F - c, with both moving along the raster.
+            const double reach = p.B + ownHalf_;
+            for (int sign = 0; sign < signs; ++sign) {
+                const double a = (sign == 0 ? g0 : -g0) - rx0_;
+                const double e = (sign == 0 ? d : -d) - s;
+                const auto [first, last] = IndexRange(a, e, -reach, reach, n);
+                for (long t = first; t <= last; ++t) {
+                    tally_.TestOwn(p, static_cast<std::size_t>(t), limits_);
+                }
+            }
+        }
+    }
+
+private:
+    Tally& tally_;
+    const BandIndex& receivers_;
+    double ownHalf_;
+    CalculationLimits limits_;
+    double tx0_ = 0;
+    double rx0_ = 0;
+};
+
+bool Admitted(const CalculationRow& row, const VictimFilter& filter) {
+    return (row.status == 0 && filter.showPlanned) || (row.status != 0 && filter.showExisting);
+}
+
+bool Usable(const CalculationRow& row) {
+    return row.transmits() && row.transmitFrequency > ExcludedFrequency;
+}
+
+} // namespace
+
+bool RanksBefore(const CandidateResult& a, const CandidateResult& b) {
+    if (a.clean() != b.clean()) {
+        return a.clean();
+    }
+    if (a.conflicts != b.conflicts) {
+        return a.conflicts < b.conflicts;
+    }
+    if (a.lowestOrder != b.lowestOrder) {
+        return a.lowestOrder > b.lowestOrder;
+    }
+    if (a.closestKHz != b.closestKHz) {
+        return a.closestKHz > b.closestKHz;
+    }
+    if (a.nearestCarrierKHz != b.nearestCarrierKHz) {
+        return a.nearestCarrierKHz > b.nearestCarrierKHz;
+    }
+    return a.frequencyMHz < b.frequencyMHz;
+}
+
+const char* CheckFinderRequest(const FinderRequest& r) {
+    if (!(r.stepKHz >= 0.1)) {
+        return "The channel step must be at least 0.1 kHz.";
+    }
+    if (!(r.fromMHz > 0) || !(r.toMHz >= r.fromMHz) || !std::isfinite(r.toMHz)) {
+        return "The band must run from a frequency above 0 up to one not below it.";
+    }
+    if (!(r.txBandwidthKHz >= 0) || !(r.rxBandwidthKHz >= 0) || !(r.spacingKHz >= 0) ||
+        !std::isfinite(r.offsetKHz) || !std::isfinite(r.txBandwidthKHz) ||
+        !std::isfinite(r.rxBandwidthKHz) || !std::isfinite(r.spacingKHz)) {
+        return "Bandwidths and spacing must be numbers not below 0.";
+    }
+    if (r.count < 1) {
+        return "The number of channels must be at least 1.";
+    }
+    if ((r.toMHz - r.fromMHz) / (r.stepKHz / 1000) >= static_cast<double>(MaxCandidates)) {
+        return "Too many candidate channels: narrow the band or widen the step.";
+    }
+    return nullptr;
+}
+
+std::vector<double> CandidateFrequencies(const FinderRequest& request) {
+    std::vector<double> result;
+    if (CheckFinderRequest(request) != nullptr) {
+        return result;
+    }
+    const double step = request.stepKHz / 1000;
+    const auto n =
+        static_cast<std::size_t>(std::floor((request.toMHz - request.fromMHz) / step + 1e-9) + 1);
+    for (std::size_t t = 0; t < n; ++t) {
+        result.push_back(RoundTo(request.fromMHz + static_cast<double>(t) * step, 1e5));
+    }
+    return result;
+}
+
+FrequencyFinder::FrequencyFinder(CalculationTable site, IntermodOptions options,
+                                 CalculationLimits limits)
+    : site_(std::move(site)), options_(std::move(options)), limits_(limits),
+      filter_(options_.filter) {
+    if (filter_.anyFrequency) {
+        filter_ = {false, true, true};
+    }
+}
+
+CalculationRow FrequencyFinder::CandidateRow(const FinderRequest& request,
+                                             double frequencyMHz) const {
+    CalculationRow row;
+    const double offset = request.role == FinderRole::Both ? RoundTo(request.offsetKHz, 100) : 0;
+    row.receiveFrequency = frequencyMHz;
+    row.transmitFrequency = frequencyMHz + offset / 1000;
+    row.transmitHalfWidth =
+        request.role == FinderRole::Rx ? 0 : RoundTo(request.txBandwidthKHz, 100) / 2000;
+    row.receiveHalfWidth =
+        request.role == FinderRole::Tx ? 0 : RoundTo(request.rxBandwidthKHz, 100) / 2000;
+    row.role = request.role == FinderRole::Tx   ? RoleTx
+               : request.role == FinderRole::Rx ? RoleRx
+                                                : RoleBoth;
+    // Admitted by the filter, as a new channel of the plan should always be.
+    row.status = filter_.showPlanned ? 0 : 1;
+    return row;
+}
+
+std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& request,
+                                                     const FinderProgress& progress) {
+    std::vector<double> frequencies = CandidateFrequencies(request);
+    if (frequencies.empty()) {
+        return {};
+    }
+    const CalculationRow model = CandidateRow(request, frequencies.front());
+    const double offsetMHz = model.transmitFrequency - model.receiveFrequency;
+    const bool receives = model.receives();
+    const bool transmits = model.transmits();
+    Tally tally(std::move(frequencies), request.role == FinderRole::Both ? offsetMHz : 0,
+                receives ? model.receiveHalfWidth : 0);
+    const double bc = model.transmitHalfWidth;
+    const std::size_t n = site_.size();
+    auto report = [&](double fraction) { return !progress || progress(fraction); };
+
+    // As a receiver: the products of the site that reach the candidate's band.
+    bool stopped = false;
+    if (receives) {
+        EnumerateProducts(
+            site_, options_,
+            [&](const EnumeratedProduct& p) {
+                if (p.F >= limits_.lower && p.F <= limits_.upper) {
+                    tally.SiteProduct(p.F, p.B, p.order);
+                }
+            },
+            [&](int i, int count) {
+                stopped = stopped || !report(0.5 * (i - 1) / count);
+                return !stopped;
+            });
+    }
+    if (stopped) {
+        return {};
+    }
+
+    // As a transmitter: the products it forms with the site, last in the list.
+    if (transmits) {
+        std::vector<Band> bands;
+        for (const CalculationRow& row : site_) {
+            if (row.receives() && Admitted(row, filter_)) {
+                const double low = row.receiveFrequency - row.receiveHalfWidth;
+                const double high = row.receiveFrequency + row.receiveHalfWidth;
+                if (!std::isnan(low) && !std::isnan(high)) {
+                    bands.push_back({low, high, row.receiveFrequency});
+                }
+            }
+        }
+        const BandIndex receivers(std::move(bands));
+        PartialTester tester(tally, receivers, receives ? model.receiveHalfWidth : -1, limits_);
+        const bool worst = options_.worstCase;
+        const std::vector<TripleTerm> triples =
+            options_.threeFrequencies ? TripleTerms(options_) : std::vector<TripleTerm>{};
+
+        if (options_.harmonics) {
+            for (int h = 2; h <= 3; ++h) {
+                if (options_.order(h)) {
+                    tester.Run({0, 0, false, false, h, h, worst ? h * bc : bc});
+                }
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!report(0.5 + 0.5 * static_cast<double>(i) / static_cast<double>(n))) {
+                return {};
+            }
+            const CalculationRow& ri = site_[i];
+            if (!Usable(ri)) {
+                continue;
+            }
+            const double f1 = ri.transmitFrequency;
+            const double b1 = ri.transmitHalfWidth;
+            const double b12 = std::max(b1, bc);
+            // The pair (i, candidate): the candidate is the second transmitter.
+            if (options_.harmonics && options_.order(2)) {
+                const double B = worst ? 1 * b1 + 1 * bc : b12;
+                tester.Run({f1, 0, false, false, 1, 2, B});
+                tester.Run({f1, 0, false, true, -1, 2, B});
+            }
+            if (options_.harmonics && options_.order(3)) {
+                tester.Run({2 * f1, 0, false, false, 1, 3, worst ? 2 * b1 + 1 * bc : b12});
+                tester.Run({f1, 0, false, false, 2, 3, worst ? 2 * bc + 1 * b1 : b12});
+            }
+            for (int N = 3; N <= 9; N += 2) {
+                if (options_.order(N)) {
+                    const int a = (N + 1) / 2;
+                    const int b = (N - 1) / 2;
+                    tester.Run({a * f1, 0, false, true, -b, N, worst ? a * b1 + b * bc : b12});
+                    tester.Run({-(b * f1), 0, false, true, a, N, worst ? a * bc + b * b1 : b12});
+                }
+            }
+            if (triples.empty()) {
+                continue;
+            }
+            // The candidate second in the pair, every other transmitter third.
+            for (std::size_t m = 0; m < n; ++m) {
+                const CalculationRow& rm = site_[m];
+                if (m == i || !Usable(rm)) {
+                    continue;
+                }
+                const double f3 = rm.transmitFrequency;
+                const double b3 = rm.transmitHalfWidth;
+                for (const TripleTerm& t : triples) {
+                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * bc;
+                    const double k3Width = std::abs(t.k3);
+                    tester.Run({t.k1 * f1, static_cast<double>(t.k3) * f3, true, t.absolute, t.k2,
+                                std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
+                                worst ? pairWidth + k3Width * b3 : std::max(b12, b3)});
+                }
+            }
+            // The candidate third to every pair (i, j) of the site.
+            for (std::size_t j = i + 1; j < n; ++j) {
+                const CalculationRow& rj = site_[j];
+                if (!Usable(rj)) {
+                    continue;
+                }
+                const double f2 = rj.transmitFrequency;
+                const double b2 = rj.transmitHalfWidth;
+                for (const TripleTerm& t : triples) {
+                    const double pairSum = t.k1 * f1 + t.k2 * f2;
+                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                    const double k3Width = std::abs(t.k3);
+                    tester.Run({pairSum, 0, false, t.absolute, t.k3,
+                                std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
+                                worst ? pairWidth + k3Width * bc : std::max(std::max(b1, b2), bc)});
+                }
+            }
+        }
+    }
+
+    // Spacing from the site's carriers, and the list's rule against a second entry on the same
+    // offset frequency.
+    std::vector<double> carriers;
+    std::vector<double> taken;
+    for (const CalculationRow& row : site_) {
+        if (row.transmitFrequency > ExcludedFrequency) {
+            taken.push_back(row.transmitFrequency);
+            if (row.transmits()) {
+                carriers.push_back(row.transmitFrequency);
+            }
+        }
+        if (row.receives()) {
+            carriers.push_back(row.receiveFrequency);
+        }
+    }
+    std::sort(carriers.begin(), carriers.end());
+    std::sort(taken.begin(), taken.end());
+    auto nearest = [](const std::vector<double>& sorted, double f) {
+        double best = NoDistance;
+        const auto at = std::lower_bound(sorted.begin(), sorted.end(), f);
+        if (at != sorted.end()) {
+            best = *at - f;
+        }
+        if (at != sorted.begin()) {
+            best = std::min(best, f - *(at - 1));
+        }
+        return best;
+    };
+    std::vector<CandidateResult>& results = tally.results();
+    for (std::size_t t = 0; t < results.size(); ++t) {
+        CandidateResult& r = results[t];
+        double distance = NoDistance;
+        if (transmits) {
+            distance = std::min(distance, nearest(carriers, tally.tx()[t]));
+        }
+        if (receives) {
+            distance = std::min(distance, nearest(carriers, tally.rx()[t]));
+        }
+        r.nearestCarrierKHz = distance * 1000;
+        r.spacingOk = r.nearestCarrierKHz + 1e-6 >= request.spacingKHz;
+        if (nearest(taken, tally.tx()[t]) < SameFrequency) {
+            r.spacingOk = false;
+            r.nearestCarrierKHz = 0;
+        }
+    }
+    report(1);
+    std::stable_sort(results.begin(), results.end(), RanksBefore);
+    return std::move(results);
+}
+
+std::vector<CandidateResult> FrequencyFinder::Plan(const FinderRequest& request,
+                                                   const FinderProgress& progress) {
+    const CalculationTable original = site_;
+    std::vector<CandidateResult> chosen;
+    for (int k = 0; k < request.count; ++k) {
+        const auto part = [&](double fraction) {
+            return !progress || progress((k + fraction) / request.count);
+        };
+        const std::vector<CandidateResult> ranked = Search(request, part);
+        if (ranked.empty() || !ranked.front().clean()) {
+            break;
+        }
+        chosen.push_back(ranked.front());
+        site_.push_back(CandidateRow(request, ranked.front().frequencyMHz));
+    }
+    site_ = original;
+    return chosen;
+}
+
+} // namespace spurline

@@ -1,0 +1,68 @@
+#include "engine/SiteSummary.h"
+
+#include "engine/ProductEnumerator.h"
+#include "engine/ReceiverIndex.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spurline {
+
+std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
+                                        const IntermodOptions& options, CalculationLimits limits,
+                                        const std::function<bool(int, int)>& keepGoing) {
+    const std::size_t n = table.size();
+    std::vector<EntrySummary> summary(n);
+    for (std::size_t r = 0; r < n; ++r) {
+        summary[r].entry = static_cast<int>(r) + 1;
+    }
+    VictimFilter filter = options.filter;
+    if (filter.anyFrequency) {
+        filter = {false, true, true};
+    }
+    ReceiverIndex receivers;
+    receivers.Build(table, filter);
+    // victimOf[a * n + v]: whether entry a's products have reached receiver v yet.
+    std::vector<char> victimOf(n * n, 0);
+    std::vector<int> hits;
+    bool stopped = false;
+    EnumerateProducts(
+        table, options,
+        [&](const EnumeratedProduct& p) {
+            if (!(p.F >= limits.lower) || !(p.F <= limits.upper) ||
+                !receivers.MayHit(p.F + p.B, p.F - p.B)) {
+                return;
+            }
+            receivers.Hits(p.F + p.B, p.F - p.B, hits);
+            for (int e : p.entries) {
+                if (e == 0) {
+                    continue;
+                }
+                EntrySummary& s = summary[static_cast<std::size_t>(e - 1)];
+                ++s.products;
+                for (int v : hits) {
+                    char& seen = victimOf[static_cast<std::size_t>(e - 1) * n +
+                                          static_cast<std::size_t>(v - 1)];
+                    s.victims += seen == 0 ? 1 : 0;
+                    seen = 1;
+                }
+            }
+            for (int v : hits) {
+                EntrySummary& s = summary[static_cast<std::size_t>(v - 1)];
+                ++s.received;
+                s.lowestOrder = s.lowestOrder == 0 ? p.order : std::min(s.lowestOrder, p.order);
+                const double centre = table[static_cast<std::size_t>(v - 1)].receiveFrequency;
+                s.closestKHz = std::min(s.closestKHz, std::abs(p.F - centre) * 1000);
+            }
+        },
+        [&](int i, int count) {
+            stopped = stopped || (keepGoing && !keepGoing(i, count));
+            return !stopped;
+        });
+    if (stopped) {
+        return {};
+    }
+    return summary;
+}
+
+} // namespace spurline

@@ -1,0 +1,100 @@
+// The finder's dialog and the site summary window driven through their widgets.
+
+#include "app/FinderWindows.h"
+
+#include "MainWindowFixture.h"
+#include "app/IntermodPanel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace spurline {
+namespace {
+
+class FinderWindowsTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        CreateWindow(Locale::English());
+        ShowWindow();
+        OpenExample();
+        IntermodOptions options = window->intermodPanel().Options();
+        options.orders = {};
+        options.setOrder(3, true);
+        options.setOrder(5, true);
+        options.threeFrequencies = false;
+        options.filter = VictimFilter::FromOption(1);
+        window->intermodPanel().SetOptions(options);
+    }
+
+    static void Type(QWidget* dialog, const char* name, const char* text) {
+        auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(box, nullptr) << name;
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(text));
+    }
+};
+
+TEST_F(FinderWindowsTest, ThreeChannelsFoundAndAddedStayClean) {
+    window->cmdCalculate_Click();
+    const int before = window->document().count();
+    window->finder().mnuFindFrequencies->trigger();
+    FindFrequenciesDialog& dialog = window->finder().findDialog();
+    ASSERT_TRUE(dialog.isVisible());
+    dialog.findChild<QComboBox*>("cboRole")->setCurrentIndex(2);
+    Type(&dialog, "txtFrom", "450");
+    Type(&dialog, "txtTo", "470");
+    Type(&dialog, "txtStep", "12.5");
+    Type(&dialog, "txtOffset", "5000");
+    dialog.findChild<QSpinBox*>("udcCount")->setValue(3);
+    dialog.Find();
+    ASSERT_EQ(dialog.results()->model()->rowCount(), 3);
+    EXPECT_EQ(dialog.results()->model()->index(0, 1).data().toString(), "yes");
+    dialog.results()->selectAll();
+    QSignalSpy due(window.get(), &frmMain::recalculationDue);
+    dialog.AddSelected();
+    ASSERT_EQ(window->document().count(), before + 3);
+    EXPECT_EQ(due.count(), 3);
+    EXPECT_EQ(window->document().entry(before).status(), "Plan");
+
+    window->cmdCalculate_Click();
+    for (const IntermodListRow& row : window->intermodRows().rows()) {
+        for (int added = before + 1; added <= before + 3; ++added) {
+            const std::string id = "[" + std::to_string(added) + "]";
+            EXPECT_EQ(row.texts[ImColAffects].find(id), std::string::npos) << id;
+            EXPECT_EQ(row.texts[ImColComposition2].find(id), std::string::npos) << id;
+        }
+    }
+    // Adding one again is the list's duplicate.
+    dialog.results()->selectRow(0);
+    dialog.AddSelected();
+    EXPECT_EQ(window->document().count(), before + 3);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().prompt, "This frequency is already in the list.");
+}
+
+TEST_F(FinderWindowsTest, SummarySortsAndSelectsTheEntry) {
+    window->finder().mnuSiteSummary->trigger();
+    SiteSummaryWindow& summary = window->finder().summaryWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
+    QTableView* table = summary.table();
+    ASSERT_EQ(table->model()->rowCount(), window->document().count());
+    // Sorted by products, descending: the first row is an entry with the most.
+    table->sortByColumn(3, Qt::DescendingOrder);
+    const int most = table->model()->index(0, 3).data().toInt();
+    for (int r = 1; r < table->model()->rowCount(); ++r) {
+        EXPECT_LE(table->model()->index(r, 3).data().toInt(), most);
+    }
+    const QModelIndex first = table->model()->index(0, 0);
+    const int entry = first.data().toInt();
+    const QPoint at = table->visualRect(first).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(window->document().currentRow(), entry - 1);
+    EXPECT_TRUE(window->document().entry(entry - 1).selected);
+}
+
+} // namespace
+} // namespace spurline

@@ -1,0 +1,275 @@
+#include "engine/FrequencyFinder.h"
+
+#include "SiteBuilder.h"
+#include "engine/IntermodCalculation.h"
+#include "engine/IntermodItems.h"
+#include "engine/IntermodList.h"
+#include "engine/SiteSummary.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <regex>
+#include <set>
+
+namespace spurline {
+namespace {
+
+// A random site and options, with the list built in the case's locale.
+struct Site {
+    Locale locale;
+    std::vector<std::array<double, 4>> numbers; // MHz, offset kHz, Tx kHz, Rx kHz
+    std::vector<std::string> roles, statuses;
+    std::vector<bool> checked;
+    IntermodOptions options;
+};
+
+Site RandomSite(std::mt19937& random, int index) {
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    static const double Widths[] = {0, 12.5, 25, 6.25};
+    static const double Offsets[] = {0, 0, 5000, -4600, 12.5};
+    static const char* Roles[] = {"Tx", "Rx", "Both"};
+    Site s;
+    s.locale = index % 2 == 0 ? Locale::English() : Locale::German();
+    for (int r = 0, n = 3 + pick(5); r < n; ++r) {
+        s.numbers.push_back(
+            {450 + 0.0125 * pick(48), Offsets[pick(5)], Widths[pick(4)], Widths[pick(4)]});
+        s.roles.push_back(Roles[pick(3)]);
+        s.statuses.push_back(pick(2) == 0 ? "Plan" : "Exist");
+        s.checked.push_back(pick(6) != 0);
+    }
+    for (int order : {2, 3, 5, 7, 9}) {
+        s.options.setOrder(order, pick(3) != 0);
+    }
+    s.options.harmonics = pick(2) == 0;
+    s.options.worstCase = pick(2) == 0;
+    s.options.threeFrequencies = pick(3) != 0;
+    s.options.filter = VictimFilter::FromOption(1 + pick(3));
+    if (pick(3) == 0) {
+        s.options.lowerLimit = FormatNumber(449 + 0.0125 * pick(160), "0.0000", s.locale);
+        s.options.upperLimit = FormatNumber(451 + 0.0125 * pick(160), "0.0000", s.locale);
+    }
+    return s;
+}
+
+class FinderTest : public ::testing::Test {
+protected:
+    // Builds the site's list; returns it with the entry numbers that made it in.
+    std::unique_ptr<FrequencyList> Build(const Site& s) {
+        auto list = std::make_unique<FrequencyList>(s.locale, box);
+        for (std::size_t r = 0; r < s.numbers.size(); ++r) {
+            const auto& v = s.numbers[r];
+            if (testing::AddSiteEntry(*list, v[0], v[1], v[2], s.roles[r], s.statuses[r], v[3]) &&
+                !s.checked[r]) {
+                list->SetChecked(list->count() - 1, false);
+            }
+        }
+        return list;
+    }
+
+    static CalculationTable Table(const FrequencyList& list) {
+        CalculationTable table;
+        for (const FrequencyEntry& e : list.entries()) {
+            table.push_back(ReadCalculationRow(e, list.locale()));
+        }
+        return table;
+    }
+
+    // Runs the full calculation on the list; false when it did not complete.
+    bool Calculate(FrequencyList& list, const IntermodOptions& options) {
+        products = std::make_unique<cIntermodItems>(box);
+        rows = IntermodList();
+        IntermodCalculation calculation(list, *products, rows, box);
+        NoCalculationCallbacks events;
+        return calculation.Calculate(options, events).outcome == CalculationOutcome::Complete;
+    }
+
+    static std::vector<int> Entries(const std::string& text) {
+        std::vector<int> entries;
+        static const std::regex Number(R"(\[(\d+)\])");
+        for (std::sregex_iterator it(text.begin(), text.end(), Number), end; it != end; ++it) {
+            entries.push_back(std::stoi((*it)[1]));
+        }
+        return entries;
+    }
+
+    testing::ScriptedMessageBox box;
+    std::unique_ptr<cIntermodItems> products;
+    IntermodList rows;
+};
+
+TEST_F(FinderTest, EveryCandidateHasTheConflictsOfAFullCalculationWithItAdded) {
+    std::mt19937 random(4242);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    static const FinderRole Roles[] = {FinderRole::Tx, FinderRole::Rx, FinderRole::Both};
+    static const double Steps[] = {12.5, 25, 6.25};
+    int compared = 0;
+    int withConflicts = 0;
+    int clean = 0;
+    for (int index = 0; index < 80; ++index) {
+        const Site s = RandomSite(random, index);
+        SCOPED_TRACE("site " + std::to_string(index));
+        auto list = Build(s);
+        FinderRequest request;
+        request.role = Roles[index % 3];
+        request.fromMHz = 449.8 + 0.0125 * pick(20);
+        request.stepKHz = Steps[pick(3)];
+        request.toMHz = request.fromMHz + request.stepKHz * (10 + pick(30)) / 1000;
+        request.txBandwidthKHz = 6.25 * (1 + pick(4));
+        request.rxBandwidthKHz = 6.25 * (1 + pick(4));
+        request.offsetKHz = request.role == FinderRole::Both ? (pick(2) ? 5000 : -12.5) : 0;
+        const CalculationLimits limits =
+            ReadLimits(s.options.lowerLimit, s.options.upperLimit, s.locale);
+        FrequencyFinder finder(Table(*list), s.options, limits);
+        const std::vector<CandidateResult> found = finder.Search(request);
+        ASSERT_EQ(found.size(), CandidateFrequencies(request).size());
+        for (std::size_t k = 0; k < found.size(); k += 3) {
+            const CandidateResult& c = found[k];
+            SCOPED_TRACE(c.frequencyMHz);
+            auto withIt = Build(s);
+            const char* role = request.role == FinderRole::Tx   ? "Tx"
+                               : request.role == FinderRole::Rx ? "Rx"
+                                                                : "Both";
+            const char* status = s.options.filter.showPlanned ? "Plan" : "Exist";
+            if (!testing::AddSiteEntry(*withIt, c.frequencyMHz, request.offsetKHz,
+                                       request.txBandwidthKHz, role, status,
+                                       request.rxBandwidthKHz) ||
+                !Calculate(*withIt, s.options)) {
+                continue;
+            }
+            const std::string self = "[" + std::to_string(withIt->count()) + "]";
+            int conflicts = 0;
+            int lowest = 0;
+            for (const IntermodListRow& row : rows.rows()) {
+                if (row.texts[ImColComposition2].find(self) != std::string::npos ||
+                    row.texts[ImColAffects].find(self) != std::string::npos) {
+                    ++conflicts;
+                    const int order = std::stoi(row.texts[ImColOrder]);
+                    lowest = lowest == 0 ? order : std::min(lowest, order);
+                }
+            }
+            ASSERT_EQ(c.conflicts, conflicts);
+            ASSERT_EQ(c.lowestOrder, lowest);
+            ++compared;
+            withConflicts += conflicts > 0 ? 1 : 0;
+            clean += conflicts == 0 ? 1 : 0;
+        }
+    }
+    // The sites must have exercised both outcomes.
+    EXPECT_GT(compared, 300);
+    EXPECT_GT(withConflicts, 100);
+    EXPECT_GT(clean, 50);
+}
+
+TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
+    // Transmitters at 450 and 450.1 MHz: third-order products at 449.9 and 450.2 MHz.
+    Site s;
+    s.locale = Locale::German();
+    s.numbers = {{450, 0, 25, 25}, {450.1, 0, 25, 25}};
+    s.roles = {"Tx", "Tx"};
+    s.statuses = {"Exist", "Exist"};
+    s.checked = {true, true};
+    s.options.setOrder(3, true);
+    s.options.harmonics = false;
+    s.options.worstCase = false;
+    s.options.threeFrequencies = false;
+    s.options.filter = VictimFilter::FromOption(1);
+    auto list = Build(s);
+    FrequencyFinder finder(Table(*list), s.options, {0, 1000000});
+    FinderRequest request;
+    request.role = FinderRole::Rx;
+    request.fromMHz = 449.85;
+    request.toMHz = 450.25;
+    request.stepKHz = 50;
+    request.rxBandwidthKHz = 25;
+    request.spacingKHz = 60;
+    const std::vector<CandidateResult> ranked = finder.Search(request);
+    struct Expected {
+        double mhz;
+        int conflicts;
+        bool clean;
+    };
+    // Clean ones first; then too close to a carrier (450 and 450.1 are taken), then hit.
+    const Expected want[] = {{449.85, 0, true},  {450.25, 0, true},  {449.95, 0, false},
+                             {450.05, 0, false}, {450.15, 0, false}, {450, 0, false},
+                             {450.1, 0, false},  {449.9, 1, false},  {450.2, 1, false}};
+    ASSERT_EQ(ranked.size(), std::size(want));
+    for (std::size_t k = 0; k < ranked.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_NEAR(ranked[k].frequencyMHz, want[k].mhz, 1e-9);
+        EXPECT_EQ(ranked[k].conflicts, want[k].conflicts);
+        EXPECT_EQ(ranked[k].clean(), want[k].clean);
+    }
+    EXPECT_EQ(ranked[7].lowestOrder, 3);
+    EXPECT_NEAR(ranked[7].closestKHz, 0, 1e-6);
+
+    // Two transmitters planned together keep clear of each other's products too: 449.85 and
+    // 450.25 would put 2 x 450.25 - 449.85 = 450.65 and 449.45 on no receiver, but the pair
+    // must also pass the spacing to the first choice.
+    request.role = FinderRole::Both;
+    request.count = 3;
+    request.offsetKHz = 0;
+    request.txBandwidthKHz = 25;
+    request.spacingKHz = 0;
+    request.fromMHz = 449.8;
+    request.toMHz = 450.3;
+    const std::vector<CandidateResult> plan = finder.Plan(request);
+    ASSERT_FALSE(plan.empty());
+    auto withPlan = Build(s);
+    for (const CandidateResult& c : plan) {
+        EXPECT_TRUE(c.clean());
+        ASSERT_TRUE(testing::AddSiteEntry(*withPlan, c.frequencyMHz, 0, 25, "Both", "Exist", 25));
+    }
+    ASSERT_TRUE(Calculate(*withPlan, s.options));
+    for (const IntermodListRow& row : rows.rows()) {
+        EXPECT_TRUE(row.texts[ImColAffects].empty()) << row.texts[ImColComposition2];
+    }
+}
+
+TEST_F(FinderTest, SummaryCountsMatchTheCalculatedList) {
+    std::mt19937 random(99);
+    int busy = 0;
+    for (int index = 0; index < 40; ++index) {
+        const Site s = RandomSite(random, index);
+        SCOPED_TRACE("site " + std::to_string(index));
+        auto list = Build(s);
+        const CalculationLimits limits =
+            ReadLimits(s.options.lowerLimit, s.options.upperLimit, s.locale);
+        const std::vector<EntrySummary> summary = SummariseSite(Table(*list), s.options, limits);
+        if (!Calculate(*list, s.options)) {
+            continue;
+        }
+        const std::size_t n = static_cast<std::size_t>(list->count());
+        std::vector<EntrySummary> want(n);
+        std::vector<std::set<int>> victims(n);
+        for (const IntermodListRow& row : rows.rows()) {
+            if (row.key == "None") {
+                continue;
+            }
+            const std::vector<int> hit = Entries(row.texts[ImColAffects]);
+            for (int e : Entries(row.texts[ImColComposition2])) {
+                ++want[static_cast<std::size_t>(e - 1)].products;
+                victims[static_cast<std::size_t>(e - 1)].insert(hit.begin(), hit.end());
+            }
+            const int order = std::stoi(row.texts[ImColOrder]);
+            for (int v : hit) {
+                EntrySummary& w = want[static_cast<std::size_t>(v - 1)];
+                ++w.received;
+                w.lowestOrder = w.lowestOrder == 0 ? order : std::min(w.lowestOrder, order);
+            }
+        }
+        ASSERT_EQ(summary.size(), n);
+        for (std::size_t e = 0; e < n; ++e) {
+            SCOPED_TRACE("entry " + std::to_string(e + 1));
+            EXPECT_EQ(summary[e].products, want[e].products);
+            EXPECT_EQ(summary[e].victims, static_cast<int>(victims[e].size()));
+            EXPECT_EQ(summary[e].received, want[e].received);
+            EXPECT_EQ(summary[e].lowestOrder, want[e].lowestOrder);
+            busy += want[e].received > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(busy, 15);
+}
+
+} // namespace
+} // namespace spurline
