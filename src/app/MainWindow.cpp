@@ -13,6 +13,7 @@
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
 #include "document/TextHelpers.h"
+#include "engine/ParallelEnumeration.h"
 #include "graph/MainWindowLayout.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
@@ -96,6 +97,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
         }
     };
     calculation_.recalculateDue = [this] { RecalculateDue(); };
+    calculation_.SetThreads(DefaultCalculationThreads());
     recalculate_.calculate = [this] { cmdCalculate_Click(); };
     recalculate_.drawGraph = [this] { DrawGraph(); };
     graph_.drawGraph = [this] { DrawGraph(); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchOptions.h"
 #include "document/Locale.h"
 #include "engine/IntermodOptions.h"
 
@@ -15,6 +16,7 @@ struct CalcArguments {
     IntermodOptions options = IntermodOptions::Defaults();
     Locale locale = Locale::English();
     bool help = false;
+    BatchOptions batch;
 };
 
 // Reads the arguments after the program name; on a bad argument returns nothing and sets error.

@@ -10,6 +10,7 @@
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
+#include "engine/ParallelEnumeration.h"
 
 #include <algorithm>
 #include <array>
@@ -109,6 +110,8 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     std::copy(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end(), heading.begin());
     PrintRow(out, heading);
     IntermodCalculation calculation(list, products, rows, box);
+    calculation.SetThreads(parsed->batch.threads > 0 ? parsed->batch.threads
+                                                     : DefaultCalculationThreads());
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(parsed->options, events);
     out.flush();

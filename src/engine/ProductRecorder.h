@@ -64,22 +64,29 @@ public:
     // As RecordProduct for components known to be above the exclusion frequency; the
     // calculation's inner loop calls this, so a discarded candidate costs a few comparisons.
     void Offer(double F, const Component& c1, const Component& c2, const Component& c3, double B) {
+        if (Accepts(F, B)) {
+            Record(F, c1, c2, c3, B);
+        }
+    }
+
+    // Whether a product at F with half-bandwidth B (MHz) lies within the limits and touches an
+    // admitted receiver; reads only what the constructor built, so any thread may ask.
+    bool Accepts(double F, double B) const {
         // Both limits inclusive; an undefined frequency lies within no limits.
         if (!(F >= limits_.lower) || !(F <= limits_.upper)) {
-            return;
+            return false;
         }
-        if (!filter_.anyFrequency && !receivers_.MayHit(F + B, F - B)) {
-            return;
-        }
-        Record(F, c1, c2, c3, B);
+        return filter_.anyFrequency || receivers_.MayHit(F + B, F - B);
     }
+
+    // Records a candidate that Accepts let through: marks its victims, takes the next sequence
+    // number and adds the product and its row.
+    void Record(double F, const Component& c1, const Component& c2, const Component& c3, double B);
 
     // The product sequence counter: the number of products recorded so far.
     int counter() const { return counter_; }
 
 private:
-    void Record(double F, const Component& c1, const Component& c2, const Component& c3, double B);
-
     const CalculationTable& table_;
     VictimFilter filter_;
     CalculationLimits limits_;
