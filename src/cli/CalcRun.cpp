@@ -11,9 +11,10 @@
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
 #include "engine/ParallelEnumeration.h"
+#include "engine/ProductRecorder.h"
+#include "output/ProductWriter.h"
 
-#include <algorithm>
-#include <array>
+#include <memory>
 #include <new>
 #include <ostream>
 
@@ -60,14 +61,22 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
     ReadFrequencyList(list, ReadWholeFile(path), listener);
 }
 
-void PrintRow(std::ostream& out, const std::array<std::string, IntermodColumnCount>& texts) {
-    for (std::size_t c = 0; c < texts.size(); ++c) {
-        if (c > 0) {
-            out << '\t';
-        }
-        out << texts[c];
+const char* OutcomeName(CalculationOutcome outcome) {
+    switch (outcome) {
+    case CalculationOutcome::NothingToDo:
+        return "nothing to do";
+    case CalculationOutcome::LimitsRejected:
+        return "limits rejected";
+    case CalculationOutcome::Complete:
+        return "complete";
+    case CalculationOutcome::Aborted:
+        return "aborted";
+    case CalculationOutcome::Capped:
+        return "list full";
+    case CalculationOutcome::Failed:
+        break;
     }
-    out << '\n';
+    return "failed";
 }
 
 } // namespace
@@ -104,16 +113,29 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
 
     cIntermodItems products(box);
     IntermodList rows;
+    const BatchOptions& batch = parsed->batch;
+    std::unique_ptr<ProductWriter> writer = batch.format == OutputFormat::Json ? MakeJsonWriter(out)
+                                            : batch.format == OutputFormat::Csv
+                                                ? MakeCsvWriter(out)
+                                                : MakeTsvWriter(out);
     // Rows are written as they are found, never held: a large site's list can be gigabytes.
-    rows.rowSink = [&out](const IntermodListRow& row) { PrintRow(out, row.texts); };
-    std::array<std::string, IntermodColumnCount> heading;
-    std::copy(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end(), heading.begin());
-    PrintRow(out, heading);
+    rows.productSink = [&](const IntermodListRow& row, const RecordedProduct& product) {
+        writer->Product(row, product);
+    };
+    rows.rowSink = [&](const IntermodListRow& row) { writer->Row(row); };
+    RunSummary summary{list.siteName(), {}, 0, !batch.noCap};
+    writer->Begin(summary, parsed->options);
     IntermodCalculation calculation(list, products, rows, box);
-    calculation.SetThreads(parsed->batch.threads > 0 ? parsed->batch.threads
-                                                     : DefaultCalculationThreads());
+    calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
+    if (batch.noCap) {
+        calculation.listCap = -1;
+        calculation.keepProducts = false;
+    }
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(parsed->options, events);
+    summary.outcome = OutcomeName(result.outcome);
+    summary.products = result.products;
+    writer->End(summary);
     out.flush();
     switch (result.outcome) {
     case CalculationOutcome::NothingToDo:

@@ -119,6 +119,7 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
     }
 
     RunningGuard guard(running_);
+    recorded_ = 0;
     step_ = "calculate/prepare";
     try {
         events.SetBusyCursor(true);
@@ -164,20 +165,21 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
     }
 
     // Finishing steps.
-    if (products_.Count() == 0) {
+    const int recorded = keepProducts ? products_.Count() : recorded_;
+    if (recorded == 0) {
         IntermodListRow none;
         none.texts[ImColFrequency] = "None";
         none.key = "None";
         rows_.AddRow(std::move(none));
     }
-    list_.SetPrintEnabled(products_.Count() > 0);
+    list_.SetPrintEnabled(recorded > 0);
     list_.SetCalculateEnabled(true);
     if (result.outcome == CalculationOutcome::Aborted && !rows_.outOfDate()) {
         // A shortened list must not pass for a complete one.
         rows_.MarkOutOfDate();
     }
     events.SetBusyCursor(false);
-    result.products = products_.Count();
+    result.products = recorded;
     return result;
 }
 
@@ -200,6 +202,13 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     step_ = "calculate/products";
     ProductRecorder recorder(table, options.filter, limits, list_, products_, rows_, events,
                              abort_);
+    recorder.keepProducts = keepProducts;
+    // The count survives a failure part-way.
+    struct CountOnExit {
+        const ProductRecorder& recorder;
+        int& recorded;
+        ~CountOnExit() { recorded = recorder.counter(); }
+    } countOnExit{recorder, recorded_};
     const EnumerationPlan plan(table, options);
     const int cap = listCap < 0 ? std::numeric_limits<int>::max() : listCap;
     UnitStop stop = UnitStop::Finished;

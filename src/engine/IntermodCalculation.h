@@ -46,6 +46,8 @@ public:
     // Products beyond which the calculation stops with the list-cap message; negative: no cap
     // (the command-line tool, which streams its rows).
     int listCap = ListCap;
+    // False: the collection is left empty (see ProductRecorder::keepProducts).
+    bool keepProducts = true;
 
     // Threads that enumerate the candidates; the results do not depend on it.
     void SetThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
@@ -76,6 +78,7 @@ private:
     bool running_ = false;
     const char* step_ = "";
     int threads_ = 1;
+    int recorded_ = 0;
 };
 
 } // namespace spurline

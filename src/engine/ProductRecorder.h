@@ -5,6 +5,7 @@
 #include "engine/IntermodOptions.h"
 #include "engine/ReceiverIndex.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ struct Component {
     double frequency = 0;
     int coefficient = 0;
     int entry = 0;
+};
+
+// One recorded product as numbers, for writers that want more than the row's texts.
+struct RecordedProduct {
+    double frequency = 0;     // MHz
+    double halfBandwidth = 0; // MHz
+    int order = 0;
+    std::array<Component, 3> components; // absent ones all zeros
+    const std::vector<int>& victims;     // entry numbers, ascending
+    const CalculationTable& table;       // for the entries' status codes
 };
 
 // The texts of one recorded product, as the list and the collection show them.
@@ -85,6 +96,10 @@ public:
 
     // The product sequence counter: the number of products recorded so far.
     int counter() const { return counter_; }
+
+    // False: products go to the list's product sink only and the collection stays empty, so a
+    // run without the list cap holds nothing but the row being written.
+    bool keepProducts = true;
 
 private:
     const CalculationTable& table_;
