@@ -1,9 +1,11 @@
 #include "CalcRun.h"
 
 #include "CalcArguments.h"
+#include "CsvSite.h"
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
 #include "engine/CalculationCallbacks.h"
@@ -58,6 +60,10 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
     listener.lineSkipped = [&](const SkippedLine& skipped) {
         err << "spurline-calc: " << path << ": " << SkippedLineText(skipped) << '\n';
     };
+    if (IsCsvPath(path)) {
+        ReadCsvSite(list, path, err);
+        return;
+    }
     ReadFrequencyList(list, ReadWholeFile(path), listener);
 }
 
