@@ -120,6 +120,8 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
 
     output_ = new OutputCommands(*this, messages_, dialogs_);
     connect(menus_.mnuExport, &QAction::triggered, output_, &OutputCommands::send_to_file);
+    connect(menus_.mnuImportCsv, &QAction::triggered, this, [this] { csvCommands_.ImportCsv(); });
+    connect(menus_.mnuExportCsv, &QAction::triggered, this, [this] { csvCommands_.ExportCsv(); });
     connect(menus_.mnuPrint, &QAction::triggered, output_, &OutputCommands::cmdPrint_Click);
     connect(cmdPrint, &QPushButton::clicked, output_, &OutputCommands::cmdPrint_Click);
     connect(menus_.mnuCopy, &QAction::triggered, output_, &OutputCommands::mnuCopy_Click);

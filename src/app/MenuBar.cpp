@@ -46,6 +46,8 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
     Item(m.mnuOpenRecent, "none", "mnuRecent0");
     m.mnuFile->addMenu(m.mnuOpenRecent);
     m.mnuExport = Item(m.mnuFile, "&Export", "mnuExport", QKeySequence(Qt::CTRL | Qt::Key_E));
+    m.mnuImportCsv = Item(m.mnuFile, "Import CSV...", "mnuImportCsv");
+    m.mnuExportCsv = Item(m.mnuFile, "Export CSV...", "mnuExportCsv");
     m.mnuPrint = Item(m.mnuFile, "&Print...", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
     m.mnuFile->addSeparator();
     m.mnuExit = Item(m.mnuFile, "E&xit", "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -16,6 +16,8 @@ struct MainMenus {
     QAction* mnuOpen = nullptr;
     QMenu* mnuOpenRecent = nullptr;
     QAction* mnuExport = nullptr;
+    QAction* mnuImportCsv = nullptr;
+    QAction* mnuExportCsv = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
 
