@@ -14,6 +14,7 @@
 #include "engine/IntermodList.h"
 #include "engine/ParallelEnumeration.h"
 #include "engine/ProductRecorder.h"
+#include "graph/GraphFile.h"
 #include "output/ProductWriter.h"
 
 #include <memory>
@@ -65,6 +66,18 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
         return;
     }
     ReadFrequencyList(list, ReadWholeFile(path), listener);
+}
+
+bool WriteGraphFile(const FrequencyList& list, const cIntermodItems& products,
+                    const IntermodOptions& options, const BatchOptions& batch, IMessageBox& box) {
+    try {
+        WriteFileAtomically(batch.graphPath,
+                            GraphSvg(list, products, options, batch.graphWidth, batch.graphHeight));
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(box, failure);
+        return false;
+    }
+    return true;
 }
 
 const char* OutcomeName(CalculationOutcome outcome) {
@@ -135,7 +148,8 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
     if (batch.noCap) {
         calculation.listCap = -1;
-        calculation.keepProducts = false;
+        // The graph needs the products; without it nothing is kept.
+        calculation.keepProducts = !batch.graphPath.empty();
     }
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(parsed->options, events);
@@ -143,6 +157,9 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     summary.products = result.products;
     writer->End(summary);
     out.flush();
+    if (!batch.graphPath.empty() && !WriteGraphFile(list, products, parsed->options, batch, box)) {
+        return ExitFailed;
+    }
     switch (result.outcome) {
     case CalculationOutcome::NothingToDo:
     case CalculationOutcome::Complete:

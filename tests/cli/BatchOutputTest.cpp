@@ -98,3 +98,34 @@ TEST(BatchOutput, JsonAndCsvHoldTheProductsOfTheTabSeparatedList) {
 
 } // namespace
 } // namespace spurline::cli
+
+namespace spurline::cli {
+namespace {
+
+// The graph file: an SVG picture of the given size with the site name escaped, the legend and
+// the products in their order colours.
+TEST(BatchOutput, GraphFileIsAnSvgOfTheResult) {
+    testing::TemporaryFolder folder;
+    const std::string site = (folder.path() / "A&B.csv").string();
+    const std::string svg = (folder.path() / "graph.svg").string();
+    testing::WriteBytes(site, "heading\n450,0,25,Tx,Plan,,\n451,0,25,Tx,Plan,,\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunCalc({"--orders", "3,5", "--graph", svg, "--graph-size", "800x400", site},
+                      Locale::English(), out, err),
+              0)
+        << err.str();
+    std::ifstream read(svg);
+    std::stringstream text;
+    text << read.rdbuf();
+    const std::string document = text.str();
+    for (const char* part :
+         {"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"800\" height=\"400\"",
+          ">A&amp;B</text>", " 3rd Order </text>", "stroke=\"#ff0000\"", "stroke=\"#00ff00\"",
+          "</svg>\n"}) {
+        EXPECT_NE(document.find(part), std::string::npos) << part;
+    }
+}
+
+} // namespace
+} // namespace spurline::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/IntermodOptions.h"
+
+#include <string>
+
+namespace spurline {
+
+class FrequencyList;
+class cIntermodItems;
+
+// The spectrum graph of a calculated site as an SVG document of width x height pixels, drawn by
+// the window's drawing code, its view fitted to every product and entry with a small margin.
+// orders: the orders drawn (the order boxes of the calculation).
+std::string GraphSvg(const FrequencyList& list, const cIntermodItems& products,
+                     const IntermodOptions& orders, int width, int height);
+
+} // namespace spurline
