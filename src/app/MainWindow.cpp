@@ -4,6 +4,7 @@
 #include "app/FileCommandHost.h"
 #include "app/FrequencyListEvents.h"
 #include "app/FrequencyListModel.h"
+#include "app/GraphSaveCommand.h"
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
 #include "app/HelpDocument.h"
@@ -121,6 +122,9 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     output_ = new OutputCommands(*this, messages_, dialogs_);
     connect(menus_.mnuExport, &QAction::triggered, output_, &OutputCommands::send_to_file);
     connect(menus_.mnuImportCsv, &QAction::triggered, this, [this] { csvCommands_.ImportCsv(); });
+    connect(menus_.mnuSaveGraph, &QAction::triggered, this, [this] {
+        SaveGraphAs(dialogs_, messages_, tbsIntermods->picSpectrum().image(), graph_.Inputs());
+    });
     connect(menus_.mnuExportCsv, &QAction::triggered, this, [this] { csvCommands_.ExportCsv(); });
     connect(menus_.mnuPrint, &QAction::triggered, output_, &OutputCommands::cmdPrint_Click);
     connect(cmdPrint, &QPushButton::clicked, output_, &OutputCommands::cmdPrint_Click);

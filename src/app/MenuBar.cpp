@@ -76,6 +76,8 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
         Item(m.mnuEdit, "Select c&hecked", "mnuSelectChecked", QKeySequence(Qt::CTRL | Qt::Key_H));
     m.mnuInvertSelection = Item(m.mnuEdit, "&Invert selection", "mnuInvertSelection",
                                 QKeySequence(Qt::CTRL | Qt::Key_I));
+    m.mnuEdit->addSeparator();
+    m.mnuSaveGraph = Item(m.mnuEdit, "Save graph as...", "mnuSaveGraph");
     bar.addMenu(m.mnuEdit);
 
     m.mnuHelp = Menu(&bar, "H&elp", "mnuHelp");

@@ -37,6 +37,7 @@ struct MainMenus {
     QAction* mnuSelectAll = nullptr;
     QAction* mnuSelectChecked = nullptr;
     QAction* mnuInvertSelection = nullptr;
+    QAction* mnuSaveGraph = nullptr;
 
     QMenu* mnuHelp = nullptr;
     QAction* mnuContents = nullptr;

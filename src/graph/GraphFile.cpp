@@ -25,6 +25,10 @@ std::string GraphSvg(const FrequencyList& list, const cIntermodItems& products,
         inputs.ViewLow = std::max(0.0, fit.view.ViewLow - margin);
         inputs.ViewHigh = std::min(view::UpperLimit, fit.view.ViewHigh + margin);
     }
+    return GraphSvgOfView(inputs, width, height);
+}
+
+std::string GraphSvgOfView(const GraphInputs& inputs, int width, int height) {
     SvgCanvas canvas(width, height);
     DrawGraph(canvas, inputs);
     return canvas.Document();

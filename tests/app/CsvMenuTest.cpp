@@ -1,4 +1,7 @@
 #include "MainWindowFixture.h"
+#include "app/GraphWidget.h"
+#include "app/IntermodPanel.h"
+#include "document/AtomicFile.h"
 #include "document/FrequencyListCsv.h"
 #include "support/TemporaryFolder.h"
 
@@ -29,6 +32,28 @@ TEST_F(CsvMenuTest, ExportedCsvImportsBackToTheSameList) {
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].prompt.substr(0, 60),
               "0 entries imported; lines not taken:\r\nline 2: duplicate freq");
+}
+
+// Edit > "Save graph as...": the picture on screen as PNG, or an SVG of the same size.
+TEST_F(CsvMenuTest, SaveGraphAsWritesThePngOrAnSvgOfTheSameSize) {
+    CreateWindow(Locale::English());
+    ShowWindow();
+    OpenExample();
+    testing::TemporaryFolder folder;
+    const std::string png = (folder.path() / "graph.png").string();
+    const std::string svg = (folder.path() / "graph.SVG").string();
+    dialogs.answers = {png, svg};
+    Find<QAction>("mnuSaveGraph")->trigger();
+    Find<QAction>("mnuSaveGraph")->trigger();
+    const QImage saved(QString::fromStdString(png));
+    const QImage& shown = window->intermodPanel().picSpectrum().image();
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), shown.size());
+    const std::string text = ReadWholeFile(svg);
+    EXPECT_NE(text.find("width=\"" + std::to_string(shown.width()) + "\" height=\"" +
+                        std::to_string(shown.height()) + "\""),
+              std::string::npos);
+    EXPECT_NE(text.find(">North Ridge</text>"), std::string::npos);
 }
 
 } // namespace
