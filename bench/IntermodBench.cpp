@@ -89,8 +89,9 @@ std::unique_ptr<BenchSite> Realistic(int transceivers) {
     return site;
 }
 
-void RunEngine(benchmark::State& state, std::unique_ptr<BenchSite> site) {
+void RunEngine(benchmark::State& state, std::unique_ptr<BenchSite> site, int threads = 1) {
     NoCalculationCallbacks events;
+    site->calculation.SetThreads(threads);
     long rows = 0;
     for (auto _ : state) {
         const CalculationResult result = site->calculation.Calculate(site->options, events);
@@ -124,6 +125,11 @@ void RunReference(benchmark::State& state, std::unique_ptr<BenchSite> site) {
 void BM_ThroughputEngine(benchmark::State& state) {
     RunEngine(state, Throughput(static_cast<int>(state.range(0))));
 }
+// Arguments: transmitters, threads.
+void BM_ThroughputThreads(benchmark::State& state) {
+    RunEngine(state, Throughput(static_cast<int>(state.range(0))),
+              static_cast<int>(state.range(1)));
+}
 void BM_ThroughputReference(benchmark::State& state) {
     RunReference(state, Throughput(static_cast<int>(state.range(0))));
 }
@@ -139,6 +145,14 @@ BENCHMARK(BM_ThroughputEngine)
     ->Arg(100)
     ->Arg(200)
     ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_ThroughputThreads)
+    ->Args({200, 1})
+    ->Args({200, 2})
+    ->Args({400, 1})
+    ->Args({400, 2})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

@@ -5,6 +5,7 @@
 #include "app/FinderWindows.h"
 #include "app/FrequencyListEvents.h"
 #include "app/FrequencyListModel.h"
+#include "app/GraphSaveCommand.h"
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
 #include "app/HelpDocument.h"
@@ -16,6 +17,7 @@
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
 #include "document/TextHelpers.h"
+#include "engine/ParallelEnumeration.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
 #include "platform/QtFileDialogs.h"
@@ -99,6 +101,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
         }
     };
     calculation_.recalculateDue = [this] { RecalculateDue(); };
+    calculation_.SetThreads(DefaultCalculationThreads());
     recalculate_.calculate = [this] { cmdCalculate_Click(); };
     recalculate_.drawGraph = [this] { DrawGraph(); };
     graph_.drawGraph = [this] { DrawGraph(); };
@@ -122,6 +125,11 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
 
     output_ = new OutputCommands(*this, messages_, dialogs_);
     connect(menus_.mnuExport, &QAction::triggered, output_, &OutputCommands::send_to_file);
+    connect(menus_.mnuImportCsv, &QAction::triggered, this, [this] { csvCommands_.ImportCsv(); });
+    connect(menus_.mnuSaveGraph, &QAction::triggered, this, [this] {
+        SaveGraphAs(dialogs_, messages_, tbsIntermods->picSpectrum().image(), graph_.Inputs());
+    });
+    connect(menus_.mnuExportCsv, &QAction::triggered, this, [this] { csvCommands_.ExportCsv(); });
     connect(menus_.mnuPrint, &QAction::triggered, output_, &OutputCommands::cmdPrint_Click);
     connect(cmdPrint, &QPushButton::clicked, output_, &OutputCommands::cmdPrint_Click);
     connect(menus_.mnuCopy, &QAction::triggered, output_, &OutputCommands::mnuCopy_Click);

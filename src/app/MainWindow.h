@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MenuBar.h"
+#include "document/CsvListCommands.h"
 #include "document/FileCommands.h"
 #include "document/FileDialogs.h"
 #include "document/FrequencyList.h"
@@ -125,6 +126,7 @@ private:
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
     FrequencyList list_;
+    CsvListCommands csvCommands_{list_, dialogs_, messages_};
     cIntermodItems products_;
     IntermodList intermodRows_;
     IntermodCalculation calculation_;

@@ -46,6 +46,8 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
     Item(m.mnuOpenRecent, "none", "mnuRecent0");
     m.mnuFile->addMenu(m.mnuOpenRecent);
     m.mnuExport = Item(m.mnuFile, "&Export", "mnuExport", QKeySequence(Qt::CTRL | Qt::Key_E));
+    m.mnuImportCsv = Item(m.mnuFile, "Import CSV...", "mnuImportCsv");
+    m.mnuExportCsv = Item(m.mnuFile, "Export CSV...", "mnuExportCsv");
     m.mnuPrint = Item(m.mnuFile, "&Print...", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
     m.mnuFile->addSeparator();
     m.mnuExit = Item(m.mnuFile, "E&xit", "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -74,6 +76,8 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
         Item(m.mnuEdit, "Select c&hecked", "mnuSelectChecked", QKeySequence(Qt::CTRL | Qt::Key_H));
     m.mnuInvertSelection = Item(m.mnuEdit, "&Invert selection", "mnuInvertSelection",
                                 QKeySequence(Qt::CTRL | Qt::Key_I));
+    m.mnuEdit->addSeparator();
+    m.mnuSaveGraph = Item(m.mnuEdit, "Save graph as...", "mnuSaveGraph");
     bar.addMenu(m.mnuEdit);
 
     m.mnuHelp = Menu(&bar, "H&elp", "mnuHelp");

@@ -16,6 +16,8 @@ struct MainMenus {
     QAction* mnuOpen = nullptr;
     QMenu* mnuOpenRecent = nullptr;
     QAction* mnuExport = nullptr;
+    QAction* mnuImportCsv = nullptr;
+    QAction* mnuExportCsv = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
 
@@ -35,6 +37,7 @@ struct MainMenus {
     QAction* mnuSelectAll = nullptr;
     QAction* mnuSelectChecked = nullptr;
     QAction* mnuInvertSelection = nullptr;
+    QAction* mnuSaveGraph = nullptr;
 
     QMenu* mnuHelp = nullptr;
     QAction* mnuContents = nullptr;

@@ -64,7 +64,8 @@ std::string CalcUsage() {
            "  --upper MHZ            upper frequency limit [none]\n"
            "  --locale en|de|system  number convention for reading the file, the limits and\n"
            "                         for the printed texts: en decimal point, de decimal comma,\n"
-           "                         system the convention of this machine [system]\n"
+           "                         system the convention of this machine [system]\n" +
+           BatchUsage() +
            "  --help                 this text\n"
            "  --                     ends the options: what follows is the site file\n"
            "\n" +
@@ -101,6 +102,14 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             }
             parsed.sitePath = argument;
             continue;
+        }
+        switch (TakeBatchOption(arguments, k, parsed.batch, error)) {
+        case BatchTake::Taken:
+            continue;
+        case BatchTake::Bad:
+            return std::nullopt;
+        case BatchTake::NotMine:
+            break;
         }
         if (TakeFindOption(arguments, k, parsed.find, error)) {
             if (!error.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchOptions.h"
 #include "FindArguments.h"
 #include "document/Locale.h"
 #include "engine/IntermodOptions.h"
@@ -17,6 +18,7 @@ struct CalcArguments {
     Locale locale = Locale::English();
     bool help = false;
     FindArguments find; // --find or --summary instead of the list
+    BatchOptions batch;
 };
 
 // Reads the arguments after the program name; on a bad argument returns nothing and sets error.

@@ -1,10 +1,12 @@
 #include "CalcRun.h"
 
 #include "CalcArguments.h"
+#include "CsvSite.h"
 #include "FindRun.h"
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
 #include "document/StreamMessageBox.h"
@@ -12,9 +14,12 @@
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
+#include "engine/ParallelEnumeration.h"
+#include "engine/ProductRecorder.h"
+#include "graph/GraphFile.h"
+#include "output/ProductWriter.h"
 
-#include <algorithm>
-#include <array>
+#include <memory>
 #include <new>
 #include <ostream>
 
@@ -32,17 +37,41 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
     listener.lineSkipped = [&](const SkippedLine& skipped) {
         err << "spurline-calc: " << path << ": " << SkippedLineText(skipped) << '\n';
     };
+    if (IsCsvPath(path)) {
+        ReadCsvSite(list, path, err);
+        return;
+    }
     ReadFrequencyList(list, ReadWholeFile(path), listener);
 }
 
-void PrintRow(std::ostream& out, const std::array<std::string, IntermodColumnCount>& texts) {
-    for (std::size_t c = 0; c < texts.size(); ++c) {
-        if (c > 0) {
-            out << '\t';
-        }
-        out << texts[c];
+bool WriteGraphFile(const FrequencyList& list, const cIntermodItems& products,
+                    const IntermodOptions& options, const BatchOptions& batch, IMessageBox& box) {
+    try {
+        WriteFileAtomically(batch.graphPath,
+                            GraphSvg(list, products, options, batch.graphWidth, batch.graphHeight));
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(box, failure);
+        return false;
     }
-    out << '\n';
+    return true;
+}
+
+const char* OutcomeName(CalculationOutcome outcome) {
+    switch (outcome) {
+    case CalculationOutcome::NothingToDo:
+        return "nothing to do";
+    case CalculationOutcome::LimitsRejected:
+        return "limits rejected";
+    case CalculationOutcome::Complete:
+        return "complete";
+    case CalculationOutcome::Aborted:
+        return "aborted";
+    case CalculationOutcome::Capped:
+        return "list full";
+    case CalculationOutcome::Failed:
+        break;
+    }
+    return "failed";
 }
 
 } // namespace
@@ -83,15 +112,34 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
 
     cIntermodItems products(box);
     IntermodList rows;
+    const BatchOptions& batch = parsed->batch;
+    std::unique_ptr<ProductWriter> writer = batch.format == OutputFormat::Json ? MakeJsonWriter(out)
+                                            : batch.format == OutputFormat::Csv
+                                                ? MakeCsvWriter(out)
+                                                : MakeTsvWriter(out);
     // Rows are written as they are found, never held: a large site's list can be gigabytes.
-    rows.rowSink = [&out](const IntermodListRow& row) { PrintRow(out, row.texts); };
-    std::array<std::string, IntermodColumnCount> heading;
-    std::copy(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end(), heading.begin());
-    PrintRow(out, heading);
+    rows.productSink = [&](const IntermodListRow& row, const RecordedProduct& product) {
+        writer->Product(row, product);
+    };
+    rows.rowSink = [&](const IntermodListRow& row) { writer->Row(row); };
+    RunSummary summary{list.siteName(), {}, 0, !batch.noCap};
+    writer->Begin(summary, parsed->options);
     IntermodCalculation calculation(list, products, rows, box);
+    calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
+    if (batch.noCap) {
+        calculation.listCap = -1;
+        // The graph needs the products; without it nothing is kept.
+        calculation.keepProducts = !batch.graphPath.empty();
+    }
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(parsed->options, events);
+    summary.outcome = OutcomeName(result.outcome);
+    summary.products = result.products;
+    writer->End(summary);
     out.flush();
+    if (!batch.graphPath.empty() && !WriteGraphFile(list, products, parsed->options, batch, box)) {
+        return ExitFailed;
+    }
     switch (result.outcome) {
     case CalculationOutcome::NothingToDo:
     case CalculationOutcome::Complete:

@@ -8,12 +8,15 @@
 #include "engine/CalculationTable.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
+#include "engine/PairEnumeration.h"
+#include "engine/ParallelEnumeration.h"
 #include "engine/ProductRecorder.h"
 #include "engine/VictimMarks.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <new>
 
 namespace spurline {
@@ -30,28 +33,47 @@ constexpr const char* MemoryMessage = "Too many intermods!\r\n"
                                       "Try re-calculating using the upper\r\n"
                                       "and lower limits to restrict the range";
 
-// A three-transmitter product k1 f1 + k2 f2 + k3 f3.
-struct Triple {
-    int k1, k2, k3;
-};
+// The one-thread walk: records each candidate at once and polls the window itself.
+class RecordingSink {
+public:
+    RecordingSink(ProductRecorder& recorder, CalculationCallbacks& events, bool& abort, int cap,
+                  const std::function<void()>& recalculateDue)
+        : recorder_(recorder), events_(events), abort_(abort), cap_(cap),
+          recalculateDue_(recalculateDue) {}
 
-// Orders 5, 7 and 9, in the order they are tried.
-constexpr std::array<Triple, 3> Fifth{{{1, 1, -3}, {1, 2, -2}, {2, 1, -2}}};
-constexpr std::array<Triple, 5> Seventh{
-    {{1, 2, -4}, {1, 3, -3}, {2, 1, -4}, {2, 2, -3}, {3, 1, -3}}};
-constexpr std::array<Triple, 7> Ninth{
-    {{1, 3, -5}, {1, 4, -4}, {2, 2, -5}, {2, 3, -4}, {3, 1, -5}, {3, 2, -4}, {4, 1, -4}}};
+    void Offer(double F, const Component& c1, const Component& c2, const Component& c3, double B) {
+        recorder_.Offer(F, c1, c2, c3, B);
+    }
+    bool CapReached() const { return recorder_.counter() > cap_; }
+    bool AbortInPair() { return EscapePressed(); }
+    bool AbortInThird() {
+        if (!EscapePressed()) {
+            return false;
+        }
+        if (recalculateDue_) {
+            recalculateDue_();
+        }
+        return true;
+    }
+    bool Aborted() const { return abort_; }
 
-// One three-transmitter product of a pair, with what the pair contributes worked out once:
-// F = |pairSum + k3 f3| (the sum of all three is not taken absolute), B worst case =
-// pairWidth + |k3| b3; the same sums, in the same order, as the plain expressions.
-struct PairTerm {
-    double k3 = 0;
-    double absK3 = 0;
-    double pairSum = 0;
-    double pairWidth = 0;
-    int k1 = 0, k2 = 0, coefficient3 = 0;
-    bool absolute = true;
+private:
+    bool EscapePressed() {
+        if (events_.InputWaiting()) {
+            events_.LetEventsRun();
+            if (events_.EscapeHeld()) {
+                abort_ = true;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    ProductRecorder& recorder_;
+    CalculationCallbacks& events_;
+    bool& abort_;
+    int cap_;
+    const std::function<void()>& recalculateDue_;
 };
 
 // Keeps running_ true for the duration of one calculation.
@@ -97,6 +119,7 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
     }
 
     RunningGuard guard(running_);
+    recorded_ = 0;
     step_ = "calculate/prepare";
     try {
         events.SetBusyCursor(true);
@@ -142,13 +165,14 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
     }
 
     // Finishing steps.
-    if (products_.Count() == 0) {
+    const int recorded = keepProducts ? products_.Count() : recorded_;
+    if (recorded == 0) {
         IntermodListRow none;
         none.texts[ImColFrequency] = "None";
         none.key = "None";
         rows_.AddRow(std::move(none));
     }
-    list_.SetPrintEnabled(products_.Count() > 0);
+    list_.SetPrintEnabled(recorded > 0);
     list_.SetCalculateEnabled(true);
     if (result.outcome == CalculationOutcome::Aborted) {
         // A shortened list must not pass for a complete one; the single "None" row shows
@@ -162,7 +186,7 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
         }
     }
     events.SetBusyCursor(false);
-    result.products = products_.Count();
+    result.products = recorded;
     return result;
 }
 
@@ -183,159 +207,38 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     }
 
     step_ = "calculate/products";
-    const bool worst = options.worstCase;
-    const bool harmonics = options.harmonics;
-    const bool three = options.threeFrequencies;
     ProductRecorder recorder(table, options.filter, limits, list_, products_, rows_, events,
                              abort_);
-
-    std::vector<double> tx(static_cast<std::size_t>(n));
-    std::vector<double> half(static_cast<std::size_t>(n));
-    std::vector<char> transmits(static_cast<std::size_t>(n));
-    for (int r = 0; r < n; ++r) {
-        tx[static_cast<std::size_t>(r)] = table[static_cast<std::size_t>(r)].transmitFrequency;
-        half[static_cast<std::size_t>(r)] = table[static_cast<std::size_t>(r)].transmitHalfWidth;
-        transmits[static_cast<std::size_t>(r)] = table[static_cast<std::size_t>(r)].transmits();
+    recorder.keepProducts = keepProducts;
+    // The count survives a failure part-way.
+    struct CountOnExit {
+        const ProductRecorder& recorder;
+        int& recorded;
+        ~CountOnExit() { recorded = recorder.counter(); }
+    } countOnExit{recorder, recorded_};
+    const EnumerationPlan plan(table, options);
+    const int cap = listCap < 0 ? std::numeric_limits<int>::max() : listCap;
+    UnitStop stop = UnitStop::Finished;
+    if (threads_ > 1) {
+        ParallelEnumeration parallel(plan, recorder, threads_);
+        stop = parallel.Run(events, abort_, cap, recalculateDue);
+    } else {
+        RecordingSink sink(recorder, events, abort_, cap, recalculateDue);
+        for (int i = 1; i <= n && stop == UnitStop::Finished; ++i) {
+            events.Progress(i, n);
+            stop = EnumerateUnit(plan, i, i + 1, n, true, sink);
+            if (stop == UnitStop::Finished && abort_) {
+                stop = UnitStop::Aborted;
+            }
+        }
     }
-
-    // The three-transmitter products the options ask for, in the order they are tried.
-    std::vector<Triple> triples;
-    std::vector<char> tripleAbsolute;
-    if (harmonics && options.order(3)) {
-        triples.push_back({1, 1, 1});
-        tripleAbsolute.push_back(false);
-    }
-    if (options.order(3)) {
-        triples.push_back({1, 1, -1});
-        tripleAbsolute.push_back(true);
-    }
-    auto addOrder = [&](int order, const auto& list) {
-        if (options.order(order)) {
-            for (const Triple& t : list) {
-                triples.push_back(t);
-                tripleAbsolute.push_back(true);
-            }
-        }
-    };
-    addOrder(5, Fifth);
-    addOrder(7, Seventh);
-    addOrder(9, Ninth);
-    std::vector<PairTerm> terms(triples.size());
-
-    const Component none;
-    for (int i = 1; i <= n; ++i) {
-        events.Progress(i, n);
-        const std::size_t ii = static_cast<std::size_t>(i - 1);
-        if (!transmits[ii]) {
-            continue;
-        }
-        const double f1 = tx[ii];
-        const double b1 = half[ii];
-        const bool valid1 = f1 > ExcludedFrequency;
-
-        if (harmonics && valid1) {
-            for (int h = 2; h <= 3; ++h) {
-                if (options.order(h)) {
-                    recorder.Offer(h * f1, {f1, h, i}, none, none, worst ? h * b1 : b1);
-                }
-            }
-        }
-
-        for (int j = i + 1; j <= n; ++j) {
-            if (events.InputWaiting()) {
-                events.LetEventsRun();
-                if (events.EscapeHeld()) {
-                    abort_ = true;
-                    return Stop::Aborted;
-                }
-            }
-            const std::size_t jj = static_cast<std::size_t>(j - 1);
-            if (!transmits[jj]) {
-                continue;
-            }
-            const double f2 = tx[jj];
-            const double b2 = half[jj];
-            const double b12 = std::max(b1, b2);
-            const bool valid = valid1 && f2 > ExcludedFrequency;
-
-            if (valid && harmonics && options.order(2)) {
-                recorder.Offer(f1 + f2, {f1, 1, i}, {f2, 1, j}, none,
-                               worst ? 1 * b1 + 1 * b2 : b12);
-                recorder.Offer(std::abs(f1 - f2), {f1, 1, i}, {f2, -1, j}, none,
-                               worst ? 1 * b1 + 1 * b2 : b12);
-            }
-            if (valid && harmonics && options.order(3)) {
-                recorder.Offer(2 * f1 + f2, {f1, 2, i}, {f2, 1, j}, none,
-                               worst ? 2 * b1 + 1 * b2 : b12);
-                recorder.Offer(2 * f2 + f1, {f2, 2, j}, {f1, 1, i}, none,
-                               worst ? 2 * b2 + 1 * b1 : b12);
-            }
-            for (int N = 3; N <= 9; N += 2) {
-                if (recorder.counter() > ListCap) {
-                    return Stop::Capped;
-                }
-                if (valid && options.order(N)) {
-                    const int p = (N + 1) / 2;
-                    const int q = (N - 1) / 2;
-                    recorder.Offer(std::abs(p * f1 - q * f2), {f1, p, i}, {f2, -q, j}, none,
-                                   worst ? p * b1 + q * b2 : b12);
-                    recorder.Offer(std::abs(p * f2 - q * f1), {f2, p, j}, {f1, -q, i}, none,
-                                   worst ? p * b2 + q * b1 : b12);
-                }
-            }
-
-            if (three) {
-                for (std::size_t t = 0; t < triples.size(); ++t) {
-                    const Triple& k = triples[t];
-                    PairTerm& term = terms[t];
-                    term.k1 = k.k1;
-                    term.k2 = k.k2;
-                    term.coefficient3 = k.k3;
-                    term.k3 = k.k3;
-                    term.absK3 = std::abs(k.k3);
-                    term.pairSum = k.k1 * f1 + k.k2 * f2;
-                    term.pairWidth = std::abs(k.k1) * b1 + std::abs(k.k2) * b2;
-                    term.absolute = tripleAbsolute[t] != 0;
-                }
-                for (int m = 1; m <= n; ++m) {
-                    if (events.InputWaiting()) {
-                        events.LetEventsRun();
-                        if (events.EscapeHeld()) {
-                            abort_ = true;
-                            if (recalculateDue) {
-                                recalculateDue();
-                            }
-                            break;
-                        }
-                    }
-                    if (recorder.counter() > ListCap) {
-                        return Stop::Capped;
-                    }
-                    const std::size_t mm = static_cast<std::size_t>(m - 1);
-                    if (m == i || m == j || !transmits[mm] || !valid) {
-                        continue;
-                    }
-                    const double f3 = tx[mm];
-                    if (!(f3 > ExcludedFrequency)) {
-                        continue;
-                    }
-                    const double b3 = half[mm];
-                    const double b123 = std::max(b12, b3);
-                    for (const PairTerm& term : terms) {
-                        const double sum = term.pairSum + term.k3 * f3;
-                        recorder.Offer(term.absolute ? std::abs(sum) : sum, {f1, term.k1, i},
-                                       {f2, term.k2, j}, {f3, term.coefficient3, m},
-                                       worst ? term.pairWidth + term.absK3 * b3 : b123);
-                    }
-                }
-            }
-            if (abort_) {
-                return Stop::Aborted;
-            }
-        }
-        if (abort_) {
-            return Stop::Aborted;
-        }
+    switch (stop) {
+    case UnitStop::Capped:
+        return Stop::Capped;
+    case UnitStop::Aborted:
+        return Stop::Aborted;
+    case UnitStop::Finished:
+        break;
     }
     return Stop::Finished;
 }

@@ -43,6 +43,16 @@ public:
     IntermodCalculation(FrequencyList& list, cIntermodItems& products, IntermodList& rows,
                         IMessageBox& messages);
 
+    // Products beyond which the calculation stops with the list-cap message; negative: no cap
+    // (the command-line tool, which streams its rows).
+    int listCap = ListCap;
+    // False: the collection is left empty (see ProductRecorder::keepProducts).
+    bool keepProducts = true;
+
+    // Threads that enumerate the candidates; the results do not depend on it.
+    void SetThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
+    int threads() const { return threads_; }
+
     // The out-of-date signal, called when an abort is noticed among the third transmitters.
     std::function<void()> recalculateDue;
 
@@ -67,6 +77,8 @@ private:
     bool abort_ = false;
     bool running_ = false;
     const char* step_ = "";
+    int threads_ = 1;
+    int recorded_ = 0;
 };
 
 } // namespace spurline

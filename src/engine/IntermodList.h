@@ -36,6 +36,8 @@ inline constexpr std::array<const char*, IntermodColumnCount> IntermodColumnCapt
     "Frequency bounds (MHz)",
     "Bandwdith (kHz)"};
 
+struct RecordedProduct;
+
 // One row of the intermod list: its nine texts, key and sort tag.
 struct IntermodListRow {
     std::array<std::string, IntermodColumnCount> texts;
@@ -75,6 +77,8 @@ public:
     // When set, each row goes here as it is added and is not kept: a caller that only writes the
     // list out never holds it whole (with every receiver hit, a row can be tens of kilobytes).
     std::function<void(const IntermodListRow&)> rowSink;
+    // When set, each product's row goes here with the product's numbers instead of rowSink.
+    std::function<void(const IntermodListRow&, const RecordedProduct&)> productSink;
 
 private:
     void Notify();

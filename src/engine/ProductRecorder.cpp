@@ -135,14 +135,16 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
     std::string key = "ID: " + std::to_string(counter_);
     ProductTexts texts = BuildProductTexts(F, c1, c2, c3, B, locale_);
 
-    auto item = std::make_shared<cIntermodItem>();
-    item->setFrequency(static_cast<float>(F));
-    item->setBandwidth(static_cast<float>(B * 2000));
-    item->setOrder(static_cast<std::int16_t>(order));
-    item->setBycomposition(texts.bycomposition);
-    item->setByfrequency(texts.byfrequency);
-    item->setTag(texts.tag);
-    products_.Add(std::move(item), key);
+    if (keepProducts) {
+        auto item = std::make_shared<cIntermodItem>();
+        item->setFrequency(static_cast<float>(F));
+        item->setBandwidth(static_cast<float>(B * 2000));
+        item->setOrder(static_cast<std::int16_t>(order));
+        item->setBycomposition(texts.bycomposition);
+        item->setByfrequency(texts.byfrequency);
+        item->setTag(texts.tag);
+        products_.Add(std::move(item), key);
+    }
 
     IntermodListRow row;
     row.texts[ImColFrequency] = std::move(texts.frequency);
@@ -156,6 +158,10 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
     row.texts[ImColBandwidth] = std::move(texts.bandwidth);
     row.key = std::move(key);
     row.tag = std::move(texts.tag);
+    if (rows_.productSink) {
+        rows_.productSink(row, RecordedProduct{F, B, order, {c1, c2, c3}, victims_, table_});
+        return;
+    }
     rows_.AddRow(std::move(row));
 }
 

@@ -5,6 +5,7 @@
 #include "engine/IntermodOptions.h"
 #include "engine/ReceiverIndex.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ struct Component {
     double frequency = 0;
     int coefficient = 0;
     int entry = 0;
+};
+
+// One recorded product as numbers, for writers that want more than the row's texts.
+struct RecordedProduct {
+    double frequency = 0;     // MHz
+    double halfBandwidth = 0; // MHz
+    int order = 0;
+    std::array<Component, 3> components; // absent ones all zeros
+    const std::vector<int>& victims;     // entry numbers, ascending
+    const CalculationTable& table;       // for the entries' status codes
 };
 
 // The texts of one recorded product, as the list and the collection show them.
@@ -64,22 +75,33 @@ public:
     // As RecordProduct for components known to be above the exclusion frequency; the
     // calculation's inner loop calls this, so a discarded candidate costs a few comparisons.
     void Offer(double F, const Component& c1, const Component& c2, const Component& c3, double B) {
+        if (Accepts(F, B)) {
+            Record(F, c1, c2, c3, B);
+        }
+    }
+
+    // Whether a product at F with half-bandwidth B (MHz) lies within the limits and touches an
+    // admitted receiver; reads only what the constructor built, so any thread may ask.
+    bool Accepts(double F, double B) const {
         // Both limits inclusive; an undefined frequency lies within no limits.
         if (!(F >= limits_.lower) || !(F <= limits_.upper)) {
-            return;
+            return false;
         }
-        if (!filter_.anyFrequency && !receivers_.MayHit(F + B, F - B)) {
-            return;
-        }
-        Record(F, c1, c2, c3, B);
+        return filter_.anyFrequency || receivers_.MayHit(F + B, F - B);
     }
+
+    // Records a candidate that Accepts let through: marks its victims, takes the next sequence
+    // number and adds the product and its row.
+    void Record(double F, const Component& c1, const Component& c2, const Component& c3, double B);
 
     // The product sequence counter: the number of products recorded so far.
     int counter() const { return counter_; }
 
-private:
-    void Record(double F, const Component& c1, const Component& c2, const Component& c3, double B);
+    // False: products go to the list's product sink only and the collection stays empty, so a
+    // run without the list cap holds nothing but the row being written.
+    bool keepProducts = true;
 
+private:
     const CalculationTable& table_;
     VictimFilter filter_;
     CalculationLimits limits_;

@@ -204,7 +204,7 @@ QStringList MenuItems(const QMenu* menu) {
 TEST_F(SessionTest, MenuOrderButtonsOptionsAndEveryColumn) {
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuFile")),
               QStringList({"&New...", "&Save as...", "&Open...", "&Open recent", "&Export",
-                           "&Print...", "-", "E&xit"}));
+                           "Import CSV...", "Export CSV...", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuIntermods")),
               QStringList({"&Calculate", "Find clean &frequencies...", "Site &summary...",
                            "Spectrum &graph"}));
@@ -213,7 +213,7 @@ TEST_F(SessionTest, MenuOrderButtonsOptionsAndEveryColumn) {
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuAutoZoom")), QStringList({"&Victims", "&Extents"}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuEdit")),
               QStringList({"Cu&t", "&Copy", "&Delete", "-", "Select &all", "Select c&hecked",
-                           "&Invert selection"}));
+                           "&Invert selection", "-", "Save graph as..."}));
     EXPECT_EQ(MenuItems(Find<QMenu>("mnuHelp")), QStringList({"&Contents...", "&About..."}));
 
     const std::vector<std::pair<const char*, const char*>> captions{

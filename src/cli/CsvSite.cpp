@@ -1,0 +1,24 @@
+#include "CsvSite.h"
+
+#include "document/AtomicFile.h"
+#include "document/FrequencyListCsv.h"
+#include "document/TextHelpers.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace spurline::cli {
+
+bool IsCsvPath(const std::string& path) {
+    return path.size() > 4 && EqualsIgnoringCase(path.substr(path.size() - 4), ".csv");
+}
+
+void ReadCsvSite(FrequencyList& list, const std::string& path, std::ostream& err) {
+    const std::vector<CsvRejectedLine> rejected = ReadFrequencyListCsv(list, ReadWholeFile(path));
+    list.SetSiteName(std::filesystem::path(path).stem().string());
+    for (const CsvRejectedLine& line : rejected) {
+        err << "spurline-calc: " << path << ": " << CsvRejectedLineText(line) << '\n';
+    }
+}
+
+} // namespace spurline::cli

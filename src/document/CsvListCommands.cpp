@@ -1,0 +1,69 @@
+#include "document/CsvListCommands.h"
+
+#include "document/AtomicFile.h"
+#include "document/ErrorReport.h"
+#include "document/FrequencyListCsv.h"
+
+namespace spurline {
+
+namespace {
+
+constexpr const char* CsvFilter = "CSV frequency list (*.csv)|*.csv";
+// Lines named in the message at most; the rest are counted.
+constexpr std::size_t ShownLines = 15;
+
+} // namespace
+
+int CsvListCommands::ImportCsv() {
+    FileDialogOptions options;
+    options.title = "Import CSV";
+    options.filter = CsvFilter;
+    options.mustExist = true;
+    const std::optional<std::string> path = dialogs_.GetOpenFileName(options);
+    if (!path) {
+        return 0;
+    }
+    const int before = list_.count();
+    std::vector<CsvRejectedLine> rejected;
+    try {
+        rejected = ReadFrequencyListCsv(list_, ReadWholeFile(*path));
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(messages_, failure);
+    }
+    const int added = list_.count() - before;
+    if (!rejected.empty()) {
+        std::string text = std::to_string(added) + " entries imported; lines not taken:";
+        for (std::size_t k = 0; k < rejected.size() && k < ShownLines; ++k) {
+            text += "\r\n" + CsvRejectedLineText(rejected[k]);
+        }
+        if (rejected.size() > ShownLines) {
+            text += "\r\nand " + std::to_string(rejected.size() - ShownLines) + " more";
+        }
+        messages_.CenteredMsgBox(text, msgbox::Exclamation);
+    }
+    if (added > 0 && list_.recalculateDue) {
+        list_.recalculateDue();
+    }
+    return added;
+}
+
+bool CsvListCommands::ExportCsv() {
+    FileDialogOptions options;
+    options.title = "Export CSV";
+    options.filter = CsvFilter;
+    options.confirmOverwrite = true;
+    options.mustExist = true;
+    const std::optional<std::string> path = dialogs_.GetSaveFileName(options);
+    if (!path) {
+        return false;
+    }
+    try {
+        WriteFileAtomically(*path, WriteFrequencyListCsv(list_));
+    } catch (const CommandFailure& failure) {
+        ShowErrorReport(messages_, failure);
+        return false;
+    }
+    return true;
+}
+
+} // namespace spurline

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/FileDialogs.h"
+#include "document/FrequencyList.h"
+#include "document/MessageBox.h"
+
+namespace spurline {
+
+// File > "Import CSV..." and "Export CSV...": the frequency list to and from a spreadsheet.
+class CsvListCommands {
+public:
+    CsvListCommands(FrequencyList& list, IFileDialogs& dialogs, IMessageBox& messages)
+        : list_(list), dialogs_(dialogs), messages_(messages) {}
+
+    // Adds the rows of a chosen CSV file to the list; names the lines not taken in one message.
+    // Returns the number of entries added.
+    int ImportCsv();
+    // Writes the list to a chosen CSV file. Returns whether a file was written.
+    bool ExportCsv();
+
+private:
+    FrequencyList& list_;
+    IFileDialogs& dialogs_;
+    IMessageBox& messages_;
+};
+
+} // namespace spurline

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "document/FrequencyList.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spurline {
+
+// A CSV line the import did not take: its line number (1-based, the heading is line 1) and why.
+struct CsvRejectedLine {
+    int line = 0;
+    std::string reason;
+};
+
+// The heading row of a CSV frequency list.
+inline constexpr const char* CsvListHeading =
+    "Frequency (MHz),Offset (kHz),Tx bandwidth (kHz),Tx/Rx,Status,Rx bandwidth (kHz),Remarks";
+
+// The list as RFC 4180 CSV: the heading row, then one row per entry in display order, numbers
+// with a decimal point whatever the list's convention, "N/A" bandwidths left empty, CRLF ends.
+std::string WriteFrequencyListCsv(const FrequencyList& list);
+
+// Adds the rows of a CSV frequency list (bytes as read from the file) through the loader's path,
+// so duplicates are skipped as in a load. Returns every line not taken, with the reason in the
+// form "line 7: ...".
+std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::string_view bytes);
+
+std::string CsvRejectedLineText(const CsvRejectedLine& rejected);
+
+} // namespace spurline

@@ -1,0 +1,238 @@
+#include "engine/ParallelEnumeration.h"
+
+#include "engine/CalculationCallbacks.h"
+#include "engine/ProductRecorder.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace spurline {
+
+namespace {
+
+// Candidate-and-third-transmitter steps per slice: small enough that a slice's accepted
+// candidates stay a few megabytes, large enough that the hand-over costs nothing.
+constexpr long SliceSteps = 4096;
+// Slices the workers may run ahead of the recording; bounds the memory held.
+constexpr std::size_t SlicesAheadPerThread = 8;
+constexpr auto PollInterval = std::chrono::milliseconds(20);
+
+struct Slice {
+    int first;
+    int jFirst;
+    int jLast;
+    bool startsFirst; // carries the first transmitter's progress and harmonics
+};
+
+struct Accepted {
+    double F;
+    double B;
+    Component c1, c2, c3;
+    bool checkBefore; // the list cap was checked after the previous accepted candidate
+};
+
+struct SliceResult {
+    std::vector<Accepted> accepted;
+    bool checkAtEnd = false; // the list cap was checked after the last accepted candidate
+    bool ready = false;
+    std::exception_ptr failure;
+};
+
+// Keeps what the recorder would take; remembers the cap checks in between.
+class CollectingSink {
+public:
+    CollectingSink(const ProductRecorder& recorder, const std::atomic<bool>& stop,
+                   SliceResult& result)
+        : recorder_(recorder), stop_(stop), result_(result) {}
+
+    void Offer(double F, const Component& c1, const Component& c2, const Component& c3, double B) {
+        if (recorder_.Accepts(F, B)) {
+            result_.accepted.push_back({F, B, c1, c2, c3, pendingCheck_});
+            pendingCheck_ = false;
+        }
+    }
+    bool CapReached() {
+        pendingCheck_ = true;
+        return false;
+    }
+    bool AbortInPair() const { return stop_.load(std::memory_order_relaxed); }
+    bool AbortInThird() const { return stop_.load(std::memory_order_relaxed); }
+    bool Aborted() const { return stop_.load(std::memory_order_relaxed); }
+    bool pendingCheck() const { return pendingCheck_; }
+
+private:
+    const ProductRecorder& recorder_;
+    const std::atomic<bool>& stop_;
+    SliceResult& result_;
+    bool pendingCheck_ = false;
+};
+
+std::vector<Slice> CutSlices(const EnumerationPlan& plan) {
+    const long perPair = plan.options.threeFrequencies ? plan.n : 1;
+    const int pairsPerSlice = static_cast<int>(std::max(1L, SliceSteps / std::max(1L, perPair)));
+    std::vector<Slice> slices;
+    for (int i = 1; i <= plan.n; ++i) {
+        const bool walks = plan.transmits[static_cast<std::size_t>(i - 1)] != 0;
+        int j = i + 1;
+        bool first = true;
+        do {
+            const int last = walks ? std::min(plan.n, j + pairsPerSlice - 1) : plan.n;
+            slices.push_back({i, j, last, first});
+            first = false;
+            j = last + 1;
+        } while (walks && j <= plan.n);
+    }
+    return slices;
+}
+
+// The shared state of the workers and the recording thread.
+class SliceQueue {
+public:
+    SliceQueue(const EnumerationPlan& plan, const ProductRecorder& recorder, int threads)
+        : plan_(plan), recorder_(recorder), slices_(CutSlices(plan)), results_(slices_.size()),
+          ahead_(SlicesAheadPerThread * static_cast<std::size_t>(threads)) {
+        const int workers = static_cast<int>(
+            std::min<std::size_t>(static_cast<std::size_t>(threads), slices_.size()));
+        for (int t = 0; t < workers; ++t) {
+            workers_.emplace_back([this] { Work(); });
+        }
+    }
+    ~SliceQueue() {
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        taken_.notify_all();
+        // The jthreads join here.
+    }
+    SliceQueue(const SliceQueue&) = delete;
+    SliceQueue& operator=(const SliceQueue&) = delete;
+
+    const std::vector<Slice>& slices() const { return slices_; }
+
+    // Waits up to one poll interval for slice s; on success moves its result into out and
+    // lets the workers run further ahead.
+    bool TryTake(std::size_t s, SliceResult& out) {
+        std::unique_lock lock(mutex_);
+        if (!done_.wait_for(lock, PollInterval, [&] { return results_[s].ready; })) {
+            return false;
+        }
+        out = std::move(results_[s]);
+        results_[s] = SliceResult{};
+        taken_count_ = s + 1;
+        lock.unlock();
+        taken_.notify_all();
+        return true;
+    }
+
+private:
+    void Work() {
+        for (;;) {
+            std::size_t s = 0;
+            {
+                std::unique_lock lock(mutex_);
+                taken_.wait(lock, [&] { return stop_ || next_ < taken_count_ + ahead_; });
+                if (stop_ || next_ >= slices_.size()) {
+                    return;
+                }
+                s = next_++;
+            }
+            SliceResult result;
+            try {
+                const Slice& slice = slices_[s];
+                CollectingSink sink(recorder_, stop_, result);
+                EnumerateUnit(plan_, slice.first, slice.jFirst, slice.jLast, slice.startsFirst,
+                              sink);
+                result.checkAtEnd = sink.pendingCheck();
+            } catch (...) {
+                result.failure = std::current_exception();
+            }
+            {
+                std::lock_guard lock(mutex_);
+                result.ready = true;
+                results_[s] = std::move(result);
+            }
+            done_.notify_all();
+        }
+    }
+
+    const EnumerationPlan& plan_;
+    const ProductRecorder& recorder_;
+    const std::vector<Slice> slices_;
+    std::vector<SliceResult> results_;
+    const std::size_t ahead_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    std::condition_variable taken_;
+    std::size_t next_ = 0;
+    std::size_t taken_count_ = 0;
+    std::atomic<bool> stop_ = false;
+    std::vector<std::jthread> workers_; // last: started after, joined before the rest
+};
+
+} // namespace
+
+int DefaultCalculationThreads() {
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
+ParallelEnumeration::ParallelEnumeration(const EnumerationPlan& plan, ProductRecorder& recorder,
+                                         int threads)
+    : plan_(plan), recorder_(recorder), threads_(std::max(1, threads)) {}
+
+UnitStop ParallelEnumeration::Run(CalculationCallbacks& events, bool& abort, int cap,
+                                  const std::function<void()>& onAbort) {
+    SliceQueue queue(plan_, recorder_, threads_);
+    const std::vector<Slice>& slices = queue.slices();
+    auto escapePressed = [&] {
+        if (events.InputWaiting()) {
+            events.LetEventsRun();
+            if (events.EscapeHeld()) {
+                abort = true;
+            }
+        }
+        return abort;
+    };
+    SliceResult result;
+    for (std::size_t s = 0; s < slices.size(); ++s) {
+        if (slices[s].startsFirst) {
+            events.Progress(slices[s].first, plan_.n);
+        }
+        if (escapePressed()) {
+            if (onAbort) {
+                onAbort();
+            }
+            return UnitStop::Aborted;
+        }
+        while (!queue.TryTake(s, result)) {
+            if (escapePressed()) {
+                if (onAbort) {
+                    onAbort();
+                }
+                return UnitStop::Aborted;
+            }
+        }
+        if (result.failure) {
+            std::rethrow_exception(result.failure);
+        }
+        for (const Accepted& a : result.accepted) {
+            if (a.checkBefore && recorder_.counter() > cap) {
+                return UnitStop::Capped;
+            }
+            recorder_.Record(a.F, a.c1, a.c2, a.c3, a.B);
+        }
+        if (result.checkAtEnd && recorder_.counter() > cap) {
+            return UnitStop::Capped;
+        }
+        if (abort) {
+            return UnitStop::Aborted;
+        }
+    }
+    return UnitStop::Finished;
+}
+
+} // namespace spurline

@@ -1,0 +1,168 @@
+#include "output/ProductWriter.h"
+
+#include "engine/IntermodOptions.h"
+#include "engine/ProductRecorder.h"
+
+#include <charconv>
+#include <cstdio>
+#include <ostream>
+
+namespace spurline {
+
+namespace {
+
+// Shortest text that reads back to the same double; JSON has no NaN or infinity.
+std::string JsonNumber(double value) {
+    if (!(value == value) || value > 1e308 || value < -1e308) {
+        return "null";
+    }
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+template <class Cells>
+void WriteSeparated(std::ostream& out, const Cells& cells, const char* separator,
+                    const char* lineEnd, bool quote) {
+    bool first = true;
+    for (const auto& cell : cells) {
+        if (!first) {
+            out << separator;
+        }
+        first = false;
+        out << (quote ? CsvField(cell) : std::string(cell));
+    }
+    out << lineEnd;
+}
+
+class DelimitedWriter final : public ProductWriter {
+public:
+    DelimitedWriter(std::ostream& out, bool csv) : out_(out), csv_(csv) {}
+    void Begin(const RunSummary&, const IntermodOptions&) override {
+        WriteSeparated(out_, IntermodColumnCaptions, csv_ ? "," : "\t", csv_ ? "\r\n" : "\n", csv_);
+    }
+    void Product(const IntermodListRow& row, const RecordedProduct&) override { Row(row); }
+    void Row(const IntermodListRow& row) override {
+        if (!csv_) {
+            WriteSeparated(out_, row.texts, "\t", "\n", false);
+            return;
+        }
+        // A spreadsheet wants the number, not the list's right-aligning spaces.
+        auto texts = row.texts;
+        texts[ImColFrequency].erase(0, texts[ImColFrequency].find_first_not_of(' '));
+        WriteSeparated(out_, texts, ",", "\r\n", true);
+    }
+    void End(const RunSummary&) override {}
+
+private:
+    std::ostream& out_;
+    bool csv_;
+};
+
+class JsonWriter final : public ProductWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+    void Begin(const RunSummary& run, const IntermodOptions& options) override {
+        out_ << "{\n  \"site\": " << JsonString(run.siteName) << ",\n  \"options\": {\"orders\": [";
+        const char* comma = "";
+        for (int order : {2, 3, 5, 7, 9}) {
+            if (options.order(order)) {
+                out_ << comma << order;
+                comma = ", ";
+            }
+        }
+        const VictimFilter& f = options.filter;
+        const char* filter = f.anyFrequency                    ? "any"
+                             : f.showPlanned && f.showExisting ? "all"
+                             : f.showPlanned                   ? "planned"
+                                                               : "existing";
+        out_ << "], \"harmonics\": " << Bool(options.harmonics)
+             << ", \"worstCase\": " << Bool(options.worstCase)
+             << ", \"threeFrequencies\": " << Bool(options.threeFrequencies) << ", \"filter\": \""
+             << filter << "\", \"lowerLimit\": " << JsonString(options.lowerLimit)
+             << ", \"upperLimit\": " << JsonString(options.upperLimit)
+             << ", \"listCap\": " << Bool(run.capped) << "},\n  \"products\": [";
+    }
+
+    void Product(const IntermodListRow& row, const RecordedProduct& p) override {
+        out_ << (first_ ? "\n" : ",\n") << "    {\"key\": " << JsonString(row.key)
+             << ", \"frequency\": " << JsonNumber(p.frequency) << ", \"order\": " << p.order
+             << ", \"components\": [";
+        first_ = false;
+        const char* comma = "";
+        for (const Component& c : p.components) {
+            if (c.coefficient != 0) {
+                out_ << comma << "{\"coefficient\": " << c.coefficient << ", \"entry\": " << c.entry
+                     << ", \"frequency\": " << JsonNumber(c.frequency) << '}';
+                comma = ", ";
+            }
+        }
+        out_ << "], \"lower\": " << JsonNumber(p.frequency - p.halfBandwidth)
+             << ", \"upper\": " << JsonNumber(p.frequency + p.halfBandwidth)
+             << ", \"bandwidth\": " << JsonNumber(p.halfBandwidth * 2000) << ", \"affects\": [";
+        comma = "";
+        for (int r : p.victims) {
+            const bool planned = p.table[static_cast<std::size_t>(r - 1)].status == 0;
+            out_ << comma << "{\"entry\": " << r << ", \"status\": \""
+                 << (planned ? "Plan" : "Exist") << "\"}";
+            comma = ", ";
+        }
+        out_ << "]}";
+    }
+    void Row(const IntermodListRow&) override {}
+    void End(const RunSummary& run) override {
+        out_ << (first_ ? "]" : "\n  ]") << ",\n  \"outcome\": " << JsonString(run.outcome)
+             << ",\n  \"count\": " << run.products << "\n}\n";
+    }
+
+private:
+    static const char* Bool(bool value) { return value ? "true" : "false"; }
+    std::ostream& out_;
+    bool first_ = true;
+};
+
+} // namespace
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + '"';
+}
+
+std::unique_ptr<ProductWriter> MakeTsvWriter(std::ostream& out) {
+    return std::make_unique<DelimitedWriter>(out, false);
+}
+std::unique_ptr<ProductWriter> MakeCsvWriter(std::ostream& out) {
+    return std::make_unique<DelimitedWriter>(out, true);
+}
+std::unique_ptr<ProductWriter> MakeJsonWriter(std::ostream& out) {
+    return std::make_unique<JsonWriter>(out);
+}
+
+} // namespace spurline
