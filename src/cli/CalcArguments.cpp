@@ -44,7 +44,7 @@ bool ParseOrders(const std::string& value, IntermodOptions& options) {
 } // namespace
 
 std::string CalcUsage() {
-    return "Usage: spurline-calc [options] [--] SITE.frq\n"
+    return "Usage: spurline-calc [options] [--] SITE.frq|SITE.csv\n"
            "\n"
            "Loads a frequency list file (duplicate frequencies are skipped without questions\n"
            "and named with their line numbers on standard error),\n"
