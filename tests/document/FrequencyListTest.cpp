@@ -354,6 +354,14 @@ TEST(FrequencyList, EntriesDifferingBeyondTheKeysDecimalsAreAllKept) {
     EXPECT_FALSE(f.list.AddEntry(Entry("100")));
     EXPECT_EQ(f.list.count(), 2);
     EXPECT_EQ(f.box.shown.size(), 1u);
+    // Moving one of them away through the dialog leaves 100 MHz taken by the other.
+    f.list.SetCurrentRow(1);
+    f.list.EditMode = true;
+    ASSERT_TRUE(
+        f.list.CommitDialogEntry({"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""}));
+    f.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Entry("100")));
+    EXPECT_EQ(f.list.count(), 2);
 }
 
 } // namespace

@@ -340,6 +340,20 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
     ExpectAt(boxes[3], 4517.5, Any, Any, Any);
 }
 
+TEST(DrawGraph, TransmitBandTouchingTheReceiveBandFromBelowIsApart) {
+    GraphSite site;
+    site.Entry("462", "-1000", "1500", "Both", "Exist", "500"); // Tx up to 461.75, Rx from there
+    GraphInputs inputs = InputsFor(site, 440, 470);
+    inputs.plotFirstOrder = true;
+    RecordingCanvas canvas(Width, Height);
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
+    const auto boxes = EntryBoxesOf(canvas, 2);
+    ASSERT_EQ(boxes.size(), 2u);
+    const double topY = AxisY + (100 - AxisY) * 0.9;
+    ExpectAt(boxes[0], 4602.5, 4617.5, topY, AxisY + 1);
+    ExpectAt(boxes[1], 4617.5, 4622.5, topY, AxisY + 1);
+}
+
 TEST(DrawGraph, RemarkLabels) {
     GraphSite site;
     site.Entry("445", "0", "25", "Tx", "Plan", "N/A", "Repeater"); // no box, still a label
