@@ -1,6 +1,5 @@
 #include "app/UpDownControl.h"
 #include "app/frmAddFreq.h"
-#include "document/TextHelpers.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <QApplication>
@@ -27,20 +26,23 @@ protected:
         dialog.beep = [this] { ++beeps; };
     }
 
-    // Numbers written with a decimal point in the test become the locale's.
-    std::string Num(const std::string& text) const {
-        return comma ? ReplaceAll(text, ".", ",") : text;
+    // A number written the English way, in this locale: "+4,600.00" is "+4.600,00" with commas.
+    std::string L(std::string text) const {
+        for (char& c : text) {
+            c = !comma ? c : c == '.' ? ',' : c == ',' ? '.' : c;
+        }
+        return text;
     }
-    // A number with grouping: "+4,600.00" becomes "+4.600,00" in the decimal-comma locale.
-    std::string Grouped(const std::string& text) const {
-        if (!comma) {
-            return text;
+    // Expects the texts of the named boxes, given as name, English text, name, text...
+    void ExpectTexts(std::initializer_list<const char*> namesAndTexts) const {
+        for (auto it = namesAndTexts.begin(); it != namesAndTexts.end(); it += 2) {
+            EXPECT_EQ(Text(it[0]).toStdString(), L(it[1])) << it[0];
         }
-        std::string result = text;
-        for (char& c : result) {
-            c = c == '.' ? ',' : c == ',' ? '.' : c;
+    }
+    void ExpectChecked(std::initializer_list<const char*> options) const {
+        for (const char* name : options) {
+            EXPECT_TRUE(Option(name)->isChecked()) << name;
         }
-        return result;
     }
 
     // Shows the dialog as Open does, without its modal loop, and lets it take the focus.
@@ -108,36 +110,26 @@ TEST_P(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Add new frequency"));
     EXPECT_EQ(Button("cmdAdd")->text(), QStringLiteral("Add"));
     EXPECT_EQ(Button("cmdCancel")->text(), QStringLiteral("&Cancel"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.000"));
-    EXPECT_EQ(Text("txtOffset"), QStringLiteral("0"));
-    EXPECT_EQ(Text("chspaceother"), QStringLiteral("100"));
-    EXPECT_EQ(Text("rxprotother"), QStringLiteral("100"));
-    EXPECT_TRUE(Option("chspacing3")->isChecked());
-    EXPECT_TRUE(Option("rxprot3")->isChecked());
-    EXPECT_TRUE(Option("chktxrx2")->isChecked());
-    EXPECT_TRUE(Option("chstatus1")->isChecked());
-    EXPECT_EQ(Option("chspacing0")->text(), QStringLiteral("Other"));
-    EXPECT_EQ(Option("chspacing1")->text().toStdString(), Num("6.25 kHz"));
-    EXPECT_EQ(Option("rxprot2")->text().toStdString(), Num("8.33 kHz"));
-    EXPECT_EQ(Option("rxprot3")->text().toStdString(), Num("12.5 kHz"));
-    EXPECT_EQ(Option("chspacing6")->text(), QStringLiteral("200 kHz"));
-    EXPECT_EQ(Option("chktxrx0")->text(), QStringLiteral("Tx"));
-    EXPECT_EQ(Option("chstatus0")->text(), QStringLiteral("Planned"));
+    ExpectTexts({"txtFrequency", "174.000", "txtOffset", "0", "chspaceother", "100", "rxprotother",
+                 "100", "txtStartFrequency1", "173.99375"});
+    ExpectChecked({"chspacing3", "rxprot3", "chktxrx2", "chstatus1"});
+    const std::pair<const char*, const char*> captions[] = {
+        {"chspacing0", "Other"}, {"chspacing1", "6.25 kHz"}, {"rxprot2", "8.33 kHz"},
+        {"rxprot3", "12.5 kHz"}, {"chspacing6", "200 kHz"},  {"chktxrx0", "Tx"},
+        {"chstatus0", "Planned"}};
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(Option(name)->text().toStdString(), L(caption));
+    }
     EXPECT_FALSE(Box("chspaceother")->isEnabled());
     EXPECT_FALSE(Box("rxprotother")->isEnabled());
-    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), Num("173.99375"));
 
     TypeInto("txtFrequency", "174");
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.00000"));
     EXPECT_EQ(QApplication::focusWidget(), Box("txtOffset"));
     TypeInto("txtOffset", "4600");
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,600.00"));
     Click(Option("rxprot4"));
-    EXPECT_TRUE(Option("rxprot4")->isChecked());
-    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), Num("178.59375"));
-    EXPECT_EQ(Text("txtStopFrequency1").toStdString(), Num("178.60625"));
-    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), Num("173.98750"));
-    EXPECT_EQ(Text("txtStopFrequency0").toStdString(), Num("174.01250"));
+    ExpectTexts({"txtFrequency", "174.00000", "txtOffset", "+4,600.00", "txtStartFrequency1",
+                 "178.59375", "txtStopFrequency1", "178.60625", "txtStartFrequency0", "173.98750",
+                 "txtStopFrequency0", "174.01250"});
     Click(Option("chstatus0"));
     // The file's field separator never reaches the remarks.
     TypeInto("txtRemarks", comma ? "Mast; A" : "Mast, A", false);
@@ -148,28 +140,17 @@ TEST_P(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(beeps, 0);
     ASSERT_EQ(list.count(), 1);
-    const FrequencyEntry& e = list.entry(0);
-    EXPECT_EQ(e.id(), " 1");
-    EXPECT_EQ(e.frequency(), Num("      174.00000"));
-    EXPECT_EQ(e.offset(), Grouped("+4,600.00"));
-    EXPECT_EQ(e.txbandwidth(), Num("12.50"));
-    EXPECT_EQ(e.txrx(), "Both");
-    EXPECT_EQ(e.status(), "Plan");
-    EXPECT_EQ(e.rxbandwidth(), Num("25.00"));
-    EXPECT_EQ(e.remarks(), "Mast A");
-    EXPECT_TRUE(e.checked);
-    EXPECT_TRUE(e.selected);
-    EXPECT_TRUE(list.changed());
+    EXPECT_EQ(list.entry(0).texts,
+              (std::array<std::string, 8>{" 1", L("      174.00000"), L("+4,600.00"), L("12.50"),
+                                          "Both", "Plan", L("25.00"), "Mast A"}));
+    EXPECT_TRUE(list.entry(0).checked && list.entry(0).selected && list.changed());
     EXPECT_EQ(recalculations, 1);
 
     // Shown again: the values of the last entry are offered, ranges included.
     Show(false);
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.00000"));
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,600.00"));
-    EXPECT_EQ(Text("txtRemarks"), QStringLiteral("Mast A"));
-    EXPECT_TRUE(Option("rxprot4")->isChecked());
-    EXPECT_TRUE(Option("chstatus0")->isChecked());
-    EXPECT_EQ(Text("txtStopFrequency0").toStdString(), Num("174.01250"));
+    ExpectTexts({"txtFrequency", "174.00000", "txtOffset", "+4,600.00", "txtRemarks", "Mast A",
+                 "txtStopFrequency0", "174.01250"});
+    ExpectChecked({"rxprot4", "chstatus0"});
     // The frequency box selects its text also when a mouse click gives it the focus.
     QTest::mouseClick(Box("txtOffset"), Qt::LeftButton);
     QTest::mouseClick(Box("txtFrequency"), Qt::LeftButton);
@@ -177,20 +158,16 @@ TEST_P(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Box("txtFrequency")->selectedText(), Text("txtFrequency"));
 
-    // Adding the same again is a duplicate: a beep, the dialog stays with its values.
+    // A duplicate, also one typed just before pressing Add, beeps; the dialog stays with its
+    // values. 178.6 MHz without offset transmits where the first entry does.
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
-    EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(list.count(), 1);
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,600.00"));
-    EXPECT_EQ(Text("txtRemarks"), QStringLiteral("Mast A"));
-    // 178.6 MHz without offset transmits where the first entry does.
-    TypeInto("txtFrequency", Num("178.6"));
+    TypeInto("txtFrequency", L("178.6"));
     TypeInto("txtOffset", "0", false);
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
-    EXPECT_EQ(Text("txtOffset"), QStringLiteral("0"));
     EXPECT_EQ(beeps, 2);
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(list.count(), 1);
+    ExpectTexts({"txtOffset", "0", "txtRemarks", "Mast A"});
 
     // Return in a box presses Add; the box's rule runs first.
     TypeInto("txtOffset", "12.5", false);
@@ -199,7 +176,7 @@ TEST_P(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     ASSERT_EQ(list.count(), 2);
     // "12.5" in the decimal-comma locale is 125 with a grouping point.
     EXPECT_EQ(list.entry(1).offset(), comma ? "+125,00" : "+12.50");
-    EXPECT_EQ(list.entry(1).frequency(), Num("      178.60000"));
+    EXPECT_EQ(list.entry(1).frequency(), L("      178.60000"));
 
     // Cancel hides without storing anything.
     Show(false);
@@ -210,99 +187,90 @@ TEST_P(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     EXPECT_EQ(list.count(), 2);
 }
 
-TEST_P(AddFreqDialogTest, FrequencyRulesAndRange) {
+TEST_P(AddFreqDialogTest, RedOrEmptyFrequenciesBlockAddAndTheRoleSetsTheRanges) {
     Show(false);
-    TypeInto("txtFrequency", "100000");
-    EXPECT_EQ(Text("txtFrequency"), QStringLiteral("100000"));
-    EXPECT_EQ(FrequencyColour(), QColor(255, 0, 0));
-    EXPECT_EQ(Box("txtFrequency")->toolTip(), QStringLiteral("The frequency is out of range"));
-    // A red frequency blocks Add: nothing stored, no beep, the dialog stays.
-    QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(beeps, 0);
-
-    TypeInto("txtFrequency", Num("99999.99999"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Grouped("99,999.99999"));
-    EXPECT_EQ(FrequencyColour(), QColor(0, 0, 0));
-    EXPECT_EQ(Box("txtFrequency")->toolTip(), QString());
-
-    TypeInto("txtFrequency", "-3");
-    EXPECT_EQ(FrequencyColour(), QColor(255, 0, 0));
-    for (const char* empty : {"0", "abc"}) {
-        TypeInto("txtFrequency", empty);
-        EXPECT_EQ(Text("txtFrequency"), QString()) << empty;
-        EXPECT_EQ(FrequencyColour(), QColor(0, 0, 0));
+    const QColor red(255, 0, 0);
+    const QColor black(0, 0, 0);
+    struct Case {
+        const char* typed;
+        bool leave; // Tab out, or press Add at once: the rule runs before the commit
+        const char* shown;
+        const QColor& colour;
+        const char* tip;
+    };
+    const Case cases[] = {{"100000", true, "100000", red, "The frequency is out of range"},
+                          {"99999.99999", true, "99,999.99999", black, ""},
+                          {"-3", true, "-3", red, "The frequency is out of range"},
+                          {"abc", true, "", black, ""},
+                          {"250000", false, "250000", red, "The frequency is out of range"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TypeInto("txtFrequency", L(c.typed), c.leave);
+        const bool blocked = c.colour == red || !*c.shown;
+        if (blocked) {
+            QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
+        }
+        EXPECT_EQ(Text("txtFrequency").toStdString(), L(c.shown));
+        EXPECT_EQ(FrequencyColour(), c.colour);
+        EXPECT_EQ(Box("txtFrequency")->toolTip(), QString::fromLatin1(c.tip));
+        if (blocked) {
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(list.count(), 0);
+            EXPECT_EQ(beeps, 0);
+        }
     }
-    // An empty frequency blocks Add as well.
-    QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(list.count(), 0);
-
-    // A red value typed and Add pressed straight away: the rule runs before the commit.
-    TypeInto("txtFrequency", "250000", false);
-    QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
-    EXPECT_EQ(FrequencyColour(), QColor(255, 0, 0));
-    EXPECT_EQ(list.count(), 0);
-
-    TypeInto("txtFrequency", Num("1234.5"), false);
+    ASSERT_EQ(list.count(), 0);
+    TypeInto("txtFrequency", L("1234.5"), false);
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.entry(0).frequency(), Grouped("    1,234.50000"));
+    EXPECT_EQ(list.entry(0).frequency(), L("    1,234.50000"));
 
     // With "Tx" the receiver's range reads "N/A" once the ranges are recomputed.
     Show(false);
     Click(Option("chktxrx0"));
-    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), Grouped("1,234.49375"));
+    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), L("1,234.49375"));
     TypeInto("txtFrequency", "150");
-    EXPECT_EQ(Text("txtStartFrequency0"), QStringLiteral("N/A"));
-    EXPECT_EQ(Text("txtStopFrequency0"), QStringLiteral("N/A"));
-    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), Num("149.99375"));
+    ExpectTexts({"txtStartFrequency0", "N/A", "txtStopFrequency0", "N/A", "txtStartFrequency1",
+                 "149.99375"});
     Click(Option("chktxrx1"));
     TypeInto("txtOffset", "0");
-    EXPECT_EQ(Text("txtStartFrequency1"), QStringLiteral("N/A"));
-    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), Num("149.99375"));
+    ExpectTexts({"txtStartFrequency1", "N/A", "txtStartFrequency0", "149.99375"});
 }
 
 TEST_P(AddFreqDialogTest, UpDownsAndOtherBoxes) {
     Show(false);
-    QTest::mouseClick(Step("UpDown1", "up"), Qt::LeftButton);
-    EXPECT_EQ(Text("txtOffset").toStdString(), Num("+0.50"));
-    QTest::mouseClick(Step("UpDown1", "up"), Qt::LeftButton);
-    EXPECT_EQ(Text("txtOffset").toStdString(), Num("+1.00"));
-    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), Num("173.99475"));
-    for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(Step("UpDown1", "down"), Qt::LeftButton);
-    }
-    EXPECT_EQ(Text("txtOffset").toStdString(), Num("-0.50"));
+    const auto click = [this](const char* upDown, const char* direction, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(Step(upDown, direction), Qt::LeftButton);
+        }
+    };
+    click("UpDown1", "up", 2);
+    ExpectTexts({"txtOffset", "+1.00", "txtStartFrequency1", "173.99475"});
+    click("UpDown1", "down", 3);
+    EXPECT_EQ(Text("txtOffset").toStdString(), L("-0.50"));
 
     // The Other box, its up-down and its unit follow the "Other" choice.
-    EXPECT_FALSE(dialog.findChild<UpDownControl*>(QStringLiteral("UpDown3"))->isEnabled());
+    auto* otherUpDown = dialog.findChild<UpDownControl*>(QStringLiteral("UpDown3"));
+    EXPECT_FALSE(otherUpDown->isEnabled());
     Click(Option("chspacing0"));
     EXPECT_TRUE(Box("chspaceother")->isEnabled());
-    EXPECT_TRUE(dialog.findChild<UpDownControl*>(QStringLiteral("UpDown3"))->isEnabled());
+    EXPECT_TRUE(otherUpDown->isEnabled());
     EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("lblTxOtherUnit"))->isEnabled());
     EXPECT_FALSE(Box("rxprotother")->isEnabled());
-    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), Num("173.94950"));
-    QTest::mouseClick(Step("UpDown3", "up"), Qt::LeftButton);
-    EXPECT_EQ(Text("chspaceother").toStdString(), Num("100.50"));
-    TypeInto("chspaceother", "abc");
-    EXPECT_EQ(Text("chspaceother"), QStringLiteral("0"));
-    QTest::mouseClick(Step("UpDown3", "down"), Qt::LeftButton);
-    EXPECT_EQ(Text("chspaceother"), QStringLiteral("0"));
+    EXPECT_EQ(Text("txtStartFrequency1").toStdString(), L("173.94950"));
+    click("UpDown3", "up");
+    EXPECT_EQ(Text("chspaceother").toStdString(), L("100.50"));
     TypeInto("chspaceother", "1500");
-    EXPECT_EQ(Text("chspaceother").toStdString(), Grouped("1,500.00"));
-    EXPECT_EQ(Text("txtStopFrequency1").toStdString(), Num("174.74950"));
+    ExpectTexts({"chspaceother", "1,500.00", "txtStopFrequency1", "174.74950"});
     Click(Option("chspacing5"));
     EXPECT_FALSE(Box("chspaceother")->isEnabled());
-    EXPECT_EQ(Text("txtStopFrequency1").toStdString(), Num("174.02450"));
+    EXPECT_EQ(Text("txtStopFrequency1").toStdString(), L("174.02450"));
 
     Click(Option("rxprot0"));
-    QTest::mouseClick(Step("UpDown2", "down"), Qt::LeftButton);
-    EXPECT_EQ(Text("rxprotother").toStdString(), Num("99.50"));
+    click("UpDown2", "down");
+    EXPECT_EQ(Text("rxprotother").toStdString(), L("99.50"));
     TypeInto("rxprotother", "-4");
-    EXPECT_EQ(Text("rxprotother"), QStringLiteral("0"));
-    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), Num("174.00000"));
+    ExpectTexts({"rxprotother", "0", "txtStartFrequency0", "174.00000"});
 }
 
 TEST_P(AddFreqDialogTest, TypedRangesAreInput) {
@@ -316,72 +284,57 @@ TEST_P(AddFreqDialogTest, TypedRangesAreInput) {
         QTest::keyClick(Box(name), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), Box(name));
     }
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.00000"));
+    EXPECT_EQ(Text("txtFrequency").toStdString(), L("174.00000"));
     EXPECT_TRUE(Option("rxprot3")->isChecked());
 
     // Both ends of the receiver's range, Tab from one to the other.
-    TypeInto("txtStartFrequency0", Num("150"));
+    TypeInto("txtStartFrequency0", L("150"));
     EXPECT_EQ(QApplication::focusWidget(), Box("txtStopFrequency0"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.00000"));
-    TypeInto("txtStopFrequency0", Num("150.025"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("150.01250"));
+    EXPECT_EQ(Text("txtFrequency").toStdString(), L("174.00000"));
+    TypeInto("txtStopFrequency0", L("150.025"));
+    ExpectTexts({"txtFrequency", "150.01250", "txtStartFrequency0", "150.00000",
+                 "txtStopFrequency0", "150.02500", "txtOffset", "+4,600.00"});
     EXPECT_TRUE(Option("rxprot4")->isChecked());
-    EXPECT_EQ(Text("txtStartFrequency0").toStdString(), Num("150.00000"));
-    EXPECT_EQ(Text("txtStopFrequency0").toStdString(), Num("150.02500"));
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,600.00"));
 
     // The transceiver's transmit range sets the duplex spacing; 8.336 kHz chooses Other.
-    TypeInto("txtStartFrequency1", Num("155"));
-    TypeInto("txtStopFrequency1", Num("155.008336"));
+    TypeInto("txtStartFrequency1", L("155"));
+    TypeInto("txtStopFrequency1", L("155.008336"));
     EXPECT_TRUE(Option("chspacing0")->isChecked());
-    EXPECT_EQ(Text("chspaceother").toStdString(), Num("8.34"));
     EXPECT_TRUE(Box("chspaceother")->isEnabled());
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("150.01250"));
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,991.67"));
-
+    ExpectTexts({"chspaceother", "8.34", "txtFrequency", "150.01250", "txtOffset", "+4,991.67"});
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.entry(0).txbandwidth(), Num("8.34"));
-    EXPECT_EQ(list.entry(0).rxbandwidth(), Num("25.00"));
-    EXPECT_EQ(list.entry(0).offset(), Grouped("+4,991.67"));
+    EXPECT_EQ(list.entry(0).txbandwidth(), L("8.34"));
+    EXPECT_EQ(list.entry(0).rxbandwidth(), L("25.00"));
+    EXPECT_EQ(list.entry(0).offset(), L("+4,991.67"));
 }
 
 TEST_P(AddFreqDialogTest, EditModeFillsFromTheCurrentRowAndUpdatesIt) {
-    ASSERT_TRUE(list.AddEntry({"174", "4600", Num("8.33"), "Both", "Plan", "200", "Mast A"}));
-    ASSERT_TRUE(list.AddEntry({Num("165.25"), "0", "12", "Rx", "Exist", "100", "Control"}));
+    ASSERT_TRUE(list.AddEntry({"174", "4600", L("8.33"), "Both", "Plan", "200", "Mast A"}));
+    ASSERT_TRUE(list.AddEntry({L("165.25"), "0", "12", "Rx", "Exist", "100", "Control"}));
     list.SetChecked(1, false);
 
     list.SetCurrentRow(0);
     Show(true);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit frequency  1"));
     EXPECT_EQ(Button("cmdAdd")->text(), QStringLiteral("Update"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("174.00000"));
-    EXPECT_EQ(Text("txtOffset").toStdString(), Grouped("+4,600.00"));
-    EXPECT_TRUE(Option("chspacing2")->isChecked());
-    EXPECT_TRUE(Option("rxprot6")->isChecked());
-    EXPECT_TRUE(Option("chktxrx2")->isChecked());
-    EXPECT_TRUE(Option("chstatus0")->isChecked());
-    EXPECT_EQ(Text("txtRemarks"), QStringLiteral("Mast A"));
-    const QImage checked = dialog.grab().toImage();
-    EXPECT_NE(checked.pixelColor(4, 4), QColor(255, 0, 0));
+    ExpectTexts({"txtFrequency", "174.00000", "txtOffset", "+4,600.00", "txtRemarks", "Mast A"});
+    ExpectChecked({"chspacing2", "rxprot6", "chktxrx2", "chstatus0"});
+    EXPECT_NE(dialog.grab().toImage().pixelColor(4, 4), QColor(255, 0, 0));
 
     // An unchecked row: the red cross, corner to corner on the dialog's surface.
     dialog.hide();
     list.SetCurrentRow(1);
     Show(true);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit frequency  2"));
-    EXPECT_TRUE(Option("chspacing0")->isChecked());
-    EXPECT_EQ(Text("chspaceother"), QStringLiteral("N/A"));
+    ExpectChecked({"chspacing0", "rxprot0", "chktxrx1", "chstatus1"});
+    ExpectTexts({"chspaceother", "N/A", "rxprotother", "100.00", "txtStartFrequency1", "N/A"});
     EXPECT_TRUE(Box("chspaceother")->isEnabled());
-    EXPECT_TRUE(Option("rxprot0")->isChecked());
-    EXPECT_EQ(Text("rxprotother").toStdString(), Num("100.00"));
-    EXPECT_TRUE(Option("chktxrx1")->isChecked());
-    EXPECT_TRUE(Option("chstatus1")->isChecked());
-    EXPECT_EQ(Text("txtStartFrequency1"), QStringLiteral("N/A"));
     const QImage crossed = dialog.grab().toImage();
-    EXPECT_EQ(crossed.pixelColor(4, 4), QColor(255, 0, 0));
-    EXPECT_EQ(crossed.pixelColor(crossed.width() - 5, 4), QColor(255, 0, 0));
-    EXPECT_EQ(crossed.pixelColor(4, crossed.height() - 5), QColor(255, 0, 0));
+    for (const QPoint corner :
+         {QPoint(4, 4), QPoint(crossed.width() - 5, 4), QPoint(4, crossed.height() - 5)}) {
+        EXPECT_EQ(crossed.pixelColor(corner), QColor(255, 0, 0));
+    }
 
     // Update: the row's own offset frequency is no duplicate.
     Click(Option("chktxrx2"));
@@ -391,24 +344,21 @@ TEST_P(AddFreqDialogTest, EditModeFillsFromTheCurrentRowAndUpdatesIt) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(beeps, 0);
     ASSERT_EQ(list.count(), 2);
-    const FrequencyEntry& e = list.entry(1);
-    EXPECT_EQ(e.id(), " 2");
-    EXPECT_EQ(e.txrx(), "Both");
-    EXPECT_EQ(e.txbandwidth(), Num("25.00"));
-    EXPECT_EQ(e.rxbandwidth(), Num("100.00"));
-    EXPECT_EQ(e.remarks(), "Control room");
-    EXPECT_FALSE(e.checked);
-    EXPECT_TRUE(e.selected);
+    EXPECT_EQ(list.entry(1).texts,
+              (std::array<std::string, 8>{" 2", L("      165.25000"), "0", L("25.00"), "Both",
+                                          "Exist", L("100.00"), "Control room"}));
+    EXPECT_FALSE(list.entry(1).checked);
+    EXPECT_TRUE(list.entry(1).selected);
     EXPECT_FALSE(list.entry(0).selected);
 
     // Moving it onto the first entry's transmit frequency is refused.
     Show(true);
-    TypeInto("txtFrequency", Num("178.6"));
+    TypeInto("txtFrequency", L("178.6"));
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
     EXPECT_EQ(beeps, 1);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(list.entry(1).frequency(), Num("      165.25000"));
-    EXPECT_EQ(Text("txtFrequency").toStdString(), Num("178.60000"));
+    EXPECT_EQ(list.entry(1).frequency(), L("      165.25000"));
+    EXPECT_EQ(Text("txtFrequency").toStdString(), L("178.60000"));
 }
 
 TEST_P(AddFreqDialogTest, OpenRunsModallyAndHidesOnAdd) {
@@ -427,7 +377,7 @@ TEST_P(AddFreqDialogTest, OpenRunsModallyAndHidesOnAdd) {
     EXPECT_TRUE(driven);
     EXPECT_FALSE(list.EditMode);
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.entry(0).frequency(), Num("      433.00000"));
+    EXPECT_EQ(list.entry(0).frequency(), L("      433.00000"));
     EXPECT_FALSE(alive.isNull());
     EXPECT_FALSE(dialog.isVisible());
 

@@ -63,180 +63,42 @@ protected:
     int recalculations = 0;
 };
 
-TEST_F(FrequencyListModelTest, HeadersAreTheColumnCaptions) {
+TEST_F(FrequencyListModelTest, RowsShowTheDisplayTextsAlignedInBothLocales) {
     ASSERT_EQ(model.columnCount(), 8);
-    const QStringList expected{"ID",    "Frequency (MHz)", "Offset (kHz)", "Tx BW (kHz)",
+    const QStringList captions{"ID",    "Frequency (MHz)", "Offset (kHz)", "Tx BW (kHz)",
                                "Tx/Rx", "Status",          "Rx BW (kHz)",  "Remarks"};
     for (int column = 0; column < 8; ++column) {
-        EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(), expected[column]);
+        EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(), captions[column]);
     }
-}
-
-TEST_F(FrequencyListModelTest, AppendedEntriesAreInsertedRowsWithTheirDisplayTexts) {
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    ASSERT_TRUE(list.AddEntry(Fields("174", "4600", "Both", "Exist", "Mast A")));
+    ASSERT_TRUE(
+        list.AddEntry(Fields("174", "4600", "Both", "Exist", "S\xC3\xA4gewerk \xE2\x82\xAC")));
     ASSERT_TRUE(list.AddEntry(Fields("165.25", "0", "rx", "plan")));
-
     EXPECT_EQ(inserted.count(), 2);
     ASSERT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(Text(0, ColId), QStringLiteral(" 1"));
-    EXPECT_EQ(Text(0, ColFrequency), QStringLiteral("      174.00000"));
-    EXPECT_EQ(Text(0, ColOffset), QStringLiteral("+4,600.00"));
-    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("Mast A"));
+    const QStringList first{
+        " 1",   "      174.00000", "+4,600.00", "12.50",
+        "Both", "Exist",           "25.00",     QString::fromUtf8("Sägewerk €")};
+    for (int column = 0; column < 8; ++column) {
+        EXPECT_EQ(Text(0, column), first[column]);
+        const auto alignment =
+            Qt::Alignment(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt()) &
+            Qt::AlignHorizontal_Mask;
+        const bool numeric = column != ColTxRx && column != ColStatus && column != ColRemarks;
+        EXPECT_EQ(alignment, numeric ? Qt::AlignRight : Qt::AlignLeft) << column;
+        // Only the first column carries the check mark; no text can be edited.
+        EXPECT_EQ(bool(model.flags(model.index(0, column)) & Qt::ItemIsUserCheckable),
+                  column == ColId);
+        EXPECT_EQ(model.data(model.index(0, column), Qt::CheckStateRole).isValid(),
+                  column == ColId);
+        EXPECT_FALSE(model.flags(model.index(0, column)) & Qt::ItemIsEditable);
+    }
     EXPECT_EQ(Text(1, ColTxBandwidth), QStringLiteral("N/A"));
     EXPECT_EQ(Text(1, ColTxRx), QStringLiteral("Rx"));
     EXPECT_EQ(Text(1, ColStatus), QStringLiteral("Plan"));
-}
-
-TEST_F(FrequencyListModelTest, NonAsciiRemarksComeThroughAsUnicode) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Tx", "Exist", "S\xC3\xA4gewerk \xE2\x82\xAC")));
-    EXPECT_EQ(Text(0, ColRemarks), QString::fromUtf8("Sägewerk €"));
-}
-
-TEST_F(FrequencyListModelTest, NumericColumnsAreRightAligned) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    auto alignment = [&](int column) {
-        return Qt::Alignment(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt()) &
-               Qt::AlignHorizontal_Mask;
-    };
-    for (int column : {ColId, ColFrequency, ColOffset, ColTxBandwidth, ColRxBandwidth}) {
-        EXPECT_EQ(alignment(column), Qt::AlignRight) << column;
-    }
-    for (int column : {ColTxRx, ColStatus, ColRemarks}) {
-        EXPECT_EQ(alignment(column), Qt::AlignLeft) << column;
-    }
-}
-
-TEST_F(FrequencyListModelTest, FirstColumnCarriesTheUserCheckableCheckMark) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    EXPECT_TRUE(model.flags(model.index(0, ColId)) & Qt::ItemIsUserCheckable);
-    EXPECT_FALSE(model.flags(model.index(0, ColFrequency)) & Qt::ItemIsUserCheckable);
-    EXPECT_EQ(model.data(model.index(0, ColId), Qt::CheckStateRole).toInt(), Qt::Checked);
-    EXPECT_FALSE(model.data(model.index(0, ColFrequency), Qt::CheckStateRole).isValid());
-}
-
-TEST_F(FrequencyListModelTest, UncheckingChangesTheDocumentAndMarksResultsStale) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-
-    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Unchecked, Qt::CheckStateRole));
-
-    EXPECT_TRUE(list.entry(0).checked);
-    EXPECT_FALSE(list.entry(1).checked);
-    EXPECT_EQ(recalculations, 1);
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 1);
-    EXPECT_EQ(model.data(model.index(1, ColId), Qt::CheckStateRole).toInt(), Qt::Unchecked);
-
-    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.entry(1).checked);
-    EXPECT_EQ(recalculations, 2);
-}
-
-TEST_F(FrequencyListModelTest, TextsCannotBeEditedThroughTheModel) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
     EXPECT_FALSE(model.setData(model.index(0, ColRemarks), QStringLiteral("x"), Qt::EditRole));
-    EXPECT_FALSE(model.flags(model.index(0, ColRemarks)) & Qt::ItemIsEditable);
     EXPECT_EQ(recalculations, 0);
-}
 
-TEST_F(FrequencyListModelTest, VictimMarkShowsColourWithRedInTheLowByteAndBold) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Rx")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Rx")));
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-
-    VictimMark red;
-    red.tag = 3;
-    red.colour = 0x0000FF;
-    red.bold = true;
-    red.ghosted = true;
-    list.SetVictimMark(0, red);
-    VictimMark blue = red;
-    blue.tag = 2;
-    blue.colour = 0xFF0000;
-    list.SetVictimMark(1, blue);
-
-    EXPECT_EQ(changed.count(), 2);
-    EXPECT_EQ(model.data(model.index(0, ColFrequency), Qt::ForegroundRole).value<QColor>(),
-              QColor(255, 0, 0));
-    EXPECT_EQ(model.data(model.index(1, ColRemarks), Qt::ForegroundRole).value<QColor>(),
-              QColor(0, 0, 255));
-    EXPECT_TRUE(model.data(model.index(0, ColFrequency), Qt::FontRole).value<QFont>().bold());
-}
-
-TEST_F(FrequencyListModelTest, ClearedMarkShowsTheDefaultLook) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Rx")));
-    VictimMark mark;
-    mark.colour = 0x00FF00;
-    mark.bold = true;
-    list.SetVictimMark(0, mark);
-    list.SetVictimMark(0, VictimMark{});
-    EXPECT_FALSE(model.data(model.index(0, ColFrequency), Qt::ForegroundRole).isValid());
-    EXPECT_FALSE(model.data(model.index(0, ColFrequency), Qt::FontRole).isValid());
-}
-
-TEST_F(FrequencyListModelTest, GhostedRowWithoutColourIsGrey) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Rx")));
-    VictimMark mark;
-    mark.ghosted = true;
-    list.SetVictimMark(0, mark);
-    EXPECT_EQ(model.data(model.index(0, ColFrequency), Qt::ForegroundRole).value<QColor>(),
-              QColor(Qt::gray));
-}
-
-TEST_F(FrequencyListModelTest, RemovingAllEntriesResetsTheModel) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    list.RemoveAllEntries();
-    EXPECT_EQ(reset.count(), 1);
-    EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST_F(FrequencyListModelTest, DeletingAndSortingShowTheNewOrder) {
-    ASSERT_TRUE(list.AddEntry(Fields("176", "0", "Both", "Exist", "c")));
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both", "Exist", "a")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both", "Exist", "b")));
-
-    list.SortByColumn(ColFrequency); // the first sort is descending
-    ASSERT_EQ(model.rowCount(), 3);
-    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("c"));
-    EXPECT_EQ(Text(2, ColRemarks), QStringLiteral("a"));
-    list.SortByColumn(ColFrequency);
-    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("a"));
-    EXPECT_EQ(Text(2, ColRemarks), QStringLiteral("c"));
-
-    list.SetSelected(1, true);
-    list.SetCurrentRow(1);
-    list.deletedata();
-    ASSERT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(Text(0, ColId), QStringLiteral("1"));
-    EXPECT_EQ(Text(1, ColId), QStringLiteral("2"));
-    EXPECT_EQ(Text(1, ColRemarks), QStringLiteral("c"));
-}
-
-TEST_F(FrequencyListModelTest, SelectionNotificationsReachTheWindow) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
-    QSignalSpy rowChanged(&model, &FrequencyListModel::documentRowChanged);
-    QSignalSpy manyChanged(&model, &FrequencyListModel::documentSelectionChanged);
-
-    list.SetSelected(1, true);
-    ASSERT_EQ(rowChanged.count(), 1);
-    EXPECT_EQ(rowChanged.at(0).at(0).toInt(), 1);
-
-    list.InvertSelection();
-    EXPECT_EQ(manyChanged.count(), 1);
-}
-
-TEST_F(FrequencyListModelTest, HeaderChangesAreAnnounced) {
-    QSignalSpy state(&model, &FrequencyListModel::documentStateChanged);
-    list.SetSiteName("North Ridge");
-    EXPECT_EQ(state.count(), 1);
-}
-
-TEST_F(FrequencyListModelTest, GermanLocaleTextsShowDecimalCommas) {
     FrequencyList german(Locale::German(), messages);
     FrequencyListModel germanModel(german);
     QAbstractItemModelTester germanTester(&germanModel,
@@ -248,13 +110,92 @@ TEST_F(FrequencyListModelTest, GermanLocaleTextsShowDecimalCommas) {
               QStringLiteral("-12,50"));
 }
 
-TEST_F(FrequencyListModelTest, ManyEntriesStayConsistent) {
+TEST_F(FrequencyListModelTest, UncheckingChangesTheDocumentAndMarksResultsStale) {
+    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
+    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    EXPECT_EQ(model.data(model.index(1, ColId), Qt::CheckStateRole).toInt(), Qt::Checked);
+    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_TRUE(list.entry(0).checked);
+    EXPECT_FALSE(list.entry(1).checked);
+    EXPECT_EQ(recalculations, 1);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 1);
+    EXPECT_EQ(model.data(model.index(1, ColId), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(list.entry(1).checked);
+    EXPECT_EQ(recalculations, 2);
+}
+
+TEST_F(FrequencyListModelTest, VictimMarksShowColourWithRedInTheLowByteBoldOrGrey) {
+    struct Case {
+        std::uint32_t colour;
+        bool bold, ghosted;
+        QVariant foreground; // invalid: the default look
+    };
+    const Case cases[] = {{0x0000FF, true, true, QColor(255, 0, 0)},
+                          {0xFF0000, true, false, QColor(0, 0, 255)},
+                          {0, false, true, QColor(Qt::gray)},
+                          {0, false, false, QVariant()}};
+    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Rx")));
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.colour);
+        list.SetVictimMark(0, VictimMark{c.colour ? 3 : 0, c.colour, c.bold, c.ghosted, 0});
+        for (int column : {ColFrequency, ColRemarks}) {
+            const QModelIndex index = model.index(0, column);
+            EXPECT_EQ(index.data(Qt::ForegroundRole).value<QColor>(), c.foreground.value<QColor>());
+            EXPECT_EQ(index.data(Qt::ForegroundRole).isValid(), c.foreground.isValid());
+            EXPECT_TRUE(c.foreground.isValid() || !index.data(Qt::FontRole).isValid());
+            EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().bold(), c.bold);
+        }
+    }
+    EXPECT_EQ(changed.count(), 4);
+}
+
+TEST_F(FrequencyListModelTest, SortingDeletingAndClearingShowTheNewRows) {
     for (int i = 0; i < 300; ++i) {
-        ASSERT_TRUE(list.AddEntry(Fields(std::to_string(100 + i), "0", "Both")));
+        ASSERT_TRUE(list.AddEntry(
+            Fields(std::to_string(100 + i), "0", "Both", "Exist", std::to_string(i))));
     }
     EXPECT_EQ(model.rowCount(), 300);
     EXPECT_EQ(Text(299, ColId), QStringLiteral("300"));
     EXPECT_EQ(Text(8, ColId), QStringLiteral(" 9"));
+
+    list.SortByColumn(ColFrequency); // the first sort is descending
+    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("299"));
+    EXPECT_EQ(Text(299, ColRemarks), QStringLiteral("0"));
+    list.SortByColumn(ColFrequency);
+    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("0"));
+
+    list.SetSelected(1, true);
+    list.SetCurrentRow(1);
+    list.deletedata();
+    ASSERT_EQ(model.rowCount(), 299);
+    EXPECT_EQ(Text(0, ColId), QStringLiteral("1"));
+    EXPECT_EQ(Text(1, ColId), QStringLiteral("2"));
+    EXPECT_EQ(Text(1, ColRemarks), QStringLiteral("2"));
+
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    list.RemoveAllEntries();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST_F(FrequencyListModelTest, SelectionAndHeaderChangesReachTheWindow) {
+    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
+    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
+    QSignalSpy rowChanged(&model, &FrequencyListModel::documentRowChanged);
+    QSignalSpy manyChanged(&model, &FrequencyListModel::documentSelectionChanged);
+    QSignalSpy state(&model, &FrequencyListModel::documentStateChanged);
+    list.SetSelected(1, true);
+    ASSERT_EQ(rowChanged.count(), 1);
+    EXPECT_EQ(rowChanged.at(0).at(0).toInt(), 1);
+    list.InvertSelection();
+    EXPECT_EQ(manyChanged.count(), 1);
+    const int before = state.count();
+    list.SetSiteName("North Ridge");
+    EXPECT_EQ(state.count(), before + 1);
 }
 
 TEST_F(FrequencyListModelTest, ModelLetsGoOfTheDocumentWhenDestroyed) {

@@ -3,10 +3,7 @@
 #include "document/FrequencyList.h"
 #include "graph/GraphSite.h"
 
-#include <QMenu>
-#include <QSignalSpy>
 #include <QTest>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace spurline {
@@ -35,32 +32,6 @@ struct GraphOnScreen {
     GraphWidget widget;
     int draws = 0;
 };
-
-bool Wheel(QWidget& widget, QPoint angle) {
-    const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
-    QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &event);
-    return event.isAccepted();
-}
-
-TEST(GraphWidget, WheelIsLeftToTheWindow) {
-    GraphOnScreen g;
-    // The main window's wheel hook zooms; the graph passes every turn on unhandled.
-    EXPECT_FALSE(Wheel(g.widget, QPoint(0, 120)));
-    EXPECT_FALSE(Wheel(g.widget, QPoint(0, -120)));
-    EXPECT_FALSE(Wheel(g.widget, QPoint(120, 0)));
-    EXPECT_EQ(g.controller.view, (ViewRange{0, 100000}));
-    EXPECT_EQ(g.draws, 0);
-}
-
-TEST(GraphWidget, PictureHasTheWidgetsSizeInDevicePixels) {
-    GraphOnScreen g;
-    const QImage& image = g.widget.image();
-    EXPECT_EQ(image.width(), qRound(800 * g.widget.devicePixelRatioF()));
-    EXPECT_EQ(image.height(), qRound(300 * g.widget.devicePixelRatioF()));
-    EXPECT_EQ(image.pixelColor(0, 0), GraphWidget::backgroundColour());
-}
 
 TEST(GraphWidget, DragWithLeftOrMiddleButtonPans) {
     GraphOnScreen g;
@@ -91,31 +62,6 @@ TEST(GraphWidget, DragWithLeftOrMiddleButtonPans) {
     EXPECT_EQ(g.draws, drawsBefore);
 }
 
-TEST(GraphWidget, RightClickOpensTheEditMenuForTheGraph) {
-    GraphOnScreen g;
-    g.site.list.EditMenuTarget = EditFrequencyList;
-    g.widget.setEditMenuTarget(&g.site.list.EditMenuTarget);
-    QMenu edit(QStringLiteral("&Edit"));
-    QAction* copy = edit.addAction(QStringLiteral("&Copy"));
-    QAction* remove = edit.addAction(QStringLiteral("&Delete"));
-    QObject::connect(&g.widget, &GraphWidget::editMenuRequested,
-                     [&](const EditMenuState& states, const QPoint& at) {
-                         copy->setEnabled(states.copy);
-                         remove->setEnabled(states.deleteItem);
-                         edit.popup(at);
-                     });
-    QSignalSpy requested(&g.widget, &GraphWidget::editMenuRequested);
-    QTest::mousePress(&g.widget, Qt::RightButton, Qt::NoModifier, g.At(30000));
-    ASSERT_EQ(requested.count(), 1);
-    EXPECT_EQ(g.site.list.EditMenuTarget, EditGraph);
-    EXPECT_TRUE(edit.isVisible());
-    EXPECT_TRUE(copy->isEnabled());
-    EXPECT_FALSE(remove->isEnabled());
-    EXPECT_FALSE(g.widget.dragging());
-    EXPECT_EQ(g.draws, 0);
-    edit.hide();
-}
-
 TEST(GraphWidget, HoverShowsTheProductsUnderTheMouse) {
     GraphOnScreen g;
     g.site.Product(450, 25, 3);
@@ -129,15 +75,18 @@ TEST(GraphWidget, HoverShowsTheProductsUnderTheMouse) {
     EXPECT_TRUE(g.widget.toolTip().isEmpty());
 }
 
-TEST(GraphWidget, DrawsTheSiteOnThePicture) {
+TEST(GraphWidget, DrawsTheSiteOnAPictureOfTheWidgetsSizeInDevicePixels) {
     GraphOnScreen g;
+    const qreal ratio = g.widget.devicePixelRatioF();
+    EXPECT_EQ(g.widget.image().width(), qRound(800 * ratio));
+    EXPECT_EQ(g.widget.image().height(), qRound(300 * ratio));
+    EXPECT_EQ(g.widget.image().pixelColor(0, 0), GraphWidget::backgroundColour());
     g.site.Entry("450", "0", "N/A", "Rx", "Exist", "25");
     g.site.Product(450.05, 25, 3);
     g.controller.view = {449.9, 450.1};
     g.controller.orders[3] = true;
     g.widget.Redraw();
     const QImage& image = g.widget.image();
-    const qreal ratio = g.widget.devicePixelRatioF();
     // The product's bar at 450.05 MHz, low in the plot area, is red.
     const QPoint product(qRound(g.At(450.05).x() * ratio), qRound(image.height() * 0.85));
     EXPECT_EQ(QColor(image.pixel(product)), QColor(255, 0, 0));

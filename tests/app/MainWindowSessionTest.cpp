@@ -108,88 +108,11 @@ protected:
     QPushButton* cmdPrint = nullptr;
 };
 
-TEST_F(SessionTest, StartUpWindowMenusColumnsAndTabs) {
-    EXPECT_EQ(tbsIntermods->currentIndex(), 1);
-    EXPECT_EQ(tbsIntermods->tabText(0), QStringLiteral("List"));
-    EXPECT_EQ(tbsIntermods->tabText(1), QStringLiteral("Graph"));
-    EXPECT_EQ(tbsIntermods->tabText(2), QStringLiteral("Filter"));
-    EXPECT_FALSE(cmdDelete->isEnabled());
-    EXPECT_FALSE(cmdCalculate->isEnabled());
-
-    const std::vector<std::tuple<const char*, const char*, QKeySequence>> items{
-        {"mnuNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"mnuSave", "&Save as...", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"mnuExport", "&Export", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"mnuPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"mnuCalculate", "&Calculate", QKeySequence(Qt::Key_F5)},
-        {"mnuShowRemarks", "&Show remarks", QKeySequence()},
-        {"mnuAutoRefresh", "Auto &refresh", QKeySequence()},
-        {"mnuAutoVictims", "&Victims", QKeySequence()},
-        {"mnuAutoExtents", "&Extents", QKeySequence()},
-        {"mnuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {"mnuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"mnuDelete", "&Delete", QKeySequence(Qt::Key_Delete)},
-        {"mnuSelectAll", "Select &all", QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"mnuSelectChecked", "Select c&hecked", QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"mnuInvertSelection", "&Invert selection", QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {"mnuContents", "&Contents...", QKeySequence(Qt::Key_F1)},
-        {"mnuAbout", "&About...", QKeySequence()}};
-    for (const auto& [name, caption, shortcut] : items) {
-        auto* action = Find<QAction>(name);
-        ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->text(), QString::fromLatin1(caption)) << name;
-        EXPECT_EQ(action->shortcut(), shortcut) << name;
-    }
-    for (const char* check :
-         {"mnuShowRemarks", "mnuAutoRefresh", "mnuAutoVictims", "mnuAutoExtents"}) {
-        EXPECT_TRUE(Find<QAction>(check)->isCheckable()) << check;
-    }
-    QStringList menus;
-    for (QAction* top : window->menuBar()->actions()) {
-        menus << top->text();
-    }
-    EXPECT_EQ(menus, QStringList({"&File", "&Intermods", "&Edit", "H&elp"}));
-    auto* recent = Find<QMenu>("mnuOpenRecent");
-    ASSERT_EQ(recent->actions().size(), 1);
-    EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("none"));
-    EXPECT_EQ(Find<QMenu>("mnuSpectrumGraph")->title(), QStringLiteral("Spectrum &graph"));
-    EXPECT_EQ(Find<QMenu>("mnuAutoZoom")->title(), QStringLiteral("Auto &zoom"));
-
-    // Intermod columns: captions, twips widths at the screen's DPI, 5 to 7 hidden.
-    QAbstractItemModelTester tester(lvIntermods->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
-    EXPECT_EQ(lvIntermods->model()->headerData(8, Qt::Horizontal).toString(),
-              QStringLiteral("Bandwdith (kHz)"));
-    EXPECT_EQ(lvIntermods->model()->headerData(2, Qt::Horizontal).toString(),
-              QStringLiteral("Composition (by Frequency)"));
-    const double dpi = window->logicalDpiX();
-    EXPECT_EQ(lvIntermods->columnWidth(0), static_cast<int>(1880 * dpi / 1440 + 0.5));
-    EXPECT_EQ(lvIntermods->columnWidth(2), static_cast<int>(3760 * dpi / 1440 + 0.5));
-    EXPECT_EQ(lvFreqs->columnWidth(0), static_cast<int>(780 * dpi / 1440 + 0.5));
-    for (int column = 4; column <= 6; ++column) {
-        EXPECT_TRUE(lvIntermods->isColumnHidden(column)) << column;
-    }
-    EXPECT_FALSE(lvIntermods->isColumnHidden(7));
-
-    // The filter option brings the victim columns in and out.
-    Find<QRadioButton>("optShow1")->click();
-    EXPECT_FALSE(lvIntermods->isColumnHidden(4));
-    EXPECT_EQ(lvIntermods->columnWidth(4), static_cast<int>(900 * dpi / 1440 + 0.5));
-    EXPECT_EQ(lvIntermods->columnWidth(5), static_cast<int>(2880 * dpi / 1440 + 0.5));
-    EXPECT_EQ(Find<QRadioButton>("optShow0")->text(),
-              QStringLiteral(" &Any frequency (low detail)"));
-    EXPECT_EQ(Find<QRadioButton>("optShow3")->text(), QStringLiteral("&Existing receivers ony"));
-    Find<QRadioButton>("optShow0")->click();
-    EXPECT_TRUE(lvIntermods->isColumnHidden(5));
-
-    // Right-clicking the empty intermod list shows no menu but targets it and disables Copy.
-    QTest::mouseClick(lvIntermods->viewport(), Qt::RightButton);
-    EXPECT_EQ(window->document().EditMenuTarget, EditIntermodList);
-    EXPECT_FALSE(Find<QAction>("mnuCopy")->isEnabled());
-    EXPECT_FALSE(Find<QAction>("mnuDelete")->isEnabled());
-    EXPECT_FALSE(Find<QMenu>("mnuEdit")->isVisible());
+// "name=text" split at the first "=".
+std::pair<std::string, QString> Split(const char* item) {
+    const std::string text(item);
+    const std::size_t at = text.find('=');
+    return {text.substr(0, at), QString::fromLatin1(text.substr(at + 1))};
 }
 
 // Texts of a menu's items in order; a separator shows as "-", a submenu by its title.
@@ -201,94 +124,131 @@ QStringList MenuItems(const QMenu* menu) {
     return items;
 }
 
-TEST_F(SessionTest, MenuOrderButtonsOptionsAndEveryColumn) {
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuFile")),
-              QStringList({"&New...", "&Save as...", "&Open...", "&Open recent", "&Export",
-                           "Import CSV...", "Export CSV...", "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuIntermods")),
-              QStringList({"&Calculate", "Find clean &frequencies...", "Site &summary...",
-                           "Spectrum &graph"}));
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuSpectrumGraph")),
-              QStringList({"&Show remarks", "Auto &refresh", "Auto &zoom"}));
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuAutoZoom")), QStringList({"&Victims", "&Extents"}));
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuEdit")),
-              QStringList({"Cu&t", "&Copy", "&Delete", "-", "Select &all", "Select c&hecked",
-                           "&Invert selection", "-", "Save graph as..."}));
-    EXPECT_EQ(MenuItems(Find<QMenu>("mnuHelp")), QStringList({"&Contents...", "&About..."}));
+TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
+    QStringList menus;
+    for (QAction* top : window->menuBar()->actions()) {
+        menus << top->text();
+    }
+    EXPECT_EQ(menus, QStringList({"&File", "&Intermods", "&Edit", "H&elp"}));
+    const std::pair<const char*, QStringList> items[] = {
+        {"mnuFile",
+         {"&New...", "&Save as...", "&Open...", "&Open recent", "&Export", "Import CSV...",
+          "Export CSV...", "&Print...", "-", "E&xit"}},
+        {"mnuIntermods",
+         {"&Calculate", "Find clean &frequencies...", "Site &summary...", "Spectrum &graph"}},
+        {"mnuSpectrumGraph", {"&Show remarks", "Auto &refresh", "Auto &zoom"}},
+        {"mnuAutoZoom", {"&Victims", "&Extents"}},
+        {"mnuEdit",
+         {"Cu&t", "&Copy", "&Delete", "-", "Select &all", "Select c&hecked", "&Invert selection",
+          "-", "Save graph as..."}},
+        {"mnuHelp", {"&Contents...", "&About..."}},
+        {"mnuOpenRecent", {"none"}}};
+    for (const auto& [menu, texts] : items) {
+        EXPECT_EQ(MenuItems(Find<QMenu>(menu)), texts) << menu;
+    }
+    // "name=shortcut" in the portable text form.
+    for (const char* item :
+         {"mnuNew=Ctrl+N", "mnuSave=Ctrl+S", "mnuOpen=Ctrl+O", "mnuExport=Ctrl+E",
+          "mnuPrint=Ctrl+P", "mnuExit=Ctrl+Q", "mnuCalculate=F5", "mnuShowRemarks=",
+          "mnuCut=Ctrl+X", "mnuCopy=Ctrl+C", "mnuDelete=Del", "mnuSelectAll=Ctrl+A",
+          "mnuSelectChecked=Ctrl+H", "mnuInvertSelection=Ctrl+I", "mnuContents=F1", "mnuAbout="}) {
+        const auto [name, shortcut] = Split(item);
+        EXPECT_EQ(Find<QAction>(name.c_str())->shortcut(), QKeySequence(shortcut)) << item;
+    }
+    for (const char* check :
+         {"mnuShowRemarks", "mnuAutoRefresh", "mnuAutoVictims", "mnuAutoExtents"}) {
+        EXPECT_TRUE(Find<QAction>(check)->isCheckable()) << check;
+    }
 
-    const std::vector<std::pair<const char*, const char*>> captions{
-        {"cmdAdd", "&Add..."},
-        {"cmdDelete", "&Delete"},
-        {"cmdClear", "Clea&r All"},
-        {"cmdSave", "&Save..."},
-        {"cmdLoad", "&Load..."},
-        {"cmdPrint", "&Print"},
-        {"cmdHelp", "&Help"},
-        {"cmdQuit", "&Quit"},
-        {"cmdCalculate", "&Calculate"},
-        {"chkImOrder2", "&2nd Order"},
-        {"chkImOrder3", "&3rd Order"},
-        {"chkImOrder5", "&5th Order"},
-        {"chkImOrder7", "&7th Order"},
-        {"chkImOrder9", "&9th Order"},
-        {"chkWideband", "Include harmonics and &sum products (2nd && 3rd order only)"},
-        {"chkSuperWideband", "&Worst-case bandwidth (sum of component bandwidths)"},
-        {"chkThreeFrequencies", "Calculate 3 frequency &difference components"},
-        {"chkPlotFirstOrder", "&fundamental"},
-        {"optShow0", " &Any frequency (low detail)"},
-        {"optShow1", "All &receivers"},
-        {"optShow2", "&Planned receivers only"},
-        {"optShow3", "&Existing receivers ony"}};
-    for (const auto& [name, caption] : captions) {
-        auto* button = Find<QAbstractButton>(name);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(), QString::fromLatin1(caption)) << name;
+    for (const char* item :
+         {"cmdAdd=&Add...",
+          "cmdDelete=&Delete",
+          "cmdClear=Clea&r All",
+          "cmdSave=&Save...",
+          "cmdLoad=&Load...",
+          "cmdPrint=&Print",
+          "cmdHelp=&Help",
+          "cmdQuit=&Quit",
+          "cmdCalculate=&Calculate",
+          "chkImOrder2=&2nd Order",
+          "chkImOrder3=&3rd Order",
+          "chkImOrder5=&5th Order",
+          "chkImOrder7=&7th Order",
+          "chkImOrder9=&9th Order",
+          "chkWideband=Include harmonics and &sum products (2nd && 3rd order only)",
+          "chkSuperWideband=&Worst-case bandwidth (sum of component bandwidths)",
+          "chkThreeFrequencies=Calculate 3 frequency &difference components",
+          "chkPlotFirstOrder=&fundamental",
+          "optShow0= &Any frequency (low detail)",
+          "optShow1=All &receivers",
+          "optShow2=&Planned receivers only",
+          "optShow3=&Existing receivers ony"}) {
+        const auto [name, caption] = Split(item);
+        EXPECT_EQ(Find<QAbstractButton>(name.c_str())->text(), caption) << item;
     }
     EXPECT_EQ(Find<QGroupBox>("fraFilter")->title(), QStringLiteral("Dispaly intermods affecting"));
     EXPECT_EQ(Find<QLabel>("lblFrequencies")->text(), QStringLiteral("Frequencies"));
     EXPECT_EQ(Find<QLabel>("lblIntermods")->text(), QStringLiteral("Intermodulation products"));
+    EXPECT_EQ(tbsIntermods->currentIndex(), 1);
+    EXPECT_EQ(
+        QStringList({tbsIntermods->tabText(0), tbsIntermods->tabText(1), tbsIntermods->tabText(2)}),
+        QStringList({"List", "Graph", "Filter"}));
+    EXPECT_FALSE(cmdDelete->isEnabled());
+    EXPECT_FALSE(cmdCalculate->isEnabled());
+
     // The filter options are listed from index 3 down to 0.
     tbsIntermods->setCurrentIndex(2);
     QCoreApplication::processEvents();
-    const auto* frame = Find<QGroupBox>("fraFilter");
-    const auto options = frame->findChildren<QRadioButton*>();
+    const auto options = Find<QGroupBox>("fraFilter")->findChildren<QRadioButton*>();
     ASSERT_EQ(options.size(), 4);
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_LT(options[i - 1]->y(), options[i]->y());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(options[i]->objectName(), QStringLiteral("optShow%1").arg(3 - i));
+        EXPECT_TRUE(i == 0 || options[i - 1]->y() < options[i]->y());
     }
-    EXPECT_EQ(options[0]->objectName(), QStringLiteral("optShow3"));
-    EXPECT_EQ(options[3]->objectName(), QStringLiteral("optShow0"));
 
-    // Every column's caption and its width in twips at the screen's DPI.
+    // Every column's caption and its width in twips at the screen's DPI; the victim columns 4 to
+    // 6 of the intermod list show only with a filter.
+    QAbstractItemModelTester tester(lvIntermods->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     const double dpi = window->logicalDpiX();
     const auto pixels = [dpi](int twips) { return static_cast<int>(twips * dpi / 1440 + 0.5); };
-    const std::array<const char*, 8> freqCaptions{"ID",          "Frequency (MHz)", "Offset (kHz)",
-                                                  "Tx BW (kHz)", "Tx/Rx",           "Status",
-                                                  "Rx BW (kHz)", "Remarks"};
-    const std::array<int, 8> freqWidths{780, 1770, 1470, 1350, 750, 840, 1350, 3000};
+    const char* freqCaptions[] = {"ID",    "Frequency (MHz)", "Offset (kHz)", "Tx BW (kHz)",
+                                  "Tx/Rx", "Status",          "Rx BW (kHz)",  "Remarks"};
+    const int freqTwips[] = {780, 1770, 1470, 1350, 750, 840, 1350, 3000};
+    const char* imCaptions[] = {"Frequency (MHz)",
+                                "Order",
+                                "Composition (by Frequency)",
+                                "Composition (by ID)",
+                                "Affects (by ID)",
+                                "Affected by planned (by ID)",
+                                "Affected by existing (by ID)",
+                                "Frequency bounds (MHz)",
+                                "Bandwdith (kHz)"};
+    const int imTwips[] = {1880, 800, 3760, 3760, 900, 2880, 2880, 2580, 1880};
     for (int column = 0; column < 8; ++column) {
-        const auto i = static_cast<std::size_t>(column);
         EXPECT_EQ(lvFreqs->model()->headerData(column, Qt::Horizontal).toString(),
-                  QString::fromLatin1(freqCaptions[i]));
-        EXPECT_EQ(lvFreqs->columnWidth(column), pixels(freqWidths[i])) << column;
+                  QString::fromLatin1(freqCaptions[column]));
+        EXPECT_EQ(lvFreqs->columnWidth(column), pixels(freqTwips[column])) << column;
     }
-    const std::array<const char*, 9> imCaptions{"Frequency (MHz)",
-                                                "Order",
-                                                "Composition (by Frequency)",
-                                                "Composition (by ID)",
-                                                "Affects (by ID)",
-                                                "Affected by planned (by ID)",
-                                                "Affected by existing (by ID)",
-                                                "Frequency bounds (MHz)",
-                                                "Bandwdith (kHz)"};
-    const std::array<int, 9> imWidths{1880, 800, 3760, 3760, 900, 2880, 2880, 2580, 1880};
-    Find<QRadioButton>("optShow1")->click();
-    for (int column = 0; column < 9; ++column) {
-        const auto i = static_cast<std::size_t>(column);
-        EXPECT_EQ(lvIntermods->model()->headerData(column, Qt::Horizontal).toString(),
-                  QString::fromLatin1(imCaptions[i]));
-        EXPECT_EQ(lvIntermods->columnWidth(column), pixels(imWidths[i])) << column;
+    for (const char* filter : {"optShow0", "optShow1", "optShow0"}) {
+        Find<QRadioButton>(filter)->click();
+        for (int column = 0; column < 9; ++column) {
+            const bool hidden = filter[7] == '0' && column >= 4 && column <= 6;
+            EXPECT_EQ(lvIntermods->isColumnHidden(column), hidden) << filter << column;
+            EXPECT_EQ(lvIntermods->model()->headerData(column, Qt::Horizontal).toString(),
+                      QString::fromLatin1(imCaptions[column]));
+            if (!hidden) {
+                EXPECT_EQ(lvIntermods->columnWidth(column), pixels(imTwips[column])) << column;
+            }
+        }
     }
+
+    // Right-clicking the empty intermod list shows no menu but targets it and disables Copy.
+    QTest::mouseClick(lvIntermods->viewport(), Qt::RightButton);
+    EXPECT_EQ(window->document().EditMenuTarget, EditIntermodList);
+    EXPECT_FALSE(Find<QAction>("mnuCopy")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuDelete")->isEnabled());
+    EXPECT_FALSE(Find<QMenu>("mnuEdit")->isVisible());
 }
 
 TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {
@@ -300,14 +260,8 @@ TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {
                                       QAbstractItemModelTester::FailureReportingMode::Warning);
 
     // Add an entry through the dialog's commit.
-    DialogEntry entry;
-    entry.frequency = "470.00000";
-    entry.offset = "0";
-    entry.txBandwidth = "12.50";
-    entry.rxBandwidth = "12.50";
-    entry.txrx = TxRxChoice::Rx;
-    entry.remarks = "Added receiver";
-    dialogEntry = entry;
+    dialogEntry =
+        DialogEntry{"470.00000", "0", "12.50", "12.50", TxRxChoice::Rx, false, "Added receiver"};
     QTest::mouseClick(cmdAdd, Qt::LeftButton);
     EXPECT_EQ(dialogOpenings, 1);
     ASSERT_EQ(window->document().count(), loaded + 1);
@@ -334,11 +288,11 @@ TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {
         }
     }
     ASSERT_GE(row459, 0);
-    EXPECT_EQ(Cell(lvIntermods, row459, ImColFrequency), QStringLiteral("      459.00000"));
-    EXPECT_EQ(Cell(lvIntermods, row459, ImColOrder), QStringLiteral("3rd"));
-    EXPECT_EQ(Cell(lvIntermods, row459, ImColFrequencyBounds),
-              QStringLiteral("458.98125 - 459.01875"));
-    EXPECT_EQ(Cell(lvIntermods, row459, ImColBandwidth), QStringLiteral("37.50"));
+    QStringList texts;
+    for (int column : {ImColFrequency, ImColOrder, ImColFrequencyBounds, ImColBandwidth}) {
+        texts << Cell(lvIntermods, row459, column);
+    }
+    EXPECT_EQ(texts, QStringList({"      459.00000", "3rd", "458.98125 - 459.01875", "37.50"}));
     EXPECT_FALSE(OutOfDateShown());
     EXPECT_TRUE(statusline->text().isEmpty());
     EXPECT_TRUE(window->isEnabled());

@@ -1,6 +1,5 @@
 #include "document/AddFreqDialogModel.h"
 
-#include "document/TextHelpers.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -9,348 +8,308 @@ namespace spurline {
 namespace {
 
 using Model = AddFreqDialogModel;
-using Group = AddFreqDialogModel::Group;
 using RangeBox = AddFreqDialogModel::RangeBox;
 using Result = AddFreqDialogModel::CommitResult;
+using Texts4 = std::array<std::string, 4>;
+constexpr auto Tx = AddFreqDialogModel::Group::Transmitter;
+constexpr auto Rx = AddFreqDialogModel::Group::Receiver;
 
+// The dialog's logic over a list, with one helper per field the user types into and leaves.
 struct Site {
-    explicit Site(const Locale& locale) : list(locale, box), model(locale) {
+    explicit Site(const Locale& locale)
+        : list(locale, box), m(locale), comma(locale.decimalSeparator == ",") {
         list.recalculateDue = [this] { ++recalculations; };
     }
     testing::ScriptedMessageBox box;
     FrequencyList list;
-    Model model;
+    Model m;
+    bool comma;
     int recalculations = 0;
 
-    // Opens the dialog's logic to edit the given row.
+    // A number written the English way, in this locale: point and comma swap places.
+    std::string L(std::string text) const {
+        for (char& c : text) {
+            if (comma && (c == '.' || c == ',')) {
+                c = c == '.' ? ',' : '.';
+            }
+        }
+        return text;
+    }
     void Edit(int row) {
         list.EditMode = true;
         list.SetCurrentRow(row);
-        model.Activate(list);
+        m.Activate(list);
     }
     void Add() {
         list.EditMode = false;
-        model.Activate(list);
+        m.Activate(list);
+    }
+    void Frequency(const std::string& text) {
+        m.SetFrequencyText(text);
+        m.FrequencyLostFocus();
+    }
+    void Offset(const std::string& text) {
+        m.SetOffsetText(text);
+        m.OffsetLostFocus();
+    }
+    void Other(Model::Group g, const std::string& text) {
+        m.SetOtherText(g, text);
+        m.OtherLostFocus(g);
+    }
+    // Types both ends of a range (English texts) and leaves the box given last.
+    void Range(RangeBox start, const std::string& from, RangeBox stop, const std::string& to,
+               RangeBox leaving) {
+        m.SetRangeText(start, L(from));
+        m.SetRangeText(stop, L(to));
+        m.RangeLostFocus(leaving);
+    }
+    Texts4 Ranges() const {
+        return {m.rangeText(RangeBox::TxStart), m.rangeText(RangeBox::TxStop),
+                m.rangeText(RangeBox::RxStart), m.rangeText(RangeBox::RxStop)};
+    }
+    Texts4 L(const Texts4& texts) const {
+        return {L(texts[0]), L(texts[1]), L(texts[2]), L(texts[3])};
     }
 };
 
-std::array<std::string, 4> Ranges(const Model& m) {
-    return {m.rangeText(RangeBox::TxStart), m.rangeText(RangeBox::TxStop),
-            m.rangeText(RangeBox::RxStart), m.rangeText(RangeBox::RxStop)};
-}
+const Locale kLocales[] = {Locale::English(), Locale::German()};
 
 TEST(AddFreqDialogModel, DesignContentsAndFirstActivation) {
-    Site en(Locale::English());
-    const Model& m = en.model;
-    EXPECT_EQ(m.frequency(), "174.000");
-    EXPECT_EQ(m.offset(), "0");
-    EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 3);
-    EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 3);
-    EXPECT_EQ(m.otherBandwidth(Group::Transmitter), "100");
-    EXPECT_EQ(m.otherBandwidth(Group::Receiver), "100");
-    EXPECT_FALSE(m.otherEnabled(Group::Transmitter));
-    EXPECT_FALSE(m.otherEnabled(Group::Receiver));
-    EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
-    EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
-    EXPECT_EQ(m.remarks(), "");
-    EXPECT_EQ(Ranges(m),
-              (std::array<std::string, 4>{"250.00000", "250.00000", "250.00000", "250.00000"}));
-    EXPECT_EQ(m.buttonCaption(), "&Add");
-    const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
-                                              "25 kHz", "50 kHz",   "200 kHz"};
-    for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
-        EXPECT_EQ(m.choiceCaption(i), captions[static_cast<std::size_t>(i)]);
+    for (const Locale& locale : kLocales) {
+        Site s(locale);
+        const Model& m = s.m;
+        EXPECT_EQ(m.bandwidthChoice(Tx), 3);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 3);
+        EXPECT_FALSE(m.otherEnabled(Tx) || m.otherEnabled(Rx));
+        EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
+        EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
+        EXPECT_EQ(m.remarks(), "");
+        EXPECT_EQ(s.Ranges(), Texts4({"250.00000", "250.00000", "250.00000", "250.00000"}));
+        EXPECT_EQ(m.frequency(), "174.000");
+        EXPECT_EQ(m.buttonCaption(), "&Add");
+        // The first showing writes the design's numbers in the locale; a second changes nothing.
+        for (int showing = 0; showing < 2; ++showing) {
+            s.Add();
+            EXPECT_EQ(m.buttonCaption(), "Add");
+            EXPECT_EQ(m.windowCaption(), "Add new frequency");
+            EXPECT_EQ(m.frequency(), s.L("174.000"));
+            EXPECT_EQ(m.offset(), "0");
+            EXPECT_EQ(m.otherBandwidth(Tx), "100");
+            EXPECT_EQ(m.otherBandwidth(Rx), "100");
+            EXPECT_EQ(s.Ranges(), s.L(Texts4{"173.99375", "174.00625", "173.99375", "174.00625"}));
+            EXPECT_FALSE(m.redCross());
+            const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
+                                                      "25 kHz", "50 kHz",   "200 kHz"};
+            for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
+                EXPECT_EQ(m.choiceCaption(i), s.L(captions[static_cast<std::size_t>(i)]));
+            }
+        }
     }
-
-    en.Add();
-    EXPECT_EQ(m.buttonCaption(), "Add");
-    EXPECT_EQ(m.windowCaption(), "Add new frequency");
-    EXPECT_EQ(m.frequency(), "174.000");
-    EXPECT_EQ(m.choiceCaption(3), "12.5 kHz");
-    EXPECT_EQ(Ranges(m),
-              (std::array<std::string, 4>{"173.99375", "174.00625", "173.99375", "174.00625"}));
-    EXPECT_FALSE(m.redCross());
-
-    Site de(Locale::German());
-    de.Add();
-    EXPECT_EQ(de.model.frequency(), "174,000");
-    EXPECT_EQ(de.model.offset(), "0");
-    EXPECT_EQ(de.model.otherBandwidth(Group::Transmitter), "100");
-    const std::array<std::string, 7> comma{"Other",  "6,25 kHz", "8,33 kHz", "12,5 kHz",
-                                           "25 kHz", "50 kHz",   "200 kHz"};
-    for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
-        EXPECT_EQ(de.model.choiceCaption(i), comma[static_cast<std::size_t>(i)]);
-    }
-    EXPECT_EQ(Ranges(de.model),
-              (std::array<std::string, 4>{"173,99375", "174,00625", "173,99375", "174,00625"}));
-    // A second showing changes nothing more.
-    de.Add();
-    EXPECT_EQ(de.model.frequency(), "174,000");
-    EXPECT_EQ(de.model.choiceCaption(1), "6,25 kHz");
 }
 
 TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     Site de(Locale::German());
-    de.model.SetFrequencyText(" 12.5 ");
-    de.model.SetOffsetText(" 0.5");
-    de.model.SetOtherText(Group::Receiver, "6.25 ");
-    de.model.SetOtherText(Group::Transmitter, " 1.5");
+    de.m.SetFrequencyText(" 12.5 ");
+    de.m.SetOffsetText(" 0.5");
+    de.m.SetOtherText(Rx, "6.25 ");
+    de.m.SetOtherText(Tx, " 1.5");
     de.Add();
-    EXPECT_EQ(de.model.frequency(), "12,5");
-    EXPECT_EQ(de.model.offset(), "0,5");
-    EXPECT_EQ(de.model.otherBandwidth(Group::Receiver), "6,25");
-    EXPECT_EQ(de.model.otherBandwidth(Group::Transmitter), "1,5");
+    EXPECT_EQ(de.m.frequency(), "12,5");
+    EXPECT_EQ(de.m.offset(), "0,5");
+    EXPECT_EQ(de.m.otherBandwidth(Rx), "6,25");
+    EXPECT_EQ(de.m.otherBandwidth(Tx), "1,5");
 
-    // Texts the dialog itself wrote in the locale keep their grouping points: a frequency of
-    // 1234.5 MHz and an offset of 4600 kHz survive the next showing.
-    de.model.SetFrequencyText("1234,5");
-    de.model.FrequencyLostFocus();
-    de.model.SetOffsetText("4600");
-    de.model.OffsetLostFocus();
-    de.model.ChooseBandwidth(Group::Transmitter, Model::BandwidthOther);
-    de.model.SetOtherText(Group::Transmitter, "1500");
-    de.model.OtherLostFocus(Group::Transmitter);
-    EXPECT_EQ(de.model.frequency(), "1.234,50000");
-    EXPECT_EQ(de.model.offset(), "+4.600,00");
-    EXPECT_EQ(de.model.otherBandwidth(Group::Transmitter), "1.500,00");
-    de.Add();
-    EXPECT_EQ(de.model.frequency(), "1.234,50000");
-    EXPECT_EQ(de.model.offset(), "+4.600,00");
-    EXPECT_EQ(de.model.otherBandwidth(Group::Transmitter), "1.500,00");
-    EXPECT_DOUBLE_EQ(de.model.TransmitterBandwidth(), 1500.0);
-    EXPECT_EQ(de.model.rangeText(RangeBox::TxStart), "1.238,35000");
+    // Texts the dialog itself wrote in the locale keep their grouping points on the next showing.
+    de.Frequency("1234,5");
+    de.Offset("4600");
+    de.m.ChooseBandwidth(Tx, Model::BandwidthOther);
+    de.Other(Tx, "1500");
+    for (int showing = 0; showing < 2; ++showing) {
+        EXPECT_EQ(de.m.frequency(), "1.234,50000");
+        EXPECT_EQ(de.m.offset(), "+4.600,00");
+        EXPECT_EQ(de.m.otherBandwidth(Tx), "1.500,00");
+        de.Add();
+    }
+    EXPECT_DOUBLE_EQ(de.m.TransmitterBandwidth(), 1500.0);
+    EXPECT_EQ(de.m.rangeText(RangeBox::TxStart), "1.238,35000");
 
     // A decimal-point locale leaves the texts alone.
     Site en(Locale::English());
-    en.model.SetFrequencyText(" 12.5 ");
+    en.m.SetFrequencyText(" 12.5 ");
     en.Add();
-    EXPECT_EQ(en.model.frequency(), " 12.5 ");
+    EXPECT_EQ(en.m.frequency(), " 12.5 ");
 }
 
 TEST(AddFreqDialogModel, FrequencyLosingFocusNormalisesOrTurnsRed) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
+    struct Case {
+        const char* typed; // English; swapped for the decimal-comma locale
+        const char* shown;
+        bool red;
+    };
+    const Case cases[] = {{"174", "174.00000", false},
+                          {" 1234.5 ", "1,234.50000", false},
+                          {"99999.99999", "99,999.99999", false},
+                          {"100000", "100000", true},
+                          {"-5", "-5", true},
+                          {"50", "50.00000", false},
+                          {"0", "", false},
+                          {"abc", "", false},
+                          {"N/A", "", false},
+                          {"1-2", "", false},
+                          {"174.5 MHz", "174.5 MHz", false}}; // not wholly a number: stays as typed
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
         s.Add();
-        m.SetFrequencyText("174");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.frequency(), comma ? "174,00000" : "174.00000");
-        EXPECT_FALSE(m.frequencyRed());
-        EXPECT_EQ(m.frequencyToolTip(), "");
-        EXPECT_TRUE(m.CanCommit());
-
-        m.SetFrequencyText(comma ? " 1234,5 " : " 1234.5 ");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.frequency(), comma ? "1.234,50000" : "1,234.50000");
-
-        m.SetFrequencyText(comma ? "99999,99999" : "99999.99999");
-        m.FrequencyLostFocus();
-        EXPECT_FALSE(m.frequencyRed());
-
-        m.SetFrequencyText("100000");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.frequency(), "100000");
-        EXPECT_TRUE(m.frequencyRed());
-        EXPECT_EQ(m.frequencyToolTip(), "The frequency is out of range");
-        EXPECT_FALSE(m.CanCommit());
-        // The ranges still follow the text.
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), comma ? "99.999,99375" : "99,999.99375");
-
-        m.SetFrequencyText("-5");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.frequency(), "-5");
-        EXPECT_TRUE(m.frequencyRed());
-
-        // A valid value clears the red mark and the tooltip.
-        m.SetFrequencyText("50");
-        m.FrequencyLostFocus();
-        EXPECT_FALSE(m.frequencyRed());
-        EXPECT_EQ(m.frequencyToolTip(), "");
-        EXPECT_EQ(m.frequency(), comma ? "50,00000" : "50.00000");
-
-        // Zero and text without a leading number empty the field.
-        for (const char* empty : {"0", "abc", "N/A", "1-2"}) {
-            m.SetFrequencyText(empty);
-            m.FrequencyLostFocus();
-            EXPECT_EQ(m.frequency(), "") << empty;
-            EXPECT_FALSE(m.frequencyRed());
-            EXPECT_FALSE(m.CanCommit());
+        for (const Case& c : cases) {
+            SCOPED_TRACE(locale.decimalSeparator + c.typed);
+            s.Frequency(s.L(c.typed));
+            EXPECT_EQ(s.m.frequency(), s.L(c.shown));
+            EXPECT_EQ(s.m.frequencyRed(), c.red);
+            EXPECT_EQ(s.m.frequencyToolTip(), c.red ? "The frequency is out of range" : "");
+            if (c.red || *c.shown == '\0') {
+                EXPECT_FALSE(s.m.CanCommit());
+            }
         }
-
-        // A text that is not wholly a number stays as typed.
-        m.SetFrequencyText(comma ? "174,5 MHz" : "174.5 MHz");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.frequency(), comma ? "174,5 MHz" : "174.5 MHz");
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), comma ? "174,49375" : "174.49375");
+        s.Frequency("174");
+        EXPECT_TRUE(s.m.CanCommit());
+        // The ranges still follow a red text.
+        s.Frequency("100000");
+        EXPECT_EQ(s.m.rangeText(RangeBox::RxStart), s.L("99,999.99375"));
+        s.Frequency(s.L("174.5 MHz"));
+        EXPECT_EQ(s.m.rangeText(RangeBox::RxStart), s.L("174.49375"));
     }
 }
 
 TEST(AddFreqDialogModel, OffsetLosingFocusAndUpDown) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
+    const std::pair<const char*, const char*> typed[] = {
+        {"4600", "+4,600.00"}, {"-100", "-100.00"}, {"12.5", "+12.50"}, {"0", "0"}, {"", "0"},
+        {"abc", "0"},          {"-0", "0"}};
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
         s.Add();
-        m.SetOffsetText("4600");
-        m.OffsetLostFocus();
-        EXPECT_EQ(m.offset(), comma ? "+4.600,00" : "+4,600.00");
-        m.SetOffsetText("-100");
-        m.OffsetLostFocus();
-        EXPECT_EQ(m.offset(), comma ? "-100,00" : "-100.00");
-        m.SetOffsetText(comma ? "12,5" : "12.5");
-        m.OffsetLostFocus();
-        EXPECT_EQ(m.offset(), comma ? "+12,50" : "+12.50");
-        for (const char* zero : {"0", "", "abc", "-0"}) {
-            m.SetOffsetText(zero);
-            m.OffsetLostFocus();
-            EXPECT_EQ(m.offset(), "0") << zero;
+        for (const auto& [text, shown] : typed) {
+            s.Offset(s.L(text));
+            EXPECT_EQ(s.m.offset(), s.L(shown)) << text;
         }
-
-        m.OffsetUpDown(+1);
-        EXPECT_EQ(m.offset(), comma ? "+0,50" : "+0.50");
-        m.OffsetUpDown(+1);
-        EXPECT_EQ(m.offset(), comma ? "+1,00" : "+1.00");
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), comma ? "173,99475" : "173.99475");
-        m.OffsetUpDown(-1);
-        m.OffsetUpDown(-1);
-        EXPECT_EQ(m.offset(), "0");
-        m.OffsetUpDown(-1);
-        EXPECT_EQ(m.offset(), comma ? "-0,50" : "-0.50");
-        EXPECT_EQ(m.rangeText(RangeBox::TxStop), comma ? "174,00575" : "174.00575");
+        const std::pair<int, const char*> steps[] = {
+            {+1, "+0.50"}, {+1, "+1.00"}, {-1, "+0.50"}, {-1, "0"}, {-1, "-0.50"}};
+        for (const auto& [step, shown] : steps) {
+            s.m.OffsetUpDown(step);
+            EXPECT_EQ(s.m.offset(), s.L(shown));
+        }
+        EXPECT_EQ(s.m.rangeText(RangeBox::TxStop), s.L("174.00575"));
+        s.m.OffsetUpDown(+1);
+        s.m.OffsetUpDown(+1);
+        s.m.OffsetUpDown(+1);
+        EXPECT_EQ(s.m.rangeText(RangeBox::TxStart), s.L("173.99475"));
     }
 }
 
 TEST(AddFreqDialogModel, RangesFollowTheRoleAndTheBandwidths) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
+        Model& m = s.m;
         s.Add();
-        m.SetFrequencyText("174");
-        m.FrequencyLostFocus();
-        m.SetOffsetText("4600");
-        m.OffsetLostFocus();
-        m.ChooseBandwidth(Group::Transmitter, 3);
-        m.ChooseBandwidth(Group::Receiver, 4);
+        s.Frequency("174");
+        s.Offset("4600");
+        m.ChooseBandwidth(Tx, 3);
+        m.ChooseBandwidth(Rx, 4);
         EXPECT_DOUBLE_EQ(m.TransmitterBandwidth(), 12.5);
         EXPECT_DOUBLE_EQ(m.ReceiverBandwidth(), 25.0);
-        const std::array<std::string, 4> both =
-            comma ? std::array<std::string, 4>{"178,59375", "178,60625", "173,98750", "174,01250"}
-                  : std::array<std::string, 4>{"178.59375", "178.60625", "173.98750", "174.01250"};
-        EXPECT_EQ(Ranges(m), both);
+        const Texts4 both = s.L(Texts4{"178.59375", "178.60625", "173.98750", "174.01250"});
+        EXPECT_EQ(s.Ranges(), both);
 
         // The role alone does not recompute; the next recomputing event does.
         m.ChooseTxRx(Model::ChoiceTx);
-        EXPECT_EQ(Ranges(m), both);
-        m.ChooseBandwidth(Group::Receiver, 4);
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), both[0]);
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), "N/A");
-        EXPECT_EQ(m.rangeText(RangeBox::RxStop), "N/A");
-
+        EXPECT_EQ(s.Ranges(), both);
+        m.ChooseBandwidth(Rx, 4);
+        EXPECT_EQ(s.Ranges(), Texts4({both[0], both[1], "N/A", "N/A"}));
         m.ChooseTxRx(Model::ChoiceRx);
         m.FrequencyLostFocus();
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), "N/A");
-        EXPECT_EQ(m.rangeText(RangeBox::TxStop), "N/A");
-        EXPECT_EQ(m.rangeText(RangeBox::RxStop), both[3]);
+        EXPECT_EQ(s.Ranges(), Texts4({"N/A", "N/A", both[2], both[3]}));
 
         // Every fixed choice, and the last one for anything unknown.
         const std::array<double, 7> widths{100.0, 6.25, 8.33, 12.5, 25.0, 50.0, 200.0};
         for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
-            m.ChooseBandwidth(Group::Receiver, i);
+            m.ChooseBandwidth(Rx, i);
             EXPECT_DOUBLE_EQ(m.ReceiverBandwidth(), widths[static_cast<std::size_t>(i)]);
-            EXPECT_EQ(m.otherEnabled(Group::Receiver), i == 0);
+            EXPECT_EQ(m.otherEnabled(Rx), i == 0);
         }
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), comma ? "173,90000" : "173.90000");
-        m.ChooseBandwidth(Group::Receiver, 9);
+        EXPECT_EQ(m.rangeText(RangeBox::RxStart), s.L("173.90000"));
+        m.ChooseBandwidth(Rx, 9);
         EXPECT_DOUBLE_EQ(m.ReceiverBandwidth(), 200.0);
     }
 }
 
 TEST(AddFreqDialogModel, OtherBoxesNormaliseAndStep) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
+    const std::pair<const char*, const char*> typed[] = {
+        {"1000", "1,000.00"}, {"12.345", "12.35"}, {"abc", "0"},  {"0", "0"},
+        {"-5", "0"},          {"", "0"},           {"0.001", "0"}};
+    const std::pair<int, const char*> steps[] = {
+        {-1, "0"}, {+1, "0.50"}, {+1, "1.00"}, {-1, "0.50"}, {-1, "0"}};
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
+        Model& m = s.m;
         s.Add();
-        for (Group g : {Group::Transmitter, Group::Receiver}) {
+        for (auto g : {Tx, Rx}) {
             m.ChooseBandwidth(g, Model::BandwidthOther);
             EXPECT_TRUE(m.otherEnabled(g));
             EXPECT_DOUBLE_EQ(m.BandwidthValue(g), 100.0);
-
-            m.SetOtherText(g, "1000");
-            m.OtherLostFocus(g);
-            EXPECT_EQ(m.otherBandwidth(g), comma ? "1.000,00" : "1,000.00");
-            m.SetOtherText(g, comma ? "12,345" : "12.345");
-            m.OtherLostFocus(g);
-            EXPECT_EQ(m.otherBandwidth(g), comma ? "12,35" : "12.35");
-            for (const char* zero : {"abc", "0", "-5", "", comma ? "0,001" : "0.001"}) {
-                m.SetOtherText(g, zero);
-                m.OtherLostFocus(g);
-                EXPECT_EQ(m.otherBandwidth(g), "0") << zero;
+            for (const auto& [text, shown] : typed) {
+                s.Other(g, s.L(text));
+                EXPECT_EQ(m.otherBandwidth(g), s.L(shown)) << text;
             }
             EXPECT_DOUBLE_EQ(m.BandwidthValue(g), 0.0);
-
-            m.OtherUpDown(g, -1);
-            EXPECT_EQ(m.otherBandwidth(g), "0");
-            m.OtherUpDown(g, +1);
-            EXPECT_EQ(m.otherBandwidth(g), comma ? "0,50" : "0.50");
-            m.OtherUpDown(g, +1);
-            EXPECT_EQ(m.otherBandwidth(g), comma ? "1,00" : "1.00");
-            m.OtherUpDown(g, -1);
-            m.OtherUpDown(g, -1);
-            EXPECT_EQ(m.otherBandwidth(g), "0");
+            for (const auto& [step, shown] : steps) {
+                m.OtherUpDown(g, step);
+                EXPECT_EQ(m.otherBandwidth(g), s.L(shown));
+            }
             m.SetOtherText(g, "N/A");
             m.OtherUpDown(g, +1);
-            EXPECT_EQ(m.otherBandwidth(g), comma ? "0,50" : "0.50");
+            EXPECT_EQ(m.otherBandwidth(g), s.L("0.50"));
         }
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), comma ? "173,99975" : "173.99975");
-        EXPECT_EQ(m.rangeText(RangeBox::RxStop), comma ? "174,00025" : "174.00025");
-        m.ChooseBandwidth(Group::Transmitter, 5);
-        EXPECT_FALSE(m.otherEnabled(Group::Transmitter));
-        EXPECT_TRUE(m.otherEnabled(Group::Receiver));
+        EXPECT_EQ(m.rangeText(RangeBox::TxStart), s.L("173.99975"));
+        EXPECT_EQ(m.rangeText(RangeBox::RxStop), s.L("174.00025"));
+        m.ChooseBandwidth(Tx, 5);
+        EXPECT_FALSE(m.otherEnabled(Tx));
+        EXPECT_TRUE(m.otherEnabled(Rx));
     }
 }
 
 TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
-        const auto num = [comma](std::string text) {
-            return comma ? ReplaceAll(text, ".", ",") : text;
-        };
-        ASSERT_TRUE(s.list.AddEntry({"174", "4600", num("8.33"), "Both", "Plan", "200", "Mast A"}));
-        ASSERT_TRUE(s.list.AddEntry({num("165.25"), "0", "12", "Rx", "Exist", "100", "Ctl"}));
+        Model& m = s.m;
+        ASSERT_TRUE(s.list.AddEntry({"174", "4600", s.L("8.33"), "Both", "Plan", "200", "Mast A"}));
+        ASSERT_TRUE(s.list.AddEntry({s.L("165.25"), "0", "12", "Rx", "Exist", "100", "Ctl"}));
         ASSERT_TRUE(s.list.AddEntry({"150", "-100", "50", "Tx", "Exist", "25", ""}));
 
         s.Edit(0);
         EXPECT_EQ(m.buttonCaption(), "Update");
         EXPECT_EQ(m.windowCaption(), "Edit frequency  1");
-        EXPECT_EQ(m.frequency(), num("174.00000"));
-        EXPECT_EQ(m.offset(), comma ? "+4.600,00" : "+4,600.00");
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 2);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 6);
+        EXPECT_EQ(m.frequency(), s.L("174.00000"));
+        EXPECT_EQ(m.offset(), s.L("+4,600.00"));
+        EXPECT_EQ(m.bandwidthChoice(Tx), 2);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
         EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
         EXPECT_EQ(m.statusChoice(), Model::StatusPlanned);
         EXPECT_EQ(m.remarks(), "Mast A");
         EXPECT_FALSE(m.redCross());
-        EXPECT_EQ(Ranges(m), (std::array<std::string, 4>{num("178.59584"), num("178.60417"),
-                                                         num("173.90000"), num("174.10000")}));
+        EXPECT_EQ(s.Ranges(), s.L(Texts4{"178.59584", "178.60417", "173.90000", "174.10000"}));
 
         // A receiver's Tx BW "N/A" opens "Other" with that text, read as 0; unchecked shows the
         // red cross.
         s.list.SetChecked(1, false);
         s.Edit(1);
         EXPECT_EQ(m.windowCaption(), "Edit frequency  2");
-        EXPECT_EQ(m.frequency(), num("165.25000"));
+        EXPECT_EQ(m.frequency(), s.L("165.25000"));
         EXPECT_EQ(m.offset(), "0");
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Group::Transmitter), "N/A");
-        EXPECT_TRUE(m.otherEnabled(Group::Transmitter));
+        EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
+        EXPECT_EQ(m.otherBandwidth(Tx), "N/A");
+        EXPECT_TRUE(m.otherEnabled(Tx));
         EXPECT_DOUBLE_EQ(m.TransmitterBandwidth(), 0.0);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Group::Receiver), num("100.00"));
+        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
+        EXPECT_EQ(m.otherBandwidth(Rx), s.L("100.00"));
         EXPECT_EQ(m.txrxChoice(), Model::ChoiceRx);
         EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
         EXPECT_EQ(m.remarks(), "Ctl");
@@ -360,15 +319,13 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         s.Edit(2);
         EXPECT_FALSE(m.redCross());
         EXPECT_EQ(m.txrxChoice(), Model::ChoiceTx);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 5);
-        EXPECT_EQ(m.otherBandwidth(Group::Receiver), "N/A");
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), num("149.87500"));
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), "N/A");
+        EXPECT_EQ(m.bandwidthChoice(Tx), 5);
+        EXPECT_EQ(m.otherBandwidth(Rx), "N/A");
+        EXPECT_EQ(s.Ranges(), Texts4({s.L("149.87500"), s.L("149.92500"), "N/A", "N/A"}));
 
         // A red mark left from an earlier opening does not block the row's stored frequency.
         s.Add();
-        m.SetFrequencyText("200000");
-        m.FrequencyLostFocus();
+        s.Frequency("200000");
         ASSERT_TRUE(m.frequencyRed());
         s.Edit(0);
         EXPECT_FALSE(m.frequencyRed());
@@ -380,7 +337,7 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         s.Add();
         EXPECT_EQ(m.windowCaption(), "Add new frequency");
         EXPECT_EQ(m.buttonCaption(), "Add");
-        EXPECT_EQ(m.frequency(), num("165.25000"));
+        EXPECT_EQ(m.frequency(), s.L("165.25000"));
         EXPECT_EQ(m.remarks(), "Ctl");
         EXPECT_FALSE(m.redCross());
 
@@ -393,169 +350,143 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
 }
 
 TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
-        const auto num = [comma](std::string text) {
-            return comma ? ReplaceAll(text, ".", ",") : text;
-        };
+    using enum RangeBox;
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
+        Model& m = s.m;
         s.Add();
-        m.SetFrequencyText("174");
-        m.FrequencyLostFocus();
-        m.SetOffsetText("4600");
-        m.OffsetLostFocus();
+        s.Frequency("174");
+        s.Offset("4600");
 
         // Leaving a box nobody typed into changes nothing.
-        const auto before = Ranges(m);
-        for (RangeBox box :
-             {RangeBox::TxStart, RangeBox::TxStop, RangeBox::RxStart, RangeBox::RxStop}) {
+        const Texts4 before = s.Ranges();
+        for (RangeBox box : {TxStart, TxStop, RxStart, RxStop}) {
             m.RangeLostFocus(box);
         }
-        EXPECT_EQ(Ranges(m), before);
-        EXPECT_EQ(m.frequency(), num("174.00000"));
+        EXPECT_EQ(s.Ranges(), before);
+        EXPECT_EQ(m.frequency(), s.L("174.00000"));
 
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex
-        // spacing stays, so the Tx range moves along.
-        m.SetRangeText(RangeBox::RxStart, num("150"));
-        m.RangeLostFocus(RangeBox::RxStart, true);
-        EXPECT_EQ(m.frequency(), num("174.00000"));
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), num("150"));
-        m.SetRangeText(RangeBox::RxStop, num("150.025"));
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.frequency(), num("150.01250"));
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 4);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 3);
-        EXPECT_EQ(m.offset(), comma ? "+4.600,00" : "+4,600.00");
-        EXPECT_EQ(Ranges(m), (std::array<std::string, 4>{num("154.60625"), num("154.61875"),
-                                                         num("150.00000"), num("150.02500")}));
+        // spacing stays, so the Tx range moves along. Moving within the range changes nothing.
+        m.SetRangeText(RxStart, s.L("150"));
+        m.RangeLostFocus(RxStart, true);
+        EXPECT_EQ(m.frequency(), s.L("174.00000"));
+        EXPECT_EQ(m.rangeText(RxStart), s.L("150"));
+        m.SetRangeText(RxStop, s.L("150.025"));
+        m.RangeLostFocus(RxStop);
+        EXPECT_EQ(m.frequency(), s.L("150.01250"));
+        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
+        EXPECT_EQ(m.bandwidthChoice(Tx), 3);
+        EXPECT_EQ(m.offset(), s.L("+4,600.00"));
+        EXPECT_EQ(s.Ranges(), s.L(Texts4{"154.60625", "154.61875", "150.00000", "150.02500"}));
 
         // One end typed, and the focus leaves the range: the other end stays.
-        m.SetRangeText(RangeBox::RxStop, num("150.0375"));
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Group::Receiver), num("37.50"));
-        EXPECT_EQ(m.frequency(), num("150.01875"));
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), num("150.00000"));
-        m.SetRangeText(RangeBox::RxStop, num("150.025"));
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 4);
-        EXPECT_EQ(m.frequency(), num("150.01250"));
+        m.SetRangeText(RxStop, s.L("150.0375"));
+        m.RangeLostFocus(RxStop);
+        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
+        EXPECT_EQ(m.otherBandwidth(Rx), s.L("37.50"));
+        EXPECT_EQ(m.frequency(), s.L("150.01875"));
+        EXPECT_EQ(m.rangeText(RxStart), s.L("150.00000"));
+        m.SetRangeText(RxStop, s.L("150.025"));
+        m.RangeLostFocus(RxStop);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
+        EXPECT_EQ(m.frequency(), s.L("150.01250"));
 
         // Transmitter range of a transceiver: the offset and the transmitter group.
-        m.SetRangeText(RangeBox::TxStart, num("155"));
-        m.SetRangeText(RangeBox::TxStop, num("155.025"));
-        m.RangeLostFocus(RangeBox::TxStop);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 4);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 4);
-        EXPECT_EQ(m.frequency(), num("150.01250"));
-        EXPECT_EQ(m.offset(), comma ? "+5.000,00" : "+5,000.00");
-        EXPECT_EQ(m.rangeText(RangeBox::RxStop), num("150.02500"));
+        s.Range(TxStart, "155", TxStop, "155.025", TxStop);
+        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
+        EXPECT_EQ(m.frequency(), s.L("150.01250"));
+        EXPECT_EQ(m.offset(), s.L("+5,000.00"));
+        EXPECT_EQ(m.rangeText(RxStop), s.L("150.02500"));
 
         // 8.334 kHz chooses "8.33 kHz", 8.336 kHz chooses Other with 8.34.
-        m.SetRangeText(RangeBox::TxStart, num("155"));
-        m.SetRangeText(RangeBox::TxStop, num("155.008334"));
-        m.RangeLostFocus(RangeBox::TxStart);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 2);
-        m.SetRangeText(RangeBox::TxStart, num("155"));
-        m.SetRangeText(RangeBox::TxStop, num("155.008336"));
-        m.RangeLostFocus(RangeBox::TxStart);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Group::Transmitter), num("8.34"));
-        EXPECT_TRUE(m.otherEnabled(Group::Transmitter));
+        s.Range(TxStart, "155", TxStop, "155.008334", TxStart);
+        EXPECT_EQ(m.bandwidthChoice(Tx), 2);
+        s.Range(TxStart, "155", TxStop, "155.008336", TxStart);
+        EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
+        EXPECT_EQ(m.otherBandwidth(Tx), s.L("8.34"));
+        EXPECT_TRUE(m.otherEnabled(Tx));
 
         // A reversed or unreadable range waits for its other end, as typed.
-        m.SetRangeText(RangeBox::RxStart, num("180"));
-        m.RangeLostFocus(RangeBox::RxStart);
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), num("180"));
-        EXPECT_EQ(m.frequency(), num("150.01250"));
-        m.SetRangeText(RangeBox::RxStop, "abc");
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.frequency(), num("150.01250"));
-        m.SetRangeText(RangeBox::RxStop, num("180.2"));
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.frequency(), num("180.10000"));
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 6);
+        m.SetRangeText(RxStart, s.L("180"));
+        m.RangeLostFocus(RxStart);
+        EXPECT_EQ(m.rangeText(RxStart), s.L("180"));
+        EXPECT_EQ(m.frequency(), s.L("150.01250"));
+        m.SetRangeText(RxStop, "abc");
+        m.RangeLostFocus(RxStop);
+        EXPECT_EQ(m.frequency(), s.L("150.01250"));
+        m.SetRangeText(RxStop, s.L("180.2"));
+        m.RangeLostFocus(RxStop);
+        EXPECT_EQ(m.frequency(), s.L("180.10000"));
+        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
 
         // With "Tx" any range is the transmitter's, and the frequency moves under the offset.
         m.ChooseTxRx(Model::ChoiceTx);
-        m.SetOffsetText("-100");
-        m.OffsetLostFocus();
-        m.SetRangeText(RangeBox::RxStart, num("99.9875"));
-        m.SetRangeText(RangeBox::RxStop, num("100.0125"));
-        m.RangeLostFocus(RangeBox::RxStop);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 4);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 6);
-        EXPECT_EQ(m.frequency(), num("100.10000"));
-        EXPECT_EQ(m.rangeText(RangeBox::TxStart), num("99.98750"));
-        EXPECT_EQ(m.rangeText(RangeBox::RxStart), "N/A");
+        s.Offset("-100");
+        s.Range(RxStart, "99.9875", RxStop, "100.0125", RxStop);
+        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
+        EXPECT_EQ(m.frequency(), s.L("100.10000"));
+        EXPECT_EQ(m.rangeText(TxStart), s.L("99.98750"));
+        EXPECT_EQ(m.rangeText(RxStart), "N/A");
 
         // With "Rx" any range is the receiver's.
         m.ChooseTxRx(Model::ChoiceRx);
-        m.SetRangeText(RangeBox::TxStart, num("10"));
-        m.SetRangeText(RangeBox::TxStop, num("10.05"));
-        m.RangeLostFocus(RangeBox::TxStart);
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), 5);
-        EXPECT_EQ(m.bandwidthChoice(Group::Transmitter), 4);
-        EXPECT_EQ(m.frequency(), num("10.02500"));
+        s.Range(TxStart, "10", TxStop, "10.05", TxStart);
+        EXPECT_EQ(m.bandwidthChoice(Rx), 5);
+        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
+        EXPECT_EQ(m.frequency(), s.L("10.02500"));
 
         // A transceiver without a valid frequency takes its frequency from the Tx range.
         m.ChooseTxRx(Model::ChoiceBoth);
-        m.SetFrequencyText("");
-        m.FrequencyLostFocus();
-        m.SetRangeText(RangeBox::TxStart, num("99.9875"));
-        m.SetRangeText(RangeBox::TxStop, num("100.0125"));
-        m.RangeLostFocus(RangeBox::TxStart);
-        EXPECT_EQ(m.frequency(), num("100.10000"));
-        EXPECT_EQ(m.offset(), comma ? "-100,00" : "-100.00");
+        s.Frequency("");
+        s.Range(TxStart, "99.9875", TxStop, "100.0125", TxStart);
+        EXPECT_EQ(m.frequency(), s.L("100.10000"));
+        EXPECT_EQ(m.offset(), s.L("-100.00"));
 
         // A range beyond the limits leaves a red frequency.
         m.ChooseTxRx(Model::ChoiceRx);
-        m.SetRangeText(RangeBox::RxStart, "100000");
-        m.SetRangeText(RangeBox::RxStop, "100001");
-        m.RangeLostFocus(RangeBox::RxStart);
+        s.Range(RxStart, "100000", RxStop, "100001", RxStart);
         EXPECT_TRUE(m.frequencyRed());
-        EXPECT_EQ(m.bandwidthChoice(Group::Receiver), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Group::Receiver), comma ? "1.000,00" : "1,000.00");
+        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
+        EXPECT_EQ(m.otherBandwidth(Rx), s.L("1,000.00"));
     }
 }
 
 TEST(AddFreqDialogModel, RemarksLoseTheFileSeparator) {
-    Site en(Locale::English());
-    FilteredText t = en.model.RemarksChanged("a,b;c", 3);
-    EXPECT_EQ(t.text, "ab;c");
-    EXPECT_EQ(t.caret, 2);
-    EXPECT_EQ(en.model.remarks(), "ab;c");
-
-    Site de(Locale::German());
-    t = de.model.RemarksChanged("a,b;c", 5);
-    EXPECT_EQ(t.text, "a,bc");
-    EXPECT_EQ(t.caret, 4);
-    EXPECT_EQ(de.model.remarks(), "a,bc");
+    struct Case {
+        Locale locale;
+        int caret;
+        const char* text;
+        int caretAfter;
+    };
+    for (const Case& c :
+         {Case{Locale::English(), 3, "ab;c", 2}, Case{Locale::German(), 5, "a,bc", 4}}) {
+        Site s(c.locale);
+        const FilteredText t = s.m.RemarksChanged("a,b;c", c.caret);
+        EXPECT_EQ(t.text, c.text);
+        EXPECT_EQ(t.caret, c.caretAfter);
+        EXPECT_EQ(s.m.remarks(), c.text);
+    }
 }
 
 TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
-        const bool comma = locale.decimalSeparator == ",";
-        const auto num = [comma](std::string text) {
-            return comma ? ReplaceAll(text, ".", ",") : text;
-        };
+    for (const Locale& locale : kLocales) {
         Site s(locale);
-        Model& m = s.model;
+        Model& m = s.m;
         s.Add();
-        m.SetFrequencyText("174");
-        m.FrequencyLostFocus();
-        m.SetOffsetText("4600");
-        m.OffsetLostFocus();
-        m.ChooseBandwidth(Group::Receiver, 4);
+        s.Frequency("174");
+        s.Offset("4600");
+        m.ChooseBandwidth(Rx, 4);
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
 
         const DialogEntry e = m.Entry();
-        EXPECT_EQ(e.frequency, num("174.00000"));
-        EXPECT_EQ(e.offset, comma ? "+4.600,00" : "+4,600.00");
-        EXPECT_EQ(e.txBandwidth, num("12.50"));
-        EXPECT_EQ(e.rxBandwidth, num("25.00"));
+        EXPECT_EQ(e.frequency, s.L("174.00000"));
+        EXPECT_EQ(e.offset, s.L("+4,600.00"));
+        EXPECT_EQ(e.txBandwidth, s.L("12.50"));
+        EXPECT_EQ(e.rxBandwidth, s.L("25.00"));
         EXPECT_EQ(e.txrx, TxRxChoice::Both);
         EXPECT_TRUE(e.planned);
         EXPECT_EQ(e.remarks, "Mast A");
@@ -563,52 +494,39 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);
-        EXPECT_EQ(first.id(), " 1");
-        EXPECT_EQ(first.frequency(), num("      174.00000"));
-        EXPECT_EQ(first.offset(), comma ? "+4.600,00" : "+4,600.00");
-        EXPECT_EQ(first.txbandwidth(), num("12.50"));
-        EXPECT_EQ(first.txrx(), "Both");
-        EXPECT_EQ(first.status(), "Plan");
-        EXPECT_EQ(first.rxbandwidth(), num("25.00"));
-        EXPECT_EQ(first.remarks(), "Mast A");
+        EXPECT_EQ(first.texts, (std::array<std::string, 8>{" 1", s.L("      174.00000"),
+                                                           s.L("+4,600.00"), s.L("12.50"), "Both",
+                                                           "Plan", s.L("25.00"), "Mast A"}));
         EXPECT_TRUE(first.checked);
         EXPECT_TRUE(first.selected);
         EXPECT_TRUE(s.list.changed());
         EXPECT_EQ(s.recalculations, 1);
 
-        // The same values again are a duplicate: nothing stored.
+        // The same values again are a duplicate, and so is 178.6 MHz without offset, which
+        // transmits where the first entry does.
         s.Add();
-        EXPECT_EQ(m.frequency(), num("174.00000"));
+        EXPECT_EQ(m.frequency(), s.L("174.00000"));
+        EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
+        s.Frequency(s.L("178.6"));
+        s.Offset("0");
         EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
         EXPECT_EQ(s.list.count(), 1);
-        // 178.6 MHz without offset transmits where the first entry does.
-        m.SetFrequencyText(num("178.6"));
-        m.FrequencyLostFocus();
-        m.SetOffsetText("0");
-        m.OffsetLostFocus();
-        EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
 
         // A receiver only; the bandwidth of the unused side is "N/A".
         m.ChooseTxRx(Model::ChoiceRx);
         m.ChooseStatus(Model::StatusExisting);
-        m.SetFrequencyText("174");
-        m.FrequencyLostFocus();
+        s.Frequency("174");
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 2);
-        EXPECT_EQ(s.list.entry(1).id(), " 2");
-        EXPECT_EQ(s.list.entry(1).offset(), "0");
-        EXPECT_EQ(s.list.entry(1).txbandwidth(), "N/A");
-        EXPECT_EQ(s.list.entry(1).rxbandwidth(), num("25.00"));
-        EXPECT_EQ(s.list.entry(1).txrx(), "Rx");
-        EXPECT_EQ(s.list.entry(1).status(), "Exist");
+        EXPECT_EQ(s.list.entry(1).texts,
+                  (std::array<std::string, 8>{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
+                                              "Exist", s.L("25.00"), "Mast A"}));
 
         // Empty or red frequencies commit nothing.
-        m.SetFrequencyText("0");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
-        m.SetFrequencyText("100000");
-        m.FrequencyLostFocus();
-        EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
+        for (const char* bad : {"0", "100000"}) {
+            s.Frequency(bad);
+            EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
+        }
         EXPECT_EQ(s.list.count(), 2);
 
         // Update: the edited row itself is no duplicate; its ID, key and check mark stay.
@@ -617,9 +535,8 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_TRUE(m.redCross());
         EXPECT_EQ(m.Commit(s.list), Result::Stored);
         m.ChooseTxRx(Model::ChoiceTx);
-        m.ChooseBandwidth(Group::Transmitter, 6);
-        m.SetOffsetText("0");
-        m.OffsetLostFocus();
+        m.ChooseBandwidth(Tx, 6);
+        s.Offset("0");
         // Now it would sit on the receiver at 174 MHz.
         EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
         m.OffsetUpDown(+1);
@@ -627,11 +544,11 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         ASSERT_EQ(s.list.count(), 2);
         const FrequencyEntry& edited = s.list.entry(0);
         EXPECT_EQ(edited.id(), " 1");
-        EXPECT_EQ(edited.offset(), comma ? "+0,50" : "+0.50");
-        EXPECT_EQ(edited.txbandwidth(), num("200.00"));
+        EXPECT_EQ(edited.offset(), s.L("+0.50"));
+        EXPECT_EQ(edited.txbandwidth(), s.L("200.00"));
         EXPECT_EQ(edited.rxbandwidth(), "N/A");
         EXPECT_EQ(edited.txrx(), "Tx");
-        EXPECT_EQ(edited.key, num("F:178.60000"));
+        EXPECT_EQ(edited.key, s.L("F:178.60000"));
         EXPECT_FALSE(edited.checked);
         EXPECT_TRUE(edited.selected);
         EXPECT_FALSE(s.list.entry(1).selected);

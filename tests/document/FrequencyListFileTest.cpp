@@ -69,16 +69,12 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
               "\r\nx\r\n\r\n    1234.50000,+4600.00,12.50,Both,Exist,12.50,,\r\n");
 }
 
-TEST(FrequencyListFile, SeparatorDetection) {
-    EXPECT_EQ(DetectSeparator("a,b;c"), ';');
-    EXPECT_EQ(DetectSeparator("a;b,c"), ',');
-    EXPECT_EQ(DetectSeparator("174.5\r\n"), ';');
-    EXPECT_EQ(DetectSeparator(""), ';');
-    EXPECT_EQ(DetectSeparator("1,2,3"), ',');
-    EXPECT_EQ(DetectSeparator("1;2;3"), ';');
-}
-
-TEST(FrequencyListFile, LinesEndInCrLfLfOrCr) {
+TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
+    // The separator that comes last, or ";" without any.
+    for (const auto& [text, separator] : std::initializer_list<std::pair<const char*, char>>{
+             {"a,b;c", ';'}, {"a;b,c", ','}, {"174.5\r\n", ';'}, {"", ';'}, {"1,2,3", ','}}) {
+        EXPECT_EQ(DetectSeparator(text), separator) << text;
+    }
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\nb\r\nc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(SplitLines("a\r\nb\r\nc\r\nx"), (std::vector<std::string>{"a", "b", "c", "x"}));

@@ -9,6 +9,7 @@ namespace spurline {
 namespace {
 
 using Fields = std::array<std::string, 7>;
+using Texts = std::array<std::string, 8>;
 
 Fields Entry(std::string frequency, std::string offset = "0", std::string txrx = "Both",
              std::string status = "Exist", std::string remarks = "") {
@@ -42,14 +43,8 @@ TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
     ListFixture en;
     ASSERT_TRUE(en.list.AddEntry({"174", "4600", "12.5", "Both", "Exist", "25", "Mast A"}));
     const FrequencyEntry& e = en.list.entry(0);
-    EXPECT_EQ(e.id(), " 1");
-    EXPECT_EQ(e.frequency(), "      174.00000");
-    EXPECT_EQ(e.offset(), "+4,600.00");
-    EXPECT_EQ(e.txbandwidth(), "12.50");
-    EXPECT_EQ(e.txrx(), "Both");
-    EXPECT_EQ(e.status(), "Exist");
-    EXPECT_EQ(e.rxbandwidth(), "25.00");
-    EXPECT_EQ(e.remarks(), "Mast A");
+    EXPECT_EQ(e.texts, (Texts{" 1", "      174.00000", "+4,600.00", "12.50", "Both", "Exist",
+                              "25.00", "Mast A"}));
     EXPECT_EQ(e.key, "F:178.60000");
     EXPECT_TRUE(e.checked);
     EXPECT_FALSE(e.selected);
@@ -58,12 +53,8 @@ TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
     ListFixture de(Locale::German());
     ASSERT_TRUE(de.list.AddEntry({"1234,5", "-100", "12,5", "tx", "PLAN", "7", "Dach"}));
     const FrequencyEntry& g = de.list.entry(0);
-    EXPECT_EQ(g.frequency(), "    1.234,50000");
-    EXPECT_EQ(g.offset(), "-100,00");
-    EXPECT_EQ(g.txrx(), "Tx");
-    EXPECT_EQ(g.txbandwidth(), "12,50");
-    EXPECT_EQ(g.rxbandwidth(), "N/A");
-    EXPECT_EQ(g.status(), "Plan");
+    EXPECT_EQ(g.texts,
+              (Texts{" 1", "    1.234,50000", "-100,00", "12,50", "Tx", "Plan", "N/A", "Dach"}));
     EXPECT_EQ(g.key, "F:1.234,40000");
     EXPECT_DOUBLE_EQ(de.list.OffsetFrequency(0), 1234.4);
 }
@@ -74,20 +65,18 @@ TEST(FrequencyList, TxRxStatusAndOffsetRules) {
     f.list.AddEntry(Entry("101", "12.5", "Both", "Existing"));
     f.list.AddEntry(Entry("102", "-12.5", "transceiver", ""));
     f.list.AddEntry(Entry("103", "abc", "TX"));
-    EXPECT_EQ(f.list.entry(0).txrx(), "Rx");
-    EXPECT_EQ(f.list.entry(0).txbandwidth(), "N/A");
-    EXPECT_EQ(f.list.entry(0).rxbandwidth(), "12.50");
-    EXPECT_EQ(f.list.entry(0).status(), "Plan");
-    EXPECT_EQ(f.list.entry(0).offset(), "0");
-    EXPECT_EQ(f.list.entry(1).offset(), "+12.50");
-    EXPECT_EQ(f.list.entry(1).status(), "Exist");
-    EXPECT_EQ(f.list.entry(2).offset(), "-12.50");
-    EXPECT_EQ(f.list.entry(2).txrx(), "Both");
-    EXPECT_EQ(f.list.entry(2).txbandwidth(), "12.50");
-    EXPECT_EQ(f.list.entry(2).rxbandwidth(), "12.50");
-    EXPECT_EQ(f.list.entry(3).txrx(), "Tx");
-    EXPECT_EQ(f.list.entry(3).rxbandwidth(), "N/A");
-    EXPECT_EQ(f.list.entry(3).offset(), "abc"); // not a number: kept as typed
+    // Offset, Tx BW, Tx/Rx, status and Rx BW of each; an offset that is no number stays as typed.
+    const char* expected[][5] = {{"0", "N/A", "Rx", "Plan", "12.50"},
+                                 {"+12.50", "12.50", "Both", "Exist", "12.50"},
+                                 {"-12.50", "12.50", "Both", "Exist", "12.50"},
+                                 {"abc", "12.50", "Tx", "Exist", "N/A"}};
+    for (int row = 0; row < 4; ++row) {
+        for (int field = 0; field < 5; ++field) {
+            EXPECT_EQ(f.list.entry(row).texts[static_cast<std::size_t>(ColOffset + field)],
+                      expected[row][field])
+                << row << " " << field;
+        }
+    }
     // An empty frequency adds nothing.
     EXPECT_FALSE(f.list.AddEntry(Entry("")));
     EXPECT_EQ(f.list.count(), 4);
@@ -173,20 +162,13 @@ TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
     ASSERT_TRUE(f.list.CommitDialogEntry(add));
     ASSERT_EQ(f.list.count(), 1);
     const FrequencyEntry& e = f.list.entry(0);
-    EXPECT_EQ(e.frequency(), "      174.00000");
-    EXPECT_EQ(e.offset(), "+4,600.00");
-    EXPECT_EQ(e.txrx(), "Tx");
-    EXPECT_EQ(e.txbandwidth(), "12.50");
-    EXPECT_EQ(e.rxbandwidth(), "N/A");
-    EXPECT_EQ(e.status(), "Plan");
-    EXPECT_EQ(e.id(), " 1");
+    EXPECT_EQ(e.texts, (Texts{" 1", "      174.00000", "+4,600.00", "12.50", "Tx", "Plan", "N/A",
+                              "New site"}));
     EXPECT_EQ(e.key, "F:178.60000");
     EXPECT_TRUE(e.checked); // a new entry is always checked
     EXPECT_TRUE(e.selected);
     EXPECT_EQ(f.list.currentRow(), 0);
-    EXPECT_TRUE(f.list.changed());
-    EXPECT_TRUE(f.list.commands().clear);
-    EXPECT_TRUE(f.list.commands().calculate);
+    EXPECT_TRUE(f.list.changed() && f.list.commands().clear && f.list.commands().calculate);
     EXPECT_EQ(f.recalculations, 1);
 
     DialogEntry second{"150.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
@@ -206,11 +188,10 @@ TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
     DialogEntry edit{"178.60000", "0", "12.5", "12.5", TxRxChoice::Rx, false, "moved"};
     ASSERT_TRUE(f.list.CommitDialogEntry(edit));
     EXPECT_EQ(f.list.count(), 2);
-    EXPECT_EQ(f.list.entry(0).id(), " 1");
+    EXPECT_EQ(f.list.entry(0).texts,
+              (Texts{" 1", "      178.60000", "0", "N/A", "Rx", "Exist", "12.50", "moved"}));
     EXPECT_EQ(f.list.entry(0).key, "F:178.60000");
     EXPECT_FALSE(f.list.entry(0).checked);
-    EXPECT_EQ(f.list.entry(0).txrx(), "Rx");
-    EXPECT_EQ(f.list.entry(0).remarks(), "moved");
 }
 
 TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
@@ -275,10 +256,8 @@ TEST(FrequencyList, ClearAsksAndResetsEverything) {
     EXPECT_EQ(f.list.siteName(), "");
     EXPECT_EQ(f.list.filePath(), "");
     EXPECT_EQ(f.resultClears, 1);
-    EXPECT_FALSE(f.list.changed());
-    EXPECT_FALSE(f.list.commands().clear);
-    EXPECT_FALSE(f.list.commands().calculate);
-    EXPECT_FALSE(f.list.commands().print);
+    EXPECT_FALSE(f.list.changed() || f.list.commands().clear || f.list.commands().calculate ||
+                 f.list.commands().print);
 }
 
 TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
@@ -375,6 +354,14 @@ TEST(FrequencyList, EntriesDifferingBeyondTheKeysDecimalsAreAllKept) {
     EXPECT_FALSE(f.list.AddEntry(Entry("100")));
     EXPECT_EQ(f.list.count(), 2);
     EXPECT_EQ(f.box.shown.size(), 1u);
+    // Moving one of them away through the dialog leaves 100 MHz taken by the other.
+    f.list.SetCurrentRow(1);
+    f.list.EditMode = true;
+    ASSERT_TRUE(
+        f.list.CommitDialogEntry({"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""}));
+    f.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Entry("100")));
+    EXPECT_EQ(f.list.count(), 2);
 }
 
 } // namespace

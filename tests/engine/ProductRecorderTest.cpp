@@ -11,37 +11,31 @@
 namespace spurline {
 namespace {
 
+// Every text of a product, joined by "|".
+std::string Joined(const ProductTexts& t) {
+    return t.frequency + "|" + t.order + "|" + t.byfrequency + "|" + t.bycomposition + "|" +
+           t.bounds + "|" + t.bandwidth + "|" + t.tag;
+}
+
 TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
     const Locale en = Locale::English();
-    ProductTexts t = BuildProductTexts(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125, en);
-    EXPECT_EQ(t.frequency, "      449.00000");
-    EXPECT_EQ(t.order, "3rd");
-    EXPECT_EQ(t.byfrequency, "2 x 450.00000 - 1 x 451.00000");
-    EXPECT_EQ(t.bycomposition, "2 x [1] - 1 x [2]");
-    EXPECT_EQ(t.bounds, "448.98750 - 449.01250");
-    EXPECT_EQ(t.bandwidth, "25.00");
-    EXPECT_EQ(t.tag, "50331673");
-
-    t = BuildProductTexts(300, {150, 2, 3}, {}, {}, 0.00625, en);
-    EXPECT_EQ(t.byfrequency, "2 x 150.00000");
-    EXPECT_EQ(t.bycomposition, "2 x [3]");
-    EXPECT_EQ(t.order, "2nd");
-    EXPECT_EQ(t.bandwidth, "12.50");
-    EXPECT_EQ(t.tag, std::to_string(2 * 16777216 + 12)); // 12.5 kHz: halves to even
-
-    t = BuildProductTexts(449, {450, 1, 1}, {451, 1, 2}, {452, -1, 4}, 0.01875, en);
-    EXPECT_EQ(t.byfrequency, "1 x 450.00000 + 1 x 451.00000 - 1 x 452.00000");
-    EXPECT_EQ(t.bycomposition, "1 x [1] + 1 x [2] - 1 x [4]");
-    EXPECT_EQ(t.tag, std::to_string(3 * 16777216 + 38)); // 37.5 kHz gives 38
-
-    t = BuildProductTexts(1234.5, {1000, 3, 10}, {800.25, -2, 11}, {}, 0.0125, Locale::German());
-    EXPECT_EQ(t.frequency, "    1.234,50000");
-    EXPECT_EQ(t.order, "5th");
-    EXPECT_EQ(t.byfrequency, "3 x 1.000,00000 - 2 x 800,25000");
-    EXPECT_EQ(t.bycomposition, "3 x [10] - 2 x [11]");
-    EXPECT_EQ(t.bounds, "1.234,48750 - 1.234,51250");
-    EXPECT_EQ(t.bandwidth, "25,00");
-
+    // The tag is order x 2^24 plus the bandwidth in whole kHz, halves to even: 12.5 kHz gives
+    // 12, 37.5 kHz 38.
+    EXPECT_EQ(Joined(BuildProductTexts(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125, en)),
+              "      449.00000|3rd|2 x 450.00000 - 1 x 451.00000|2 x [1] - 1 x [2]|"
+              "448.98750 - 449.01250|25.00|50331673");
+    EXPECT_EQ(Joined(BuildProductTexts(300, {150, 2, 3}, {}, {}, 0.00625, en)),
+              "      300.00000|2nd|2 x 150.00000|2 x [3]|299.99375 - 300.00625|12.50|" +
+                  std::to_string(2 * 16777216 + 12));
+    EXPECT_EQ(Joined(BuildProductTexts(449, {450, 1, 1}, {451, 1, 2}, {452, -1, 4}, 0.01875, en)),
+              "      449.00000|3rd|1 x 450.00000 + 1 x 451.00000 - 1 x 452.00000|"
+              "1 x [1] + 1 x [2] - 1 x [4]|448.98125 - 449.01875|37.50|" +
+                  std::to_string(3 * 16777216 + 38));
+    EXPECT_EQ(Joined(BuildProductTexts(1234.5, {1000, 3, 10}, {800.25, -2, 11}, {}, 0.0125,
+                                       Locale::German())),
+              "    1.234,50000|5th|3 x 1.000,00000 - 2 x 800,25000|3 x [10] - 2 x [11]|"
+              "1.234,48750 - 1.234,51250|25,00|" +
+                  std::to_string(5 * 16777216 + 25));
     EXPECT_EQ(OrderLabel(7), "7th");
     EXPECT_EQ(OrderLabel(9), "9th");
     EXPECT_EQ(EntryList({}), "");
@@ -223,7 +217,6 @@ TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
     EXPECT_EQ(item->tag(), std::to_string(3 * 16777216 + 75));
     const IntermodListRow& row = s.rows.rows()[0];
     EXPECT_EQ(row.texts[ImColFrequency], "      448.90000");
-    EXPECT_EQ(row.texts[ImColBandwidth], "75.00");
     EXPECT_EQ(row.texts[ImColFrequencyBounds], "448.86250 - 448.93750");
     EXPECT_EQ(row.key, "ID: 1");
     EXPECT_EQ(row.tag, item->tag());

@@ -3,6 +3,7 @@
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -19,18 +20,11 @@ struct Row {
 };
 
 std::uint32_t Colour(int order) {
-    switch (order) {
-    case 2:
-        return 0xFF0000;
-    case 3:
-        return 0x0000FF;
-    case 5:
-        return 0x00FF00;
-    case 7:
-        return 0xFFFF00;
-    default:
-        return 0xFF00FF;
-    }
+    return order == 2   ? 0xFF0000
+           : order == 3 ? 0x0000FF
+           : order == 5 ? 0x00FF00
+           : order == 7 ? 0xFFFF00
+                        : 0xFF00FF;
 }
 
 class Reference {
@@ -89,12 +83,7 @@ ReferenceResult Reference::Run() {
     const bool worst = options_.worstCase;
     for (int r = 0; r < n; ++r) {
         const FrequencyEntry& e = entries_[static_cast<std::size_t>(r)];
-        VictimMark& mark = result_.marks[static_cast<std::size_t>(r)];
-        mark.colour = 0;
-        mark.bold = false;
-        mark.ghosted = false;
-        mark.icon = 0;
-        mark.tag = 0;
+        result_.marks[static_cast<std::size_t>(r)] = VictimMark{};
         Row row{};
         const double f = LeadingNumber(e.frequency(), locale_);
         row.tx = e.checked ? f + LeadingNumber(e.offset(), locale_) / 1000 : Sentinel;
@@ -215,7 +204,6 @@ ReferenceResult Reference::Run() {
 
 void Reference::Record(double F, double f1, int c1, int e1, double f2, int c2, int e2, double f3,
                        int c3, int e3, double B) {
-    ++result_.candidates;
     if (f1 <= Sentinel || f2 <= Sentinel || f3 <= Sentinel || !(F >= lower_) || !(F <= upper_)) {
         return;
     }
@@ -276,51 +264,11 @@ void Reference::Record(double F, double f1, int c1, int e1, double f2, int c2, i
                                 byFrequency, byId, row.tag});
 }
 
-// The ranking sort: order * 2^24 + position, quicksorted, products taken back by position.
+// The ranking sort: by order, products of one order kept in the order they were found.
 void Reference::Sort() {
-    const int n = static_cast<int>(result_.products.size());
-    if (n == 0) {
-        return;
-    }
-    std::vector<std::int32_t> K(static_cast<std::size_t>(n) + 1);
-    for (int p = 1; p <= n; ++p) {
-        K[static_cast<std::size_t>(p)] =
-            result_.products[static_cast<std::size_t>(p - 1)].order * 16777216 + p;
-    }
-    auto quicksort = [&](auto& self, int lo, int hi) -> void {
-        if (lo >= hi) {
-            return;
-        }
-        const std::int32_t pivot = K[static_cast<std::size_t>((lo + hi) / 2)];
-        int i = lo, j = hi;
-        do {
-            while (K[static_cast<std::size_t>(i)] < pivot) {
-                ++i;
-            }
-            while (K[static_cast<std::size_t>(j)] > pivot) {
-                --j;
-            }
-            if (i <= j) {
-                std::swap(K[static_cast<std::size_t>(i)], K[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        if (lo < j) {
-            self(self, lo, j);
-        }
-        if (i < hi) {
-            self(self, i, hi);
-        }
-    };
-    quicksort(quicksort, 1, n);
-    std::vector<ReferenceProduct> sorted;
-    for (int p = 1; p <= n; ++p) {
-        sorted.push_back(
-            result_
-                .products[static_cast<std::size_t>(K[static_cast<std::size_t>(p)] % 16777216 - 1)]);
-    }
-    result_.products = std::move(sorted);
+    std::stable_sort(
+        result_.products.begin(), result_.products.end(),
+        [](const ReferenceProduct& a, const ReferenceProduct& b) { return a.order < b.order; });
 }
 
 } // namespace

@@ -28,7 +28,6 @@ struct ReferenceResult {
     std::vector<IntermodListRow> rows;      // in the order they were added, "None" included
     std::vector<ReferenceProduct> products; // the collection after the calculation
     std::vector<VictimMark> marks;          // per entry
-    long candidates = 0;                    // calls of the recording step
 };
 
 // The calculation written out step for step, with a scan of every entry for every candidate

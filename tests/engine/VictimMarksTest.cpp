@@ -21,41 +21,28 @@ TEST(OrderColours, OneColourPerOrder) {
     EXPECT_EQ(Rgb(255, 0, 0), 0x0000FFu);
 }
 
+// A mark as tag, colour, bold, ghosted and icon.
+std::tuple<int, std::uint32_t, bool, bool, int> Fields(const VictimMark& m) {
+    return {m.tag, m.colour, m.bold, m.ghosted, m.icon};
+}
+
 TEST(VictimMarks, LowestOrderWinsAndUnmarkKeepsTheTag) {
     testing::ScriptedMessageBox box;
     FrequencyList list(Locale::English(), box);
     testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
     testing::AddSiteEntry(list, 451, 0, 25, "Rx", "Exist", 25);
 
-    mark_freq(list, 1, 3);
-    VictimMark mark = list.entry(0).mark;
-    EXPECT_EQ(mark.tag, 3);
-    EXPECT_EQ(mark.colour, order2colour(3));
-    EXPECT_TRUE(mark.bold);
-    EXPECT_TRUE(mark.ghosted);
-    EXPECT_EQ(mark.icon, 1);
-
-    mark_freq(list, 1, 5);
-    EXPECT_EQ(list.entry(0).mark.tag, 3);
-    EXPECT_EQ(list.entry(0).mark.colour, order2colour(3));
-    mark_freq(list, 1, 3);
-    EXPECT_EQ(list.entry(0).mark.tag, 3);
-    mark_freq(list, 1, 2);
-    EXPECT_EQ(list.entry(0).mark.tag, 2);
-    EXPECT_EQ(list.entry(0).mark.colour, order2colour(2));
+    // Entry, order, and the first entry's mark after it.
+    const std::tuple<int, int, int> marks[] = {{1, 3, 3}, {1, 5, 3}, {1, 3, 3}, {1, 2, 2}};
+    for (const auto& [entry, order, tag] : marks) {
+        mark_freq(list, entry, order);
+        EXPECT_EQ(Fields(list.entry(0).mark), Fields({tag, order2colour(tag), true, true, 1}));
+    }
     EXPECT_EQ(list.entry(1).mark.tag, 0);
-
     mark_freq(list, 2, 9);
-    EXPECT_EQ(list.entry(1).mark.tag, 9);
-    EXPECT_EQ(list.entry(1).mark.colour, 0xFF00FFu);
-
+    EXPECT_EQ(Fields(list.entry(1).mark), Fields({9, 0xFF00FFu, true, true, 1}));
     unmark_freq(list, 1);
-    mark = list.entry(0).mark;
-    EXPECT_EQ(mark.tag, 2);
-    EXPECT_EQ(mark.colour, 0u);
-    EXPECT_FALSE(mark.bold);
-    EXPECT_FALSE(mark.ghosted);
-    EXPECT_EQ(mark.icon, 0);
+    EXPECT_EQ(Fields(list.entry(0).mark), Fields({2, 0, false, false, 0}));
 }
 
 TEST(VictimMarks, WaitingInputRunsEventsAndEscapeSetsTheAbortFlag) {

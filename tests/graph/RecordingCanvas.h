@@ -48,7 +48,6 @@ public:
     bool SetScale(double left, double top, double right, double bottom) override {
         if (!(right != left) || !(top != bottom) || !std::isfinite(right - left) ||
             !std::isfinite(top - bottom)) {
-            ++refusedScales;
             return false;
         }
         left_ = left;
@@ -118,7 +117,6 @@ public:
     }
 
     std::vector<Op> ops;
-    int refusedScales = 0;
 
 private:
     int widthPixels_;

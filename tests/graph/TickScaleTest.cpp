@@ -6,26 +6,19 @@ namespace spurline {
 namespace {
 
 TEST(TickScale, StepTableBoundsBelongToTheRowBelow) {
-    EXPECT_EQ(TickStep(100000.5), 250000);
-    EXPECT_EQ(TickStep(100000), 100000);
-    EXPECT_EQ(TickStep(50000), 50000);
-    EXPECT_EQ(TickStep(30000), 25000);
-    EXPECT_EQ(TickStep(10000), 10000);
-    EXPECT_EQ(TickStep(5000), 5000);
-    EXPECT_EQ(TickStep(3000), 2500);
-    EXPECT_EQ(TickStep(1000), 1000);
-    EXPECT_EQ(TickStep(500), 500);
-    EXPECT_EQ(TickStep(300), 250);
-    EXPECT_EQ(TickStep(100), 100);
-    EXPECT_EQ(TickStep(50), 25);
-    EXPECT_EQ(TickStep(3.5), 25);
-    EXPECT_EQ(TickStep(3), 10);
-    EXPECT_EQ(TickStep(1.01), 10);
-    EXPECT_EQ(TickStep(1), 2);
-    EXPECT_EQ(TickStep(0.12), 2);
-    // Views the navigation never sets still get a step.
-    EXPECT_EQ(TickStep(0), 2);
-    EXPECT_EQ(TickStep(-100000), 2);
+    // Each bound, and half a MHz above it; views the navigation never sets (0 and below) still
+    // get a step.
+    const double widths[] = {100000.5, 100000, 50000.5, 50000, 30000.5, 30000, 10000.5, 10000,
+                             5000.5,   5000,   3000.5,  3000,  1000.5,  1000,  500.5,   500,
+                             300.5,    300,    100.5,   100,   50.5,    50,    3.5,     3,
+                             1.01,     1,      0.12,    0,     -100000};
+    const int steps[] = {250000, 100000, 100000, 50000, 50000, 25000, 25000, 10000, 10000, 5000,
+                         5000,   2500,   2500,   1000,  1000,  500,   500,   250,   250,   100,
+                         100,    25,     25,     10,    10,    2,     2,     2,     2};
+    static_assert(std::size(widths) == std::size(steps));
+    for (std::size_t i = 0; i < std::size(widths); ++i) {
+        EXPECT_EQ(TickStep(widths[i]), steps[i]) << widths[i];
+    }
 }
 
 TEST(TickScale, AxisStartsAndEndsOneTickOutsideTheView) {

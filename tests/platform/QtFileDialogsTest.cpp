@@ -8,12 +8,9 @@
 namespace spurline {
 namespace {
 
-TEST(QtFileDialogsTest, FrequencyListFilterBecomesQtNameFilter) {
+TEST(QtFileDialogsTest, FilterPairsBecomeQtNameFiltersWithTheirPatterns) {
     EXPECT_EQ(ToQtNameFilters("Frequency list (*.frq)|*.frq"),
               QStringLiteral("Frequency list (*.frq)"));
-}
-
-TEST(QtFileDialogsTest, FilterPairsWithoutPatternsInTheDescriptionGetThem) {
     EXPECT_EQ(ToQtNameFilters("Text|*.txt;*.log|All files|*.*"),
               QStringLiteral("Text (*.txt *.log);;All files (*.*)"));
 }

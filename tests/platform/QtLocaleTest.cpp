@@ -6,45 +6,32 @@
 namespace spurline {
 namespace {
 
-TEST(QtLocaleTest, GermanWritesDecimalCommaAndGroupsWithPoint) {
-    const Locale locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(locale.decimalSeparator, ",");
-    EXPECT_EQ(locale.groupSeparator, ".");
-    EXPECT_EQ(locale.monthAbbreviations[4], "Mai");
-}
+TEST(QtLocaleTest, SeparatorsAndMonthNamesAsTheCoreWantsThem) {
+    struct Case {
+        QLocale locale;
+        const char* decimal;
+        const char* group; // Qt's no-break space becomes a plain blank
+        int month;
+        const char* abbreviation; // UTF-8
+    };
+    const Case cases[] = {{QLocale(QLocale::German, QLocale::Germany), ",", ".", 4, "Mai"},
+                          {QLocale(QLocale::English, QLocale::UnitedStates), ".", ",", 11, "Dec"},
+                          {QLocale(QLocale::French, QLocale::France), ",", " ", 1, "f\xC3\xA9vr."},
+                          {QLocale(QLocale::Swedish, QLocale::Sweden), ",", " ", 0, "jan."}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        const Locale locale = LocaleFrom(c.locale);
+        EXPECT_EQ(locale.decimalSeparator, c.decimal);
+        EXPECT_EQ(locale.groupSeparator, c.group);
+        EXPECT_EQ(locale.monthAbbreviations[static_cast<std::size_t>(c.month)], c.abbreviation);
+    }
+    EXPECT_EQ(LocaleFrom(cases[1].locale).monthAbbreviations,
+              (std::array<std::string, 12>{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug",
+                                           "Sep", "Oct", "Nov", "Dec"}));
 
-TEST(QtLocaleTest, EnglishWritesDecimalPointAndGroupsWithComma) {
-    const Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(locale.decimalSeparator, ".");
-    EXPECT_EQ(locale.groupSeparator, ",");
-    const std::array<std::string, 12> expected{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    EXPECT_EQ(locale.monthAbbreviations, expected);
-}
-
-TEST(QtLocaleTest, FrenchNoBreakGroupSeparatorBecomesPlainBlank) {
-    const QLocale french(QLocale::French, QLocale::France);
-    ASSERT_NE(french.groupSeparator(), QStringLiteral(" ")); // Qt gives a no-break space
-    const Locale locale = LocaleFrom(french);
-    EXPECT_EQ(locale.decimalSeparator, ",");
-    EXPECT_EQ(locale.groupSeparator, " ");
-}
-
-TEST(QtLocaleTest, SwedishNoBreakSpaceBecomesPlainBlank) {
-    const Locale locale = LocaleFrom(QLocale(QLocale::Swedish, QLocale::Sweden));
-    EXPECT_EQ(locale.groupSeparator, " ");
-}
-
-TEST(QtLocaleTest, MonthNamesKeepNonAsciiLettersAsUtf8) {
-    const Locale locale = LocaleFrom(QLocale(QLocale::French, QLocale::France));
-    // "févr." in UTF-8.
-    EXPECT_EQ(locale.monthAbbreviations[1], "f\xC3\xA9vr.");
-}
-
-TEST(QtLocaleTest, SystemLocaleFollowsTheUsersSettings) {
-    const Locale locale = SystemLocale();
-    EXPECT_EQ(locale.decimalSeparator, QLocale::system().decimalPoint().toStdString());
-    EXPECT_FALSE(locale.monthAbbreviations[0].empty());
+    const Locale system = SystemLocale();
+    EXPECT_EQ(system.decimalSeparator, QLocale::system().decimalPoint().toStdString());
+    EXPECT_FALSE(system.monthAbbreviations[0].empty());
 }
 
 } // namespace

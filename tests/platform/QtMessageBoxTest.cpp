@@ -82,21 +82,19 @@ protected:
     QtMessageBox messages{&main};
 };
 
-TEST_F(QtMessageBoxTest, CentredBoxFrameCentresOnOwner) {
-    const ScreenRect place = CentredBoxFrame(QRect(100, 50, 400, 300), QRect(0, 0, 200, 100));
-    EXPECT_EQ(place.left, 200);
-    EXPECT_EQ(place.top, 150);
-    EXPECT_EQ(place.width, 200);
-    EXPECT_EQ(place.height, 100);
+void ExpectSameCentre(const QRect& box, const QRect& owner) {
+    EXPECT_LE(std::abs(box.center().x() - owner.center().x()), 1);
+    EXPECT_LE(std::abs(box.center().y() - owner.center().y()), 1);
 }
 
-TEST_F(QtMessageBoxTest, BoxLargerThanOwnerStillSharesItsCentre) {
-    const ScreenRect place = CentredBoxFrame(QRect(100, 100, 100, 60), QRect(0, 0, 300, 200));
+TEST_F(QtMessageBoxTest, CentredBoxFrameSharesTheOwnersCentreWhateverTheSizes) {
+    ScreenRect place = CentredBoxFrame(QRect(100, 50, 400, 300), QRect(0, 0, 200, 100));
+    EXPECT_EQ(std::vector<int>({place.left, place.top, place.width, place.height}),
+              std::vector<int>({200, 150, 200, 100}));
+    place = CentredBoxFrame(QRect(100, 100, 100, 60), QRect(0, 0, 300, 200));
     EXPECT_EQ(place.left, 0);
     EXPECT_EQ(place.top, 30);
-}
 
-TEST_F(QtMessageBoxTest, ModalDialogIsTheOwnerRatherThanTheMainWindow) {
     QDialog dialog(&main);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
@@ -105,102 +103,73 @@ TEST_F(QtMessageBoxTest, ModalDialogIsTheOwnerRatherThanTheMainWindow) {
     EXPECT_NE(ForegroundOwner(&main), &dialog);
 }
 
-TEST_F(QtMessageBoxTest, QuestionShowsBothLinesAndReturnsNo) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::No); });
-    const int answer = messages.CenteredMsgBox("Do you want to save the\r\ncurrent frequency list?",
-                                               msgbox::Question);
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(answer, msgbox::No);
-    EXPECT_EQ(seen.text, QStringLiteral("Do you want to save the\ncurrent frequency list?"));
-    EXPECT_EQ(seen.title, QStringLiteral("Spurline"));
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+TEST_F(QtMessageBoxTest, BoxesShowTheirPlainTextIconAndButtonsAndGiveTheAnswer) {
+    struct Case {
+        const char* prompt;
+        int buttons;
+        const char* title; // null: the program's name
+        QMessageBox::StandardButton click;
+        Qt::Key key; // pressed instead of a click when set
+        int answer;
+        const char* shown;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons standard;
+    };
+    const auto yesNo = QMessageBox::Yes | QMessageBox::No;
+    const Case cases[] = {
+        {"Do you want to save the\r\ncurrent frequency list?", msgbox::Question, nullptr,
+         QMessageBox::No, Qt::Key_unknown, msgbox::No,
+         "Do you want to save the\ncurrent frequency list?", QMessageBox::Question, yesNo},
+        {"Duplicate", msgbox::ExclamationYesNo, nullptr, QMessageBox::Yes, Qt::Key_unknown,
+         msgbox::Yes, "Duplicate", QMessageBox::Warning, yesNo},
+        {"Sure?", msgbox::Question, nullptr, QMessageBox::NoButton, Qt::Key_Escape, msgbox::No,
+         "Sure?", QMessageBox::Question, yesNo},
+        {"Error: 53", msgbox::Critical, nullptr, QMessageBox::Ok, Qt::Key_unknown, msgbox::Ok,
+         "Error: 53", QMessageBox::Critical, QMessageBox::Ok},
+        {"Limit reached", msgbox::Exclamation, nullptr, QMessageBox::NoButton, Qt::Key_Return,
+         msgbox::Ok, "Limit reached", QMessageBox::Warning, QMessageBox::Ok},
+        {"<b>a</b> & b", msgbox::Exclamation, "Own title", QMessageBox::Ok, Qt::Key_unknown,
+         msgbox::Ok, "<b>a</b> & b", QMessageBox::Warning, QMessageBox::Ok}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prompt);
+        SeenBox seen;
+        AnswerNextBox(seen, [&c](QMessageBox& box) {
+            if (c.key != Qt::Key_unknown) {
+                QTest::keyClick(&box, c.key);
+            } else {
+                Click(box, c.click);
+            }
+        });
+        const int answer = c.title ? messages.CenteredMsgBox(c.prompt, c.buttons, c.title)
+                                   : messages.CenteredMsgBox(c.prompt, c.buttons);
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(seen.text, QString::fromLatin1(c.shown));
+        EXPECT_EQ(seen.title, QString::fromLatin1(c.title ? c.title : "Spurline"));
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.buttons, c.standard);
+    }
 }
 
-TEST_F(QtMessageBoxTest, YesIsButtonCodeSix) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Yes); });
-    EXPECT_EQ(messages.CenteredMsgBox("Duplicate frequency 174.00000MHz\r\nwas not added. Show "
-                                      "further messages?",
-                                      msgbox::ExclamationYesNo),
-              msgbox::Yes);
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-}
-
-TEST_F(QtMessageBoxTest, EscapeAnswersNo) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(messages.CenteredMsgBox("Are you sure you want to\r\nclear all of the data?",
-                                      msgbox::Question),
-              msgbox::No);
-    EXPECT_TRUE(seen.found);
-}
-
-TEST_F(QtMessageBoxTest, ErrorBoxHasCriticalIconAndOk) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
-    EXPECT_EQ(messages.CenteredMsgBox("Error: 53 description: File not found", msgbox::Critical),
-              msgbox::Ok);
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
-}
-
-TEST_F(QtMessageBoxTest, ExclamationBoxHasWarningIconAndOk) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
-    EXPECT_EQ(messages.CenteredMsgBox("Limit reached", msgbox::Exclamation), msgbox::Ok);
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
-}
-
-TEST_F(QtMessageBoxTest, GivenTitleIsShown) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
-    messages.CenteredMsgBox("text", msgbox::Exclamation, "Own title");
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.title, QStringLiteral("Own title"));
-}
-
-TEST_F(QtMessageBoxTest, PromptIsPlainTextNotMarkup) {
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
-    messages.CenteredMsgBox("<b>a</b> & b", msgbox::Exclamation);
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.text, QStringLiteral("<b>a</b> & b"));
-}
-
-TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindow) {
+TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindowOrTheDialogOverIt) {
     main.setGeometry(40, 30, 900, 700);
     SeenBox seen;
     AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
     messages.CenteredMsgBox("Centred", msgbox::Exclamation);
     ASSERT_TRUE(seen.found);
-    const QRect owner = main.frameGeometry();
-    EXPECT_LE(std::abs(seen.frame.center().x() - owner.center().x()), 1);
-    EXPECT_LE(std::abs(seen.frame.center().y() - owner.center().y()), 1);
-}
+    ExpectSameCentre(seen.frame, main.frameGeometry());
 
-TEST_F(QtMessageBoxTest, BoxRaisedOverADialogIsCentredOverTheDialog) {
     QDialog dialog(&main);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setGeometry(360, 340, 240, 120); // away from the main window's centre
     dialog.show();
-
-    SeenBox seen;
     AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Yes); });
     EXPECT_EQ(messages.CenteredMsgBox("A somewhat longer question so the box is wider than the "
                                       "dialog it is centred over?",
                                       msgbox::Question),
               msgbox::Yes);
-    ASSERT_TRUE(seen.found);
     const QRect owner = dialog.frameGeometry();
-    EXPECT_LE(std::abs(seen.frame.center().x() - owner.center().x()), 1);
-    EXPECT_LE(std::abs(seen.frame.center().y() - owner.center().y()), 1);
+    ExpectSameCentre(seen.frame, owner);
     EXPECT_GT(seen.frame.width(), owner.width());
     EXPECT_LT(seen.frame.left(), owner.left());
 }
