@@ -142,8 +142,10 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     }
     const double frequency = LeadingNumber(fields[0], locale_);
     const double offsetFrequency = frequency + LeadingNumber(fields[1], locale_) / 1000.0;
-    // Only what the add/edit dialog would accept enters the list and its calculations.
-    if (!FrequencyInRange(frequency)) {
+    // Only what the add/edit dialog would accept enters the list and its calculations, also as
+    // shown and saved: 0.0000001 shows as 0.00000, which would not load back.
+    const std::string shown = FormatNumberText(fields[0], patterns::Frequency, locale_);
+    if (!FrequencyInRange(frequency) || !FrequencyInRange(LeadingNumber(shown, locale_))) {
         return SkipEntry(SkipReason::OutOfRange, fields[0]);
     }
     if (offsetFrequencyCount_.count(offsetFrequency) != 0) {

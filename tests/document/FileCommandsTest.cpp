@@ -667,14 +667,15 @@ TEST(FileCommands, RemarksRoundTripOnDiskAsTypedAcrossLocales) {
 TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
     TemporaryFolder folder;
     std::string text = "Site\r\nDate\r\nComment\r\n";
-    for (const char* f : {"12345678", "99999.99999", "100000", "0", "-5", "99999.99999", "0.00001"})
+    for (const char* f : {"12345678", "99999.99999", "100000", "0", "-5", "99999.99999", "0.00001",
+                          "0.000001", "99999.999996"})
         text += std::string(f) + ",0,1,Both,Exist,1,,\r\n";
     WriteBytes(folder.File("range.frq"), text);
     const auto prompt = [](const std::string& what) {
         return what + "MHz\r\nwas not added. Show further messages?";
     };
     Session yes(Locale::German());
-    yes.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes, msgbox::Yes};
+    yes.box.answers = std::deque<int>(7, msgbox::Yes);
     ASSERT_TRUE(yes.commands.LoadFrequencyList(folder.File("range.frq")));
     ASSERT_EQ(yes.list.count(), 2);
     EXPECT_EQ(yes.list.entry(0).frequency(), "   99.999,99999");
@@ -684,7 +685,10 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
                                         prompt("Frequency out of range 100.000,00000"),
                                         prompt("Frequency out of range 0,00000"),
                                         prompt("Frequency out of range -5,00000"),
-                                        prompt("Duplicate frequency 99.999,99999")}));
+                                        prompt("Duplicate frequency 99.999,99999"),
+                                        // in range, but not as shown and saved
+                                        prompt("Frequency out of range 0,00000"),
+                                        prompt("Frequency out of range 100.000,00000")}));
     // No stops the messages of both kinds for the rest of the load.
     Session no(Locale::English());
     no.box.answers = {msgbox::No};

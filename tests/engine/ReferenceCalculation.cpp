@@ -244,8 +244,8 @@ void Reference::Record(double F, double f1, int c1, int e1, double f2, int c2, i
             byId += (c < 0 ? " - " : " + ") + IdTerm(e, c);
         }
     }
-    const long long tag =
-        static_cast<long long>(order) * 16777216 + static_cast<long long>(std::nearbyint(B * 2000));
+    // Beyond 2^53 the tag is no longer an exact integer and is written as a whole number.
+    const double tag = order * 16777216.0 + std::nearbyint(B * 2000);
     IntermodListRow row;
     row.texts[0] = PadLeft(FormatNumber(F, "#,###,##0.00000", locale_), 15, ' ');
     row.texts[1] = std::to_string(order) + (order == 2 ? "nd" : order == 3 ? "rd" : "th");
@@ -258,7 +258,8 @@ void Reference::Record(double F, double f1, int c1, int e1, double f2, int c2, i
                    FormatNumber(F + B, "#,###,##0.00000", locale_);
     row.texts[8] = FormatNumber(B * 2000, "#,##0.00", locale_);
     row.key = key;
-    row.tag = std::to_string(tag);
+    row.tag = std::abs(tag) < 9007199254740992.0 ? std::to_string(static_cast<long long>(tag))
+                                                 : FormatNumber(tag, "0", locale_);
     result_.rows.push_back(row);
     result_.products.push_back({static_cast<float>(F), static_cast<float>(B * 2000), order, key,
                                 byFrequency, byId, row.tag});
