@@ -108,17 +108,16 @@ void RunEngine(benchmark::State& state, std::unique_ptr<BenchSite> site, int thr
 
 void RunReference(benchmark::State& state, std::unique_ptr<BenchSite> site) {
     long rows = 0;
-    double candidates = 0;
     for (auto _ : state) {
         const testing::ReferenceResult result =
             testing::ReferenceCalculate(site->list.entries(), site->list.locale(), site->options);
         rows = static_cast<long>(result.rows.size());
-        candidates += static_cast<double>(result.candidates);
     }
     state.counters["rows"] = static_cast<double>(rows);
     if (site->countCandidates) {
         state.counters["candidates/s"] =
-            benchmark::Counter(candidates, benchmark::Counter::kIsRate);
+            benchmark::Counter(site->candidates * static_cast<double>(state.iterations()),
+                               benchmark::Counter::kIsRate);
     }
 }
 
