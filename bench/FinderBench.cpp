@@ -70,7 +70,10 @@ void Summary(benchmark::State& state) {
 }
 
 BENCHMARK_CAPTURE(Find, sameband_tx, true, FinderRole::Tx)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Find, sameband_rx, true, FinderRole::Rx)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Find, sameband_both, true, FinderRole::Both)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Find, mixed_tx, false, FinderRole::Tx)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Find, mixed_rx, false, FinderRole::Rx)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Find, mixed_both, false, FinderRole::Both)->Unit(benchmark::kMillisecond);
 BENCHMARK(Summary)->Unit(benchmark::kMillisecond);
 

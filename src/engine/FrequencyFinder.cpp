@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <numeric>
+#include <tuple>
 
 namespace spurline {
 
@@ -60,6 +63,7 @@ public:
         }
         results_.resize(rx_.size());
         stamp_.assign(rx_.size(), 0);
+        closest_.assign(rx_.size(), NoDistance);
         for (std::size_t t = 0; t < rx_.size(); ++t) {
             results_[t].frequencyMHz = rx_[t];
         }
@@ -71,6 +75,8 @@ public:
     double slope() const { return slope_; }
     const std::vector<double>& tx() const { return tx_; }
     const std::vector<double>& rx() const { return rx_; }
+    const std::vector<double>& rxLow() const { return rxLow_; }
+    const std::vector<double>& rxHigh() const { return rxHigh_; }
     std::vector<CandidateResult>& results() { return results_; }
 
     // A product of the site: the candidates whose receive band it touches.
@@ -122,21 +128,46 @@ private:
             stamp_[t] = current_;
             Conflict(t, order, distanceMHz);
         } else {
-            CandidateResult& r = results_[t];
-            r.closestKHz = std::min(r.closestKHz, RoundTo(distanceMHz, 1e6) * 1000);
+            Closer(t, distanceMHz);
         }
     }
 
     void Conflict(std::size_t t, int order, double distanceMHz) {
-        // To the hertz, so that rounding noise does not decide the ranking.
-        distanceMHz = RoundTo(distanceMHz, 1e6);
-        CandidateResult& r = results_[t];
-        ++r.conflicts;
-        r.lowestOrder = r.lowestOrder == 0 ? order : std::min(r.lowestOrder, order);
-        r.closestKHz = std::min(r.closestKHz, distanceMHz * 1000);
+        Count(t, 1, order);
+        Closer(t, distanceMHz);
     }
 
+public:
+    // count products of one order hit candidate t.
+    void Count(std::size_t t, int count, int order) {
+        if (count > 0) {
+            CandidateResult& r = results_[t];
+            r.conflicts += count;
+            r.lowestOrder = r.lowestOrder == 0 ? order : std::min(r.lowestOrder, order);
+        }
+    }
+
+    void Closer(std::size_t t, double distanceMHz) {
+        closest_[t] = std::min(closest_[t], distanceMHz);
+    }
+
+    // Whether nothing can come closer than the distance candidate t already has.
+    bool Touched(std::size_t t) const { return RoundTo(closest_[t], 1e6) == 0; }
+
+    // Writes the closest distances into the results.
+    void Finish() {
+        for (std::size_t t = 0; t < results_.size(); ++t) {
+            // To the hertz, so that rounding noise does not decide the ranking. Rounding the
+            // smallest distance equals the smallest rounded one, as rounding never reorders.
+            if (closest_[t] != NoDistance) {
+                results_[t].closestKHz = RoundTo(closest_[t], 1e6) * 1000;
+            }
+        }
+    }
+
+private:
     std::vector<double> rx_, tx_, rxLow_, rxHigh_;
+    std::vector<double> closest_; // MHz, unrounded
     std::vector<CandidateResult> results_;
     std::vector<std::uint64_t> stamp_;
     std::uint64_t current_ = 1;
@@ -168,6 +199,8 @@ public:
             }
         }
     }
+
+    const std::vector<Band>& bands() const { return bands_; }
 
 private:
     std::vector<Band> bands_;
@@ -260,6 +293,305 @@ private:
     CalculationLimits limits_;
     double tx0_ = 0;
     double rx0_ = 0;
+};
+
+// Products of the candidate that differ only in the site's part: one shape (k, order, width,
+// sum order), F = |v + k c| with v the site's part. On a crowded site they are numerous, so per
+// candidate they are counted by the stretches of v that reach a receiver rather than one by one;
+// only products within rounding reach of a band edge are evaluated exactly.
+class Family {
+public:
+    explicit Family(const Partial& shape) : shape_(shape) {}
+
+    void Add(double X, double Y) { members_.push_back({X + Y, X, Y}); }
+    std::size_t size() const { return members_.size(); }
+
+    // The products one by one, as the tester takes them.
+    void RunEach(PartialTester& tester) const {
+        for (const Member& m : members_) {
+            Partial p = shape_;
+            p.X = m.X;
+            p.Y = m.Y;
+            tester.Run(p);
+        }
+    }
+
+    // Adds the family's conflicts with the receivers (and with the candidate's own receive band
+    // when ownHalf >= 0) to every candidate.
+    void CountAll(Tally& tally, const BandIndex& receivers, double ownHalf,
+                  CalculationLimits limits) {
+        Prepare(receivers, limits, tally);
+        for (std::size_t t = 0; t < tally.size(); ++t) {
+            CountAt(tally, t, receivers, ownHalf, limits);
+        }
+    }
+
+private:
+    struct Member {
+        double v;
+        double X;
+        double Y;
+    };
+    // The signed sums v + k c, [lo, hi], that reach one band: negative for -F.
+    struct Piece {
+        double lo;
+        double hi;
+        const Band* band;
+        bool negative;
+    };
+    // [lo, hi) of the signed sum; sure when every product there certainly reaches a band. The
+    // pieces [first, end) are the ones it may reach.
+    struct Zone {
+        double lo;
+        double hi;
+        bool sure;
+        std::size_t first;
+        std::size_t end;
+    };
+
+    void Prepare(const BandIndex& receivers, CalculationLimits limits, const Tally& tally) {
+        std::sort(members_.begin(), members_.end(),
+                  [](const Member& a, const Member& b) { return a.v < b.v; });
+        v_.clear();
+        for (const Member& m : members_) {
+            v_.push_back(m.v);
+        }
+        const double reach = std::max(std::abs(tally.tx().front()), std::abs(tally.tx().back()));
+        // Far beyond the rounding of a few additions of numbers this large.
+        mu_ = 1e-7 + 1e-11 * (std::max(std::abs(v_.front()), std::abs(v_.back())) +
+                              std::abs(shape_.k) * reach);
+        BuildBuckets();
+        BuildZones(receivers.bands(), limits);
+    }
+
+    void BuildBuckets() {
+        const double span = v_.back() - v_.front();
+        buckets_ = 1;
+        scale_ = 0;
+        if (v_.size() > 1 && span > 0 && std::isfinite(static_cast<double>(v_.size()) / span)) {
+            buckets_ = v_.size();
+            scale_ = static_cast<double>(buckets_) / span;
+        }
+        bucketStart_.assign(buckets_ + 1, 0);
+        for (double v : v_) {
+            ++bucketStart_[BucketOf(v) + 1];
+        }
+        std::partial_sum(bucketStart_.begin(), bucketStart_.end(), bucketStart_.begin());
+    }
+
+    std::size_t BucketOf(double value) const {
+        const double position = (value - v_.front()) * scale_;
+        if (!(position >= 0)) {
+            return 0;
+        }
+        if (position >= static_cast<double>(buckets_)) {
+            return buckets_ - 1;
+        }
+        return static_cast<std::size_t>(position);
+    }
+
+    // The first member whose v is not below x. Values in earlier buckets are below x and values
+    // in later ones above it, as the bucket never decreases with the value.
+    std::size_t LowerBound(double x) const {
+        if (!(x > v_.front())) {
+            return 0;
+        }
+        if (x > v_.back()) {
+            return v_.size();
+        }
+        const std::size_t b = BucketOf(x);
+        const auto first = v_.begin() + static_cast<long>(bucketStart_[b]);
+        const auto last = v_.begin() + static_cast<long>(bucketStart_[b + 1]);
+        return static_cast<std::size_t>(std::lower_bound(first, last, x) - v_.begin());
+    }
+
+    void BuildZones(const std::vector<Band>& bands, CalculationLimits limits) {
+        pieces_.clear();
+        for (const Band& band : bands) {
+            const double lo = std::max(band.low - shape_.B, limits.lower);
+            const double hi = std::min(band.high + shape_.B, limits.upper);
+            if (lo <= hi) {
+                pieces_.push_back({lo, hi, &band, false});
+                if (shape_.absolute) {
+                    pieces_.push_back({-hi, -lo, &band, true});
+                }
+            }
+        }
+        std::sort(pieces_.begin(), pieces_.end(),
+                  [](const Piece& x, const Piece& y) { return x.lo < y.lo; });
+        zones_.clear();
+        auto unsure = [&](double lo, double hi, std::size_t first, std::size_t end) {
+            if (!zones_.empty() && !zones_.back().sure && zones_.back().hi >= lo) {
+                zones_.back().hi = std::max(zones_.back().hi, hi);
+                zones_.back().end = end;
+            } else {
+                zones_.push_back({lo, hi, false, first, end});
+            }
+        };
+        for (std::size_t p = 0; p < pieces_.size();) {
+            const std::size_t first = p;
+            const double a = pieces_[p].lo;
+            double b = pieces_[p].hi;
+            for (++p; p < pieces_.size() && pieces_[p].lo <= b; ++p) {
+                b = std::max(b, pieces_[p].hi);
+            }
+            if (b - a > 2 * mu_) {
+                unsure(a - mu_, a + mu_, first, p);
+                zones_.push_back({a + mu_, b - mu_, true, first, p});
+                unsure(b - mu_, b + mu_, first, p);
+            } else {
+                unsure(a - mu_, b + mu_, first, p);
+            }
+        }
+    }
+
+    double Value(const Member& m, double c) const {
+        Partial p = shape_;
+        p.X = m.X;
+        p.Y = m.Y;
+        return Evaluate(p, c);
+    }
+
+    bool InLimits(double F, CalculationLimits limits) const {
+        return F >= limits.lower && F <= limits.upper;
+    }
+
+    // Whether the product F reaches a receiver; each band it reaches may bring t closer.
+    bool Reaches(double F, const BandIndex& receivers, CalculationLimits limits, Tally& tally,
+                 std::size_t t) const {
+        if (!InLimits(F, limits)) {
+            return false;
+        }
+        bool any = false;
+        receivers.ForEach(F - shape_.B, F + shape_.B, [&](const Band& band) {
+            any = true;
+            tally.Closer(t, std::abs(F - band.centre));
+        });
+        return any;
+    }
+
+    void CountAt(Tally& tally, std::size_t t, const BandIndex& receivers, double ownHalf,
+                 CalculationLimits limits) const {
+        const double c = tally.tx()[t];
+        const double shift = shape_.k * c;
+        int count = 0;
+        // Zone by zone, jumping over the zones no member falls in.
+        auto zone = zones_.begin();
+        for (std::size_t next = 0; next < v_.size() && zone != zones_.end(); ++zone) {
+            const double v = v_[next];
+            if (!(zone->hi - shift > v)) {
+                zone = std::partition_point(zone, zones_.end(),
+                                            [&](const Zone& z) { return !(z.hi - shift > v); });
+                if (zone == zones_.end()) {
+                    break;
+                }
+            }
+            const std::size_t first = LowerBound(zone->lo - shift);
+            const std::size_t end = LowerBound(zone->hi - shift);
+            next = end;
+            if (zone->sure) {
+                count += static_cast<int>(end - first);
+                // Products there reach the zone's pieces only; those elsewhere are exact hits
+                // that bring t closer as they are tested.
+                for (std::size_t p = zone->first; p < zone->end && end > first; ++p) {
+                    if (!tally.Touched(t)) {
+                        ClosestTo(pieces_[p], tally, t, limits);
+                    }
+                }
+                continue;
+            }
+            for (std::size_t i = first; i < end; ++i) {
+                count += Reaches(Value(members_[i], c), receivers, limits, tally, t) ? 1 : 0;
+            }
+        }
+        if (ownHalf >= 0) {
+            count += CountOwn(tally, t, receivers, limits);
+        }
+        tally.Count(t, count, shape_.order);
+    }
+
+    // The products that reach the candidate's own receive band but no other receiver; every one
+    // reaching it may bring t closer.
+    int CountOwn(Tally& tally, std::size_t t, const BandIndex& receivers,
+                 CalculationLimits limits) const {
+        const double c = tally.tx()[t];
+        const double shift = shape_.k * c;
+        const double low = tally.rxLow()[t];
+        const double high = tally.rxHigh()[t];
+        const double lo = std::max(low - shape_.B, limits.lower);
+        const double hi = std::min(high + shape_.B, limits.upper);
+        if (!(lo <= hi)) {
+            return 0;
+        }
+        std::pair<double, double> windows[2] = {{lo, hi}, {-hi, -lo}};
+        const int signs = shape_.absolute ? 2 : 1;
+        std::sort(windows, windows + signs);
+        int count = 0;
+        std::size_t done = 0; // members below this index were looked at already
+        for (int w = 0; w < signs; ++w) {
+            std::size_t i = std::max(done, LowerBound(windows[w].first - shift - mu_));
+            for (; i < v_.size() && v_[i] <= windows[w].second - shift + mu_; ++i) {
+                const double F = Value(members_[i], c);
+                if (InLimits(F, limits) && F + shape_.B >= low && high >= F - shape_.B) {
+                    tally.Closer(t, std::abs(F - tally.rx()[t]));
+                    count += Reaches(F, receivers, limits, tally, t) ? 0 : 1;
+                }
+            }
+            done = i;
+        }
+        return count;
+    }
+
+    // The closest any member in one piece comes to the centre of its band.
+    void ClosestTo(const Piece& piece, Tally& tally, std::size_t t,
+                   CalculationLimits limits) const {
+        const Band& band = *piece.band;
+        const double c = tally.tx()[t];
+        const double shift = shape_.k * c;
+        const double from = piece.lo - shift - mu_;
+        const double to = piece.hi - shift + mu_;
+        const double centre = piece.negative ? -band.centre : band.centre;
+        const double aim = std::clamp(centre, piece.lo, piece.hi) - shift;
+        auto reaches = [&](std::size_t i) {
+            const double F = Value(members_[i], c);
+            if (InLimits(F, limits) && F + shape_.B >= band.low && band.high >= F - shape_.B) {
+                tally.Closer(t, std::abs(F - band.centre));
+                return true;
+            }
+            return false;
+        };
+        // Outwards from the aim on both sides, past the first that reaches it and any tie.
+        const std::size_t at = LowerBound(aim);
+        double best = NoDistance;
+        for (std::size_t i = at; i < v_.size() && v_[i] <= to; ++i) {
+            const double gap = v_[i] - aim;
+            if (gap > best + 2 * mu_) {
+                break;
+            }
+            if (reaches(i)) {
+                best = std::min(best, gap);
+            }
+        }
+        for (std::size_t i = at; i > 0 && v_[i - 1] >= from; --i) {
+            const double gap = aim - v_[i - 1];
+            if (gap > best + 2 * mu_) {
+                break;
+            }
+            if (reaches(i - 1)) {
+                best = std::min(best, gap);
+            }
+        }
+    }
+
+    Partial shape_;
+    std::vector<Member> members_;
+    std::vector<double> v_; // the members' v, ascending
+    std::vector<std::uint32_t> bucketStart_;
+    std::size_t buckets_ = 1;
+    double scale_ = 0;
+    double mu_ = 0;
+    std::vector<Piece> pieces_; // by lower end
+    std::vector<Zone> zones_;
 };
 
 bool Admitted(const CalculationRow& row, const VictimFilter& filter) {
@@ -413,10 +745,13 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
                 }
             }
         }
+        // Products of one shape with the site's part for v; see Family.
+        std::map<std::tuple<bool, bool, int, int, double>, Family> families;
+        auto collect = [&](const Partial& p) {
+            families.try_emplace({p.twoStep, p.absolute, p.k, p.order, p.B}, p)
+                .first->second.Add(p.X, p.Y);
+        };
         for (std::size_t i = 0; i < n; ++i) {
-            if (!report(0.5 + 0.5 * static_cast<double>(i) / static_cast<double>(n))) {
-                return {};
-            }
             const CalculationRow& ri = site_[i];
             if (!Usable(ri)) {
                 continue;
@@ -456,9 +791,9 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
                 for (const TripleTerm& t : triples) {
                     const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * bc;
                     const double k3Width = std::abs(t.k3);
-                    tester.Run({t.k1 * f1, static_cast<double>(t.k3) * f3, true, t.absolute, t.k2,
-                                std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
-                                worst ? pairWidth + k3Width * b3 : std::max(b12, b3)});
+                    collect({t.k1 * f1, static_cast<double>(t.k3) * f3, true, t.absolute, t.k2,
+                             std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
+                             worst ? pairWidth + k3Width * b3 : std::max(b12, b3)});
                 }
             }
             // The candidate third to every pair (i, j) of the site.
@@ -473,10 +808,25 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
                     const double pairSum = t.k1 * f1 + t.k2 * f2;
                     const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
                     const double k3Width = std::abs(t.k3);
-                    tester.Run({pairSum, 0, false, t.absolute, t.k3,
-                                std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
-                                worst ? pairWidth + k3Width * bc : std::max(std::max(b1, b2), bc)});
+                    collect({pairSum, 0, false, t.absolute, t.k3,
+                             std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
+                             worst ? pairWidth + k3Width * bc : std::max(std::max(b1, b2), bc)});
                 }
+            }
+        }
+        // A family costs about one look-up per band and candidate, its products one by one
+        // about one per band each: counting pays once the family outnumbers the candidates.
+        std::size_t done = 0;
+        for (auto& [key, family] : families) {
+            if (!report(0.5 +
+                        0.5 * static_cast<double>(done) / static_cast<double>(families.size()))) {
+                return {};
+            }
+            ++done;
+            if (family.size() >= tally.size()) {
+                family.CountAll(tally, receivers, receives ? model.receiveHalfWidth : -1, limits_);
+            } else {
+                family.RunEach(tester);
             }
         }
     }
@@ -509,6 +859,7 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
         }
         return best;
     };
+    tally.Finish();
     std::vector<CandidateResult>& results = tally.results();
     for (std::size_t t = 0; t < results.size(); ++t) {
         CandidateResult& r = results[t];
