@@ -525,7 +525,9 @@ private:
         }
         std::pair<double, double> windows[2] = {{lo, hi}, {-hi, -lo}};
         const int signs = shape_.absolute ? 2 : 1;
-        std::sort(windows, windows + signs);
+        if (signs == 2 && windows[1].first < windows[0].first) {
+            std::swap(windows[0], windows[1]);
+        }
         int count = 0;
         std::size_t done = 0; // members below this index were looked at already
         for (int w = 0; w < signs; ++w) {
@@ -600,6 +602,93 @@ bool Admitted(const CalculationRow& row, const VictimFilter& filter) {
 
 bool Usable(const CalculationRow& row) {
     return row.transmits() && row.transmitFrequency > ExcludedFrequency;
+}
+
+// The frequencies f (MHz, widened a little) for which base + k f lies in [lo, hi].
+std::pair<double, double> Between(double lo, double hi, double base, int k) {
+    double from = (lo - base) / k;
+    double to = (hi - base) / k;
+    if (from > to) {
+        std::swap(from, to);
+    }
+    return {from - ValueMargin, to + ValueMargin};
+}
+
+// The site's three-transmitter products whose centre may come within their width of [low, high]
+// (MHz), with the enumeration's arithmetic: the third transmitters are taken by frequency, so
+// only the run of them that can land there is formed. keepGoing(i, n) as for EnumerateProducts.
+template <typename Take, typename KeepGoing>
+void TriplesWithin(const CalculationTable& site, const IntermodOptions& options, double low,
+                   double high, Take&& take, KeepGoing&& keepGoing) {
+    struct Third {
+        double f;
+        double b;
+        std::size_t entry;
+    };
+    std::vector<Third> thirds;
+    double widest = 0;
+    for (std::size_t m = 0; m < site.size(); ++m) {
+        if (Usable(site[m])) {
+            thirds.push_back({site[m].transmitFrequency, site[m].transmitHalfWidth, m});
+            widest = std::max(widest, site[m].transmitHalfWidth);
+        }
+    }
+    std::sort(thirds.begin(), thirds.end(),
+              [](const Third& a, const Third& b) { return a.f < b.f; });
+    const bool worst = options.worstCase;
+    const std::vector<TripleTerm> terms = TripleTerms(options);
+    const std::size_t n = site.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!keepGoing(i, n)) {
+            return;
+        }
+        if (!Usable(site[i])) {
+            continue;
+        }
+        const double f1 = site[i].transmitFrequency;
+        const double b1 = site[i].transmitHalfWidth;
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (!Usable(site[j])) {
+                continue;
+            }
+            const double f2 = site[j].transmitFrequency;
+            const double b2 = site[j].transmitHalfWidth;
+            const double b12 = std::max(b1, b2);
+            for (const TripleTerm& t : terms) {
+                const double pairSum = t.k1 * f1 + t.k2 * f2;
+                const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                const double k3Width = std::abs(t.k3);
+                const double reach =
+                    (worst ? pairWidth + k3Width * widest : std::max(b12, widest)) + ValueMargin;
+                const int order = std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3);
+                // The sum pairSum + k3 f3 within [low - reach, high + reach], or for |sum| its
+                // negative too: one or two runs of third transmitters, merged when they meet.
+                std::pair<double, double> runs[2] = {
+                    Between(low - reach, high + reach, pairSum, t.k3),
+                    Between(-high - reach, -low + reach, pairSum, t.k3)};
+                int count = t.absolute ? 2 : 1;
+                if (count == 2 && runs[1].first < runs[0].first) {
+                    std::swap(runs[0], runs[1]);
+                }
+                if (count == 2 && runs[1].first <= runs[0].second) {
+                    runs[0].second = std::max(runs[0].second, runs[1].second);
+                    count = 1;
+                }
+                for (int r = 0; r < count; ++r) {
+                    auto m = std::lower_bound(thirds.begin(), thirds.end(), runs[r].first,
+                                              [](const Third& a, double f) { return a.f < f; });
+                    for (; m != thirds.end() && m->f <= runs[r].second; ++m) {
+                        if (m->entry == i || m->entry == j) {
+                            continue;
+                        }
+                        const double sum = pairSum + static_cast<double>(t.k3) * m->f;
+                        take(t.absolute ? std::abs(sum) : sum,
+                             worst ? pairWidth + k3Width * m->b : std::max(b12, m->b), order);
+                    }
+                }
+            }
+        }
+    }
 }
 
 } // namespace
@@ -704,17 +793,23 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
     // As a receiver: the products of the site that reach the candidate's band.
     bool stopped = false;
     if (receives) {
-        EnumerateProducts(
-            site_, options_,
-            [&](const EnumeratedProduct& p) {
-                if (p.F >= limits_.lower && p.F <= limits_.upper) {
-                    tally.SiteProduct(p.F, p.B, p.order);
-                }
-            },
-            [&](int i, int count) {
-                stopped = stopped || !report(0.5 * (i - 1) / count);
-                return !stopped;
-            });
+        auto take = [&](double F, double B, int order) {
+            if (F >= limits_.lower && F <= limits_.upper) {
+                tally.SiteProduct(F, B, order);
+            }
+        };
+        IntermodOptions pairs = options_;
+        pairs.threeFrequencies = false;
+        EnumerateProducts(site_, pairs,
+                          [&](const EnumeratedProduct& p) { take(p.F, p.B, p.order); });
+        if (options_.threeFrequencies) {
+            TriplesWithin(site_, options_, tally.rxLow().front(), tally.rxHigh().back(), take,
+                          [&](std::size_t i, std::size_t count) {
+                              stopped = stopped || !report(0.5 * static_cast<double>(i) /
+                                                           static_cast<double>(count));
+                              return !stopped;
+                          });
+        }
     }
     if (stopped) {
         return {};
