@@ -188,6 +188,12 @@ public:
         }
     }
 
+    // Whether any band touches [bottom, top].
+    bool Any(double bottom, double top) const {
+        const auto p = std::upper_bound(low_.begin(), low_.end(), top) - low_.begin();
+        return p > 0 && prefixMaxHigh_[static_cast<std::size_t>(p - 1)] >= bottom;
+    }
+
     // Calls visit for every band touching [bottom, top].
     template <typename Visit> void ForEach(double bottom, double top, Visit&& visit) const {
         std::size_t p = static_cast<std::size_t>(std::upper_bound(low_.begin(), low_.end(), top) -
@@ -240,24 +246,25 @@ public:
         rx0_ = tally.rx().front();
     }
 
+    // Whether p may reach a receiver or the candidate's own band anywhere on the raster.
+    bool MayReach(const Partial& p) const {
+        const auto [g0, d, lo, hi] = Span(p);
+        if (!(lo <= hi)) {
+            return false;
+        }
+        if (receivers_.Any(lo - p.B, hi + p.B)) {
+            return true;
+        }
+        const double margin = ValueMargin + ownHalf_ + p.B;
+        return ownHalf_ >= 0 && lo <= tally_.rx().back() + margin &&
+               hi >= tally_.rx().front() - margin;
+    }
+
     void Run(const Partial& p) {
         tally_.NextProduct();
         const std::size_t n = tally_.size();
         const double s = tally_.slope();
-        const double g0 = p.X + (p.twoStep ? p.Y : 0) + p.k * tx0_;
-        const double d = p.k * s;
-        const double gEnd = g0 + d * static_cast<double>(n - 1);
-        double lo = std::min(g0, gEnd);
-        double hi = std::max(g0, gEnd);
-        if (p.absolute) {
-            const double a = std::abs(lo);
-            const double b = std::abs(hi);
-            lo = lo <= 0 && hi >= 0 ? 0 : std::min(a, b);
-            hi = std::max(a, b);
-        }
-        const double margin = ValueMargin + IndexMargin * std::abs(d);
-        lo = std::max(lo - margin, limits_.lower - margin);
-        hi = std::min(hi + margin, limits_.upper + margin);
+        const auto [g0, d, lo, hi] = Span(p);
         if (!(lo <= hi)) {
             return;
         }
@@ -287,6 +294,30 @@ public:
     }
 
 private:
+    struct Range {
+        double g0; // the signed sum at the first candidate
+        double d;  // its step from one candidate to the next
+        double lo; // the lowest and highest F over the raster, widened for its rounding
+        double hi;
+    };
+
+    Range Span(const Partial& p) const {
+        const double g0 = p.X + (p.twoStep ? p.Y : 0) + p.k * tx0_;
+        const double d = p.k * tally_.slope();
+        const double gEnd = g0 + d * static_cast<double>(tally_.size() - 1);
+        double lo = std::min(g0, gEnd);
+        double hi = std::max(g0, gEnd);
+        if (p.absolute) {
+            const double a = std::abs(lo);
+            const double b = std::abs(hi);
+            lo = lo <= 0 && hi >= 0 ? 0 : std::min(a, b);
+            hi = std::max(a, b);
+        }
+        const double margin = ValueMargin + IndexMargin * std::abs(d);
+        return {g0, d, std::max(lo - margin, limits_.lower - margin),
+                std::min(hi + margin, limits_.upper + margin)};
+    }
+
     Tally& tally_;
     const BandIndex& receivers_;
     double ownHalf_;
@@ -339,8 +370,9 @@ private:
         const Band* band;
         bool negative;
     };
-    // [lo, hi) of the signed sum; sure when every product there certainly reaches a band. The
-    // pieces [first, end) are the ones it may reach.
+    // [lo, hi) of the signed sum; sure when every product there certainly reaches a band. A sure
+    // zone's products reach the pieces [first, end) only; an unsure zone's may reach the pieces
+    // near_[first, end) only.
     struct Zone {
         double lo;
         double hi;
@@ -443,6 +475,19 @@ private:
                 unsure(a - mu_, b + mu_, first, p);
             }
         }
+        near_.clear();
+        for (Zone& zone : zones_) {
+            if (!zone.sure) {
+                const std::size_t from = near_.size();
+                for (std::size_t p = zone.first; p < zone.end; ++p) {
+                    if (pieces_[p].lo <= zone.hi + mu_ && pieces_[p].hi >= zone.lo - mu_) {
+                        near_.push_back(p);
+                    }
+                }
+                zone.first = from;
+                zone.end = near_.size();
+            }
+        }
     }
 
     double Value(const Member& m, double c) const {
@@ -467,6 +512,23 @@ private:
             any = true;
             tally.Closer(t, std::abs(F - band.centre));
         });
+        return any;
+    }
+
+    // As Reaches for a product in an unsure zone, which can only reach the zone's pieces.
+    bool ReachesNear(double F, const Zone& zone, CalculationLimits limits, Tally& tally,
+                     std::size_t t) const {
+        if (!InLimits(F, limits)) {
+            return false;
+        }
+        bool any = false;
+        for (std::size_t p = zone.first; p < zone.end; ++p) {
+            const Band& band = *pieces_[near_[p]].band;
+            if (F + shape_.B >= band.low && band.high >= F - shape_.B) {
+                any = true;
+                tally.Closer(t, std::abs(F - band.centre));
+            }
+        }
         return any;
     }
 
@@ -501,7 +563,7 @@ private:
                 continue;
             }
             for (std::size_t i = first; i < end; ++i) {
-                count += Reaches(Value(members_[i], c), receivers, limits, tally, t) ? 1 : 0;
+                count += ReachesNear(Value(members_[i], c), *zone, limits, tally, t) ? 1 : 0;
             }
         }
         if (ownHalf >= 0) {
@@ -594,6 +656,7 @@ private:
     double mu_ = 0;
     std::vector<Piece> pieces_; // by lower end
     std::vector<Zone> zones_;
+    std::vector<std::size_t> near_;
 };
 
 bool Admitted(const CalculationRow& row, const VictimFilter& filter) {
@@ -843,6 +906,9 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
         // Products of one shape with the site's part for v; see Family.
         std::map<std::tuple<bool, bool, int, int, double>, Family> families;
         auto collect = [&](const Partial& p) {
+            if (!tester.MayReach(p)) {
+                return;
+            }
             families.try_emplace({p.twoStep, p.absolute, p.k, p.order, p.B}, p)
                 .first->second.Add(p.X, p.Y);
         };
