@@ -31,9 +31,15 @@ Site RandomSite(std::mt19937& random, int index) {
     static const char* Roles[] = {"Tx", "Rx", "Both"};
     Site s;
     s.locale = index % 2 == 0 ? Locale::English() : Locale::German();
-    for (int r = 0, n = 3 + pick(5); r < n; ++r) {
-        s.numbers.push_back(
-            {450 + 0.0125 * pick(48), Offsets[pick(5)], Widths[pick(4)], Widths[pick(4)]});
+    // Every fifth site is crowded, its entries of one width as at a real site: enough products
+    // of one shape for the finder to count them by family rather than one by one.
+    const bool crowded = index % 5 == 4;
+    const double width = Widths[1 + pick(3)];
+    for (int r = 0, n = 3 + pick(5) + (crowded ? 20 : 0); r < n; ++r) {
+        const double tx = Widths[pick(4)];
+        const double rx = Widths[pick(4)];
+        s.numbers.push_back({450 + 0.0125 * pick(48), Offsets[pick(5)], crowded ? width : tx,
+                             crowded ? width : rx});
         s.roles.push_back(Roles[pick(3)]);
         s.statuses.push_back(pick(2) == 0 ? "Plan" : "Exist");
         s.checked.push_back(pick(6) != 0);
@@ -114,7 +120,9 @@ TEST_F(FinderTest, EveryCandidateHasTheConflictsOfAFullCalculationWithItAdded) {
         request.role = Roles[index % 3];
         request.fromMHz = 449.8 + 0.0125 * pick(20);
         request.stepKHz = Steps[pick(3)];
-        request.toMHz = request.fromMHz + request.stepKHz * (10 + pick(30)) / 1000;
+        // A crowded site with a short raster, so that its products outnumber the candidates.
+        const int steps = index % 5 == 4 ? 4 + pick(8) : 10 + pick(30);
+        request.toMHz = request.fromMHz + request.stepKHz * steps / 1000;
         request.txBandwidthKHz = 6.25 * (1 + pick(4));
         request.rxBandwidthKHz = 6.25 * (1 + pick(4));
         request.offsetKHz = request.role == FinderRole::Both ? (pick(2) ? 5000 : -12.5) : 0;
