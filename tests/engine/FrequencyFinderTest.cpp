@@ -234,6 +234,40 @@ TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
     }
 }
 
+TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {
+    // Transmitters at 450 and 450.3 MHz, a receiver at 449.803 MHz: the candidate c forms
+    // 450 + c - 450.3, which reaches the receiver within 12.5 kHz of its centre.
+    Site s;
+    s.locale = Locale::English();
+    s.numbers = {{450, 0, 12.5, 12.5}, {450.3, 0, 12.5, 12.5}, {449.803, 0, 12.5, 12.5}};
+    s.roles = {"Tx", "Tx", "Rx"};
+    s.statuses = {"Exist", "Exist", "Exist"};
+    s.checked = {true, true, true};
+    s.options.setOrder(3, true);
+    s.options.harmonics = false;
+    s.options.worstCase = false;
+    s.options.threeFrequencies = true;
+    s.options.filter = VictimFilter::FromOption(1);
+    auto list = Build(s);
+    FrequencyFinder finder(Table(*list), s.options, {0, 1000000});
+    struct Case {
+        double mhz;
+        int conflicts;
+        double closestKHz;
+    };
+    const Case cases[] = {{450.1, 1, 3}, {450.1125, 1, 9.5}, {450.0875, 0, NoDistance}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mhz);
+        FinderRequest request; // one candidate: counted as a family of the site's products
+        request.fromMHz = request.toMHz = c.mhz;
+        const std::vector<CandidateResult> found = finder.Search(request);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].conflicts, c.conflicts);
+        EXPECT_EQ(found[0].lowestOrder, c.conflicts > 0 ? 3 : 0);
+        EXPECT_DOUBLE_EQ(found[0].closestKHz, c.closestKHz);
+    }
+}
+
 TEST_F(FinderTest, SummaryCountsMatchTheCalculatedList) {
     std::mt19937 random(99);
     int busy = 0;
