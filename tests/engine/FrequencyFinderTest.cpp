@@ -60,6 +60,23 @@ Site RandomSite(std::mt19937& random, int index) {
 
 class FinderTest : public ::testing::Test {
 protected:
+    // Existing, checked entries; third order only, without harmonics, not worst case.
+    static Site ThirdOrderSite(Locale locale, std::vector<std::array<double, 4>> numbers,
+                               std::vector<std::string> roles, bool threeFrequencies) {
+        Site s;
+        s.locale = locale;
+        s.numbers = std::move(numbers);
+        s.roles = std::move(roles);
+        s.statuses.assign(s.roles.size(), "Exist");
+        s.checked.assign(s.roles.size(), true);
+        s.options.setOrder(3, true);
+        s.options.harmonics = false;
+        s.options.worstCase = false;
+        s.options.threeFrequencies = threeFrequencies;
+        s.options.filter = VictimFilter::FromOption(1);
+        return s;
+    }
+
     // Builds the site's list; returns it with the entry numbers that made it in.
     std::unique_ptr<FrequencyList> Build(const Site& s) {
         auto list = std::make_unique<FrequencyList>(s.locale, box);
@@ -171,17 +188,8 @@ TEST_F(FinderTest, EveryCandidateHasTheConflictsOfAFullCalculationWithItAdded) {
 
 TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
     // Transmitters at 450 and 450.1 MHz: third-order products at 449.9 and 450.2 MHz.
-    Site s;
-    s.locale = Locale::German();
-    s.numbers = {{450, 0, 25, 25}, {450.1, 0, 25, 25}};
-    s.roles = {"Tx", "Tx"};
-    s.statuses = {"Exist", "Exist"};
-    s.checked = {true, true};
-    s.options.setOrder(3, true);
-    s.options.harmonics = false;
-    s.options.worstCase = false;
-    s.options.threeFrequencies = false;
-    s.options.filter = VictimFilter::FromOption(1);
+    const Site s = ThirdOrderSite(Locale::German(), {{450, 0, 25, 25}, {450.1, 0, 25, 25}},
+                                  {"Tx", "Tx"}, false);
     auto list = Build(s);
     FrequencyFinder finder(Table(*list), s.options, {0, 1000000});
     FinderRequest request;
@@ -237,17 +245,9 @@ TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
 TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {
     // Transmitters at 450 and 450.3 MHz, a receiver at 449.803 MHz: the candidate c forms
     // 450 + c - 450.3, which reaches the receiver within 12.5 kHz of its centre.
-    Site s;
-    s.locale = Locale::English();
-    s.numbers = {{450, 0, 12.5, 12.5}, {450.3, 0, 12.5, 12.5}, {449.803, 0, 12.5, 12.5}};
-    s.roles = {"Tx", "Tx", "Rx"};
-    s.statuses = {"Exist", "Exist", "Exist"};
-    s.checked = {true, true, true};
-    s.options.setOrder(3, true);
-    s.options.harmonics = false;
-    s.options.worstCase = false;
-    s.options.threeFrequencies = true;
-    s.options.filter = VictimFilter::FromOption(1);
+    const Site s = ThirdOrderSite(
+        Locale::English(), {{450, 0, 12.5, 12.5}, {450.3, 0, 12.5, 12.5}, {449.803, 0, 12.5, 12.5}},
+        {"Tx", "Tx", "Rx"}, true);
     auto list = Build(s);
     FrequencyFinder finder(Table(*list), s.options, {0, 1000000});
     struct Case {
