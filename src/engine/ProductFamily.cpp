@@ -96,6 +96,12 @@ std::size_t Family::LowerBoundFrom(std::size_t from, double x) const {
 
 void Family::BuildZones(const std::vector<Band>& bands, CalculationLimits limits) {
     pieces_.clear();
+    zones_.clear();
+    near_.clear();
+    // Limits that admit nothing (or are undefined) leave every product out, as their tests do.
+    if (!(limits.lower <= limits.upper)) {
+        return;
+    }
     for (const Band& band : bands) {
         const double lo = std::max(band.low - shape_.B, limits.lower);
         const double hi = std::min(band.high + shape_.B, limits.upper);
@@ -108,7 +114,6 @@ void Family::BuildZones(const std::vector<Band>& bands, CalculationLimits limits
     }
     std::sort(pieces_.begin(), pieces_.end(),
               [](const Piece& x, const Piece& y) { return x.lo < y.lo; });
-    zones_.clear();
     auto unsure = [&](double lo, double hi, std::size_t first, std::size_t end) {
         if (!zones_.empty() && !zones_.back().sure && zones_.back().hi >= lo) {
             zones_.back().hi = std::max(zones_.back().hi, hi);
@@ -132,7 +137,6 @@ void Family::BuildZones(const std::vector<Band>& bands, CalculationLimits limits
             unsure(a - mu_, b + mu_, first, p);
         }
     }
-    near_.clear();
     for (Zone& zone : zones_) {
         if (!zone.sure) {
             const std::size_t from = near_.size();
