@@ -107,33 +107,7 @@ public:
 
     void NextProduct() { ++current_; }
 
-private:
-    long Guess(double offset) const {
-        if (!(slope_ > 0) || !(offset > 0)) {
-            return 0;
-        }
-        const double t = offset / slope_;
-        return t >= static_cast<double>(rx_.size()) ? static_cast<long>(rx_.size())
-                                                    : static_cast<long>(t);
-    }
-
-    // One product hits candidate t; a product counts once however many receivers it hits.
-    void Hit(std::size_t t, int order, double distanceMHz) {
-        if (stamp_[t] != current_) {
-            stamp_[t] = current_;
-            Conflict(t, order, distanceMHz);
-        } else {
-            Closer(t, distanceMHz);
-        }
-    }
-
-    void Conflict(std::size_t t, int order, double distanceMHz) {
-        Count(t, 1, order);
-        Closer(t, distanceMHz);
-    }
-
-public:
-    // count products of one order hit candidate t.
+    // Adds count products of one order that hit candidate t.
     void Count(std::size_t t, int count, int order) {
         if (count > 0) {
             CandidateResult& r = results_[t];
@@ -161,6 +135,30 @@ public:
     }
 
 private:
+    long Guess(double offset) const {
+        if (!(slope_ > 0) || !(offset > 0)) {
+            return 0;
+        }
+        const double t = offset / slope_;
+        return t >= static_cast<double>(rx_.size()) ? static_cast<long>(rx_.size())
+                                                    : static_cast<long>(t);
+    }
+
+    // One product hits candidate t; a product counts once however many receivers it hits.
+    void Hit(std::size_t t, int order, double distanceMHz) {
+        if (stamp_[t] != current_) {
+            stamp_[t] = current_;
+            Conflict(t, order, distanceMHz);
+        } else {
+            Closer(t, distanceMHz);
+        }
+    }
+
+    void Conflict(std::size_t t, int order, double distanceMHz) {
+        Count(t, 1, order);
+        Closer(t, distanceMHz);
+    }
+
     std::vector<double> rx_, tx_, rxLow_, rxHigh_;
     std::vector<double> closest_; // MHz, unrounded
     std::vector<CandidateResult> results_;
