@@ -25,7 +25,7 @@ run: build
 	$(RELEASE_DIR)/src/spurline examples/north-ridge.frq
 
 test: deps
-	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DSPURLINE_SANITIZE=ON -DSPURLINE_TESTS=ON
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DSPURLINE_SANITIZE=ON -DSPURLINE_TESTS=ON -DSPURLINE_BENCH=ON
 	cmake --build $(DEBUG_DIR) -j $(JOBS)
 	cd $(DEBUG_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 

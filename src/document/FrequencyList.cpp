@@ -140,29 +140,31 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     if (fields[0].empty()) {
         return false;
     }
-    const double frequency = LeadingNumber(fields[0], locale_);
-    const double offsetFrequency = frequency + LeadingNumber(fields[1], locale_) / 1000.0;
     // Only what the add/edit dialog would accept enters the list and its calculations, also as
     // shown and saved: 0.0000001 shows as 0.00000, which would not load back.
     const std::string shown = FormatNumberText(fields[0], patterns::Frequency, locale_);
-    if (!FrequencyInRange(frequency) || !FrequencyInRange(LeadingNumber(shown, locale_))) {
+    const std::string shownOffset = FormatNumberText(fields[1], patterns::Offset, locale_);
+    const double shownFrequency = LeadingNumber(shown, locale_);
+    if (!FrequencyInRange(LeadingNumber(fields[0], locale_)) || !FrequencyInRange(shownFrequency)) {
         return SkipEntry(SkipReason::OutOfRange, fields[0]);
     }
+    // The entry is compared as it will show, like every entry already listed: a hand-written
+    // 100.000002 after 100.000001 would show, calculate and save as a second 100.00000 and drop
+    // out of the file at the next load.
+    const double offsetFrequency = shownFrequency + LeadingNumber(shownOffset, locale_) / 1000.0;
     if (offsetFrequencyCount_.count(offsetFrequency) != 0) {
         return SkipEntry(SkipReason::Duplicate, fields[0]);
     }
     const bool keyTaken = keys_.count(KeyFor(offsetFrequency, locale_)) != 0;
     AppendRow(offsetFrequency);
     if (keyTaken) {
-        // Offset frequencies that differ only beyond the key's five decimals (a file written by
-        // hand with more decimals) are different entries: skipping one would lose it from the
-        // file at the next save.
+        // Offset frequencies that are not equal as doubles can still format to one key
+        // (100.02501 and 100.00001 + 25 kHz): both are kept, each with a key of its own.
         entries_.back().key = UniqueKeyFor(offsetFrequency, {});
     }
     FrequencyEntry& e = entries_.back();
-    e.texts[ColFrequency] = PadLeft(FormatNumberText(fields[0], patterns::Frequency, locale_),
-                                    FrequencyFieldWidth, ' ');
-    e.texts[ColOffset] = FormatNumberText(fields[1], patterns::Offset, locale_);
+    e.texts[ColFrequency] = PadLeft(shown, FrequencyFieldWidth, ' ');
+    e.texts[ColOffset] = shownOffset;
     const TxRxChoice role = EqualsIgnoringCase(fields[3], "Tx")   ? TxRxChoice::Tx
                             : EqualsIgnoringCase(fields[3], "Rx") ? TxRxChoice::Rx
                                                                   : TxRxChoice::Both;

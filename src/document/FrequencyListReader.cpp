@@ -41,7 +41,11 @@ void ReadFrequencyList(FrequencyList& list, std::string_view bytes, const LoadLi
         if (reader.AtEnd())
             throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",
                                  "load/header");
-        value = SplitEntryFields(reader.Next(), separator)[0];
+        // A header of a file in the other convention may hold this list's separator, which
+        // a save drops; it goes now, so the list shows what it will save.
+        value =
+            RemoveFieldSeparator(SplitEntryFields(reader.Next(), separator)[0], 0, list.locale())
+                .text;
     }
     list.SetSiteName(header[0]);
     list.SetLastSaved(header[1]);

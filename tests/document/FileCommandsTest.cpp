@@ -278,6 +278,16 @@ TEST(FileCommands, CrossLocaleLoadsConvertNumbersButNotTexts) {
     }
 }
 
+TEST(FileCommands, HeaderTextsLoadWithoutTheListsSeparatorAsTheyWillSave) {
+    TemporaryFolder folder;
+    Session s(Locale::German());
+    ASSERT_TRUE(s.Load(folder.File("site.frq"),
+                       "A;B\r\n05 Dec 2026; 11:54\r\nC;D\r\n100.5,0,12.5,Both,Exist,12.5,,\r\n"));
+    EXPECT_EQ(s.list.siteName(), "AB");
+    EXPECT_EQ(s.list.lastSaved(), "05 Dec 2026 11:54");
+    EXPECT_EQ(s.list.comment(), "CD");
+}
+
 TEST(FileCommands, LinesMayEndInLfOrCrAndHoldOneFieldWithoutSeparators) {
     TemporaryFolder folder;
     for (const char* end : {"\n", "\r"}) {

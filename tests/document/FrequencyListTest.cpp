@@ -339,29 +339,19 @@ TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {
     EXPECT_EQ(typed.caret, 2);
 }
 
-TEST(FrequencyList, EntriesDifferingBeyondTheKeysDecimalsAreAllKept) {
+TEST(FrequencyList, EntriesEqualAsShownAreDuplicates) {
+    // 100.000002 would show, calculate and save as 100.00000 beside 100.000001.
     ListFixture f;
     f.list.ShowDuplicateMessages = true;
+    f.box.answers = {msgbox::Yes, msgbox::Yes};
     ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
-    ASSERT_TRUE(f.list.AddEntry(Entry("100.000002")));
-    ASSERT_EQ(f.list.count(), 2);
-    EXPECT_TRUE(f.box.shown.empty()); // not duplicates: no message
+    EXPECT_FALSE(f.list.AddEntry(Entry("100.000002")));
+    EXPECT_FALSE(f.list.AddEntry(Entry("100", "0.001")));
+    ASSERT_EQ(f.list.count(), 1);
     EXPECT_EQ(f.list.entry(0).key, "F:100.00000");
-    EXPECT_NE(f.list.entry(1).key, f.list.entry(0).key);
-    // Both now show 100.00000, so that frequency is refused as a duplicate with the message.
-    EXPECT_EQ(f.list.entry(1).frequency(), "      100.00000");
-    f.box.answers = {msgbox::Yes};
-    EXPECT_FALSE(f.list.AddEntry(Entry("100")));
-    EXPECT_EQ(f.list.count(), 2);
-    EXPECT_EQ(f.box.shown.size(), 1u);
-    // Moving one of them away through the dialog leaves 100 MHz taken by the other.
-    f.list.SetCurrentRow(1);
-    f.list.EditMode = true;
-    ASSERT_TRUE(
-        f.list.CommitDialogEntry({"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""}));
-    f.box.answers = {msgbox::Yes};
-    EXPECT_FALSE(f.list.AddEntry(Entry("100")));
-    EXPECT_EQ(f.list.count(), 2);
+    ASSERT_EQ(f.box.shown.size(), 2u);
+    EXPECT_EQ(f.box.shown[0].prompt,
+              "Duplicate frequency 100.00000MHz\r\nwas not added. Show further messages?");
 }
 
 } // namespace
