@@ -18,7 +18,7 @@ namespace {
 // candidates stay a few megabytes, large enough that the hand-over costs nothing.
 constexpr long SliceSteps = 4096;
 // Slices the workers may run ahead of the recording; bounds the memory held.
-constexpr std::size_t SlicesAheadPerThread = 8;
+constexpr std::size_t SlicesAheadPerThread = 32;
 constexpr auto PollInterval = std::chrono::milliseconds(20);
 
 struct Slice {
@@ -124,8 +124,11 @@ public:
         out = std::move(results_[s]);
         results_[s] = SliceResult{};
         taken_count_ = s + 1;
+        const bool workersWaiting = next_ >= taken_count_ - 1 + ahead_;
         lock.unlock();
-        taken_.notify_all();
+        if (workersWaiting) {
+            taken_.notify_all();
+        }
         return true;
     }
 
@@ -151,12 +154,21 @@ private:
             } catch (...) {
                 result.failure = std::current_exception();
             }
+            bool wake = false;
             {
                 std::lock_guard lock(mutex_);
                 result.ready = true;
+                wake = result.failure != nullptr;
                 results_[s] = std::move(result);
+                ++finished_;
+                // The recording thread is woken in batches, not for every slice: each wake-up
+                // takes a core from a worker. Half a window keeps the workers busy meanwhile.
+                wake =
+                    wake || finished_ == slices_.size() || finished_ >= taken_count_ + ahead_ / 2;
             }
-            done_.notify_all();
+            if (wake) {
+                done_.notify_all();
+            }
         }
     }
 
@@ -170,6 +182,7 @@ private:
     std::condition_variable taken_;
     std::size_t next_ = 0;
     std::size_t taken_count_ = 0;
+    std::size_t finished_ = 0;
     std::atomic<bool> stop_ = false;
     std::vector<std::jthread> workers_; // last: started after, joined before the rest
 };
