@@ -263,20 +263,17 @@ TEST_F(SessionTest, WholeSessionOpenAddCalculateSortSaveReload) {
     EXPECT_FALSE(OutOfDateShown());
     const int products = lvIntermods->model()->rowCount();
     ASSERT_GT(products, 1);
-    int victims = 0;
+    // Only products with victims are listed; every victim is marked in the frequency list.
     for (int row = 0; row < products; ++row) {
         const QString affects = Cell(lvIntermods, row, ImColAffects);
-        ASSERT_FALSE(affects.isEmpty()) << row; // only products with victims are listed
         const int victim = affects.mid(1, affects.indexOf(']') - 1).toInt();
-        const FrequencyEntry& hit = window->document().entry(victim - 1);
-        EXPECT_GT(hit.mark.tag, 0);
-        const QModelIndex index = lvFreqs->model()->index(victim - 1, ColRemarks);
-        EXPECT_TRUE(index.data(Qt::FontRole).value<QFont>().bold());
-        EXPECT_TRUE(index.data(Qt::ForegroundRole).isValid());
-        EXPECT_FALSE(lvFreqs->model()->index(victim - 1, ColId).data(Qt::DecorationRole).isNull());
-        ++victims;
+        ASSERT_GT(victim, 0) << row;
+        EXPECT_TRUE(lvFreqs->model()
+                        ->index(victim - 1, ColRemarks)
+                        .data(Qt::FontRole)
+                        .value<QFont>()
+                        .bold());
     }
-    EXPECT_GT(victims, 0);
 
     // Sorting the intermod list: each header click reverses the order.
     ClickHeader(lvIntermods, ImColFrequency);
