@@ -114,8 +114,9 @@ TEST_F(MainWindowTest, StartsEmptyWithTheProgramCaption) {
         MainCaption(SPURLINE_VERSION_MAJOR, SPURLINE_VERSION_MINOR, SPURLINE_VERSION_PATCH, ""));
     EXPECT_EQ(lvFreqs->model()->rowCount(), 0);
     EXPECT_FALSE(cmdSave->isEnabled() || mnuSave->isEnabled() || cmdClear->isEnabled());
-    EXPECT_TRUE(txtFilename->isReadOnly());
-    EXPECT_TRUE(txtDate->isReadOnly());
+    EXPECT_TRUE(txtFilename->isReadOnly() && txtDate->isReadOnly());
+    // The two columns of header fields share the width alike.
+    EXPECT_EQ(txtName->width(), txtFilename->width());
     EXPECT_EQ(lvFreqs->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(lvFreqs->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
