@@ -70,6 +70,15 @@ struct Site {
     Texts4 L(const Texts4& texts) const {
         return {L(texts[0]), L(texts[1]), L(texts[2]), L(texts[3])};
     }
+    // What an opening fills in, as one line: frequency, offset, per group the bandwidth choice
+    // and the "Other" text, the Tx/Rx and status choices, the remarks and "X" for the red cross.
+    std::string Fields() const {
+        std::string line = m.frequency() + "|" + m.offset();
+        for (auto g : {Model::Group::Transmitter, Model::Group::Receiver})
+            line += "|" + std::to_string(m.bandwidthChoice(g)) + ":" + m.otherBandwidth(g);
+        return line + "|" + std::to_string(m.txrxChoice()) + "|" +
+               std::to_string(m.statusChoice()) + "|" + m.remarks() + (m.redCross() ? "|X" : "");
+    }
 };
 
 const Locale kLocales[] = {Locale::English(), Locale::German()};
@@ -78,24 +87,15 @@ TEST(AddFreqDialogModel, DesignContentsAndFirstActivation) {
     for (const Locale& locale : kLocales) {
         Site s(locale);
         const Model& m = s.m;
-        EXPECT_EQ(m.bandwidthChoice(Tx), 3);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 3);
-        EXPECT_FALSE(m.otherEnabled(Tx) || m.otherEnabled(Rx));
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
-        EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
-        EXPECT_EQ(m.remarks(), "");
+        EXPECT_EQ(s.Fields(), "174.000|0|3:100|3:100|2|1|");
         EXPECT_EQ(s.Ranges(), Texts4({"250.00000", "250.00000", "250.00000", "250.00000"}));
-        EXPECT_EQ(m.frequency(), "174.000");
         EXPECT_EQ(m.buttonCaption(), "&Add");
         // The first showing writes the design's numbers in the locale; a second changes nothing.
         for (int showing = 0; showing < 2; ++showing) {
             s.Add();
             EXPECT_EQ(m.buttonCaption(), "Add");
             EXPECT_EQ(m.windowCaption(), "Add new frequency");
-            EXPECT_EQ(m.frequency(), s.L("174.000"));
-            EXPECT_EQ(m.offset(), "0");
-            EXPECT_EQ(m.otherBandwidth(Tx), "100");
-            EXPECT_EQ(m.otherBandwidth(Rx), "100");
+            EXPECT_EQ(s.Fields(), s.L("174.000|0|3:100|3:100|2|1|"));
             EXPECT_EQ(s.Ranges(), s.L(Texts4{"173.99375", "174.00625", "173.99375", "174.00625"}));
             EXPECT_FALSE(m.redCross());
             const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
@@ -287,14 +287,7 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         s.Edit(0);
         EXPECT_EQ(m.buttonCaption(), "Update");
         EXPECT_EQ(m.windowCaption(), "Edit frequency  1");
-        EXPECT_EQ(m.frequency(), s.L("174.00000"));
-        EXPECT_EQ(m.offset(), s.L("+4,600.00"));
-        EXPECT_EQ(m.bandwidthChoice(Tx), 2);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
-        EXPECT_EQ(m.statusChoice(), Model::StatusPlanned);
-        EXPECT_EQ(m.remarks(), "Mast A");
-        EXPECT_FALSE(m.redCross());
+        EXPECT_EQ(s.Fields(), s.L("174.00000|+4,600.00|2:100|6:100|2|0|Mast A"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"178.59584", "178.60417", "173.90000", "174.10000"}));
 
         // A receiver's Tx BW "N/A" opens "Other" with that text, read as 0; unchecked shows the
@@ -302,25 +295,12 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         s.list.SetChecked(1, false);
         s.Edit(1);
         EXPECT_EQ(m.windowCaption(), "Edit frequency  2");
-        EXPECT_EQ(m.frequency(), s.L("165.25000"));
-        EXPECT_EQ(m.offset(), "0");
-        EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Tx), "N/A");
-        EXPECT_TRUE(m.otherEnabled(Tx));
+        EXPECT_EQ(s.Fields(), s.L("165.25000|0|0:N/A|0:100.00|1|1|Ctl|X"));
         EXPECT_DOUBLE_EQ(m.TransmitterBandwidth(), 0.0);
-        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Rx), s.L("100.00"));
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceRx);
-        EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
-        EXPECT_EQ(m.remarks(), "Ctl");
-        EXPECT_TRUE(m.redCross());
         EXPECT_EQ(m.rangeText(RangeBox::TxStart), "N/A");
 
         s.Edit(2);
-        EXPECT_FALSE(m.redCross());
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceTx);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 5);
-        EXPECT_EQ(m.otherBandwidth(Rx), "N/A");
+        EXPECT_EQ(s.Fields(), s.L("150.00000|-100.00|5:N/A|0:N/A|0|1|"));
         EXPECT_EQ(s.Ranges(), Texts4({s.L("149.87500"), s.L("149.92500"), "N/A", "N/A"}));
 
         // A red mark left from an earlier opening does not block the row's stored frequency.
@@ -334,12 +314,11 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
 
         // Add mode keeps what the last opening showed, and takes the cross away.
         s.Edit(1);
+        const std::string shown = s.Fields();
         s.Add();
         EXPECT_EQ(m.windowCaption(), "Add new frequency");
         EXPECT_EQ(m.buttonCaption(), "Add");
-        EXPECT_EQ(m.frequency(), s.L("165.25000"));
-        EXPECT_EQ(m.remarks(), "Ctl");
-        EXPECT_FALSE(m.redCross());
+        EXPECT_EQ(s.Fields() + "|X", shown);
 
         // Edit mode without a current row adds.
         s.list.SetCurrentRow(-1);
@@ -499,7 +478,8 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
                                                            "Plan", s.L("25.00"), "Mast A"}));
         EXPECT_TRUE(first.checked);
         EXPECT_TRUE(first.selected);
-        EXPECT_TRUE(s.list.changed());
+        EXPECT_EQ(s.list.currentRow(), 0);
+        EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
         EXPECT_EQ(s.recalculations, 1);
 
         // The same values again are a duplicate, and so is 178.6 MHz without offset, which

@@ -1,4 +1,5 @@
 #include "document/ErrorReport.h"
+
 #include "document/MessageBox.h"
 #include "support/ScriptedMessageBox.h"
 

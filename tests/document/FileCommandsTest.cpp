@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <random>
 #include <set>
+#include <sys/mount.h>
 
 namespace spurline {
 namespace {
@@ -395,64 +398,129 @@ TEST(FileCommands, DuplicatesInAFileAskUntilDeclined) {
     }
 }
 
-TEST(FileCommands, FailedSaveKeepsTheOldFileAndTheChangedState) {
+// The file name and the date are set before writing and stay after a failed save; a later save
+// goes through.
+TEST(FileCommands, FailedSaveKeepsTheNewNameAndDateAndRetries) {
     TemporaryFolder folder;
     const std::string path = folder.File("site.frq");
     Session s(Locale::English());
     s.Fill();
-    ASSERT_TRUE(s.Save(path));
-    ASSERT_EQ(ReadBytes(path), kEnglishFile);
-
-    // The disk fills up while the new file is written.
-    for (int i = 0; i < 400; ++i) {
-        s.list.AddEntry({std::to_string(200 + i), "0", "12.5", "Both", "Exist", "12.5", "more"});
-    }
     s.host.now = {2027, 3, 4, 5, 6, 7};
-    s.host.caption.clear();
     {
-        FileSizeLimit limit(256);
+        FileSizeLimit limit(64);
         EXPECT_FALSE(s.Save(path));
     }
     EXPECT_EQ(s.Prompts(),
               std::vector<std::string>{"Error: 61 description: Disk full at line: save/write"});
-    EXPECT_EQ(s.box.shown[0].buttons, msgbox::Critical);
-    EXPECT_EQ(ReadBytes(path), kEnglishFile);
-    EXPECT_EQ(folder.Count(), 1u);
-    EXPECT_TRUE(s.list.changed());
-    s.ExpectUsable();
     EXPECT_EQ(s.host.caption, "");
-    // The file name and the date were set before writing and stay.
     EXPECT_EQ(s.list.lastSaved(), "04 Mar 2027 05:06:07");
     EXPECT_EQ(s.list.filePath(), path);
-
-    // The folder became read-only. A privileged user can still write there; then the target is
-    // made a folder instead, which no one can save over.
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const bool privileged = std::ofstream(folder.File("probe")).good();
-    std::string target = path;
-    std::string expected = "Error: 70 description: Permission denied at line: save/create";
-    if (privileged) {
-        fs::remove(folder.File("probe"));
-        fs::permissions(folder.path(), fs::perms::owner_all);
-        target = folder.File("folder.frq");
-        fs::create_directory(target);
-        expected = "Error: 75 description: Path/File access error at line: save/create";
-    }
-    EXPECT_FALSE(s.Save(target));
-    fs::permissions(folder.path(), fs::perms::owner_all);
-    // A folder that does not exist.
-    EXPECT_FALSE(s.Save(folder.File("gone/site.frq")));
-    ASSERT_EQ(s.box.shown.size(), 3u);
-    EXPECT_EQ(s.box.shown[1].prompt, expected);
-    EXPECT_EQ(s.box.shown[2].prompt, "Error: 76 description: Path not found at line: save/create");
-    EXPECT_EQ(ReadBytes(path), kEnglishFile);
-    EXPECT_TRUE(s.list.changed());
-
-    // Once the disk has room again the save goes through.
     ASSERT_TRUE(s.Save(path));
     EXPECT_FALSE(s.list.changed());
-    const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3 + s.list.count());
+    EXPECT_EQ(ReadBytes(path).substr(0, 35), "North Ridge\r\n04 Mar 2027 05:06:07\r\n");
+}
+
+// A tmpfs of the given size mounted on folder, where this process may mount one (as root in a
+// container); unmounted again at the end.
+class TinyFileSystem {
+public:
+    TinyFileSystem(const fs::path& folder, const std::string& size) : folder_(folder) {
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+    }
+    ~TinyFileSystem() {
+        if (mounted_)
+            ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    TinyFileSystem(const TinyFileSystem&) = delete;
+    TinyFileSystem& operator=(const TinyFileSystem&) = delete;
+    bool mounted() const { return mounted_; }
+    bool MakeReadOnly() const {
+        return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
+const std::string kOld =
+    "Site\r\n01 Jan 2026 10:00:00\r\n\r\n      174.00000,0,,Tx,Exist,N/A,,\r\n";
+
+// The saved file's folder holding site.frq with kOld, on a 64 KiB file system where the test may
+// mount one; a fault breaks something and returns the path to save to.
+struct Scene {
+    TemporaryFolder site;
+    std::unique_ptr<TinyFileSystem> tiny = std::make_unique<TinyFileSystem>(site.path(), "64k");
+    std::optional<testing::FileSizeLimit> limit;
+    std::string File() const { return site.File("site.frq"); }
+};
+
+// Every fault gives the error report and leaves the last good file, no temporary file and a
+// list still marked changed.
+TEST(FileCommands, EachSaveFaultGivesTheReportAndKeepsTheLastGoodFile) {
+    struct Fault {
+        const char* name;
+        std::string (*prepare)(Scene&);
+        std::string report;
+    };
+    const Fault faults[] = {
+        {"read-only file",
+         [](Scene& s) {
+             fs::permissions(s.File(), fs::perms::owner_read | fs::perms::group_read);
+             return s.File();
+         },
+         "Error: 70 description: Permission denied at line: save/create"},
+        {"read-only folder",
+         [](Scene& s) {
+             // An administrator writes into any folder; a read-only file system stops everyone.
+             if (!s.tiny->mounted() || !s.tiny->MakeReadOnly())
+                 fs::permissions(s.site.path(), fs::perms::owner_read | fs::perms::owner_exec);
+             return s.File();
+         },
+         "Error: 70 description: Permission denied at line: save/create"},
+        {"full file system",
+         [](Scene& s) {
+             if (!s.tiny->mounted())
+                 s.limit.emplace(256); // the write fails as on a full disk
+             return s.File();
+         },
+         "Error: 61 description: Disk full at line: save/write"},
+        {"folder removed",
+         [](Scene& s) {
+             s.tiny.reset();
+             fs::remove_all(s.site.path());
+             return s.File();
+         },
+         "Error: 76 description: Path not found at line: save/create"},
+        {"target is a folder",
+         [](Scene& s) {
+             fs::create_directory(s.site.File("folder.frq"));
+             return s.site.File("folder.frq");
+         },
+         "Error: 75 description: Path/File access error at line: save/create"},
+    };
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        Scene scene;
+        WriteBytes(scene.File(), kOld);
+        Session s(Locale::English());
+        for (int k = 0; k < 3000; ++k) // more than the tiny file system holds
+            s.list.AddEntry({std::to_string(100 + k), "0", "12.5", "Both", "Exist", "12.5", "x"});
+        const std::string path = fault.prepare(scene);
+        const bool folderStays = fs::exists(scene.site.path());
+        const std::vector<std::string> before =
+            folderStays ? scene.site.Names() : std::vector<std::string>{};
+        EXPECT_FALSE(s.Save(path));
+        scene.limit.reset();
+        EXPECT_EQ(s.Prompts(), std::vector<std::string>{fault.report});
+        EXPECT_EQ(s.box.shown[0].buttons, msgbox::Critical);
+        EXPECT_TRUE(s.list.changed());
+        s.ExpectUsable();
+        if (folderStays) {
+            EXPECT_EQ(ReadBytes(scene.File()), kOld);
+            EXPECT_EQ(scene.site.Names(), before) << "a temporary file was left";
+        }
+    }
 }
 
 TEST(FileCommands, FileEncodings) {

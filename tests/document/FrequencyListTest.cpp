@@ -156,44 +156,6 @@ TEST(FrequencyList, DeleteNeedsCurrentRowAndKeepsCalculateStateRight) {
     EXPECT_FALSE(f.list.commands().deleteButton);
 }
 
-TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
-    ListFixture f;
-    DialogEntry add{"174.00000", "+4,600.00", "12.5", "25", TxRxChoice::Tx, true, "New site"};
-    ASSERT_TRUE(f.list.CommitDialogEntry(add));
-    ASSERT_EQ(f.list.count(), 1);
-    const FrequencyEntry& e = f.list.entry(0);
-    EXPECT_EQ(e.texts, (Texts{" 1", "      174.00000", "+4,600.00", "12.50", "Tx", "Plan", "N/A",
-                              "New site"}));
-    EXPECT_EQ(e.key, "F:178.60000");
-    EXPECT_TRUE(e.checked); // a new entry is always checked
-    EXPECT_TRUE(e.selected);
-    EXPECT_EQ(f.list.currentRow(), 0);
-    EXPECT_TRUE(f.list.changed() && f.list.commands().clear && f.list.commands().calculate);
-    EXPECT_EQ(f.recalculations, 1);
-
-    DialogEntry second{"150.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
-    ASSERT_TRUE(f.list.CommitDialogEntry(second));
-    EXPECT_FALSE(f.list.entry(0).selected);
-    EXPECT_TRUE(f.list.entry(1).selected);
-
-    // Adding where the first entry transmits is refused and stores nothing.
-    DialogEntry clash{"178.60000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
-    EXPECT_FALSE(f.list.CommitDialogEntry(clash));
-    EXPECT_EQ(f.list.count(), 2);
-
-    // Editing a row to its own offset frequency is fine; ID, key and check mark stay.
-    f.list.SetChecked(0, false);
-    f.list.SetCurrentRow(0);
-    f.list.EditMode = true;
-    DialogEntry edit{"178.60000", "0", "12.5", "12.5", TxRxChoice::Rx, false, "moved"};
-    ASSERT_TRUE(f.list.CommitDialogEntry(edit));
-    EXPECT_EQ(f.list.count(), 2);
-    EXPECT_EQ(f.list.entry(0).texts,
-              (Texts{" 1", "      178.60000", "0", "N/A", "Rx", "Exist", "12.50", "moved"}));
-    EXPECT_EQ(f.list.entry(0).key, "F:178.60000");
-    EXPECT_FALSE(f.list.entry(0).checked);
-}
-
 TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     ListFixture f;
     DialogEntry first{"100.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
