@@ -28,12 +28,9 @@ TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
 
 TEST(LeadingNumber, GivesZeroWithoutANumber) {
     for (const Locale& locale : {english, german}) {
-        EXPECT_EQ(LeadingNumber("", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("N/A", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("-", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("1-2", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("   ", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("MHz 174", locale), 0.0);
+        for (const char* text : {"", "N/A", "-", "1-2", "   ", "MHz 174"}) {
+            EXPECT_EQ(LeadingNumber(text, locale), 0.0) << text;
+        }
     }
     // The prefix must be wholly a number: "5 5" is not.
     EXPECT_EQ(LeadingNumber("5 5 kHz", english), 0.0);
