@@ -56,6 +56,12 @@ struct Site {
         m.SetOtherText(g, text);
         m.OtherLostFocus(g);
     }
+    // Types one end of a range (English text) and leaves it; within says the focus stays in the
+    // range.
+    void Type(RangeBox box, const std::string& text, bool within = false) {
+        m.SetRangeText(box, L(text));
+        m.RangeLostFocus(box, within);
+    }
     // Types both ends of a range (English texts) and leaves the box given last.
     void Range(RangeBox start, const std::string& from, RangeBox stop, const std::string& to,
                RangeBox leaving) {
@@ -347,12 +353,10 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
 
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex
         // spacing stays, so the Tx range moves along. Moving within the range changes nothing.
-        m.SetRangeText(RxStart, s.L("150"));
-        m.RangeLostFocus(RxStart, true);
+        s.Type(RxStart, "150", true);
         EXPECT_EQ(m.frequency(), s.L("174.00000"));
         EXPECT_EQ(m.rangeText(RxStart), s.L("150"));
-        m.SetRangeText(RxStop, s.L("150.025"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.025");
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
         EXPECT_EQ(m.bandwidthChoice(Rx), 4);
         EXPECT_EQ(m.bandwidthChoice(Tx), 3);
@@ -360,14 +364,12 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"154.60625", "154.61875", "150.00000", "150.02500"}));
 
         // One end typed, and the focus leaves the range: the other end stays.
-        m.SetRangeText(RxStop, s.L("150.0375"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.0375");
         EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
         EXPECT_EQ(m.otherBandwidth(Rx), s.L("37.50"));
         EXPECT_EQ(m.frequency(), s.L("150.01875"));
         EXPECT_EQ(m.rangeText(RxStart), s.L("150.00000"));
-        m.SetRangeText(RxStop, s.L("150.025"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.025");
         EXPECT_EQ(m.bandwidthChoice(Rx), 4);
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
 
@@ -388,15 +390,12 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_TRUE(m.otherEnabled(Tx));
 
         // A reversed or unreadable range waits for its other end, as typed.
-        m.SetRangeText(RxStart, s.L("180"));
-        m.RangeLostFocus(RxStart);
+        s.Type(RxStart, "180");
         EXPECT_EQ(m.rangeText(RxStart), s.L("180"));
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        m.SetRangeText(RxStop, "abc");
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "abc");
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        m.SetRangeText(RxStop, s.L("180.2"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "180.2");
         EXPECT_EQ(m.frequency(), s.L("180.10000"));
         EXPECT_EQ(m.bandwidthChoice(Rx), 6);
 
