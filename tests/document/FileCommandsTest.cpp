@@ -505,35 +505,6 @@ TEST(FileCommands, EachSaveFaultGivesTheReportAndKeepsTheLastGoodFile) {
     }
 }
 
-TEST(FileCommands, FileEncodings) {
-    // A file of the older Windows tool is Windows-1252, and is saved so again.
-    TemporaryFolder folder;
-    const std::string old = "S\xE4gewerk\r\n05 Dez 2026 11:54:39\r\n\xD8stlich\r\n"
-                            "174,00000;0;12,50;Both;Exist;12,50;\x80 \xD8;\r\n";
-    Session de(Locale::German());
-    ASSERT_TRUE(de.Load(folder.File("old.frq"), old));
-    EXPECT_EQ(de.list.siteName(), "S\xC3\xA4gewerk");
-    EXPECT_EQ(de.list.comment(), "\xC3\x98stlich");
-    ASSERT_EQ(de.list.count(), 1);
-    EXPECT_EQ(de.list.entry(0).remarks(), "\xE2\x82\xAC \xC3\x98");
-    const std::string again = folder.File("again.frq");
-    ASSERT_TRUE(de.Save(again));
-    EXPECT_EQ(ReadBytes(again), old);
-
-    // A character beyond Windows-1252 makes the file UTF-8, and it reads back.
-    const std::string polish = "\xC5\x81\xC3\xB3"
-                               "d\xC5\xBA";
-    de.list.AddEntry({"150", "0", "1", "Rx", "Exist", "1", polish});
-    ASSERT_TRUE(de.Save(again));
-    EXPECT_EQ(ReadBytes(again).substr(0, 11), "S\xC3\xA4gewerk\r\n");
-    Session reader(Locale::German());
-    ASSERT_TRUE(reader.commands.LoadFrequencyList(again));
-    ASSERT_EQ(reader.list.count(), 2);
-    EXPECT_EQ(reader.list.siteName(), "S\xC3\xA4gewerk");
-    EXPECT_EQ(reader.list.entry(0).remarks(), "\xE2\x82\xAC \xC3\x98");
-    EXPECT_EQ(reader.list.entry(1).remarks(), polish);
-}
-
 // Bytes drawn at random from the alphabet, or any byte when it is empty.
 std::string RandomBytes(std::size_t size, unsigned seed, const std::string& alphabet = {}) {
     std::mt19937 random(seed);
