@@ -124,7 +124,6 @@ TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     EXPECT_EQ(de.m.offset(), "0,5");
     EXPECT_EQ(de.m.otherBandwidth(Rx), "6,25");
     EXPECT_EQ(de.m.otherBandwidth(Tx), "1,5");
-
     // Texts the dialog itself wrote in the locale keep their grouping points on the next showing.
     de.Frequency("1234,5");
     de.Offset("4600");
@@ -138,7 +137,6 @@ TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     }
     EXPECT_DOUBLE_EQ(de.m.TransmitterBandwidth(), 1500.0);
     EXPECT_EQ(de.m.rangeText(RangeBox::TxStart), "1.238,35000");
-
     // A decimal-point locale leaves the texts alone.
     Site en(Locale::English());
     en.m.SetFrequencyText(" 12.5 ");
@@ -224,7 +222,6 @@ TEST(AddFreqDialogModel, RangesFollowTheRoleAndTheBandwidths) {
         EXPECT_DOUBLE_EQ(m.ReceiverBandwidth(), 25.0);
         const Texts4 both = s.L(Texts4{"178.59375", "178.60625", "173.98750", "174.01250"});
         EXPECT_EQ(s.Ranges(), both);
-
         // The role alone does not recompute; the next recomputing event does.
         m.ChooseTxRx(Model::ChoiceTx);
         EXPECT_EQ(s.Ranges(), both);
@@ -233,7 +230,6 @@ TEST(AddFreqDialogModel, RangesFollowTheRoleAndTheBandwidths) {
         m.ChooseTxRx(Model::ChoiceRx);
         m.FrequencyLostFocus();
         EXPECT_EQ(s.Ranges(), Texts4({"N/A", "N/A", both[2], both[3]}));
-
         // Every fixed choice, and the last one for anything unknown.
         const std::array<double, 7> widths{100.0, 6.25, 8.33, 12.5, 25.0, 50.0, 200.0};
         for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
@@ -289,13 +285,11 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         ASSERT_TRUE(s.list.AddEntry({"174", "4600", s.L("8.33"), "Both", "Plan", "200", "Mast A"}));
         ASSERT_TRUE(s.list.AddEntry({s.L("165.25"), "0", "12", "Rx", "Exist", "100", "Ctl"}));
         ASSERT_TRUE(s.list.AddEntry({"150", "-100", "50", "Tx", "Exist", "25", ""}));
-
         s.Edit(0);
         EXPECT_EQ(m.buttonCaption(), "Update");
         EXPECT_EQ(m.windowCaption(), "Edit frequency  1");
         EXPECT_EQ(s.Fields(), s.L("174.00000|+4,600.00|2:100|6:100|2|0|Mast A"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"178.59584", "178.60417", "173.90000", "174.10000"}));
-
         // A receiver's Tx BW "N/A" opens "Other" with that text, read as 0; unchecked shows the
         // red cross.
         s.list.SetChecked(1, false);
@@ -304,11 +298,9 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         EXPECT_EQ(s.Fields(), s.L("165.25000|0|0:N/A|0:100.00|1|1|Ctl|X"));
         EXPECT_DOUBLE_EQ(m.TransmitterBandwidth(), 0.0);
         EXPECT_EQ(m.rangeText(RangeBox::TxStart), "N/A");
-
         s.Edit(2);
         EXPECT_EQ(s.Fields(), s.L("150.00000|-100.00|5:N/A|0:N/A|0|1|"));
         EXPECT_EQ(s.Ranges(), Texts4({s.L("149.87500"), s.L("149.92500"), "N/A", "N/A"}));
-
         // A red mark left from an earlier opening does not block the row's stored frequency.
         s.Add();
         s.Frequency("200000");
@@ -317,7 +309,6 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         EXPECT_FALSE(m.frequencyRed());
         EXPECT_EQ(m.frequencyToolTip(), "");
         EXPECT_TRUE(m.CanCommit());
-
         // Add mode keeps what the last opening showed, and takes the cross away.
         s.Edit(1);
         const std::string shown = s.Fields();
@@ -325,7 +316,6 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         EXPECT_EQ(m.windowCaption(), "Add new frequency");
         EXPECT_EQ(m.buttonCaption(), "Add");
         EXPECT_EQ(s.Fields() + "|X", shown);
-
         // Edit mode without a current row adds.
         s.list.SetCurrentRow(-1);
         s.list.EditMode = true;
@@ -342,7 +332,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Add();
         s.Frequency("174");
         s.Offset("4600");
-
         // Leaving a box nobody typed into changes nothing.
         const Texts4 before = s.Ranges();
         for (RangeBox box : {TxStart, TxStop, RxStart, RxStop}) {
@@ -350,7 +339,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         }
         EXPECT_EQ(s.Ranges(), before);
         EXPECT_EQ(m.frequency(), s.L("174.00000"));
-
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex
         // spacing stays, so the Tx range moves along. Moving within the range changes nothing.
         s.Type(RxStart, "150", true);
@@ -362,7 +350,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.bandwidthChoice(Tx), 3);
         EXPECT_EQ(m.offset(), s.L("+4,600.00"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"154.60625", "154.61875", "150.00000", "150.02500"}));
-
         // One end typed, and the focus leaves the range: the other end stays.
         s.Type(RxStop, "150.0375");
         EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
@@ -372,7 +359,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Type(RxStop, "150.025");
         EXPECT_EQ(m.bandwidthChoice(Rx), 4);
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-
         // Transmitter range of a transceiver: the offset and the transmitter group.
         s.Range(TxStart, "155", TxStop, "155.025", TxStop);
         EXPECT_EQ(m.bandwidthChoice(Tx), 4);
@@ -380,7 +366,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
         EXPECT_EQ(m.offset(), s.L("+5,000.00"));
         EXPECT_EQ(m.rangeText(RxStop), s.L("150.02500"));
-
         // 8.334 kHz chooses "8.33 kHz", 8.336 kHz chooses Other with 8.34.
         s.Range(TxStart, "155", TxStop, "155.008334", TxStart);
         EXPECT_EQ(m.bandwidthChoice(Tx), 2);
@@ -388,7 +373,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
         EXPECT_EQ(m.otherBandwidth(Tx), s.L("8.34"));
         EXPECT_TRUE(m.otherEnabled(Tx));
-
         // A reversed or unreadable range waits for its other end, as typed.
         s.Type(RxStart, "180");
         EXPECT_EQ(m.rangeText(RxStart), s.L("180"));
@@ -398,7 +382,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Type(RxStop, "180.2");
         EXPECT_EQ(m.frequency(), s.L("180.10000"));
         EXPECT_EQ(m.bandwidthChoice(Rx), 6);
-
         // With "Tx" any range is the transmitter's, and the frequency moves under the offset.
         m.ChooseTxRx(Model::ChoiceTx);
         s.Offset("-100");
@@ -408,21 +391,18 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.frequency(), s.L("100.10000"));
         EXPECT_EQ(m.rangeText(TxStart), s.L("99.98750"));
         EXPECT_EQ(m.rangeText(RxStart), "N/A");
-
         // With "Rx" any range is the receiver's.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(TxStart, "10", TxStop, "10.05", TxStart);
         EXPECT_EQ(m.bandwidthChoice(Rx), 5);
         EXPECT_EQ(m.bandwidthChoice(Tx), 4);
         EXPECT_EQ(m.frequency(), s.L("10.02500"));
-
         // A transceiver without a valid frequency takes its frequency from the Tx range.
         m.ChooseTxRx(Model::ChoiceBoth);
         s.Frequency("");
         s.Range(TxStart, "99.9875", TxStop, "100.0125", TxStart);
         EXPECT_EQ(m.frequency(), s.L("100.10000"));
         EXPECT_EQ(m.offset(), s.L("-100.00"));
-
         // A range beyond the limits leaves a red frequency.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(RxStart, "100000", RxStop, "100001", RxStart);
@@ -459,7 +439,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         m.ChooseBandwidth(Rx, 4);
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
-
         const DialogEntry e = m.Entry();
         EXPECT_EQ(e.frequency, s.L("174.00000"));
         EXPECT_EQ(e.offset, s.L("+4,600.00"));
@@ -468,7 +447,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_EQ(e.txrx, TxRxChoice::Both);
         EXPECT_TRUE(e.planned);
         EXPECT_EQ(e.remarks, "Mast A");
-
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);
@@ -480,7 +458,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_EQ(s.list.currentRow(), 0);
         EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
         EXPECT_EQ(s.recalculations, 1);
-
         // The same values again are a duplicate, and so is 178.6 MHz without offset, which
         // transmits where the first entry does.
         s.Add();
@@ -490,7 +467,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         s.Offset("0");
         EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
         EXPECT_EQ(s.list.count(), 1);
-
         // A receiver only; the bandwidth of the unused side is "N/A".
         m.ChooseTxRx(Model::ChoiceRx);
         m.ChooseStatus(Model::StatusExisting);
@@ -500,14 +476,12 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_EQ(s.list.entry(1).texts,
                   (std::array<std::string, 8>{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
                                               "Exist", s.L("25.00"), "Mast A"}));
-
         // Empty or red frequencies commit nothing.
         for (const char* bad : {"0", "100000"}) {
             s.Frequency(bad);
             EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
         }
         EXPECT_EQ(s.list.count(), 2);
-
         // Update: the edited row itself is no duplicate; its ID, key and check mark stay.
         s.list.SetChecked(0, false);
         s.Edit(0);

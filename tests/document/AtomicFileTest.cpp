@@ -35,15 +35,12 @@ TEST(AtomicFile, WritesAndReplacesWholeFiles) {
     WriteFileAtomically(target, first);
     EXPECT_EQ(ReadBytes(target), first);
     EXPECT_EQ(ReadWholeFile(target), first);
-
     WriteFileAtomically(target, "second, shorter\r\n");
     EXPECT_EQ(ReadBytes(target), "second, shorter\r\n");
     // No temporary file is left behind.
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"site.frq"});
-
     WriteFileAtomically(target, "");
     EXPECT_EQ(fs::file_size(target), 0u);
-
     // Saving through a link updates the file it points to and keeps the link.
     const std::string real = folder.File("real.frq");
     const std::string link = folder.File("link.frq");
@@ -80,11 +77,9 @@ TEST(AtomicFile, ReadFailures) {
     EXPECT_EQ(missing.number(), errors::FileNotFound);
     EXPECT_STREQ(missing.what(), "File not found");
     EXPECT_EQ(missing.step(), "load/open");
-
     CommandFailure directory = FailureOf([&] { ReadWholeFile(folder.path().string()); });
     EXPECT_EQ(directory.number(), errors::PathFileAccessError);
     EXPECT_EQ(directory.step(), "load/read");
-
     // A pipe or an endless device is refused at once instead of blocking or filling memory.
     const std::string pipe = folder.File("pipe.frq");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
@@ -96,7 +91,6 @@ TEST(AtomicFile, ReadFailures) {
         EXPECT_EQ(device.number(), errors::PathFileAccessError);
         EXPECT_EQ(device.step(), "load/open");
     }
-
     // A file larger than the read buffer comes back whole.
     std::string big;
     for (int i = 0; i < 200000; ++i)

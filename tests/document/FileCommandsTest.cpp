@@ -159,7 +159,6 @@ TEST(FileCommands, SaveWritesTheExactBytesInBothLocales) {
             Describe(s.dialogs.shown[0]),
             "save|Save frequency list|Frequency list (*.frq)|*.frq|/opt/spurline||overwrite|exist");
         EXPECT_EQ(s.commands.dialogFileName(), path);
-
         // The next dialog offers the name chosen last; saving over the file replaces it.
         s.host.now = {2027, 1, 2, 3, 4, 5};
         s.list.SetSiteName("Renamed");
@@ -183,7 +182,6 @@ TEST(FileCommands, SaveCancelledUnnamedOrWithAnEmptyListWritesNothing) {
     EXPECT_EQ(s.list.filePath(), "");
     EXPECT_EQ(s.commands.dialogFileName(), "");
     EXPECT_EQ(s.host.busyCalls, 0);
-
     Session empty(Locale::English());
     empty.list.SetSiteName("Nothing yet");
     EXPECT_FALSE(empty.Save(folder.File("empty.frq")));
@@ -223,7 +221,6 @@ TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
         writer.list.SetSelected(2, true);
         const std::string path = folder.File("round.frq");
         ASSERT_TRUE(writer.Save(path));
-
         Session reader(locale);
         reader.list.AddEntry({"1", "0", "1", "Both", "Exist", "1", "old entry"});
         reader.list.SortByColumn(1);
@@ -257,7 +254,6 @@ TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
         EXPECT_EQ(reader.host.eventsRunWhileDisabled, writer.list.count());
         EXPECT_TRUE(reader.host.mru.empty());
         EXPECT_TRUE(reader.box.shown.empty());
-
         Session other(locale.decimalSeparator == "," ? Locale::English() : Locale::German());
         ASSERT_TRUE(other.commands.LoadFrequencyList(path));
         ASSERT_EQ(other.list.count(), 16);
@@ -372,7 +368,6 @@ TEST(FileCommands, ShortFilesReportInputPastEndOfFile) {
     EXPECT_EQ(s.list.comment(), "c");
     ASSERT_TRUE(s.Load(folder.File("one.frq"), cases[1].bytes));
     EXPECT_EQ(s.list.entry(0).remarks(), "x");
-
     // No path, no load.
     const int calls = s.host.busyCalls;
     EXPECT_FALSE(s.commands.LoadFrequencyList(""));
@@ -531,7 +526,6 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     // The old products and graph are stale now.
     EXPECT_EQ(s.recalculations, 1);
     EXPECT_EQ(s.resultClears, 1);
-
     // Text garbage: every line is read, duplicates are declined once, no two rows share a key.
     s.box.answers = {msgbox::No};
     s.Load(folder.File("text.frq"),
@@ -544,7 +538,6 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     }
     EXPECT_EQ(keys.size(), static_cast<std::size_t>(s.list.count()));
     EXPECT_GT(s.list.count(), 100);
-
     // The program goes on working: a good file loads after the garbage.
     const std::size_t boxes = s.box.shown.size();
     ASSERT_TRUE(s.Load(folder.File("good.frq"), kEnglishFile));
@@ -564,20 +557,17 @@ TEST(FileCommands, SaveQuestion) {
     s.list.SetSiteName("Only a name");
     EXPECT_TRUE(s.commands.SaveQuestion());
     EXPECT_TRUE(s.box.shown.empty());
-
     s.Fill();
     s.box.answers = {msgbox::No};
     EXPECT_TRUE(s.commands.SaveQuestion());
     EXPECT_EQ(s.Prompts(), std::vector<std::string>{kUnnamedQuestion});
     EXPECT_EQ(s.box.shown[0].buttons, msgbox::Question);
     EXPECT_TRUE(s.dialogs.shown.empty());
-
     // Yes, then the Save dialog is cancelled: not saved.
     s.box.answers = {msgbox::Yes};
     s.dialogs.answers = {std::nullopt};
     EXPECT_FALSE(s.commands.SaveQuestion());
     EXPECT_TRUE(s.list.changed());
-
     // Yes and a name: saved; unchanged, there is no question.
     const std::string path = folder.File("q.frq");
     s.box.answers = {msgbox::Yes};
@@ -587,7 +577,6 @@ TEST(FileCommands, SaveQuestion) {
     EXPECT_FALSE(s.list.changed());
     EXPECT_TRUE(s.commands.SaveQuestion());
     EXPECT_EQ(s.box.shown.size(), 3u);
-
     // With a dialog name the wording changes; Yes and a failing save is not saved.
     s.list.SetComment("changed");
     s.box.answers = {msgbox::Yes};
@@ -608,7 +597,6 @@ TEST(FileCommands, LoadCommand) {
     Session s(Locale::English());
     s.list.AddEntry({"1", "0", "1", "Both", "Exist", "1", "unsaved"});
     s.list.SetSiteName("Unsaved");
-
     // The question comes first; cancelled, nothing is loaded. A name without ".frq" is ignored
     // without a word.
     for (const std::optional<std::string>& chosen : {std::optional<std::string>(), {other}}) {
@@ -623,7 +611,6 @@ TEST(FileCommands, LoadCommand) {
     ASSERT_EQ(s.dialogs.shown.size(), 2u);
     EXPECT_EQ(Describe(s.dialogs.shown[0]),
               "open|Open frequency list|Frequency list (*.frq)|*.frq|/opt/spurline||exist");
-
     // ".FRQ" in any case loads and goes to the recent files.
     s.box.answers = {msgbox::No};
     s.dialogs.answers = {path};
@@ -634,7 +621,6 @@ TEST(FileCommands, LoadCommand) {
     EXPECT_EQ(s.host.mru, std::vector<std::string>{path});
     EXPECT_EQ(s.commands.dialogFileName(), path);
     EXPECT_EQ(s.box.shown.size(), 3u);
-
     // Yes to the question with the Save dialog cancelled: the unsaved list stays, no Open dialog.
     s.list.SetSiteName("Edited");
     s.box.answers = {msgbox::Yes};
@@ -646,7 +632,6 @@ TEST(FileCommands, LoadCommand) {
     EXPECT_TRUE(s.dialogs.shown[3].save);
     EXPECT_EQ(s.list.siteName(), "Edited");
     EXPECT_TRUE(s.list.changed());
-
     // Loaded and unchanged: no question before the next Open dialog.
     s.list.SetChanged(false);
     s.commands.cmdLoad_Click();

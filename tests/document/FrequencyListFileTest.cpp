@@ -29,7 +29,6 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
     EXPECT_EQ(WriteFrequencyListText(d.list, "x"),
               "\r\nx\r\nfirst second third\r\n"
               "174,00000;0;1,00;Both;Exist;1,00;Ch. 5; roof left;\r\n");
-
     // Another grouping character than the usual one is removed too, but not the padding.
     Locale swiss = Locale::English();
     swiss.groupSeparator = "'";
@@ -53,7 +52,6 @@ TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
     EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
     EXPECT_EQ(SplitLines("a\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(SplitLines("a\r\r\nb\n\n"), (std::vector<std::string>{"a", "", "b", ""}));
-
     LineReader reader("one\rtwo");
     ASSERT_FALSE(reader.AtEnd());
     EXPECT_EQ(reader.Next(), "one");
@@ -86,7 +84,6 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
     EXPECT_EQ(ConvertNumericField("1,234.5", ',', en), "1234.5");
     EXPECT_EQ(ConvertNumericField("      174.00000", ',', en), "      174.00000");
     EXPECT_EQ(ConvertNumericField("N/A", ',', de), "N/A");
-
     // Only frequency, offset and the bandwidths are converted.
     EXPECT_EQ(
         ConvertEntryFields(
@@ -147,7 +144,6 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     const std::string csv = WriteFrequencyListCsv(german);
     EXPECT_EQ(csv.substr(csv.find("\r\n") + 2, 53),
               "1450.125,-12.5,25,Tx,Plan,,\"Mast, \"\"north\"\"\"\r\n88.6,0,");
-
     testing::TemporaryFolder folder;
     const std::string path = (folder.path() / "site.csv").string();
     testing::WriteBytes(path, csv);

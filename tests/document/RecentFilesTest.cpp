@@ -75,11 +75,9 @@ TEST_F(RecentFilesTest, StoredListRestoresTheSameOrder) {
     files.Save(store);
     EXPECT_EQ(store.values.size(), 3u);
     EXPECT_EQ(*store.Read("MRUFiles", "0"), "/a/three.frq");
-
     RecentFiles restored(measurer);
     restored.Load(store);
     EXPECT_EQ(Column(restored), Paths());
-
     // Reading stops at the first missing or empty value.
     store.Write("MRUFiles", "1", "");
     RecentFiles cut(measurer);

@@ -14,7 +14,6 @@ TEST(TextEncoding, DecodesWindows1252AndKeepsUtf8) {
     EXPECT_EQ(DecodeFileText("\xA0\xFF"), "\xC2\xA0\xC3\xBF");
     // The bytes the code page leaves undefined become the C1 control of the same value.
     EXPECT_EQ(DecodeFileText("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
-
     EXPECT_EQ(DecodeFileText("S\xC3\xA4gewerk \xE2\x82\xAC"), "S\xC3\xA4gewerk \xE2\x82\xAC");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xC3\x98"), "\xC3\x98");
     EXPECT_EQ(DecodeFileText("plain;text,\r\n"), "plain;text,\r\n");
@@ -34,7 +33,6 @@ TEST(TextEncoding, EncodesWindows1252WhenEveryCharacterFits) {
               "d\xC5\xBA");
     // "Ã¤" in Windows-1252 would read back as UTF-8 "ä", so it is written as UTF-8.
     EXPECT_EQ(EncodeFileText("\xC3\x83\xC2\xA4"), "\xC3\x83\xC2\xA4");
-
     // Every one of the 256 bytes survives decoding and encoding again.
     std::string all;
     for (int b = 1; b < 256; ++b)
