@@ -9,11 +9,6 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestClock.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <filesystem>
 
 namespace spurline {
@@ -52,11 +47,6 @@ protected:
         std::filesystem::copy_file(ExampleSite(), copy);
         return copy;
     }
-    void Open(const std::string& path) {
-        dialogs.answers.push_back(path);
-        Find<QAction>("mnuOpen")->trigger();
-    }
-
     void TearDown() override {
         MainWindowFixture::TearDown();
         shell.reset();

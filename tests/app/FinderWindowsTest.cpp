@@ -1,15 +1,11 @@
-// The finder's dialog and the site summary window driven through their widgets.
-
 #include "app/FinderWindows.h"
 
 #include "MainWindowFixture.h"
 #include "app/IntermodPanel.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTableView>
 
 namespace spurline {
 namespace {

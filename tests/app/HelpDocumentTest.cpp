@@ -7,24 +7,19 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace spurline {
 namespace {
 
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) {
-            output.append(buffer, n);
-        }
-        pclose(pipe);
-    }
-    return output;
+QString RunCommand(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void CollectCaptions(const QList<QAction*>& actions, QStringList& captions) {
@@ -44,14 +39,13 @@ void CollectCaptions(const QList<QAction*>& actions, QStringList& captions) {
 TEST(HelpDocument, TheBuiltGuideExplainsEveryMenuCommand) {
     const std::string pdf = SPURLINE_HELP_PDF;
     ASSERT_TRUE(std::filesystem::is_regular_file(pdf)) << pdf;
-    const std::string info = RunCommand("pdfinfo '" + pdf + "'");
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromStdString(info));
-    ASSERT_TRUE(pages.hasMatch()) << info;
+    const QString file = QString::fromStdString(pdf);
+    const QString info = RunCommand("pdfinfo", {file});
+    const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+    ASSERT_TRUE(pages.hasMatch()) << info.toStdString();
     EXPECT_GT(pages.captured(1).toInt(), 1);
 
-    QString text = QString::fromStdString(RunCommand("pdftotext '" + pdf + "' -"));
-    text = text.simplified();
+    const QString text = RunCommand("pdftotext", {file, "-"}).simplified();
     QMenuBar bar;
     BuildMainMenus(bar);
     QStringList captions;

@@ -6,6 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -50,11 +58,25 @@ protected:
         return std::string(SPURLINE_EXAMPLES_DIR) + "/north-ridge.frq";
     }
 
-    // Opens the example site through File > Open.
-    void OpenExample() {
-        dialogs.answers.push_back(ExampleSite());
+    // Opens a file through File > Open.
+    void Open(const std::string& path) {
+        dialogs.answers.push_back(path);
         Find<QAction>("mnuOpen")->trigger();
+    }
+    void OpenExample() {
+        Open(ExampleSite());
         ASSERT_GT(window->document().count(), 10);
+    }
+
+    static QString Cell(const QTableView* view, int row, int column) {
+        return view->model()->index(row, column).data().toString();
+    }
+
+    // Clicks a row of the frequency list (its remarks cell).
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        auto* list = Find<QTableView>("lvFreqs");
+        const QRect cell = list->visualRect(list->model()->index(row, ColRemarks));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
     }
 
     testing::ScriptedMessageBox messages;

@@ -56,6 +56,12 @@ struct Site {
         m.SetOtherText(g, text);
         m.OtherLostFocus(g);
     }
+    // Types one end of a range (English text) and leaves it; within says the focus stays in the
+    // range.
+    void Type(RangeBox box, const std::string& text, bool within = false) {
+        m.SetRangeText(box, L(text));
+        m.RangeLostFocus(box, within);
+    }
     // Types both ends of a range (English texts) and leaves the box given last.
     void Range(RangeBox start, const std::string& from, RangeBox stop, const std::string& to,
                RangeBox leaving) {
@@ -70,6 +76,15 @@ struct Site {
     Texts4 L(const Texts4& texts) const {
         return {L(texts[0]), L(texts[1]), L(texts[2]), L(texts[3])};
     }
+    // What an opening fills in, as one line: frequency, offset, per group the bandwidth choice
+    // and the "Other" text, the Tx/Rx and status choices, the remarks and "X" for the red cross.
+    std::string Fields() const {
+        std::string line = m.frequency() + "|" + m.offset();
+        for (auto g : {Model::Group::Transmitter, Model::Group::Receiver})
+            line += "|" + std::to_string(m.bandwidthChoice(g)) + ":" + m.otherBandwidth(g);
+        return line + "|" + std::to_string(m.txrxChoice()) + "|" +
+               std::to_string(m.statusChoice()) + "|" + m.remarks() + (m.redCross() ? "|X" : "");
+    }
 };
 
 const Locale kLocales[] = {Locale::English(), Locale::German()};
@@ -78,24 +93,15 @@ TEST(AddFreqDialogModel, DesignContentsAndFirstActivation) {
     for (const Locale& locale : kLocales) {
         Site s(locale);
         const Model& m = s.m;
-        EXPECT_EQ(m.bandwidthChoice(Tx), 3);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 3);
-        EXPECT_FALSE(m.otherEnabled(Tx) || m.otherEnabled(Rx));
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
-        EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
-        EXPECT_EQ(m.remarks(), "");
+        EXPECT_EQ(s.Fields(), "174.000|0|3:100|3:100|2|1|");
         EXPECT_EQ(s.Ranges(), Texts4({"250.00000", "250.00000", "250.00000", "250.00000"}));
-        EXPECT_EQ(m.frequency(), "174.000");
         EXPECT_EQ(m.buttonCaption(), "&Add");
         // The first showing writes the design's numbers in the locale; a second changes nothing.
         for (int showing = 0; showing < 2; ++showing) {
             s.Add();
             EXPECT_EQ(m.buttonCaption(), "Add");
             EXPECT_EQ(m.windowCaption(), "Add new frequency");
-            EXPECT_EQ(m.frequency(), s.L("174.000"));
-            EXPECT_EQ(m.offset(), "0");
-            EXPECT_EQ(m.otherBandwidth(Tx), "100");
-            EXPECT_EQ(m.otherBandwidth(Rx), "100");
+            EXPECT_EQ(s.Fields(), s.L("174.000|0|3:100|3:100|2|1|"));
             EXPECT_EQ(s.Ranges(), s.L(Texts4{"173.99375", "174.00625", "173.99375", "174.00625"}));
             EXPECT_FALSE(m.redCross());
             const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
@@ -118,7 +124,6 @@ TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     EXPECT_EQ(de.m.offset(), "0,5");
     EXPECT_EQ(de.m.otherBandwidth(Rx), "6,25");
     EXPECT_EQ(de.m.otherBandwidth(Tx), "1,5");
-
     // Texts the dialog itself wrote in the locale keep their grouping points on the next showing.
     de.Frequency("1234,5");
     de.Offset("4600");
@@ -132,7 +137,6 @@ TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     }
     EXPECT_DOUBLE_EQ(de.m.TransmitterBandwidth(), 1500.0);
     EXPECT_EQ(de.m.rangeText(RangeBox::TxStart), "1.238,35000");
-
     // A decimal-point locale leaves the texts alone.
     Site en(Locale::English());
     en.m.SetFrequencyText(" 12.5 ");
@@ -218,7 +222,6 @@ TEST(AddFreqDialogModel, RangesFollowTheRoleAndTheBandwidths) {
         EXPECT_DOUBLE_EQ(m.ReceiverBandwidth(), 25.0);
         const Texts4 both = s.L(Texts4{"178.59375", "178.60625", "173.98750", "174.01250"});
         EXPECT_EQ(s.Ranges(), both);
-
         // The role alone does not recompute; the next recomputing event does.
         m.ChooseTxRx(Model::ChoiceTx);
         EXPECT_EQ(s.Ranges(), both);
@@ -227,7 +230,6 @@ TEST(AddFreqDialogModel, RangesFollowTheRoleAndTheBandwidths) {
         m.ChooseTxRx(Model::ChoiceRx);
         m.FrequencyLostFocus();
         EXPECT_EQ(s.Ranges(), Texts4({"N/A", "N/A", both[2], both[3]}));
-
         // Every fixed choice, and the last one for anything unknown.
         const std::array<double, 7> widths{100.0, 6.25, 8.33, 12.5, 25.0, 50.0, 200.0};
         for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
@@ -283,46 +285,22 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         ASSERT_TRUE(s.list.AddEntry({"174", "4600", s.L("8.33"), "Both", "Plan", "200", "Mast A"}));
         ASSERT_TRUE(s.list.AddEntry({s.L("165.25"), "0", "12", "Rx", "Exist", "100", "Ctl"}));
         ASSERT_TRUE(s.list.AddEntry({"150", "-100", "50", "Tx", "Exist", "25", ""}));
-
         s.Edit(0);
         EXPECT_EQ(m.buttonCaption(), "Update");
         EXPECT_EQ(m.windowCaption(), "Edit frequency  1");
-        EXPECT_EQ(m.frequency(), s.L("174.00000"));
-        EXPECT_EQ(m.offset(), s.L("+4,600.00"));
-        EXPECT_EQ(m.bandwidthChoice(Tx), 2);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceBoth);
-        EXPECT_EQ(m.statusChoice(), Model::StatusPlanned);
-        EXPECT_EQ(m.remarks(), "Mast A");
-        EXPECT_FALSE(m.redCross());
+        EXPECT_EQ(s.Fields(), s.L("174.00000|+4,600.00|2:100|6:100|2|0|Mast A"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"178.59584", "178.60417", "173.90000", "174.10000"}));
-
         // A receiver's Tx BW "N/A" opens "Other" with that text, read as 0; unchecked shows the
         // red cross.
         s.list.SetChecked(1, false);
         s.Edit(1);
         EXPECT_EQ(m.windowCaption(), "Edit frequency  2");
-        EXPECT_EQ(m.frequency(), s.L("165.25000"));
-        EXPECT_EQ(m.offset(), "0");
-        EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Tx), "N/A");
-        EXPECT_TRUE(m.otherEnabled(Tx));
+        EXPECT_EQ(s.Fields(), s.L("165.25000|0|0:N/A|0:100.00|1|1|Ctl|X"));
         EXPECT_DOUBLE_EQ(m.TransmitterBandwidth(), 0.0);
-        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Rx), s.L("100.00"));
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceRx);
-        EXPECT_EQ(m.statusChoice(), Model::StatusExisting);
-        EXPECT_EQ(m.remarks(), "Ctl");
-        EXPECT_TRUE(m.redCross());
         EXPECT_EQ(m.rangeText(RangeBox::TxStart), "N/A");
-
         s.Edit(2);
-        EXPECT_FALSE(m.redCross());
-        EXPECT_EQ(m.txrxChoice(), Model::ChoiceTx);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 5);
-        EXPECT_EQ(m.otherBandwidth(Rx), "N/A");
+        EXPECT_EQ(s.Fields(), s.L("150.00000|-100.00|5:N/A|0:N/A|0|1|"));
         EXPECT_EQ(s.Ranges(), Texts4({s.L("149.87500"), s.L("149.92500"), "N/A", "N/A"}));
-
         // A red mark left from an earlier opening does not block the row's stored frequency.
         s.Add();
         s.Frequency("200000");
@@ -331,16 +309,13 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         EXPECT_FALSE(m.frequencyRed());
         EXPECT_EQ(m.frequencyToolTip(), "");
         EXPECT_TRUE(m.CanCommit());
-
         // Add mode keeps what the last opening showed, and takes the cross away.
         s.Edit(1);
+        const std::string shown = s.Fields();
         s.Add();
         EXPECT_EQ(m.windowCaption(), "Add new frequency");
         EXPECT_EQ(m.buttonCaption(), "Add");
-        EXPECT_EQ(m.frequency(), s.L("165.25000"));
-        EXPECT_EQ(m.remarks(), "Ctl");
-        EXPECT_FALSE(m.redCross());
-
+        EXPECT_EQ(s.Fields() + "|X", shown);
         // Edit mode without a current row adds.
         s.list.SetCurrentRow(-1);
         s.list.EditMode = true;
@@ -357,7 +332,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Add();
         s.Frequency("174");
         s.Offset("4600");
-
         // Leaving a box nobody typed into changes nothing.
         const Texts4 before = s.Ranges();
         for (RangeBox box : {TxStart, TxStop, RxStart, RxStop}) {
@@ -365,33 +339,26 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         }
         EXPECT_EQ(s.Ranges(), before);
         EXPECT_EQ(m.frequency(), s.L("174.00000"));
-
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex
         // spacing stays, so the Tx range moves along. Moving within the range changes nothing.
-        m.SetRangeText(RxStart, s.L("150"));
-        m.RangeLostFocus(RxStart, true);
+        s.Type(RxStart, "150", true);
         EXPECT_EQ(m.frequency(), s.L("174.00000"));
         EXPECT_EQ(m.rangeText(RxStart), s.L("150"));
-        m.SetRangeText(RxStop, s.L("150.025"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.025");
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
         EXPECT_EQ(m.bandwidthChoice(Rx), 4);
         EXPECT_EQ(m.bandwidthChoice(Tx), 3);
         EXPECT_EQ(m.offset(), s.L("+4,600.00"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"154.60625", "154.61875", "150.00000", "150.02500"}));
-
         // One end typed, and the focus leaves the range: the other end stays.
-        m.SetRangeText(RxStop, s.L("150.0375"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.0375");
         EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
         EXPECT_EQ(m.otherBandwidth(Rx), s.L("37.50"));
         EXPECT_EQ(m.frequency(), s.L("150.01875"));
         EXPECT_EQ(m.rangeText(RxStart), s.L("150.00000"));
-        m.SetRangeText(RxStop, s.L("150.025"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "150.025");
         EXPECT_EQ(m.bandwidthChoice(Rx), 4);
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-
         // Transmitter range of a transceiver: the offset and the transmitter group.
         s.Range(TxStart, "155", TxStop, "155.025", TxStop);
         EXPECT_EQ(m.bandwidthChoice(Tx), 4);
@@ -399,7 +366,6 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
         EXPECT_EQ(m.offset(), s.L("+5,000.00"));
         EXPECT_EQ(m.rangeText(RxStop), s.L("150.02500"));
-
         // 8.334 kHz chooses "8.33 kHz", 8.336 kHz chooses Other with 8.34.
         s.Range(TxStart, "155", TxStop, "155.008334", TxStart);
         EXPECT_EQ(m.bandwidthChoice(Tx), 2);
@@ -407,20 +373,15 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
         EXPECT_EQ(m.otherBandwidth(Tx), s.L("8.34"));
         EXPECT_TRUE(m.otherEnabled(Tx));
-
         // A reversed or unreadable range waits for its other end, as typed.
-        m.SetRangeText(RxStart, s.L("180"));
-        m.RangeLostFocus(RxStart);
+        s.Type(RxStart, "180");
         EXPECT_EQ(m.rangeText(RxStart), s.L("180"));
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        m.SetRangeText(RxStop, "abc");
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "abc");
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        m.SetRangeText(RxStop, s.L("180.2"));
-        m.RangeLostFocus(RxStop);
+        s.Type(RxStop, "180.2");
         EXPECT_EQ(m.frequency(), s.L("180.10000"));
         EXPECT_EQ(m.bandwidthChoice(Rx), 6);
-
         // With "Tx" any range is the transmitter's, and the frequency moves under the offset.
         m.ChooseTxRx(Model::ChoiceTx);
         s.Offset("-100");
@@ -430,21 +391,18 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.frequency(), s.L("100.10000"));
         EXPECT_EQ(m.rangeText(TxStart), s.L("99.98750"));
         EXPECT_EQ(m.rangeText(RxStart), "N/A");
-
         // With "Rx" any range is the receiver's.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(TxStart, "10", TxStop, "10.05", TxStart);
         EXPECT_EQ(m.bandwidthChoice(Rx), 5);
         EXPECT_EQ(m.bandwidthChoice(Tx), 4);
         EXPECT_EQ(m.frequency(), s.L("10.02500"));
-
         // A transceiver without a valid frequency takes its frequency from the Tx range.
         m.ChooseTxRx(Model::ChoiceBoth);
         s.Frequency("");
         s.Range(TxStart, "99.9875", TxStop, "100.0125", TxStart);
         EXPECT_EQ(m.frequency(), s.L("100.10000"));
         EXPECT_EQ(m.offset(), s.L("-100.00"));
-
         // A range beyond the limits leaves a red frequency.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(RxStart, "100000", RxStop, "100001", RxStart);
@@ -481,7 +439,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         m.ChooseBandwidth(Rx, 4);
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
-
         const DialogEntry e = m.Entry();
         EXPECT_EQ(e.frequency, s.L("174.00000"));
         EXPECT_EQ(e.offset, s.L("+4,600.00"));
@@ -490,7 +447,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_EQ(e.txrx, TxRxChoice::Both);
         EXPECT_TRUE(e.planned);
         EXPECT_EQ(e.remarks, "Mast A");
-
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);
@@ -499,9 +455,9 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
                                                            "Plan", s.L("25.00"), "Mast A"}));
         EXPECT_TRUE(first.checked);
         EXPECT_TRUE(first.selected);
-        EXPECT_TRUE(s.list.changed());
+        EXPECT_EQ(s.list.currentRow(), 0);
+        EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
         EXPECT_EQ(s.recalculations, 1);
-
         // The same values again are a duplicate, and so is 178.6 MHz without offset, which
         // transmits where the first entry does.
         s.Add();
@@ -511,7 +467,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         s.Offset("0");
         EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
         EXPECT_EQ(s.list.count(), 1);
-
         // A receiver only; the bandwidth of the unused side is "N/A".
         m.ChooseTxRx(Model::ChoiceRx);
         m.ChooseStatus(Model::StatusExisting);
@@ -521,14 +476,12 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_EQ(s.list.entry(1).texts,
                   (std::array<std::string, 8>{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
                                               "Exist", s.L("25.00"), "Mast A"}));
-
         // Empty or red frequencies commit nothing.
         for (const char* bad : {"0", "100000"}) {
             s.Frequency(bad);
             EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
         }
         EXPECT_EQ(s.list.count(), 2);
-
         // Update: the edited row itself is no duplicate; its ID, key and check mark stay.
         s.list.SetChecked(0, false);
         s.Edit(0);

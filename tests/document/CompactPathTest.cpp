@@ -60,11 +60,9 @@ TEST(CompactPath, WindowsRootsAndSeparators) {
               "C:\\Users\\...\\Documents\\Sites\\north.frq");
     EXPECT_EQ(CompactPath(path, measurer, Width("C:\\...\\north.frq")), "C:\\...\\north.frq");
     EXPECT_EQ(CompactPath(path, measurer, 20), "...\\north.frq");
-
     const std::string unc = "\\\\server\\share\\planning\\2026\\north.frq";
     EXPECT_EQ(CompactPath(unc, measurer, Width("\\\\server\\share\\...\\north.frq")),
               "\\\\server\\share\\...\\north.frq");
-
     const std::string relative = "sites/planning/north.frq";
     EXPECT_EQ(CompactPath(relative, measurer, Width(relative) - 1), ".../planning/north.frq");
     EXPECT_EQ(CompactPath(relative, measurer, 10), ".../north.frq");
@@ -74,7 +72,6 @@ TEST(CompactPath, FileNameIsNeverCut) {
     EXPECT_EQ(CompactPath("/a-very-long-site-name.frq", measurer, 50),
               "/a-very-long-site-name.frq");
     EXPECT_EQ(CompactPath("north.frq", measurer, 7), "north.frq");
-
     // Whatever the width, the result fits or is the bare file name behind the ellipsis.
     const std::string path = "/home/username/projects/rf/sites/north ridge.frq";
     for (int width = 0; width <= Width(path); ++width) {

@@ -1,4 +1,5 @@
 #include "document/ErrorReport.h"
+
 #include "document/MessageBox.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -19,7 +20,6 @@ TEST(ErrorReport, TextWithAndWithoutFailingStep) {
               "Error: 5 description: Invalid procedure call or argument");
     EXPECT_EQ(FormatErrorReport(57, "Device I/O error", "10"),
               "Error: 57 description: Device I/O error at line: 10");
-
     testing::ScriptedMessageBox box;
     ShowErrorReport(box, CommandFailure(70, "Permission denied", "save/write"));
     ASSERT_EQ(box.shown.size(), 1u);
@@ -35,11 +35,9 @@ TEST(CentreOver, CentresOnOwnerWithTiesToEven) {
     EXPECT_EQ(r.top, 150);
     EXPECT_EQ(r.width, 200);
     EXPECT_EQ(r.height, 100);
-
     // Half pixels round to even: 0 + 101/2 - 100/2 = 0.5 -> 0; 0 + 103/2 - 100/2 = 1.5 -> 2.
     EXPECT_EQ(CentreOver({0, 0, 101, 103}, 100, 100).left, 0);
     EXPECT_EQ(CentreOver({0, 0, 101, 103}, 100, 100).top, 2);
-
     // A box larger than its owner still shares the owner's centre and sticks out.
     r = CentreOver({300, 300, 100, 80}, 400, 200);
     EXPECT_EQ(r.left, 150);

@@ -1,6 +1,11 @@
 #include "document/FrequencyListFile.h"
 
+#include "document/AtomicFile.h"
+#include "document/FrequencyListCsv.h"
+#include "document/FrequencyListReader.h"
+#include "engine/SiteBuilder.h"
 #include "support/ScriptedMessageBox.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,40 +20,6 @@ struct Document {
     FrequencyList list;
 };
 
-TEST(FrequencyListFile, WritesEveryLineInTheDecimalPointLocale) {
-    Document d(Locale::English());
-    d.list.SetSiteName("North Ridge");
-    d.list.SetComment("Hill top, mast 2"); // the comma is filtered out as it is typed
-    ASSERT_TRUE(d.list.AddEntry({"174", "4600", "12.5", "Both", "Exist", "12.5", "Mast A"}));
-    ASSERT_TRUE(d.list.AddEntry({"1234.5", "-100", "25", "Tx", "Plan", "", "12345"}));
-    ASSERT_TRUE(d.list.AddEntry({"150.0125", "0", "", "Rx", "Exist", "6.25", "St. Mary's"}));
-
-    EXPECT_EQ(WriteFrequencyListText(d.list, "05 Dec 2026 11:54:39"),
-              "North Ridge\r\n"
-              "05 Dec 2026 11:54:39\r\n"
-              "Hill top mast 2\r\n"
-              "      174.00000,+4600.00,12.50,Both,Exist,12.50,Mast A,\r\n"
-              "    1234.50000,-100.00,25.00,Tx,Plan,N/A,12345,\r\n"
-              "      150.01250,0,N/A,Rx,Exist,6.25,St. Mary's,\r\n");
-}
-
-TEST(FrequencyListFile, WritesEveryLineInTheDecimalCommaLocale) {
-    Document d(Locale::German());
-    d.list.SetSiteName("S\xC3\xA4gewerk; Nord"); // the semicolon is filtered out
-    d.list.SetComment("Dach, Ost");
-    ASSERT_TRUE(d.list.AddEntry({"174", "4600", "12,5", "Both", "Exist", "12,5", "Mast A"}));
-    ASSERT_TRUE(d.list.AddEntry({"1234,5", "-1200", "25", "Tx", "Plan", "", "1.234"}));
-    ASSERT_TRUE(d.list.AddEntry({"150", "0", "", "Rx", "Exist", "6,25", "St. Mary's, roof"}));
-
-    EXPECT_EQ(WriteFrequencyListText(d.list, "05 Dez 2026 11:54:39"),
-              "S\xC3\xA4gewerk Nord\r\n"
-              "05 Dez 2026 11:54:39\r\n"
-              "Dach, Ost\r\n"
-              "174,00000;+4600,00;12,50;Both;Exist;12,50;Mast A;\r\n"
-              "1234,50000;-1200,00;25,00;Tx;Plan;N/A;1.234;\r\n"
-              "150,00000;0;N/A;Rx;Exist;6,25;St. Mary's, roof;\r\n");
-}
-
 TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
     // Remarks that came from a file of another locale may hold this locale's separator, and a
     // comment may hold line breaks; neither may break the lines or fields of the file.
@@ -58,7 +29,6 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
     EXPECT_EQ(WriteFrequencyListText(d.list, "x"),
               "\r\nx\r\nfirst second third\r\n"
               "174,00000;0;1,00;Both;Exist;1,00;Ch. 5; roof left;\r\n");
-
     // Another grouping character than the usual one is removed too, but not the padding.
     Locale swiss = Locale::English();
     swiss.groupSeparator = "'";
@@ -82,7 +52,6 @@ TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
     EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
     EXPECT_EQ(SplitLines("a\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(SplitLines("a\r\r\nb\n\n"), (std::vector<std::string>{"a", "", "b", ""}));
-
     LineReader reader("one\rtwo");
     ASSERT_FALSE(reader.AtEnd());
     EXPECT_EQ(reader.Next(), "one");
@@ -115,7 +84,6 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
     EXPECT_EQ(ConvertNumericField("1,234.5", ',', en), "1234.5");
     EXPECT_EQ(ConvertNumericField("      174.00000", ',', en), "      174.00000");
     EXPECT_EQ(ConvertNumericField("N/A", ',', de), "N/A");
-
     // Only frequency, offset and the bandwidths are converted.
     EXPECT_EQ(
         ConvertEntryFields(
@@ -124,6 +92,100 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
     EXPECT_EQ(ConvertEntryFields({"174.5", "-100.00", "N/A", "Rx", "Plan", "6.25", "Ch. 5; a.b"},
                                  ',', de),
               (Fields{"174,5", "-100,00", "N/A", "Rx", "Plan", "6,25", "Ch. 5; a.b"}));
+}
+
+TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    std::vector<std::string> own;
+    list.entrySkipped = [&](SkipReason, const std::string& frequency) { own.push_back(frequency); };
+    std::vector<std::string> lines;
+    LoadListener listener;
+    listener.lineSkipped = [&](const SkippedLine& s) { lines.push_back(SkippedLineText(s)); };
+    ReadFrequencyList(
+        list, "S\r\nD\r\nC\r\n174,0\r\n\r\n178.6\r\n174,4600\r\n178.6,0\r\n1,234.5\r\n", listener);
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "line 7: duplicate frequency 174.00000 MHz was not added",
+                         "line 8: duplicate frequency 178.60000 MHz was not added"}));
+    EXPECT_EQ(own, (std::vector<std::string>{"174.00000", "178.60000"}));
+    // The load puts the list's own listener back.
+    ASSERT_TRUE(list.entrySkipped);
+    list.AddEntry({"174", "0", "", "", "", "", ""});
+    EXPECT_EQ(own.size(), 3u);
+}
+
+TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
+    // A decimal-point file read with the decimal comma: ";" inside a number field is this list's
+    // separator, which a save drops; the entry must read now as it will read back then.
+    testing::ScriptedMessageBox box;
+    FrequencyList first(Locale::German(), box);
+    ReadFrequencyList(first, "S,\r\nD,\r\nC,\r\n174;5,0;1,25,Both,Exist,25,Mast; A,\r\n"
+                             "174,5,25,Tx,Exist,,,\r\n");
+    ASSERT_EQ(first.count(), 2);
+    EXPECT_EQ(first.entry(0).frequency(), "    1.745,00000");
+    EXPECT_EQ(first.entry(0).remarks(), "Mast; A");
+    FrequencyList second(Locale::German(), box);
+    ReadFrequencyList(second, WriteFrequencyListText(first, "D"));
+    ASSERT_EQ(second.count(), 2);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(second.entry(row).frequency(), first.entry(row).frequency());
+        EXPECT_EQ(second.entry(row).offset(), first.entry(row).offset());
+    }
+}
+
+TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
+    testing::ScriptedMessageBox box;
+    FrequencyList german(Locale::German(), box);
+    testing::AddSiteEntry(german, 1450.125, -12.5, 25, "Tx", "Plan", 0, "Mast, \"north\"");
+    testing::AddSiteEntry(german, 88.6, 0, 180, "Both", "Exist", 200);
+    testing::AddSiteEntry(german, 174.0125, 5000, 0, "Rx", "Exist", 12.5, "Ü-Wagen");
+    const std::string csv = WriteFrequencyListCsv(german);
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2, 53),
+              "1450.125,-12.5,25,Tx,Plan,,\"Mast, \"\"north\"\"\"\r\n88.6,0,");
+    testing::TemporaryFolder folder;
+    const std::string path = (folder.path() / "site.csv").string();
+    testing::WriteBytes(path, csv);
+    for (const Locale& locale : {Locale::German(), Locale::English()}) {
+        FrequencyList back(locale, box);
+        EXPECT_TRUE(ReadFrequencyListCsv(back, ReadWholeFile(path)).empty());
+        ASSERT_EQ(back.count(), german.count());
+        EXPECT_EQ(WriteFrequencyListCsv(back), csv);
+    }
+}
+
+TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    const std::string text = "heading\n"
+                             "450,0,25,Tx,Plan,,\"two\nlines\"\n"
+                             "450,0,12.5,Rx,Exist,12.5,\n"
+                             "\n"
+                             "1,5,0,25,Tx,Plan,,\n"
+                             "abc,0,25,Tx,Plan,,\n"
+                             "451,0,-1,Tx,Plan,,\n"
+                             "452,0,25,Tx/Rx,Plan,,\n"
+                             "453,0,25,Tx,Planned,,\n"
+                             "454,0,25,Tx,Plan,,x,y\n"
+                             "455,,,rx,plan,,\n";
+    std::vector<std::string> lines;
+    for (const CsvRejectedLine& r : ReadFrequencyListCsv(list, text)) {
+        lines.push_back(CsvRejectedLineText(r));
+    }
+    const std::vector<std::string> expected = {
+        "line 4: duplicate frequency 450.00000 MHz was not added",
+        "line 6: more than 7 fields",
+        "line 7: frequency \"abc\" is not a number above 0",
+        "line 8: Tx bandwidth \"-1\" is not a number of 0 or more",
+        "line 9: Tx/Rx \"Tx/Rx\" is not Tx, Rx or Both",
+        "line 10: status \"Planned\" is not Plan or Exist",
+        "line 11: more than 7 fields"};
+    EXPECT_EQ(lines, expected);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entry(0).remarks(), "two lines");
+    EXPECT_EQ(list.entry(1).texts[ColTxRx], "Rx");
+    EXPECT_EQ(list.entry(1).texts[ColStatus], "Plan");
 }
 
 } // namespace

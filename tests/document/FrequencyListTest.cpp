@@ -49,7 +49,6 @@ TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
     EXPECT_TRUE(e.checked);
     EXPECT_FALSE(e.selected);
     EXPECT_DOUBLE_EQ(en.list.OffsetFrequency(0), 178.6);
-
     ListFixture de(Locale::German());
     ASSERT_TRUE(de.list.AddEntry({"1234,5", "-100", "12,5", "tx", "PLAN", "7", "Dach"}));
     const FrequencyEntry& g = de.list.entry(0);
@@ -89,7 +88,6 @@ TEST(FrequencyList, DuplicatesByOffsetFrequencyWithMessage) {
     // Same frequency, other offset: a different transmit frequency, so it is added.
     ASSERT_TRUE(f.list.AddEntry(Entry("174", "0")));
     EXPECT_TRUE(f.box.shown.empty());
-
     // 178.6 MHz with offset 0 transmits where the first entry does.
     f.box.answers = {msgbox::Yes};
     EXPECT_FALSE(f.list.AddEntry(Entry("178.6", "0")));
@@ -98,7 +96,6 @@ TEST(FrequencyList, DuplicatesByOffsetFrequencyWithMessage) {
               "Duplicate frequency 178.60000MHz\r\nwas not added. Show further messages?");
     EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
     EXPECT_TRUE(f.list.ShowDuplicateMessages);
-
     f.box.answers = {msgbox::No};
     EXPECT_FALSE(f.list.AddEntry(Entry("174")));
     EXPECT_EQ(f.box.shown[1].prompt,
@@ -119,7 +116,6 @@ TEST(FrequencyList, IdsPaddedWhenAddedAndPlainAfterDelete) {
     EXPECT_EQ(f.list.entry(8).id(), " 9");
     EXPECT_EQ(f.list.entry(9).id(), "10");
     EXPECT_EQ(f.list.entry(99).id(), "100");
-
     f.list.SetSelected(4, true);
     f.list.SetSelected(50, true);
     f.list.SetCurrentRow(50);
@@ -143,7 +139,6 @@ TEST(FrequencyList, DeleteNeedsCurrentRowAndKeepsCalculateStateRight) {
     f.list.deletedata(); // no current row: nothing happens
     EXPECT_EQ(f.list.count(), 1);
     EXPECT_FALSE(f.list.changed());
-
     f.list.SetCalculateEnabled(true);
     f.list.SetCurrentRow(0);
     f.list.ListFocusChanged(true);
@@ -156,44 +151,6 @@ TEST(FrequencyList, DeleteNeedsCurrentRowAndKeepsCalculateStateRight) {
     EXPECT_FALSE(f.list.commands().deleteButton);
 }
 
-TEST(FrequencyList, DialogCommitAddsEditsAndRefusesDuplicates) {
-    ListFixture f;
-    DialogEntry add{"174.00000", "+4,600.00", "12.5", "25", TxRxChoice::Tx, true, "New site"};
-    ASSERT_TRUE(f.list.CommitDialogEntry(add));
-    ASSERT_EQ(f.list.count(), 1);
-    const FrequencyEntry& e = f.list.entry(0);
-    EXPECT_EQ(e.texts, (Texts{" 1", "      174.00000", "+4,600.00", "12.50", "Tx", "Plan", "N/A",
-                              "New site"}));
-    EXPECT_EQ(e.key, "F:178.60000");
-    EXPECT_TRUE(e.checked); // a new entry is always checked
-    EXPECT_TRUE(e.selected);
-    EXPECT_EQ(f.list.currentRow(), 0);
-    EXPECT_TRUE(f.list.changed() && f.list.commands().clear && f.list.commands().calculate);
-    EXPECT_EQ(f.recalculations, 1);
-
-    DialogEntry second{"150.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
-    ASSERT_TRUE(f.list.CommitDialogEntry(second));
-    EXPECT_FALSE(f.list.entry(0).selected);
-    EXPECT_TRUE(f.list.entry(1).selected);
-
-    // Adding where the first entry transmits is refused and stores nothing.
-    DialogEntry clash{"178.60000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
-    EXPECT_FALSE(f.list.CommitDialogEntry(clash));
-    EXPECT_EQ(f.list.count(), 2);
-
-    // Editing a row to its own offset frequency is fine; ID, key and check mark stay.
-    f.list.SetChecked(0, false);
-    f.list.SetCurrentRow(0);
-    f.list.EditMode = true;
-    DialogEntry edit{"178.60000", "0", "12.5", "12.5", TxRxChoice::Rx, false, "moved"};
-    ASSERT_TRUE(f.list.CommitDialogEntry(edit));
-    EXPECT_EQ(f.list.count(), 2);
-    EXPECT_EQ(f.list.entry(0).texts,
-              (Texts{" 1", "      178.60000", "0", "N/A", "Rx", "Exist", "12.50", "moved"}));
-    EXPECT_EQ(f.list.entry(0).key, "F:178.60000");
-    EXPECT_FALSE(f.list.entry(0).checked);
-}
-
 TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     ListFixture f;
     DialogEntry first{"100.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
@@ -203,7 +160,6 @@ TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     DialogEntry moved{"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
     ASSERT_TRUE(f.list.CommitDialogEntry(moved));
     EXPECT_EQ(f.list.entry(0).key, "F:100.00000"); // stale
-
     // 100 MHz is free again: the add succeeds and every key stays unique.
     f.list.EditMode = false;
     ASSERT_TRUE(f.list.CommitDialogEntry(first));
@@ -225,7 +181,6 @@ TEST(FrequencyList, KeysStayUniqueWhenOffsetFrequenciesDifferOnlyBeyondTheKeysDe
     EXPECT_NE(f.list.entry(0).key, f.list.entry(1).key);
     EXPECT_EQ(f.list.entry(1).key, "F:100.02501");
     EXPECT_TRUE(f.list.entry(0).key.starts_with("F:100.02501"));
-
     // The entry that gave up its key still finds it again after a deletion of the other.
     f.list.SetAllSelected(false);
     f.list.SetSelected(1, true);
@@ -239,7 +194,6 @@ TEST(FrequencyList, ClearAsksAndResetsEverything) {
     ListFixture f;
     EXPECT_FALSE(f.list.Clear()); // empty: no question at all
     EXPECT_TRUE(f.box.shown.empty());
-
     f.list.AddEntry(Entry("100"));
     f.list.SetSiteName("North Ridge");
     f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
@@ -249,7 +203,6 @@ TEST(FrequencyList, ClearAsksAndResetsEverything) {
     EXPECT_EQ(f.list.count(), 1);
     EXPECT_EQ(f.box.shown[0].prompt, "Are you sure you want to\r\nclear all of the data?");
     EXPECT_EQ(f.box.shown[0].buttons, msgbox::Question);
-
     f.box.answers = {msgbox::Yes};
     EXPECT_TRUE(f.list.Clear());
     EXPECT_TRUE(f.list.empty());
@@ -268,13 +221,11 @@ TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
         f.list.AddEntry(Entry(std::to_string(200 + i)));
     }
     EXPECT_EQ(observer.appended, 4);
-
     f.list.SelectAll(); // no Edit menu target yet
     EXPECT_FALSE(f.list.entry(0).selected);
     f.list.EditMenuTarget = EditFrequencyList;
     f.list.SelectAll();
     EXPECT_TRUE(f.list.entry(3).selected);
-
     f.list.SetChecked(1, false);
     EXPECT_EQ(f.recalculations, 1);
     f.list.SetChecked(1, false); // no change, no signal
@@ -295,7 +246,6 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     f.list.AddEntry(Entry("99", "0", "Both", "Exist", "C"));
     f.list.AddEntry(Entry("150", "0", "Both", "Exist", "a"));
     f.list.SetCurrentRow(1); // 99 MHz
-
     // The first click toggles from the initial ascending state to descending.
     f.list.SortByColumn(ColFrequency);
     EXPECT_TRUE(f.list.sortState().sorted);
@@ -303,16 +253,13 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     EXPECT_EQ(f.list.entry(0).frequency(), "    1,000.00000");
     EXPECT_EQ(f.list.entry(2).frequency(), "       99.00000");
     EXPECT_EQ(f.list.currentRow(), 2); // the current row follows its entry
-
     f.list.SortByColumn(ColFrequency);
     EXPECT_EQ(f.list.entry(0).frequency(), "       99.00000");
-
     // Another column continues the toggle; text order ignores letter case.
     f.list.SortByColumn(ColRemarks);
     EXPECT_EQ(f.list.sortState().column, ColRemarks);
     EXPECT_EQ(f.list.entry(0).remarks(), "C");
     EXPECT_EQ(f.list.entry(2).remarks(), "a");
-
     f.list.SwitchSortingOff();
     EXPECT_FALSE(f.list.sortState().sorted);
 }
@@ -323,12 +270,10 @@ TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {
     EXPECT_EQ(en.list.siteName(), "North Ridge; Hill");
     EXPECT_TRUE(en.list.changed());
     EXPECT_EQ(en.list.FieldSeparator(), ',');
-
     ListFixture de(Locale::German());
     de.list.SetComment("a;b,c");
     EXPECT_EQ(de.list.comment(), "ab,c");
     EXPECT_EQ(de.list.FieldSeparator(), ';');
-
     // Typing ";" after "ab" (caret 3 in "ab;cd") leaves "abcd" with the caret after "b".
     FilteredText typed = RemoveFieldSeparator("ab;cd", 3, Locale::German());
     EXPECT_EQ(typed.text, "abcd");

@@ -21,7 +21,6 @@ TEST(ParseNumber, AcceptsTheLocalesOwnNumbers) {
     // Lax grouping: separators anywhere after the first digit.
     EXPECT_EQ(ParseNumber("1,2,3", english), 123.0);
     EXPECT_EQ(ParseNumber("12,5", english), 125.0);
-
     EXPECT_EQ(ParseNumber("+4.600,00", german), 4600.0);
     EXPECT_EQ(ParseNumber("   174,00000", german), 174.0);
     EXPECT_EQ(ParseNumber("12,5", german), 12.5);
@@ -127,7 +126,6 @@ TEST(FormatNumber, ExtremeValues) {
     const std::string huge = FormatNumber(std::numeric_limits<double>::max(), "0", english);
     EXPECT_EQ(huge.size(), 309u);
     EXPECT_EQ(huge.substr(0, 15), "179769313486232");
-
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::quiet_NaN(), "0.00", english), "NaN");
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity(), "0.00", english), "Infinity");
     EXPECT_EQ(FormatNumber(-std::numeric_limits<double>::infinity(), "0.00", english), "-Infinity");

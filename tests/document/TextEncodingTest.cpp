@@ -1,21 +1,9 @@
 #include "document/TextEncoding.h"
 
-#include "document/AtomicFile.h"
-#include "support/TemporaryFolder.h"
-
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace spurline {
 namespace {
-
-namespace fs = std::filesystem;
-using testing::FileSizeLimit;
-using testing::ReadBytes;
-using testing::TemporaryFolder;
-using testing::WriteBytes;
 
 TEST(TextEncoding, DecodesWindows1252AndKeepsUtf8) {
     EXPECT_EQ(DecodeFileText("S\xE4gewerk"), "S\xC3\xA4gewerk"); // Sägewerk
@@ -26,7 +14,6 @@ TEST(TextEncoding, DecodesWindows1252AndKeepsUtf8) {
     EXPECT_EQ(DecodeFileText("\xA0\xFF"), "\xC2\xA0\xC3\xBF");
     // The bytes the code page leaves undefined become the C1 control of the same value.
     EXPECT_EQ(DecodeFileText("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
-
     EXPECT_EQ(DecodeFileText("S\xC3\xA4gewerk \xE2\x82\xAC"), "S\xC3\xA4gewerk \xE2\x82\xAC");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xC3\x98"), "\xC3\x98");
     EXPECT_EQ(DecodeFileText("plain;text,\r\n"), "plain;text,\r\n");
@@ -46,7 +33,6 @@ TEST(TextEncoding, EncodesWindows1252WhenEveryCharacterFits) {
               "d\xC5\xBA");
     // "Ã¤" in Windows-1252 would read back as UTF-8 "ä", so it is written as UTF-8.
     EXPECT_EQ(EncodeFileText("\xC3\x83\xC2\xA4"), "\xC3\x83\xC2\xA4");
-
     // Every one of the 256 bytes survives decoding and encoding again.
     std::string all;
     for (int b = 1; b < 256; ++b)
@@ -67,34 +53,6 @@ TEST(TextEncoding, Utf8Validation) {
     EXPECT_FALSE(IsValidUtf8("\xE2\x82"));         // cut short
     EXPECT_FALSE(IsValidUtf8("\x80"));
     EXPECT_FALSE(IsValidUtf8("S\xE4gewerk"));
-}
-
-TEST(TextEncoding, RealBytesOnDisk) {
-    TemporaryFolder folder;
-
-    // A file of the older tool, Windows-1252.
-    const std::string old = folder.File("old.frq");
-    WriteBytes(old, "S\xE4gewerk\r\n\xD8stlich \x80\r\n");
-    EXPECT_EQ(DecodeFileText(ReadWholeFile(old)),
-              "S\xC3\xA4gewerk\r\n\xC3\x98stlich \xE2\x82\xAC\r\n");
-
-    // A UTF-8 file with a byte order mark.
-    const std::string utf8 = folder.File("utf8.frq");
-    WriteBytes(utf8, "\xEF\xBB\xBFS\xC3\xA4gewerk\r\n");
-    EXPECT_EQ(DecodeFileText(ReadWholeFile(utf8)), "S\xC3\xA4gewerk\r\n");
-
-    // Our own files: Windows-1252 when it fits, UTF-8 otherwise, and both read back.
-    const std::string ours = folder.File("ours.frq");
-    WriteFileAtomically(ours, EncodeFileText("S\xC3\xA4gewerk \xC3\x98 \xE2\x82\xAC\r\n"));
-    EXPECT_EQ(ReadBytes(ours), "S\xE4gewerk \xD8 \x80\r\n");
-    EXPECT_EQ(DecodeFileText(ReadWholeFile(ours)), "S\xC3\xA4gewerk \xC3\x98 \xE2\x82\xAC\r\n");
-
-    const std::string wide = folder.File("wide.frq");
-    const std::string polish = "\xC5\x81\xC3\xB3"
-                               "d\xC5\xBA \xE2\x82\xAC\r\n"; // Łódź €
-    WriteFileAtomically(wide, EncodeFileText(polish));
-    EXPECT_EQ(ReadBytes(wide), polish);
-    EXPECT_EQ(DecodeFileText(ReadWholeFile(wide)), polish);
 }
 
 } // namespace

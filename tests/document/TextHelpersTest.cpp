@@ -28,12 +28,9 @@ TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
 
 TEST(LeadingNumber, GivesZeroWithoutANumber) {
     for (const Locale& locale : {english, german}) {
-        EXPECT_EQ(LeadingNumber("", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("N/A", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("-", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("1-2", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("   ", locale), 0.0);
-        EXPECT_EQ(LeadingNumber("MHz 174", locale), 0.0);
+        for (const char* text : {"", "N/A", "-", "1-2", "   ", "MHz 174"}) {
+            EXPECT_EQ(LeadingNumber(text, locale), 0.0) << text;
+        }
     }
     // The prefix must be wholly a number: "5 5" is not.
     EXPECT_EQ(LeadingNumber("5 5 kHz", english), 0.0);
@@ -110,11 +107,9 @@ TEST(CommandLineFile, SeveralArgumentsTakeTheFirstExistingFile) {
         CommandLineFile({"--geometry", "/data/a.frq", " \"/data/b.frq\" ", "/data/c.frq"}, exists),
         "/data/b.frq");
     EXPECT_EQ(asked, (std::vector<std::string>{"--geometry", "/data/a.frq", "/data/b.frq"}));
-
     asked.clear();
     EXPECT_EQ(CommandLineFile({"", "  ", "\"\"", "/data/c.frq"}, exists), "/data/c.frq");
     EXPECT_EQ(asked, std::vector<std::string>{"/data/c.frq"});
-
     EXPECT_EQ(CommandLineFile({"/data/a.frq", "/data/d.frq"}, exists), "");
     EXPECT_EQ(CommandLineFile({"/data/a.frq", "/data/b.frq"}, nullptr), "");
 }
@@ -138,16 +133,13 @@ TEST(TextHelpers, TrimRemoveReplaceAndCompare) {
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
     EXPECT_EQ(TrimBlanks("   "), "");
     EXPECT_EQ(TrimBlanks("\tx "), "\tx");
-
     EXPECT_EQ(RemoveAll("St. Mary's, roof", ","), "St. Mary's roof");
     EXPECT_EQ(RemoveAll("a;b;;c", ";"), "abc");
     EXPECT_EQ(RemoveAll("abc", ""), "abc");
-
     EXPECT_EQ(ReplaceAll("12.5 kHz", ".", ","), "12,5 kHz");
     EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
     EXPECT_EQ(ReplaceAll("x", "x", "xx"), "xx");
     EXPECT_EQ(ReplaceAll("abc", "", "-"), "abc");
-
     EXPECT_TRUE(EqualsIgnoringCase("Tx", "TX"));
     EXPECT_TRUE(EqualsIgnoringCase("plan", "Plan"));
     EXPECT_FALSE(EqualsIgnoringCase("Rx", "Tx"));
