@@ -246,26 +246,23 @@ TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsort
 }
 
 TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
-    // Escape seen at the first check of a second transmitter: nothing recorded yet.
-    {
-        Site site;
-        site.Crowd(10);
-        site.events.inputWaitingFrom = 1;
-        site.events.escapeHeld = true;
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(result.products, 0);
-        EXPECT_EQ(site.rows.rows()[0].key, "None");
-        EXPECT_FALSE(site.rows.outOfDate()); // the "None" row shows nothing stale
-        EXPECT_EQ(site.rows.statusLine(), "");
-        EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
-        EXPECT_TRUE(site.list.commands().calculate); // the window is usable again
-        EXPECT_FALSE(site.list.commands().print);
-        EXPECT_FALSE(site.events.busy);
-    }
-    // Escape seen among the third transmitters of the first pair, at m = 4: the pair's own
-    // products and those with the third transmitter 3 stay; the signal is raised once.
-    {
+    struct Case {
+        const char* name;
+        long inputFrom; // the input query from which Escape is seen
+        bool pollSetsTheFlag;
+        int products;
+        int signals; // recalculation signals raised while running
+    };
+    const Case cases[] = {
+        {"at the first check of a second transmitter: nothing recorded yet", 1, false, 0, 0},
+        // The pair's own products and those with the third transmitter 3 stay.
+        {"among the third transmitters of the first pair, at m = 4", 5, false, 8 + 16, 1},
+        // The third-transmitter loop of the pair runs to its end first; a request during the
+        // start-up events is forgotten.
+        {"the Escape poll sets the flag while events run", 3, true, 8 + 8 * 16, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Site site;
         site.Crowd(10);
         int signals = 0;
@@ -273,32 +270,31 @@ TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
             ++signals;
             EXPECT_TRUE(site.calculation.running());
         };
-        site.events.inputWaitingFrom = 5;
-        site.events.escapeHeld = true;
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+        site.events.inputWaitingFrom = c.inputFrom;
+        site.events.escapeHeld = !c.pollSetsTheFlag;
+        if (c.pollSetsTheFlag) {
+            site.events.onEvents = [&] { site.calculation.RequestAbort(); };
+        }
+        const CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
         EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(signals, 1);
-        EXPECT_EQ(result.products, 8 + 16);
-        EXPECT_TRUE(site.rows.outOfDate());
+        EXPECT_EQ(result.products, c.products);
+        // The "None" row shows nothing stale; kept products are marked out of date.
+        EXPECT_EQ(site.rows.outOfDate(), c.products > 0);
+        EXPECT_EQ(signals, c.signals);
+        EXPECT_EQ(site.rows.statusLine(), c.products > 0 ? "Intermod list not up to date" : "");
+        EXPECT_TRUE(site.list.commands().calculate); // the window is usable again
+        EXPECT_EQ(site.list.commands().print, c.products > 0);
+        EXPECT_FALSE(site.events.busy);
+        EXPECT_EQ(site.products.Count(), site.rows.count() - (c.products > 0 ? 0 : 1));
         int previous = 0;
         for (const auto& item : site.products) {
             EXPECT_GE(item->order(), previous);
             previous = item->order();
         }
-        EXPECT_EQ(site.products.Item(1)->order(), 3);
-        EXPECT_EQ(site.products.Count(), site.rows.count());
-    }
-    // The Escape poll sets the flag while events run: the third-transmitter loop of the pair
-    // runs to its end first. A request during the start-up events is forgotten.
-    {
-        Site site;
-        site.Crowd(10);
-        site.events.inputWaitingFrom = 3;
-        site.events.onEvents = [&] { site.calculation.RequestAbort(); };
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(result.products, 8 + 8 * 16);
-        EXPECT_TRUE(site.rows.outOfDate());
+        if (c.products == 0) {
+            EXPECT_EQ(site.rows.rows()[0].key, "None");
+            EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
+        }
     }
 }
 
