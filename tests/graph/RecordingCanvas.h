@@ -27,6 +27,12 @@ public:
         int angle = 0;
     };
 
+    static Op Make(Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
+                   Colour colour = 0, FillStyle fill = FillStyle::None, Colour fillColour = 0,
+                   std::string_view text = {}, FontSpec font = {}, int angle = 0) {
+        return {kind, x1, y1, x2, y2, colour, fill, fillColour, std::string(text), font, angle};
+    }
+
     RecordingCanvas(int widthPixels, int heightPixels, double charWidth = 7, double lineHeight = 16)
         : widthPixels_(widthPixels), heightPixels_(heightPixels), charWidth_(charWidth),
           lineHeight_(lineHeight) {}
@@ -41,7 +47,7 @@ public:
     }
     void Clear() override {
         ops.clear();
-        ops.push_back({Kind::Clear});
+        ops.push_back(Make(Kind::Clear));
     }
     double PixelWidth() const override { return std::fabs(right_ - left_) / widthPixels_; }
     double PixelHeight() const override { return std::fabs(top_ - bottom_) / heightPixels_; }
@@ -56,25 +62,25 @@ public:
     }
 
     void Line(double x1, double y1, double x2, double y2, Colour colour) override {
-        ops.push_back({Kind::Line, x1, y1, x2, y2, colour});
+        ops.push_back(Make(Kind::Line, x1, y1, x2, y2, colour));
     }
     void Box(double x1, double y1, double x2, double y2, Colour outline, FillStyle fill,
              Colour fillColour) override {
-        ops.push_back({Kind::Box, x1, y1, x2, y2, outline, fill, fillColour});
+        ops.push_back(Make(Kind::Box, x1, y1, x2, y2, outline, fill, fillColour));
     }
     void FilledBox(double x1, double y1, double x2, double y2, Colour colour) override {
-        ops.push_back({Kind::FilledBox, x1, y1, x2, y2, colour, FillStyle::Solid, colour});
+        ops.push_back(Make(Kind::FilledBox, x1, y1, x2, y2, colour, FillStyle::Solid, colour));
     }
     void Text(double x, double y, std::string_view text, Colour colour) override {
-        ops.push_back({Kind::Text, x, y, x + TextWidth(text), y - TextHeight(text), colour,
-                       FillStyle::None, 0, std::string(text), font_});
+        ops.push_back(Make(Kind::Text, x, y, x + TextWidth(text), y - TextHeight(text), colour,
+                           FillStyle::None, 0, text, font_));
     }
     void RotatedText(double x, double y, std::string_view text, const FontSpec& font, int angle,
                      Colour colour) override {
         ops.push_back({Kind::RotatedText, x, y, x, y, colour, FillStyle::None, 0, std::string(text),
                        font, angle});
     }
-    void Show() override { ops.push_back({Kind::Show}); }
+    void Show() override { ops.push_back(Make(Kind::Show)); }
 
     std::vector<Op> Of(Kind kind) const {
         std::vector<Op> found;
