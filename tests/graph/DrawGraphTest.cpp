@@ -254,6 +254,8 @@ TEST(DrawGraph, ProductsByTagWidthAndOrderHeight) {
 
     auto boxes = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(boxes.size(), 7u); // the axis title's and six products
+    // The title's box starts at the view's lower edge.
+    ExpectAt(boxes[0], 4400, 4400 + 16 * 7 * 200.0 / Width, Any, Any);
     boxes.erase(boxes.begin());
     const double barBase = AxisY + 1;
     // 12.5 kHz is tagged as 12 kHz and drawn so; 37.5 kHz as 38 kHz. Bar tops: axisY +
