@@ -458,15 +458,20 @@ TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     site.Entry("437.25", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
     site.Entry("437.3", "0", "N/A", "Rx", "Exist", "500");  // reaches in
     site.Entry("462.75", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
+    // Transmit bands that only touch the axis ends (437 to 437.5, 462.5 to 463): skipped too.
+    site.Entry("470", "-32750", "500", "Both", "Exist", "0");
+    site.Entry("430", "32750", "500", "Both", "Exist", "0");
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    inputs.plotFirstOrder = true;
     RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
     const auto products = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(products.size(), 3u);
     EXPECT_EQ(products[1].colour, Rgb(255, 0, 0));
     ExpectAt(products[1], Any, 4375, Any, Any);
     EXPECT_EQ(products[2].colour, Rgb(0, 255, 255));
     ExpectAt(products[2], 4625, Any, Any, Any);
-    const auto entries = EntryBoxesOf(canvas, 1);
+    const auto entries = EntryBoxesOf(canvas, 2);
     ASSERT_EQ(entries.size(), 1u);
     ExpectAt(entries[0], 4370.5, Any, Any, Any);
 }
