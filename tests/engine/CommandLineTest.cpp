@@ -32,6 +32,10 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
         return path.string();
     }
+    // The site written to a file, as the program's quoted first argument.
+    std::string Site(const std::string& text, const std::string& name = "site.frq") {
+        return "'" + Write(name, text) + "' ";
+    }
 
     static std::string Slurp(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -150,27 +154,23 @@ TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
 }
 
 TEST_F(CommandLine, BadArgumentsAndHelp) {
-    const std::string english = Write("english.frq", EnglishSite);
-    for (const std::string& arguments :
-         {std::string("--filter nope"), std::string("--orders 4"), std::string("--orders 3,,5"),
-          std::string("--three maybe"), std::string("--locale fr"), std::string("--lower abc"),
-          std::string("--upper"), std::string("--colour red"), std::string("")}) {
-        const Outcome result =
-            Run(arguments.empty() ? std::string() : "'" + english + "' " + arguments);
+    const std::string english = Site(EnglishSite);
+    for (const char* arguments : {"--filter nope", "--orders 4", "--orders 3,,5", "--three maybe",
+                                  "--locale fr", "--lower abc", "--upper", "--colour red", ""}) {
+        const Outcome result = Run(*arguments == 0 ? std::string() : english + arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(result.err.find("Usage: spurline-calc"), std::string::npos) << arguments;
         EXPECT_EQ(result.out, "") << arguments;
     }
     // An option nobody knows is named as such, also when it comes last.
-    EXPECT_NE(Run("'" + english + "' --colour").err.find("unknown option --colour"),
-              std::string::npos);
+    EXPECT_NE(Run(english + "--colour").err.find("unknown option --colour"), std::string::npos);
     const Outcome help = Run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--filter any|all|planned|existing"), std::string::npos);
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
     // German limits are read with the decimal comma.
-    const Outcome limited = Run("'" + Write("german.frq", GermanSite) + "' " + PairOptions +
-                                "--lower 451,5 --upper 1.000,0 --locale de");
+    const Outcome limited =
+        Run(Site(GermanSite) + PairOptions + "--lower 451,5 --upper 1.000,0 --locale de");
     EXPECT_EQ(limited.status, 0) << limited.err;
     EXPECT_EQ(limited.out.substr(Heading.size(), 16), "      452,00000\t");
 }
@@ -193,7 +193,7 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
                            "449,00000\tno\t1\t3rd\t0,0\t0,0\n"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.locale);
-        const std::string site = "'" + Write(c.locale + ".frq", c.site) + "' --locale " + c.locale;
+        const std::string site = Site(c.site) + "--locale " + c.locale;
         Outcome result = Run(site + " " + find + c.band);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, heading + c.out);
@@ -203,17 +203,16 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
         EXPECT_EQ(result.out, heading + c.out.substr(0, c.out.find("448", 5)));
         EXPECT_NE(result.err.find("Only 2 of 3 clean channels found.\n"), std::string::npos);
     }
-    const Outcome summary = Run("'" + Write("s.frq", EnglishSite) +
-                                "' --locale en --filter all --summary " + PairOptions);
+    const std::string english = Site(EnglishSite);
+    const Outcome summary = Run(english + "--locale en --filter all --summary " + PairOptions);
     EXPECT_EQ(summary.status, 0) << summary.err;
     EXPECT_EQ(summary.out, "ID\tFrequency (MHz)\tTx/Rx\tProducts\tVictims\tHit by\tLowest order\t"
                            "Closest (kHz)\n1\t450.00000\tTx\t1\t1\t0\t\t\n"
                            "2\t451.00000\tTx\t1\t1\t0\t\t\n3\t449.00000\tRx\t0\t0\t1\t3rd\t0.0\n");
-    for (const std::string& bad : {std::string("--find tx --from 450 --to 451"),
-                                   std::string("--find tx --from 450 --to 451 --step 0.05"),
-                                   std::string("--find up --from 450 --to 451 --step 25"),
-                                   std::string("--step 25"), std::string("--find tx --summary")}) {
-        const Outcome result = Run("'" + Write("e.frq", EnglishSite) + "' --locale en " + bad);
+    for (const char* bad :
+         {"--find tx --from 450 --to 451", "--find tx --from 450 --to 451 --step 0.05",
+          "--find up --from 450 --to 451 --step 25", "--step 25", "--find tx --summary"}) {
+        const Outcome result = Run(english + "--locale en " + bad);
         EXPECT_EQ(result.status, 2) << bad;
         EXPECT_EQ(result.out, "") << bad;
     }

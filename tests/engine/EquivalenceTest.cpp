@@ -11,18 +11,11 @@
 namespace spurline {
 namespace {
 
-struct Case {
-    Locale locale;
-    std::vector<std::array<double, 4>> numbers; // MHz, offset kHz, Tx kHz, Rx kHz
-    std::vector<std::string> roles;
-    std::vector<std::string> statuses;
-    std::vector<bool> checked;
-    IntermodOptions options;
-};
+using testing::SiteSpec;
 
-Case RandomCase(std::mt19937& random, int index) {
+SiteSpec RandomCase(std::mt19937& random, int index) {
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    Case c;
+    SiteSpec c;
     c.locale = index % 2 == 0 ? Locale::English() : Locale::German();
     const int n = 2 + pick(11);
     const bool spread = pick(4) == 0;
@@ -64,25 +57,26 @@ Case RandomCase(std::mt19937& random, int index) {
 
 // Compares the engine with the plain algorithm on one site; counts the rows the plain algorithm
 // recorded and those of them with victims, so the caller can tell the sites were not trivial.
-void ExpectEquivalent(const Case& c, const std::string& label, int& recorded, int& withVictims) {
+// A product's fields, for comparison and printing.
+auto Fields(const testing::ReferenceProduct& p) {
+    return std::tie(p.key, p.frequency, p.bandwidth, p.order, p.byfrequency, p.bycomposition,
+                    p.tag);
+}
+
+// Compares the engine with the plain algorithm on one site; counts the rows the plain algorithm
+// recorded and those of them with victims, so the caller can tell the sites were not trivial.
+void ExpectEquivalent(const SiteSpec& c, const std::string& label, int& recorded,
+                      int& withVictims) {
+    SCOPED_TRACE(label);
     testing::ScriptedMessageBox box;
     FrequencyList list(c.locale, box);
-    for (std::size_t r = 0; r < c.numbers.size(); ++r) {
-        const auto& v = c.numbers[r];
-        if (!testing::AddSiteEntry(list, v[0], v[1], v[2], c.roles[r], c.statuses[r], v[3])) {
-            continue; // a duplicate offset frequency
-        }
-        if (!c.checked[r]) {
-            list.SetChecked(list.count() - 1, false);
-        }
-    }
+    testing::AddSpecEntries(list, c);
     // Marks left over from an earlier run must not matter.
     for (int r = 0; r < list.count(); r += 2) {
         list.SetVictimMark(r, VictimMark{3, 0xFF, true, true, 1});
     }
     const testing::ReferenceResult expected =
         testing::ReferenceCalculate(list.entries(), c.locale, c.options);
-
     cIntermodItems products(box);
     IntermodList rows;
     IntermodCalculation calculation(list, products, rows, box);
@@ -94,40 +88,29 @@ void ExpectEquivalent(const Case& c, const std::string& label, int& recorded, in
         withVictims += row.texts[ImColAffects].empty() ? 0 : 1;
     }
     if (expected.limitsRejected) {
-        EXPECT_EQ(result.outcome, CalculationOutcome::LimitsRejected) << label;
+        EXPECT_EQ(result.outcome, CalculationOutcome::LimitsRejected);
         return;
     }
     EXPECT_EQ(result.outcome,
-              expected.capped ? CalculationOutcome::Capped : CalculationOutcome::Complete)
-        << label;
-    ASSERT_EQ(rows.count(), static_cast<int>(expected.rows.size())) << label;
+              expected.capped ? CalculationOutcome::Capped : CalculationOutcome::Complete);
+    ASSERT_EQ(rows.count(), static_cast<int>(expected.rows.size()));
     for (std::size_t k = 0; k < expected.rows.size(); ++k) {
         const IntermodListRow& row = rows.rows()[k];
-        ASSERT_EQ(row.texts, expected.rows[k].texts) << label << " row " << k;
-        ASSERT_EQ(row.key, expected.rows[k].key) << label << " row " << k;
-        ASSERT_EQ(row.tag, expected.rows[k].tag) << label << " row " << k;
+        ASSERT_EQ(row.texts, expected.rows[k].texts) << "row " << k;
+        ASSERT_EQ(row.key + " " + row.tag, expected.rows[k].key + " " + expected.rows[k].tag);
     }
-    ASSERT_EQ(products.Count(), static_cast<int>(expected.products.size())) << label;
+    ASSERT_EQ(products.Count(), static_cast<int>(expected.products.size()));
     std::size_t k = 0;
     for (const auto& item : products) {
-        const testing::ReferenceProduct& p = expected.products[k++];
-        ASSERT_EQ(item->key(), p.key) << label;
-        ASSERT_EQ(item->frequency(), p.frequency) << label;
-        ASSERT_EQ(item->bandwidth(), p.bandwidth) << label;
-        ASSERT_EQ(item->order(), p.order) << label;
-        ASSERT_EQ(item->byfrequency(), p.byfrequency) << label;
-        ASSERT_EQ(item->bycomposition(), p.bycomposition) << label;
-        ASSERT_EQ(item->tag(), p.tag) << label;
+        const testing::ReferenceProduct got{
+            item->frequency(),   item->bandwidth(),     item->order(), item->key(),
+            item->byfrequency(), item->bycomposition(), item->tag()};
+        ASSERT_EQ(Fields(got), Fields(expected.products[k++]));
     }
     ASSERT_EQ(expected.marks.size(), static_cast<std::size_t>(list.count()));
     for (int r = 0; r < list.count(); ++r) {
-        const VictimMark& mark = list.entry(r).mark;
-        const VictimMark& want = expected.marks[static_cast<std::size_t>(r)];
-        EXPECT_EQ(mark.tag, want.tag) << label << " entry " << r + 1;
-        EXPECT_EQ(mark.colour, want.colour) << label << " entry " << r + 1;
-        EXPECT_EQ(mark.bold, want.bold) << label;
-        EXPECT_EQ(mark.ghosted, want.ghosted) << label;
-        EXPECT_EQ(mark.icon, want.icon) << label;
+        EXPECT_TRUE(list.entry(r).mark == expected.marks[static_cast<std::size_t>(r)])
+            << "entry " << r + 1;
     }
 }
 
@@ -136,7 +119,7 @@ TEST(Equivalence, RandomSitesGiveTheSameListsAsThePlainAlgorithm) {
     int recorded = 0;
     int withVictims = 0;
     for (int index = 0; index < 200; ++index) {
-        const Case c = RandomCase(random, index);
+        const SiteSpec c = RandomCase(random, index);
         ExpectEquivalent(c, "case " + std::to_string(index), recorded, withVictims);
         if (::testing::Test::HasFatalFailure()) {
             return;
@@ -147,25 +130,22 @@ TEST(Equivalence, RandomSitesGiveTheSameListsAsThePlainAlgorithm) {
 }
 
 TEST(Equivalence, SitesThatReachTheListCap) {
-    {
-        Case c;
-        c.locale = Locale::German();
-        for (int k = 0; k < 40; ++k) {
-            c.numbers.push_back({450 + 0.0125 * (k * k % 97) + 0.5 * k, 0, 25, 25});
-            c.roles.push_back(k % 3 == 0 ? "Both" : "Tx");
-            c.statuses.push_back(k % 2 == 0 ? "Plan" : "Exist");
-            c.checked.push_back(true);
-        }
-        for (int order : {3, 5, 7, 9}) {
-            c.options.setOrder(order, true);
-        }
-        c.options.harmonics = false;
-        c.options.filter = VictimFilter::FromOption(0);
-        int recorded = 0;
-        int withVictims = 0;
-        ExpectEquivalent(c, "cap", recorded, withVictims);
-        EXPECT_GT(recorded, 32700);
+    SiteSpec c;
+    c.locale = Locale::German();
+    for (int k = 0; k < 40; ++k) {
+        c.numbers.push_back({450 + 0.0125 * (k * k % 97) + 0.5 * k, 0, 25, 25});
+        c.roles.push_back(k % 3 == 0 ? "Both" : "Tx");
+        c.statuses.push_back(k % 2 == 0 ? "Plan" : "Exist");
+        c.checked.push_back(true);
     }
+    for (int order : {3, 5, 7, 9}) {
+        c.options.setOrder(order, true);
+    }
+    c.options.harmonics = false;
+    c.options.filter = VictimFilter::FromOption(0);
+    int recorded = 0, withVictims = 0;
+    ExpectEquivalent(c, "cap", recorded, withVictims);
+    EXPECT_GT(recorded, 32700);
 }
 
 } // namespace

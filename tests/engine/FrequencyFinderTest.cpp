@@ -15,14 +15,7 @@
 namespace spurline {
 namespace {
 
-// A random site and options, with the list built in the case's locale.
-struct Site {
-    Locale locale;
-    std::vector<std::array<double, 4>> numbers; // MHz, offset kHz, Tx kHz, Rx kHz
-    std::vector<std::string> roles, statuses;
-    std::vector<bool> checked;
-    IntermodOptions options;
-};
+using Site = testing::SiteSpec;
 
 Site RandomSite(std::mt19937& random, int index) {
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -80,13 +73,7 @@ protected:
     // Builds the site's list; returns it with the entry numbers that made it in.
     std::unique_ptr<FrequencyList> Build(const Site& s) {
         auto list = std::make_unique<FrequencyList>(s.locale, box);
-        for (std::size_t r = 0; r < s.numbers.size(); ++r) {
-            const auto& v = s.numbers[r];
-            if (testing::AddSiteEntry(*list, v[0], v[1], v[2], s.roles[r], s.statuses[r], v[3]) &&
-                !s.checked[r]) {
-                list->SetChecked(list->count() - 1, false);
-            }
-        }
+        testing::AddSpecEntries(*list, s);
         return list;
     }
 

@@ -14,7 +14,9 @@
 namespace spurline {
 namespace {
 
-// A site with the engine's outputs, as the main window holds them.
+// A site with the engine's outputs, as the main window holds them. The product texts of random
+// sites are compared with the plain algorithm elsewhere; these cases pin exact values and what
+// the window sees: outcomes, messages, commands, progress and aborts.
 struct Site {
     explicit Site(Locale locale = Locale::English()) : list(std::move(locale), box) {}
 
@@ -28,8 +30,14 @@ struct Site {
     CalculationResult Run(const IntermodOptions& options) {
         return calculation.Calculate(options, events);
     }
-    void Tx(double mhz, double khz = 25, const char* status = "Exist") {
-        testing::AddSiteEntry(list, mhz, 0, khz, "Tx", status, 0);
+    void Tx(double mhz, double khz = 25) {
+        testing::AddSiteEntry(list, mhz, 0, khz, "Tx", "Exist", 0);
+    }
+    // Transmitters crowded enough that any-frequency mode records far more than the list holds.
+    void Crowd(int count) {
+        for (int k = 0; k < count; ++k) {
+            Tx(400 + 0.1375 * k + 0.0001 * k * k);
+        }
     }
     std::vector<std::string> Column(int column) const {
         std::vector<std::string> texts;
@@ -38,12 +46,10 @@ struct Site {
         }
         return texts;
     }
-    std::vector<float> CollectionFrequencies() const {
-        std::vector<float> frequencies;
-        for (const auto& item : products) {
-            frequencies.push_back(item->frequency());
-        }
-        return frequencies;
+    void ExpectMessage(const std::string& prompt, int buttons) const {
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].prompt, prompt);
+        EXPECT_EQ(box.shown[0].buttons, buttons);
     }
 };
 
@@ -60,23 +66,28 @@ IntermodOptions Options(std::initializer_list<int> orders, bool harmonics, bool 
     return options;
 }
 
-TEST(IntermodCalculation, LimitsAndTheEmptyList) {
-    const Locale en = Locale::English();
-    CalculationLimits limits = ReadLimits("", "", en);
-    EXPECT_EQ(limits.lower, 0);
-    EXPECT_EQ(limits.upper, 1000000);
-    limits = ReadLimits("12.5kHz", "none", en);
-    EXPECT_EQ(limits.lower, 12.5);
-    EXPECT_EQ(limits.upper, 1000000);
-    limits = ReadLimits("400", "1,000.50000", en);
-    EXPECT_EQ(limits.upper, 1000.5);
-    limits = ReadLimits("400,5", "1.000,50000", Locale::German());
-    EXPECT_EQ(limits.lower, 400.5);
-    EXPECT_EQ(limits.upper, 1000.5);
+const std::string RangeHint = "Try re-calculating using the upper\r\n"
+                              "and lower limits to restrict the range";
+
+TEST(IntermodCalculation, LimitsTheEmptyListAndNoProduct) {
+    struct Case {
+        const char *lower, *upper;
+        Locale locale;
+        double wantLower, wantUpper;
+    };
+    const Case cases[] = {{"", "", Locale::English(), 0, 1000000},
+                          {"12.5kHz", "none", Locale::English(), 12.5, 1000000},
+                          {"400", "1,000.50000", Locale::English(), 400, 1000.5},
+                          {"400,5", "1.000,50000", Locale::German(), 400.5, 1000.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lower);
+        const CalculationLimits limits = ReadLimits(c.lower, c.upper, c.locale);
+        EXPECT_EQ(limits.lower, c.wantLower);
+        EXPECT_EQ(limits.upper, c.wantUpper);
+    }
 
     Site empty;
-    CalculationResult result = empty.Run(IntermodOptions::Defaults());
-    EXPECT_EQ(result.outcome, CalculationOutcome::NothingToDo);
+    EXPECT_EQ(empty.Run(IntermodOptions::Defaults()).outcome, CalculationOutcome::NothingToDo);
     EXPECT_TRUE(empty.box.shown.empty());
     EXPECT_EQ(empty.rows.count(), 0);
 
@@ -85,15 +96,11 @@ TEST(IntermodCalculation, LimitsAndTheEmptyList) {
     site.Tx(451);
     IntermodOptions options = Options({3}, false, false, false);
     ASSERT_EQ(site.Run(options).outcome, CalculationOutcome::Complete);
-    ASSERT_EQ(site.rows.count(), 2);
     options.lowerLimit = "450";
     options.upperLimit = "450";
-    result = site.Run(options);
-    EXPECT_EQ(result.outcome, CalculationOutcome::LimitsRejected);
-    ASSERT_EQ(site.box.shown.size(), 1u);
-    EXPECT_EQ(site.box.shown[0].prompt, "Lower limit greater than upper limit!");
-    EXPECT_EQ(site.box.shown[0].buttons, 48);
-    EXPECT_EQ(site.rows.count(), 2);
+    EXPECT_EQ(site.Run(options).outcome, CalculationOutcome::LimitsRejected);
+    site.ExpectMessage("Lower limit greater than upper limit!", 48);
+    EXPECT_EQ(site.rows.count(), 2); // the earlier result stays
     EXPECT_EQ(site.products.Count(), 2);
 
     // Both limits inclusive.
@@ -104,9 +111,22 @@ TEST(IntermodCalculation, LimitsAndTheEmptyList) {
     options.lowerLimit = "449.00001";
     site.Run(options);
     EXPECT_EQ(site.Column(ImColFrequency), (std::vector<std::string>{"      452.00000"}));
+
+    options.lowerLimit = "500";
+    options.upperLimit.clear();
+    const CalculationResult none = site.Run(options);
+    EXPECT_EQ(none.outcome, CalculationOutcome::Complete);
+    EXPECT_EQ(none.products, 0);
+    ASSERT_EQ(site.rows.count(), 1);
+    EXPECT_EQ(site.rows.rows()[0].key, "None");
+    EXPECT_EQ(site.Column(ImColFrequency), (std::vector<std::string>{"None"}));
+    EXPECT_EQ(site.Column(ImColOrder), (std::vector<std::string>{""}));
+    EXPECT_FALSE(site.list.commands().print);
+    EXPECT_TRUE(site.list.commands().calculate);
+    EXPECT_EQ(site.products.Count(), 0);
 }
 
-TEST(IntermodCalculation, ThirdOrderPairWithAndWithoutWorstCase) {
+TEST(IntermodCalculation, ThirdOrderPairInBothConventions) {
     Site site;
     site.Tx(450);
     site.Tx(451);
@@ -120,30 +140,20 @@ TEST(IntermodCalculation, ThirdOrderPairWithAndWithoutWorstCase) {
                                "2 x [1] - 1 x [2]", "", "", "", "448.98750 - 449.01250", "25.00"}));
     EXPECT_EQ(first.key, "ID: 1");
     EXPECT_EQ(first.tag, "50331673");
-    const IntermodListRow& second = site.rows.rows()[1];
-    EXPECT_EQ(second.texts,
-              (std::array<std::string, 9>{"      452.00000", "3rd", "2 x 451.00000 - 1 x 450.00000",
-                                          "2 x [2] - 1 x [1]", "", "", "", "451.98750 - 452.01250",
-                                          "25.00"}));
-    EXPECT_EQ(second.key, "ID: 2");
+    EXPECT_EQ(site.rows.rows()[1].key, "ID: 2");
     EXPECT_EQ(site.products.Item(1)->frequency(), 449.0f);
     EXPECT_EQ(site.products.Item(2)->bandwidth(), 25.0f);
     EXPECT_TRUE(site.list.commands().print);
     EXPECT_TRUE(site.list.commands().calculate);
     EXPECT_FALSE(site.events.busy);
     EXPECT_EQ(site.events.progress, (std::vector<int>{1, 2}));
+    EXPECT_EQ(site.events.progressCount, 2);
     EXPECT_EQ(ProgressPercent(1, 2, Locale::English()), "50.0%");
     EXPECT_EQ(ProgressPercent(1, 3, Locale::German()), "33,3%");
     EXPECT_EQ(ProgressPercent(3, 3, Locale::English()), "100.0%");
     EXPECT_EQ(ProgressPercent(1, 400, Locale::English()), "0.3%");
-    EXPECT_EQ(site.events.progressCount, 2);
 
-    site.Run(Options({3}, false, true, false));
-    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"75.00", "75.00"}));
-    EXPECT_EQ(site.Column(ImColFrequencyBounds),
-              (std::vector<std::string>{"448.96250 - 449.03750", "451.96250 - 452.03750"}));
-    EXPECT_EQ(site.products.Item(1)->tag(), std::to_string(3 * 16777216 + 75));
-
+    // The worst case: 2 x 12.5 + 12.5 kHz on each side.
     Site german(Locale::German());
     german.Tx(450);
     german.Tx(451);
@@ -153,6 +163,7 @@ TEST(IntermodCalculation, ThirdOrderPairWithAndWithoutWorstCase) {
               (std::array<std::string, 9>{"      449,00000", "3rd", "2 x 450,00000 - 1 x 451,00000",
                                           "2 x [1] - 1 x [2]", "", "", "", "448,96250 - 449,03750",
                                           "75,00"}));
+    EXPECT_EQ(german.products.Item(1)->tag(), std::to_string(3 * 16777216 + 75));
 }
 
 TEST(IntermodCalculation, HarmonicsAndSumsInKeyOrderThenSortedByOrder) {
@@ -170,11 +181,6 @@ TEST(IntermodCalculation, HarmonicsAndSumsInKeyOrderThenSortedByOrder) {
         (std::vector<std::string>{"2 x [1]", "3 x [1]", "1 x [1] + 1 x [2]", "1 x [1] - 1 x [2]",
                                   "2 x [1] + 1 x [2]", "2 x [2] + 1 x [1]", "2 x [1] - 1 x [2]",
                                   "2 x [2] - 1 x [1]", "2 x [2]", "3 x [2]"}));
-    EXPECT_EQ(site.Column(ImColOrder),
-              (std::vector<std::string>{"2nd", "3rd", "2nd", "2nd", "3rd", "3rd", "3rd", "3rd",
-                                        "2nd", "3rd"}));
-    EXPECT_EQ(site.CollectionFrequencies(),
-              (std::vector<float>{900, 901, 1, 902, 1350, 1351, 1352, 449, 452, 1353}));
     std::vector<std::string> keys;
     for (const auto& item : site.products) {
         keys.push_back(item->key());
@@ -184,20 +190,7 @@ TEST(IntermodCalculation, HarmonicsAndSumsInKeyOrderThenSortedByOrder) {
 
     // Without the harmonics option no second-order product whatever the order box says.
     site.Run(Options({2, 3}, false, false, false));
-    EXPECT_EQ(site.Column(ImColFrequency),
-              (std::vector<std::string>{"      449.00000", "      452.00000"}));
-}
-
-TEST(IntermodCalculation, WorstCaseSumsTheComponentBandwidths) {
-    Site site;
-    site.Tx(450, 10);
-    site.Tx(451, 30);
-    site.Run(Options({3}, false, true, false));
-    ASSERT_EQ(site.rows.count(), 2);
-    // 2f1 - f2: 2 x 0.005 + 0.015; 2f2 - f1: 2 x 0.015 + 0.005 = 0.035 MHz.
-    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"50.00", "70.00"}));
-    site.Run(Options({3}, false, false, false));
-    EXPECT_EQ(site.Column(ImColBandwidth), (std::vector<std::string>{"30.00", "30.00"}));
+    EXPECT_EQ(site.Column(ImColOrder), (std::vector<std::string>{"3rd", "3rd"}));
 }
 
 TEST(IntermodCalculation, ComponentsVictimsAndMarks) {
@@ -211,8 +204,6 @@ TEST(IntermodCalculation, ComponentsVictimsAndMarks) {
     site.list.SetSelected(0, true);
 
     site.Run(Options({3}, false, false, false, 1));
-    EXPECT_EQ(site.Column(ImColFrequency),
-              (std::vector<std::string>{"      449.00000", "      452.00000"}));
     EXPECT_EQ(site.Column(ImColComposition2),
               (std::vector<std::string>{"2 x [1] - 1 x [3]", "2 x [3] - 1 x [1]"}));
     EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[2]", "[4]"}));
@@ -227,93 +218,15 @@ TEST(IntermodCalculation, ComponentsVictimsAndMarks) {
     site.Run(Options({3}, false, false, false, 3));
     EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[4]"}));
     EXPECT_EQ(site.rows.rows()[0].key, "ID: 1");
-    EXPECT_EQ(site.list.entry(1).mark.tag, 0);
-    EXPECT_EQ(site.list.entry(1).mark.colour, 0u);
-    EXPECT_FALSE(site.list.entry(1).mark.bold);
-
-    // The unchecked transceiver is hit as a receiver: 2 x 450 - 600 would need it as a
-    // transmitter, so nothing of it is ever a component.
-    site.list.SetChecked(4, true);
-    site.Run(Options({3}, false, false, false, 0));
-    EXPECT_EQ(site.rows.count(), 6);
-    site.list.SetChecked(4, false);
-    testing::AddSiteEntry(site.list, 150, 0, 25, "Tx", "Exist", 0); // 6: 2 x 150 = 300
-    site.Run(Options({2, 3}, true, false, false, 1));
-    std::vector<std::string> hitFive;
-    for (const IntermodListRow& row : site.rows.rows()) {
-        EXPECT_EQ(row.texts[ImColComposition2].find("[5]"), std::string::npos);
-        EXPECT_EQ(row.texts[ImColComposition2].find("[2]"), std::string::npos);
-        EXPECT_EQ(row.texts[ImColComposition2].find("[4]"), std::string::npos);
-        if (row.texts[ImColAffects] == "[5]") {
-            hitFive.push_back(row.texts[ImColComposition2]);
-        }
-    }
-    EXPECT_EQ(hitFive, (std::vector<std::string>{"1 x [1] - 1 x [6]", "2 x [6]"}));
-    EXPECT_EQ(site.list.entry(4).mark.tag, 2);
-}
-
-TEST(IntermodCalculation, ThreeTransmitterSumIsListedThreeTimes) {
-    Site site;
-    site.Tx(100);
-    site.Tx(210);
-    site.Tx(430);
-    site.Run(Options({3}, true, false, true));
-    std::vector<std::string> sums;
-    for (const IntermodListRow& row : site.rows.rows()) {
-        if (row.texts[ImColFrequency] == "      740.00000") {
-            sums.push_back(row.texts[ImColComposition2]);
-        }
-    }
-    EXPECT_EQ(sums, (std::vector<std::string>{"1 x [1] + 1 x [2] + 1 x [3]",
-                                              "1 x [1] + 1 x [3] + 1 x [2]",
-                                              "1 x [2] + 1 x [3] + 1 x [1]"}));
-    // |f1 + f2 - f3| for every choice of the third.
-    std::vector<std::string> differences;
-    for (const IntermodListRow& row : site.rows.rows()) {
-        if (row.texts[ImColComposition2].find(" - 1 x [") != std::string::npos &&
-            row.texts[ImColComposition2].rfind("1 x [", 0) == 0) {
-            differences.push_back(row.texts[ImColFrequency]);
-        }
-    }
-    EXPECT_EQ(differences,
-              (std::vector<std::string>{"      120.00000", "      320.00000", "      540.00000"}));
-}
-
-TEST(IntermodCalculation, NoProductGivesTheNoneRowAndDisablesPrint) {
-    Site site;
-    site.Tx(450);
-    site.Tx(451);
-    IntermodOptions options = Options({3}, false, false, false);
-    options.lowerLimit = "500";
-    CalculationResult result = site.Run(options);
-    EXPECT_EQ(result.outcome, CalculationOutcome::Complete);
-    EXPECT_EQ(result.products, 0);
-    ASSERT_EQ(site.rows.count(), 1);
-    EXPECT_EQ(site.rows.rows()[0].key, "None");
-    EXPECT_EQ(site.rows.rows()[0].texts[ImColFrequency], "None");
-    EXPECT_EQ(site.rows.rows()[0].texts[ImColOrder], "");
-    EXPECT_FALSE(site.list.commands().print);
-    EXPECT_TRUE(site.list.commands().calculate);
-    EXPECT_EQ(site.products.Count(), 0);
-}
-
-// Thirty transmitters in any-frequency mode record far more than the list can hold.
-void AddCrowd(Site& site, int count) {
-    for (int k = 0; k < count; ++k) {
-        site.Tx(400 + 0.1375 * k + 0.0001 * k * k);
-    }
+    EXPECT_TRUE(site.list.entry(1).mark == VictimMark{});
 }
 
 TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsorted) {
     Site site;
-    AddCrowd(site, 30);
+    site.Crowd(30);
     CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
     EXPECT_EQ(result.outcome, CalculationOutcome::Capped);
-    ASSERT_EQ(site.box.shown.size(), 1u);
-    EXPECT_EQ(site.box.shown[0].prompt, "Maximum number of intermods reached!\r\n"
-                                        "Try re-calculating using the upper\r\n"
-                                        "and lower limits to restrict the range");
-    EXPECT_EQ(site.box.shown[0].buttons, 48);
+    site.ExpectMessage("Maximum number of intermods reached!\r\n" + RangeHint, 48);
     EXPECT_EQ(site.rows.statusLine(), "Intermod list not complete!");
     EXPECT_GT(site.rows.count(), IntermodCalculation::ListCap);
     EXPECT_LE(site.rows.count(), IntermodCalculation::ListCap + 16);
@@ -322,8 +235,7 @@ TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsort
     bool orderFell = false;
     int previous = 0;
     for (const auto& item : site.products) {
-        ++position;
-        EXPECT_EQ(item->key(), "ID: " + std::to_string(position));
+        EXPECT_EQ(item->key(), "ID: " + std::to_string(++position));
         orderFell = orderFell || item->order() < previous;
         previous = item->order();
     }
@@ -334,115 +246,100 @@ TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsort
 }
 
 TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
-    // Escape seen at the first check of a second transmitter: nothing recorded yet.
-    {
+    struct Case {
+        const char* name;
+        long inputFrom; // the input query from which Escape is seen
+        bool pollSetsTheFlag;
+        int products;
+        int signals; // recalculation signals raised while running
+    };
+    const Case cases[] = {
+        {"at the first check of a second transmitter: nothing recorded yet", 1, false, 0, 0},
+        // The pair's own products and those with the third transmitter 3 stay.
+        {"among the third transmitters of the first pair, at m = 4", 5, false, 8 + 16, 1},
+        // The third-transmitter loop of the pair runs to its end first; a request during the
+        // start-up events is forgotten.
+        {"the Escape poll sets the flag while events run", 3, true, 8 + 8 * 16, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Site site;
-        AddCrowd(site, 10);
-        site.events.inputWaitingFrom = 1;
-        site.events.escapeHeld = true;
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(result.products, 0);
-        EXPECT_EQ(site.rows.rows()[0].key, "None");
-        EXPECT_FALSE(site.rows.outOfDate()); // the "None" row shows nothing stale
-        EXPECT_EQ(site.rows.statusLine(), "");
-        EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
-        // The window is usable again.
-        EXPECT_TRUE(site.list.commands().calculate);
-        EXPECT_FALSE(site.list.commands().print);
-        EXPECT_FALSE(site.events.busy);
-    }
-    // Escape seen among the third transmitters of the first pair, at m = 4: the pair's own
-    // products and those with the third transmitter 3 stay; the signal is raised once.
-    {
-        Site site;
-        AddCrowd(site, 10);
+        site.Crowd(10);
         int signals = 0;
         site.calculation.recalculateDue = [&] {
             ++signals;
             EXPECT_TRUE(site.calculation.running());
         };
-        site.events.inputWaitingFrom = 5;
-        site.events.escapeHeld = true;
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
+        site.events.inputWaitingFrom = c.inputFrom;
+        site.events.escapeHeld = !c.pollSetsTheFlag;
+        if (c.pollSetsTheFlag) {
+            site.events.onEvents = [&] { site.calculation.RequestAbort(); };
+        }
+        const CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
         EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(signals, 1);
-        EXPECT_EQ(result.products, 8 + 16);
-        EXPECT_TRUE(site.rows.outOfDate());
+        EXPECT_EQ(result.products, c.products);
+        // The "None" row shows nothing stale; kept products are marked out of date.
+        EXPECT_EQ(site.rows.outOfDate(), c.products > 0);
+        EXPECT_EQ(signals, c.signals);
+        EXPECT_EQ(site.rows.statusLine(), c.products > 0 ? "Intermod list not up to date" : "");
+        EXPECT_TRUE(site.list.commands().calculate); // the window is usable again
+        EXPECT_EQ(site.list.commands().print, c.products > 0);
+        EXPECT_FALSE(site.events.busy);
+        EXPECT_EQ(site.products.Count(), site.rows.count() - (c.products > 0 ? 0 : 1));
         int previous = 0;
         for (const auto& item : site.products) {
             EXPECT_GE(item->order(), previous);
             previous = item->order();
         }
-        EXPECT_EQ(site.products.Item(1)->order(), 3);
-        EXPECT_EQ(site.products.Count(), site.rows.count());
-    }
-    // The Escape poll sets the flag while events run: the third-transmitter loop of the pair
-    // runs to its end first. A request during the start-up events is forgotten.
-    {
-        Site site;
-        AddCrowd(site, 10);
-        site.events.inputWaitingFrom = 3;
-        site.events.onEvents = [&] { site.calculation.RequestAbort(); };
-        CalculationResult result = site.Run(Options({3, 5, 7, 9}, false, false, true));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Aborted);
-        EXPECT_EQ(result.products, 8 + 8 * 16);
-        EXPECT_TRUE(site.rows.outOfDate());
+        if (c.products == 0) {
+            EXPECT_EQ(site.rows.rows()[0].key, "None");
+            EXPECT_EQ(site.events.progress, (std::vector<int>{1}));
+        }
     }
 }
 
 TEST(IntermodCalculation, FailuresStopWithTheirMessages) {
-    {
+    struct Case {
+        int throwAt; // the first transmitter whose progress report fails
+        void (*fail)();
+        std::string prompt;
+        int buttons;
+        std::string status;
+        int products;
+    };
+    // Six transmitters, orders 3 and 5: four products for each pair, kept unsorted.
+    const Case cases[] = {
+        {3, [] { throw std::bad_alloc(); }, "Too many intermods!\r\n" + RangeHint, 48,
+         "Intermod list not complete!", (5 + 4) * 4},
+        {2, [] { throw CommandFailure(5, "Invalid procedure call or argument"); },
+         "Error: 5 description: Invalid procedure call or argument at line: calculate/products", 16,
+         "", 5 * 4},
+        {1, [] { throw std::runtime_error("boom"); },
+         "Error: 51 description: boom at line: calculate/products", 16, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prompt);
         Site site;
-        AddCrowd(site, 6);
-        site.events.onProgress = [](int first) {
-            if (first == 3) {
-                throw std::bad_alloc();
+        site.Crowd(6);
+        site.events.onProgress = [&](int first) {
+            if (first == c.throwAt) {
+                c.fail();
             }
         };
-        CalculationResult result = site.Run(Options({3, 5}, false, false, false));
+        const CalculationResult result = site.Run(Options({3, 5}, false, false, false));
         EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
-        ASSERT_EQ(site.box.shown.size(), 1u);
-        EXPECT_EQ(site.box.shown[0].prompt, "Too many intermods!\r\n"
-                                            "Try re-calculating using the upper\r\n"
-                                            "and lower limits to restrict the range");
-        EXPECT_EQ(site.box.shown[0].buttons, 48);
-        EXPECT_EQ(site.rows.statusLine(), "Intermod list not complete!");
-        // First transmitters 1 and 2: five and four partners, four products each; unsorted.
-        EXPECT_EQ(result.products, (5 + 4) * 4);
-        EXPECT_EQ(site.products.Item(3)->order(), 5);
-        EXPECT_EQ(site.products.Item(5)->order(), 3);
-        EXPECT_FALSE(site.events.busy);
+        site.ExpectMessage(c.prompt, c.buttons);
+        EXPECT_EQ(site.rows.statusLine(), c.status);
+        EXPECT_EQ(result.products, c.products);
+        EXPECT_EQ(site.list.commands().print, c.products > 0);
         EXPECT_TRUE(site.list.commands().calculate);
-    }
-    {
-        Site site;
-        AddCrowd(site, 4);
-        site.events.onProgress = [](int first) {
-            if (first == 2) {
-                throw CommandFailure(5, "Invalid procedure call or argument");
-            }
-        };
-        CalculationResult result = site.Run(Options({3}, false, false, false));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
-        ASSERT_EQ(site.box.shown.size(), 1u);
-        EXPECT_EQ(site.box.shown[0].prompt, "Error: 5 description: Invalid procedure call or "
-                                            "argument at line: calculate/products");
-        EXPECT_EQ(site.box.shown[0].buttons, 16);
-        EXPECT_EQ(site.rows.statusLine(), "");
-        EXPECT_EQ(result.products, 6);
-    }
-    {
-        Site site;
-        AddCrowd(site, 3);
-        site.events.onProgress = [](int) { throw std::runtime_error("boom"); };
-        CalculationResult result = site.Run(Options({3}, false, false, false));
-        EXPECT_EQ(result.outcome, CalculationOutcome::Failed);
-        ASSERT_EQ(site.box.shown.size(), 1u);
-        EXPECT_EQ(site.box.shown[0].prompt,
-                  "Error: 51 description: boom at line: calculate/products");
-        EXPECT_EQ(site.rows.rows()[0].key, "None");
-        EXPECT_FALSE(site.list.commands().print);
+        EXPECT_FALSE(site.events.busy);
+        if (c.products > 0) {
+            EXPECT_EQ(site.products.Item(3)->order(), 5);
+            EXPECT_EQ(site.products.Item(5)->order(), 3);
+        } else {
+            EXPECT_EQ(site.rows.rows()[0].key, "None");
+        }
     }
 }
 

@@ -16,14 +16,6 @@ std::shared_ptr<cIntermodItem> Product(int order, float frequency = 100.0f) {
     return item;
 }
 
-std::vector<std::string> Keys(const cIntermodItems& items) {
-    std::vector<std::string> keys;
-    for (const auto& item : items) {
-        keys.push_back(item->key());
-    }
-    return keys;
-}
-
 int FailureNumber(const std::function<void()>& action) {
     try {
         action();
@@ -33,10 +25,22 @@ int FailureNumber(const std::function<void()>& action) {
     return 0;
 }
 
-TEST(IntermodItems, AddFindRemoveByPositionAndKey) {
+class IntermodItems : public ::testing::Test {
+protected:
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const auto& item : items) {
+            keys.push_back(item->key());
+        }
+        return keys;
+    }
     testing::ScriptedMessageBox box;
-    cIntermodItems items(box);
-    EXPECT_EQ(items.Count(), 0);
+    cIntermodItems items{box};
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(IntermodItems, AddFindRemoveAndClear) {
     items.Add(Product(3, 449), "ID: 1");
     items.Add(Product(3, 452), "ID: 2");
     items.Add(Product(5, 447), "ID: 3");
@@ -52,67 +56,51 @@ TEST(IntermodItems, AddFindRemoveByPositionAndKey) {
     EXPECT_FALSE(items.InCollection("ID: 4"));
 
     items.Remove("ID: 1");
-    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 2", "ID: 3"}));
+    EXPECT_EQ(Keys(), (Texts{"ID: 2", "ID: 3"}));
     EXPECT_FALSE(items.InCollection("ID: 1"));
     items.Remove(1);
-    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 3"}));
+    EXPECT_EQ(Keys(), (Texts{"ID: 3"}));
     EXPECT_FALSE(items.InCollection("ID: 2"));
     EXPECT_TRUE(box.shown.empty());
+
+    // A product taken out stays valid when the collection is cleared.
+    auto taken = items.Item(1);
+    items.Clear();
+    EXPECT_EQ(items.Count(), 0);
+    EXPECT_FALSE(items.InCollection("ID: 3"));
+    EXPECT_EQ(taken->frequency(), 447.0f);
+    EXPECT_EQ(taken->key(), "ID: 3");
+    items.Add(Product(3), "ID: 3");
+    EXPECT_EQ(items.Count(), 1);
 }
 
-TEST(IntermodItems, FailuresOfTheInnerContainer) {
-    testing::ScriptedMessageBox box;
-    cIntermodItems items(box);
+TEST_F(IntermodItems, FailuresOfTheInnerContainerAndTheBlankKey) {
     items.Add(Product(3), "ID: 1");
     EXPECT_EQ(FailureNumber([&] { items.Add(Product(3), "id: 1"); }), errors::DuplicateKey);
-    EXPECT_EQ(items.Count(), 1);
     EXPECT_EQ(FailureNumber([&] { items.Item(2); }), errors::SubscriptOutOfRange);
     EXPECT_EQ(FailureNumber([&] { items.Item(0); }), errors::SubscriptOutOfRange);
     EXPECT_EQ(FailureNumber([&] { items.Item("ID: 9"); }), errors::InvalidArgument);
     EXPECT_EQ(FailureNumber([&] { items.Remove(5); }), errors::SubscriptOutOfRange);
     EXPECT_EQ(FailureNumber([&] { items.Remove("nope"); }), errors::InvalidArgument);
     EXPECT_EQ(items.Count(), 1);
-}
 
-TEST(IntermodItems, BlankKeyIsRefusedWithTheMessage) {
-    testing::ScriptedMessageBox box;
-    cIntermodItems items(box);
     auto product = Product(3);
     items.Add(product, "");
-    EXPECT_EQ(items.Count(), 0);
+    EXPECT_EQ(items.Count(), 1);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].prompt, "Can't add intermod because the key is blank");
     EXPECT_EQ(box.shown[0].buttons, 16);
     EXPECT_EQ(product->key(), "");
 }
 
-TEST(IntermodItems, ClearKeepsTakenProductsValid) {
-    testing::ScriptedMessageBox box;
-    cIntermodItems items(box);
-    items.Add(Product(7, 123.0f), "ID: 1");
-    items.Add(Product(3), "ID: 2");
-    auto taken = items.Item(1);
-    items.Clear();
-    EXPECT_EQ(items.Count(), 0);
-    EXPECT_FALSE(items.InCollection("ID: 1"));
-    EXPECT_EQ(taken->frequency(), 123.0f);
-    EXPECT_EQ(taken->key(), "ID: 1");
-    items.Add(Product(3), "ID: 1");
-    EXPECT_EQ(items.Count(), 1);
-}
-
-TEST(IntermodItems, SortByOrderIsStableAndDropsTheKeyIndex) {
-    testing::ScriptedMessageBox box;
-    cIntermodItems items(box);
+TEST_F(IntermodItems, SortByOrderIsStableAndDropsTheKeyIndex) {
     items.SortByOrder();
     EXPECT_EQ(items.Count(), 0);
-
-    items.Add(Product(5), "ID: 1");
-    items.Add(Product(2), "ID: 2");
-    items.Add(Product(3), "ID: 3");
-    items.Add(Product(2), "ID: 4");
+    for (int order : {5, 2, 3, 2, 3, 3}) {
+        items.Add(Product(order), "ID: " + std::to_string(items.Count() + 1));
+    }
     items.SortByOrder();
-    EXPECT_EQ(Keys(items), (std::vector<std::string>{"ID: 2", "ID: 4", "ID: 3", "ID: 1"}));
+    EXPECT_EQ(Keys(), (Texts{"ID: 2", "ID: 4", "ID: 3", "ID: 5", "ID: 6", "ID: 1"}));
     EXPECT_FALSE(items.InCollection("ID: 2"));
     EXPECT_TRUE(items.InCollection(1));
     EXPECT_EQ(items.Item(1)->key(), "ID: 2");
@@ -122,14 +110,7 @@ TEST(IntermodItems, SortByOrderIsStableAndDropsTheKeyIndex) {
     items.Add(Product(9), "ID: 2");
     EXPECT_TRUE(items.InCollection("ID: 2"));
     EXPECT_EQ(items.Item("ID: 2")->order(), 9);
-    EXPECT_EQ(items.Count(), 5);
-
-    cIntermodItems same(box);
-    for (int k = 1; k <= 5; ++k) {
-        same.Add(Product(3, static_cast<float>(k)), "ID: " + std::to_string(k));
-    }
-    same.SortByOrder();
-    EXPECT_EQ(Keys(same), (std::vector<std::string>{"ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5"}));
+    EXPECT_EQ(items.Count(), 7);
 }
 
 } // namespace

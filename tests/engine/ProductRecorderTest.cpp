@@ -36,10 +36,12 @@ TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
               "    1.234,50000|5th|3 x 1.000,00000 - 2 x 800,25000|3 x [10] - 2 x [11]|"
               "1.234,48750 - 1.234,51250|25,00|" +
                   std::to_string(5 * 16777216 + 25));
+    // Above ten million MHz the padding has no room left.
+    EXPECT_EQ(BuildProductTexts(12345678.5, {4115226.2, 3, 1}, {}, {}, 0.0125, en).frequency,
+              "12,345,678.50000");
     EXPECT_EQ(OrderLabel(7), "7th");
     EXPECT_EQ(OrderLabel(9), "9th");
     EXPECT_EQ(EntryList({}), "");
-    EXPECT_EQ(EntryList({3}), "[3]");
     EXPECT_EQ(EntryList({3, 7}), "[3],[7]");
 }
 
@@ -60,17 +62,40 @@ struct Recording {
         }
         return ProductRecorder(table, filter, {lower, upper}, list, products, rows, events, abort);
     }
+    void Add(double mhz, double offsetKHz, double txKHz, const char* role, const char* status,
+             double rxKHz) {
+        testing::AddSiteEntry(list, mhz, offsetKHz, txKHz, role, status, rxKHz);
+    }
+    // Each listed row as frequency, order, victims, planned and existing components.
+    std::vector<std::string> Listed() const {
+        std::vector<std::string> listed;
+        for (const IntermodListRow& row : rows.rows()) {
+            listed.push_back(row.texts[ImColFrequency] + "|" + row.texts[ImColOrder] + "|" +
+                             row.texts[ImColAffects] + "|" + row.texts[ImColAffectedPlanned] + "|" +
+                             row.texts[ImColAffectedExisting]);
+        }
+        return listed;
+    }
+    std::vector<int> Tags() const {
+        std::vector<int> tags;
+        for (const FrequencyEntry& entry : list.entries()) {
+            tags.push_back(entry.mark.tag);
+        }
+        return tags;
+    }
+    void Reset() {
+        rows.Clear();
+        products.Clear();
+    }
 };
 
-const VictimFilter All = VictimFilter::FromOption(1);
-const VictimFilter Planned = VictimFilter::FromOption(2);
-const VictimFilter Existing = VictimFilter::FromOption(3);
-const VictimFilter Any = VictimFilter::FromOption(0);
+using Texts = std::vector<std::string>;
+using Tags = std::vector<int>;
 
 TEST(ProductRecorder, LimitsAreInclusiveAndExcludedComponentsDiscard) {
     Recording s;
-    testing::AddSiteEntry(s.list, 450, 0, 25, "Tx", "Exist", 0);
-    ProductRecorder r = s.Recorder(Any, 449, 452);
+    s.Add(450, 0, 25, "Tx", "Exist", 0);
+    ProductRecorder r = s.Recorder(VictimFilter::FromOption(0), 449, 452);
     r.RecordProduct(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125);
     r.RecordProduct(452, {451, 2, 2}, {450, -1, 1}, {}, 0.0125);
     r.RecordProduct(448.99999, {450, 2, 1}, {451, -1, 2}, {}, 0.0125);
@@ -79,61 +104,47 @@ TEST(ProductRecorder, LimitsAreInclusiveAndExcludedComponentsDiscard) {
     r.RecordProduct(450, {450, 1, 1}, {451, 1, 2}, {-100000, -1, 3}, 0.0125);
     EXPECT_EQ(r.counter(), 2);
     ASSERT_EQ(s.rows.count(), 2);
-    EXPECT_EQ(s.rows.rows()[0].key, "ID: 1");
     EXPECT_EQ(s.rows.rows()[1].key, "ID: 2");
     EXPECT_EQ(s.products.Item("ID: 2")->frequency(), 452.0f);
     // Any frequency: no victim analysis, columns 5 to 7 empty, nothing marked.
-    for (const IntermodListRow& row : s.rows.rows()) {
-        EXPECT_EQ(row.texts[ImColAffects], "");
-        EXPECT_EQ(row.texts[ImColAffectedPlanned], "");
-        EXPECT_EQ(row.texts[ImColAffectedExisting], "");
-    }
-    EXPECT_EQ(s.list.entry(0).mark.tag, 0);
+    EXPECT_EQ(s.Listed(), (Texts{"      449.00000|3rd|||", "      452.00000|3rd|||"}));
+    EXPECT_EQ(s.Tags(), (Tags{0}));
 }
 
 TEST(ProductRecorder, BandsThatOverlapOrTouchHit) {
     Recording s;
-    testing::AddSiteEntry(s.list, 450, 0, 0, "Rx", "Exist", 500);      // 1: [449.75, 450.25]
-    testing::AddSiteEntry(s.list, 460, 0, 25, "Tx", "Exist", 25);      // 2: transmit only
-    testing::AddSiteEntry(s.list, 470, 5000, 25, "Both", "Exist", 25); // 3: receives at 470
-    ProductRecorder r = s.Recorder(All);
-
+    s.Add(450, 0, 0, "Rx", "Exist", 500);      // 1: [449.75, 450.25]
+    s.Add(460, 0, 25, "Tx", "Exist", 25);      // 2: transmit only
+    s.Add(470, 5000, 25, "Both", "Exist", 25); // 3: receives at 470
+    ProductRecorder r = s.Recorder(VictimFilter::FromOption(1));
     // [449.7375, 449.7625] overlaps the receiver at 450.
     r.RecordProduct(449.75, {450, 2, 2}, {450.25, -1, 3}, {}, 0.0125);
-    // Upper edge 449.75 equals the receiver's lower edge: touching hits.
+    // Upper edge 449.75 equals the receiver's lower edge: touching hits. Just below does not.
     r.RecordProduct(449.5, {450, 2, 2}, {450.5, -1, 3}, {}, 0.25);
-    // Just below.
     r.RecordProduct(449.49, {450, 2, 2}, {450.51, -1, 3}, {}, 0.25);
     // A transmitter alone is never a victim.
     r.RecordProduct(460, {460, 3, 2}, {920, -2, 3}, {}, 0.0125);
     // A transceiver is hit at its receive frequency, not at frequency + offset.
     r.RecordProduct(475, {460, 3, 2}, {902.5, -1, 3}, {}, 0.0125);
     r.RecordProduct(470, {460, 3, 2}, {910, -2, 3}, {}, 0.0125);
-
-    ASSERT_EQ(s.rows.count(), 3);
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColFrequency], "      449.75000");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1]");
-    EXPECT_EQ(s.rows.rows()[1].texts[ImColFrequency], "      449.50000");
+    EXPECT_EQ(s.Listed(),
+              (Texts{"      449.75000|3rd|[1]||[2],[3]", "      449.50000|3rd|[1]||[2],[3]",
+                     "      470.00000|5th|[3]||[2],[3]"}));
     EXPECT_EQ(s.rows.rows()[1].texts[ImColFrequencyBounds], "449.25000 - 449.75000");
     EXPECT_EQ(s.rows.rows()[1].texts[ImColBandwidth], "500.00");
-    EXPECT_EQ(s.rows.rows()[2].texts[ImColFrequency], "      470.00000");
-    EXPECT_EQ(s.rows.rows()[2].texts[ImColAffects], "[3]");
-    EXPECT_EQ(s.rows.rows()[2].texts[ImColOrder], "5th");
-    EXPECT_EQ(s.list.entry(0).mark.tag, 3);
-    EXPECT_EQ(s.list.entry(1).mark.tag, 0);
-    EXPECT_EQ(s.list.entry(2).mark.tag, 5);
+    EXPECT_EQ(s.Tags(), (Tags{3, 0, 5}));
     EXPECT_EQ(s.list.entry(2).mark.colour, order2colour(5));
 }
 
 TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
     Recording s;
-    testing::AddSiteEntry(s.list, 400, 0, 25, "Rx", "Plan", 25);     // 1 planned receiver
-    testing::AddSiteEntry(s.list, 400.01, 0, 25, "Rx", "Exist", 25); // 2 existing receiver
-    testing::AddSiteEntry(s.list, 300, 0, 25, "Tx", "Plan", 0);      // 3
-    testing::AddSiteEntry(s.list, 500, 0, 25, "Both", "Exist", 25);  // 4, unchecked victim
+    s.Add(400, 0, 25, "Rx", "Plan", 25);     // 1 planned receiver
+    s.Add(400.01, 0, 25, "Rx", "Exist", 25); // 2 existing receiver
+    s.Add(300, 0, 25, "Tx", "Plan", 0);      // 3
+    s.Add(500, 0, 25, "Both", "Exist", 25);  // 4, unchecked victim
     s.list.SetChecked(3, false);
     {
-        ProductRecorder r = s.Recorder(Existing);
+        ProductRecorder r = s.Recorder(VictimFilter::FromOption(3));
         // Hits only the planned receiver: not recorded, no number taken.
         r.RecordProduct(399.98, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
         // Hits both: only the existing one listed and marked.
@@ -141,91 +152,48 @@ TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
         // The unchecked transceiver at 500 is still a victim.
         r.RecordProduct(500, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
     }
-    ASSERT_EQ(s.rows.count(), 2);
+    EXPECT_EQ(s.Listed(),
+              (Texts{"      400.00500|2nd|[2]|[3]|[4]", "      500.00000|2nd|[4]|[3]|[4]"}));
     EXPECT_EQ(s.rows.rows()[0].key, "ID: 1");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[2]");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedPlanned], "[3]");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedExisting], "[4]");
-    EXPECT_EQ(s.rows.rows()[1].texts[ImColAffects], "[4]");
-    EXPECT_EQ(s.list.entry(0).mark.tag, 0);
-    EXPECT_EQ(s.list.entry(1).mark.tag, 2);
-    EXPECT_EQ(s.list.entry(3).mark.tag, 2);
+    EXPECT_EQ(s.Tags(), (Tags{0, 2, 0, 2}));
 
-    s.rows.Clear();
-    s.products.Clear();
+    s.Reset();
     {
-        ProductRecorder r = s.Recorder(Planned);
+        ProductRecorder r = s.Recorder(VictimFilter::FromOption(2));
         r.RecordProduct(400.005, {300, 2, 3}, {200, -1, 2}, {}, 0.0125);
         r.RecordProduct(500, {300, 1, 3}, {500, 1, 4}, {}, 0.0125);
     }
-    ASSERT_EQ(s.rows.count(), 1);
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1]");
+    EXPECT_EQ(s.Listed(), (Texts{"      400.00500|3rd|[1]|[3]|[2]"}));
     EXPECT_EQ(s.list.entry(0).mark.tag, 3);
 
-    s.rows.Clear();
-    s.products.Clear();
-    {
-        ProductRecorder r = s.Recorder(All);
-        r.RecordProduct(400.005, {300, 1, 3}, {200, 1, 2}, {100.005, -1, 1}, 0.0125);
-    }
-    ASSERT_EQ(s.rows.count(), 1);
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffects], "[1],[2]");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedPlanned], "[3],[1]");
-    EXPECT_EQ(s.rows.rows()[0].texts[ImColAffectedExisting], "[2]");
+    s.Reset();
+    s.Recorder(VictimFilter::FromOption(1))
+        .RecordProduct(400.005, {300, 1, 3}, {200, 1, 2}, {100.005, -1, 1}, 0.0125);
+    EXPECT_EQ(s.Listed(), (Texts{"      400.00500|3rd|[1],[2]|[3],[1]|[2]"}));
     EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
 }
 
-TEST(ProductRecorder, ProductBesideAReceiverAndComponentsByStatus) {
+TEST(ProductRecorder, ProductBesideAReceiver) {
     Recording s;
-    testing::AddSiteEntry(s.list, 450, 0, 0, "Rx", "Exist", 25); // 1: [449.9875, 450.0125]
-    testing::AddSiteEntry(s.list, 300, 0, 25, "Tx", "Plan", 0);  // 2 planned
-    testing::AddSiteEntry(s.list, 310, 0, 25, "Tx", "Exist", 0); // 3
-    testing::AddSiteEntry(s.list, 320, 0, 25, "Tx", "Plan", 0);  // 4
-    testing::AddSiteEntry(s.list, 150, 0, 25, "Tx", "Exist", 0); // 5 existing
-    ProductRecorder r = s.Recorder(All);
+    s.Add(450, 0, 0, "Rx", "Exist", 25); // 1: [449.9875, 450.0125]
+    s.Add(300, 0, 25, "Tx", "Plan", 0);  // 2 planned
+    s.Add(150, 0, 25, "Tx", "Exist", 0); // 3 existing
+    ProductRecorder r = s.Recorder(VictimFilter::FromOption(1));
     // [449.975, 450.0] overlaps the receiver's [449.9875, 450.0125].
-    r.RecordProduct(449.9875, {300, 2, 2}, {150.0125, -1, 5}, {}, 0.0125);
+    r.RecordProduct(449.9875, {300, 2, 2}, {150.0125, -1, 3}, {}, 0.0125);
     // [449.95, 449.975] ends below the receiver's lower edge: no victim, not recorded.
-    r.RecordProduct(449.9625, {300, 2, 2}, {150.0375, -1, 5}, {}, 0.0125);
+    r.RecordProduct(449.9625, {300, 2, 2}, {150.0375, -1, 3}, {}, 0.0125);
     ASSERT_EQ(s.rows.count(), 1);
     const IntermodListRow& row = s.rows.rows()[0];
     EXPECT_EQ(row.texts,
               (std::array<std::string, 9>{"      449.98750", "3rd", "2 x 300.00000 - 1 x 150.01250",
-                                          "2 x [2] - 1 x [5]", "[1]", "[2]", "[5]",
+                                          "2 x [2] - 1 x [3]", "[1]", "[2]", "[3]",
                                           "449.97500 - 450.00000", "25.00"}));
-    EXPECT_EQ(row.key, "ID: 1");
-    EXPECT_EQ(row.tag, "50331673");
+    EXPECT_EQ(row.key + " " + row.tag, "ID: 1 50331673");
     EXPECT_EQ(r.counter(), 1);
-    EXPECT_EQ(s.list.entry(0).mark.tag, 3);
+    EXPECT_EQ(s.products.Item(1)->byfrequency(), "2 x 300.00000 - 1 x 150.01250");
+    EXPECT_EQ(s.products.Item(1)->tag(), "50331673");
     EXPECT_EQ(s.list.entry(0).mark.colour, order2colour(3));
-}
-
-TEST(ProductRecorder, ItemAndRowOfARecordedProduct) {
-    Recording s;
-    testing::AddSiteEntry(s.list, 450, 0, 25, "Tx", "Exist", 0);
-    ProductRecorder r = s.Recorder(Any);
-    const double F = 2 * 450.1 - 451.3;
-    r.RecordProduct(F, {450.1, 2, 1}, {451.3, -1, 2}, {}, 0.0375);
-    ASSERT_EQ(s.products.Count(), 1);
-    const auto& item = s.products.Item(1);
-    EXPECT_EQ(item->frequency(), static_cast<float>(F));
-    EXPECT_EQ(item->bandwidth(), 75.0f);
-    EXPECT_EQ(item->order(), 3);
-    EXPECT_EQ(item->key(), "ID: 1");
-    EXPECT_EQ(item->byfrequency(), "2 x 450.10000 - 1 x 451.30000");
-    EXPECT_EQ(item->bycomposition(), "2 x [1] - 1 x [2]");
-    EXPECT_EQ(item->tag(), std::to_string(3 * 16777216 + 75));
-    const IntermodListRow& row = s.rows.rows()[0];
-    EXPECT_EQ(row.texts[ImColFrequency], "      448.90000");
-    EXPECT_EQ(row.texts[ImColFrequencyBounds], "448.86250 - 448.93750");
-    EXPECT_EQ(row.key, "ID: 1");
-    EXPECT_EQ(row.tag, item->tag());
-}
-
-TEST(ProductTexts, FrequenciesAboveTenMillionMHzShowWhole) {
-    EXPECT_EQ(BuildProductTexts(12345678.5, {4115226.2, 3, 1}, {}, {}, 0.0125, Locale::English())
-                  .frequency,
-              "12,345,678.50000");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace spurline::testing {
 
@@ -17,6 +16,11 @@ struct Row {
     double tx, txHalf;
     int role, status;
     double rxHalf, rx;
+};
+
+// One component of a product: entry number (from 1) and its coefficient.
+struct Term {
+    int e, c;
 };
 
 std::uint32_t Colour(int order) {
@@ -36,24 +40,11 @@ public:
     ReferenceResult Run();
 
 private:
-    void Record(double F, double f1, int c1, int e1, double f2, int c2, int e2, double f3, int c3,
-                int e3, double B);
-    std::string Term(double f, int c) const {
-        return FormatNumber(std::abs(c), "0", locale_) + " x " +
-               FormatNumber(f, "#,###,##0.00000", locale_);
+    const Row& At(int e) const { return table_[static_cast<std::size_t>(e - 1)]; }
+    std::string Number(double value, const char* format) const {
+        return FormatNumber(value, format, locale_);
     }
-    std::string IdTerm(int e, int c) const {
-        return FormatNumber(std::abs(c), "0", locale_) + " x [" + FormatNumber(e, "0", locale_) +
-               "]";
-    }
-    static std::string List(const std::vector<int>& entries) {
-        std::string text;
-        for (std::size_t k = 0; k < entries.size(); ++k) {
-            text += (k == 0 ? "[" : ",[") + std::to_string(entries[k]) + "]";
-        }
-        return text;
-    }
-    void Sort();
+    void Record(std::initializer_list<Term> terms);
 
     const std::vector<FrequencyEntry>& entries_;
     const Locale& locale_;
@@ -65,7 +56,6 @@ private:
 };
 
 ReferenceResult Reference::Run() {
-    result_.marks.clear();
     for (const FrequencyEntry& e : entries_) {
         result_.marks.push_back(e.mark);
     }
@@ -80,66 +70,49 @@ ReferenceResult Reference::Run() {
         result_.limitsRejected = true;
         return result_;
     }
-    const bool worst = options_.worstCase;
     for (int r = 0; r < n; ++r) {
         const FrequencyEntry& e = entries_[static_cast<std::size_t>(r)];
         result_.marks[static_cast<std::size_t>(r)] = VictimMark{};
-        Row row{};
         const double f = LeadingNumber(e.frequency(), locale_);
-        row.tx = e.checked ? f + LeadingNumber(e.offset(), locale_) / 1000 : Sentinel;
-        row.txHalf = LeadingNumber(e.txbandwidth(), locale_) / 2000;
-        row.role = EqualsIgnoringCase(e.txrx(), "Rx")   ? 0
-                   : EqualsIgnoringCase(e.txrx(), "Tx") ? 1
-                                                        : 3;
-        row.status = EqualsIgnoringCase(e.status(), "Plan") ? 0 : 1;
-        row.rxHalf = LeadingNumber(e.rxbandwidth(), locale_) / 2000;
-        row.rx = f;
-        table_.push_back(row);
+        table_.push_back({e.checked ? f + LeadingNumber(e.offset(), locale_) / 1000 : Sentinel,
+                          LeadingNumber(e.txbandwidth(), locale_) / 2000,
+                          EqualsIgnoringCase(e.txrx(), "Rx")   ? 0
+                          : EqualsIgnoringCase(e.txrx(), "Tx") ? 1
+                                                               : 3,
+                          EqualsIgnoringCase(e.status(), "Plan") ? 0 : 1,
+                          LeadingNumber(e.rxbandwidth(), locale_) / 2000, f});
     }
-    auto width = [&](double bMax, int c1, double b1, int c2, double b2, int c3, double b3) {
-        return worst ? std::abs(c1) * b1 + std::abs(c2) * b2 + std::abs(c3) * b3 : bMax;
-    };
     auto capReached = [&] { return static_cast<int>(result_.rows.size()) > 32700; };
     const bool harmonics = options_.harmonics;
     bool capped = false;
     for (int i = 1; i <= n && !capped; ++i) {
-        const Row& ti = table_[static_cast<std::size_t>(i - 1)];
-        if (!(ti.role > 0)) {
+        if (!(At(i).role > 0)) {
             continue;
         }
-        const double f1 = ti.tx, b1 = ti.txHalf;
         for (int h = 2; h <= 3; ++h) {
             if (harmonics && options_.order(h)) {
-                Record(h * f1, f1, h, i, 0, 0, 0, 0, 0, 0, width(b1, h, b1, 0, 0, 0, 0));
+                Record({{i, h}});
             }
         }
         for (int j = i + 1; j <= n && !capped; ++j) {
-            const Row& tj = table_[static_cast<std::size_t>(j - 1)];
-            if (!(tj.role > 0)) {
+            if (!(At(j).role > 0)) {
                 continue;
             }
-            const double f2 = tj.tx, b2 = tj.txHalf;
-            const double b12 = b1 > b2 ? b1 : b2;
             if (harmonics && options_.order(2)) {
-                Record(f1 + f2, f1, 1, i, f2, 1, j, 0, 0, 0, width(b12, 1, b1, 1, b2, 0, 0));
-                Record(std::abs(f1 - f2), f1, 1, i, f2, -1, j, 0, 0, 0,
-                       width(b12, 1, b1, -1, b2, 0, 0));
+                Record({{i, 1}, {j, 1}});
+                Record({{i, 1}, {j, -1}});
             }
             if (harmonics && options_.order(3)) {
-                Record(2 * f1 + f2, f1, 2, i, f2, 1, j, 0, 0, 0, width(b12, 2, b1, 1, b2, 0, 0));
-                Record(2 * f2 + f1, f2, 2, j, f1, 1, i, 0, 0, 0, width(b12, 2, b2, 1, b1, 0, 0));
+                Record({{i, 2}, {j, 1}});
+                Record({{j, 2}, {i, 1}});
             }
             for (int N = 3; N <= 9 && !capped; N += 2) {
                 if (capReached()) {
                     capped = true;
-                    break;
-                }
-                if (options_.order(N)) {
+                } else if (options_.order(N)) {
                     const int p = (N + 1) / 2, q = (N - 1) / 2;
-                    Record(std::abs(p * f1 - q * f2), f1, p, i, f2, -q, j, 0, 0, 0,
-                           width(b12, p, b1, -q, b2, 0, 0));
-                    Record(std::abs(p * f2 - q * f1), f2, p, j, f1, -q, i, 0, 0, 0,
-                           width(b12, p, b2, -q, b1, 0, 0));
+                    Record({{i, p}, {j, -q}});
+                    Record({{j, p}, {i, -q}});
                 }
             }
             if (capped || !options_.threeFrequencies) {
@@ -150,39 +123,26 @@ ReferenceResult Reference::Run() {
                     capped = true;
                     break;
                 }
-                const Row& tm = table_[static_cast<std::size_t>(m - 1)];
-                if (m == i || m == j || !(tm.role > 0)) {
+                if (m == i || m == j || !(At(m).role > 0)) {
                     continue;
                 }
-                const double f3 = tm.tx, b3 = tm.txHalf;
-                double b123 = b12;
-                if (b3 > b123) {
-                    b123 = b3;
-                }
                 if (harmonics && options_.order(3)) {
-                    Record(f1 + f2 + f3, f1, 1, i, f2, 1, j, f3, 1, m,
-                           width(b123, 1, b1, 1, b2, 1, b3));
+                    Record({{i, 1}, {j, 1}, {m, 1}});
                 }
                 if (options_.order(3)) {
-                    Record(std::abs(f1 + f2 - f3), f1, 1, i, f2, 1, j, f3, -1, m,
-                           width(b123, 1, b1, 1, b2, -1, b3));
+                    Record({{i, 1}, {j, 1}, {m, -1}});
                 }
                 for (int N = 5; N <= 9; N += 2) {
-                    if (!options_.order(N)) {
-                        continue;
-                    }
                     // The triples of order N by their rule.
-                    for (int k1 = 1; k1 <= N - 2; ++k1) {
+                    for (int k1 = 1; k1 <= N - 2 && options_.order(N); ++k1) {
                         for (int k2 = 1; k2 <= N - 2; ++k2) {
                             int k3 = 1 - k1 - k2;
                             if (std::abs(k1) + std::abs(k2) + std::abs(k3) != N) {
                                 k3 = -1 - k1 - k2;
                             }
-                            if (k3 == 0 || std::abs(k1) + std::abs(k2) + std::abs(k3) != N) {
-                                continue;
+                            if (k3 != 0 && std::abs(k1) + std::abs(k2) + std::abs(k3) == N) {
+                                Record({{i, k1}, {j, k2}, {m, k3}});
                             }
-                            Record(std::abs(k1 * f1 + k2 * f2 + k3 * f3), f1, k1, i, f2, k2, j, f3,
-                                   k3, m, width(b123, k1, b1, k2, b2, k3, b3));
                         }
                     }
                 }
@@ -190,8 +150,10 @@ ReferenceResult Reference::Run() {
         }
     }
     result_.capped = capped;
-    if (!capped) {
-        Sort();
+    if (!capped) { // the ranking sort: by order, products of one order in the order found
+        std::stable_sort(
+            result_.products.begin(), result_.products.end(),
+            [](const ReferenceProduct& a, const ReferenceProduct& b) { return a.order < b.order; });
     }
     if (result_.products.empty()) {
         IntermodListRow none;
@@ -202,82 +164,85 @@ ReferenceResult Reference::Run() {
     return result_;
 }
 
-void Reference::Record(double F, double f1, int c1, int e1, double f2, int c2, int e2, double f3,
-                       int c3, int e3, double B) {
-    if (f1 <= Sentinel || f2 <= Sentinel || f3 <= Sentinel || !(F >= lower_) || !(F <= upper_)) {
+// Sums the terms in their order; the half-bandwidth is the widest component's, or in the worst
+// case the sum of |coefficient| x each component's.
+void Reference::Record(std::initializer_list<Term> terms) {
+    double F = 0, B = 0, widest = -HUGE_VAL;
+    int order = 0;
+    for (const Term& t : terms) {
+        if (At(t.e).tx <= Sentinel) {
+            return;
+        }
+        F += t.c * At(t.e).tx;
+        B += std::abs(t.c) * At(t.e).txHalf;
+        widest = std::max(widest, At(t.e).txHalf);
+        order += std::abs(t.c);
+    }
+    F = std::abs(F);
+    B = options_.worstCase ? B : widest;
+    if (!(F >= lower_) || !(F <= upper_)) {
         return;
     }
-    const int order = std::abs(c1) + std::abs(c2) + std::abs(c3);
-    std::vector<int> victims, planned, existing;
+    std::string victims, planned, existing;
+    auto add = [](std::string& list, int e) {
+        list += (list.empty() ? "[" : ",[") + std::to_string(e) + "]";
+    };
     bool shown = options_.filter.anyFrequency;
     if (!options_.filter.anyFrequency) {
         for (int r = 1; r <= static_cast<int>(table_.size()); ++r) {
-            const Row& t = table_[static_cast<std::size_t>(r - 1)];
-            if (t.role != 1 && F + B >= t.rx - t.rxHalf && F - B <= t.rx + t.rxHalf) {
-                if ((t.status == 0 && options_.filter.showPlanned) ||
-                    (t.status != 0 && options_.filter.showExisting)) {
-                    VictimMark& mark = result_.marks[static_cast<std::size_t>(r - 1)];
-                    if (!(order > mark.tag && mark.tag != 0)) {
-                        mark = VictimMark{order, Colour(order), true, true, 1};
-                    }
-                    victims.push_back(r);
-                    shown = true;
+            const Row& t = At(r);
+            if (t.role != 1 && F + B >= t.rx - t.rxHalf && F - B <= t.rx + t.rxHalf &&
+                (t.status == 0 ? options_.filter.showPlanned : options_.filter.showExisting)) {
+                VictimMark& mark = result_.marks[static_cast<std::size_t>(r - 1)];
+                if (!(order > mark.tag && mark.tag != 0)) {
+                    mark = VictimMark{order, Colour(order), true, true, 1};
                 }
+                add(victims, r);
+                shown = true;
             }
         }
-        for (int e : {e1, e2, e3}) {
-            if (e > 0) {
-                (table_[static_cast<std::size_t>(e - 1)].status == 1 ? existing : planned)
-                    .push_back(e);
-            }
+        for (const Term& t : terms) {
+            add(At(t.e).status == 1 ? existing : planned, t.e);
         }
     }
     if (!shown) {
         return;
     }
-    ++counter_;
-    const std::string key = "ID: " + std::to_string(counter_);
-    std::string byFrequency = Term(f1, c1), byId = IdTerm(e1, c1);
-    for (auto [f, c, e] : {std::tuple{f2, c2, e2}, std::tuple{f3, c3, e3}}) {
-        if (c != 0) {
-            byFrequency += (c < 0 ? " - " : " + ") + Term(f, c);
-            byId += (c < 0 ? " - " : " + ") + IdTerm(e, c);
-        }
+    const std::string key = "ID: " + std::to_string(++counter_);
+    std::string byFrequency, byId;
+    for (const Term& t : terms) {
+        const std::string sign = &t == terms.begin() ? "" : t.c < 0 ? " - " : " + ";
+        const std::string times = Number(std::abs(t.c), "0") + " x ";
+        byFrequency += sign + times + Number(At(t.e).tx, "#,###,##0.00000");
+        byId += sign + times + "[" + Number(t.e, "0") + "]";
     }
     // Beyond 2^53 the tag is no longer an exact integer and is written as a whole number.
     const double tag = order * 16777216.0 + std::nearbyint(B * 2000);
     IntermodListRow row;
-    row.texts[0] = PadLeft(FormatNumber(F, "#,###,##0.00000", locale_), 15, ' ');
-    row.texts[1] = std::to_string(order) + (order == 2 ? "nd" : order == 3 ? "rd" : "th");
-    row.texts[2] = byFrequency;
-    row.texts[3] = byId;
-    row.texts[4] = List(victims);
-    row.texts[5] = List(planned);
-    row.texts[6] = List(existing);
-    row.texts[7] = FormatNumber(F - B, "#,###,##0.00000", locale_) + " - " +
-                   FormatNumber(F + B, "#,###,##0.00000", locale_);
-    row.texts[8] = FormatNumber(B * 2000, "#,##0.00", locale_);
+    row.texts = {PadLeft(Number(F, "#,###,##0.00000"), 15, ' '),
+                 std::to_string(order) + (order == 2   ? "nd"
+                                          : order == 3 ? "rd"
+                                                       : "th"),
+                 byFrequency,
+                 byId,
+                 victims,
+                 planned,
+                 existing,
+                 Number(F - B, "#,###,##0.00000") + " - " + Number(F + B, "#,###,##0.00000"),
+                 Number(B * 2000, "#,##0.00")};
     row.key = key;
     row.tag = std::abs(tag) < 9007199254740992.0 ? std::to_string(static_cast<long long>(tag))
-                                                 : FormatNumber(tag, "0", locale_);
+                                                 : Number(tag, "0");
     result_.rows.push_back(row);
     result_.products.push_back({static_cast<float>(F), static_cast<float>(B * 2000), order, key,
                                 byFrequency, byId, row.tag});
-}
-
-// The ranking sort: by order, products of one order kept in the order they were found.
-void Reference::Sort() {
-    std::stable_sort(
-        result_.products.begin(), result_.products.end(),
-        [](const ReferenceProduct& a, const ReferenceProduct& b) { return a.order < b.order; });
 }
 
 } // namespace
 
 ReferenceResult ReferenceCalculate(const std::vector<FrequencyEntry>& entries, const Locale& locale,
                                    const IntermodOptions& options) {
-    Reference reference(entries, locale, options);
-    return reference.Run();
+    return Reference(entries, locale, options).Run();
 }
 
 } // namespace spurline::testing

@@ -3,9 +3,12 @@
 #include "document/FrequencyList.h"
 #include "document/NumberFormat.h"
 #include "engine/CalculationCallbacks.h"
+#include "engine/IntermodOptions.h"
 
+#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace spurline::testing {
 
@@ -19,6 +22,26 @@ inline bool AddSiteEntry(FrequencyList& list, double frequencyMHz, double offset
                           FormatNumber(offsetKHz, "0.000", locale),
                           FormatNumber(txKHz, "0.000", locale), txrx, status,
                           FormatNumber(rxKHz, "0.000", locale), remarks});
+}
+
+// A site as numbers, with the options to calculate it with.
+struct SiteSpec {
+    Locale locale;
+    std::vector<std::array<double, 4>> numbers; // MHz, offset kHz, Tx kHz, Rx kHz
+    std::vector<std::string> roles, statuses;
+    std::vector<bool> checked;
+    IntermodOptions options;
+};
+
+// Adds the spec's entries to the list (one the list refuses is skipped), unticking as told.
+inline void AddSpecEntries(FrequencyList& list, const SiteSpec& s) {
+    for (std::size_t r = 0; r < s.numbers.size(); ++r) {
+        const auto& v = s.numbers[r];
+        if (AddSiteEntry(list, v[0], v[1], v[2], s.roles[r], s.statuses[r], v[3]) &&
+            !s.checked[r]) {
+            list.SetChecked(list.count() - 1, false);
+        }
+    }
 }
 
 // Callbacks whose answers a test chooses; counts what the calculation asked.

@@ -10,14 +10,13 @@
 namespace spurline {
 namespace {
 
-TEST(OrderColours, OneColourPerOrder) {
-    EXPECT_EQ(order2colour(2), 0xFF0000u); // blue: red in the low byte
-    EXPECT_EQ(order2colour(3), 0x0000FFu);
-    EXPECT_EQ(order2colour(5), 0x00FF00u);
-    EXPECT_EQ(order2colour(7), 0xFFFF00u);
-    EXPECT_EQ(order2colour(9), 0xFF00FFu);
-    EXPECT_EQ(order2colour(0), 0xFF00FFu);
-    EXPECT_EQ(order2colour(4), 0xFF00FFu);
+TEST(OrderColours, OneColourPerOrderRedInTheLowByte) {
+    std::vector<std::uint32_t> colours;
+    for (int order : {2, 3, 5, 7, 9, 0, 4}) {
+        colours.push_back(order2colour(order));
+    }
+    EXPECT_EQ(colours, (std::vector<std::uint32_t>{0xFF0000, 0x0000FF, 0x00FF00, 0xFFFF00, 0xFF00FF,
+                                                   0xFF00FF, 0xFF00FF}));
     EXPECT_EQ(Rgb(255, 0, 0), 0x0000FFu);
 }
 

@@ -79,6 +79,26 @@ std::vector<double> TickXs(const RecordingCanvas& canvas) {
     return xs;
 }
 
+// The legend's labels, left to right.
+std::vector<std::string> LegendLabels(const RecordingCanvas& canvas) {
+    std::vector<std::string> labels;
+    for (const auto& op : canvas.Of(Kind::Text)) {
+        if (Near(op.y1, AxisY / 2 + 2 * 100.0 / Height)) {
+            labels.push_back(op.text);
+        }
+    }
+    return labels;
+}
+
+// The position of the first (or last) primitive of a kind among all drawn.
+std::ptrdiff_t IndexOf(const RecordingCanvas& canvas, Kind kind, bool last = false) {
+    std::ptrdiff_t found = -1;
+    for (std::size_t i = 0; i < canvas.ops.size() && (last || found < 0); ++i) {
+        found = canvas.ops[i].kind == kind ? static_cast<std::ptrdiff_t>(i) : found;
+    }
+    return found;
+}
+
 TEST(DrawGraph, TicksAndLabelsAtTheStepTablesBounds) {
     GraphSite english;
     GraphSite german(Locale::German());
@@ -176,14 +196,8 @@ TEST(DrawGraph, LegendFollowsTheOrderBoxes) {
     const double pxX = 1000000.0 / Width;
     const double pxY = 100.0 / Height;
 
-    std::vector<std::string> labels;
-    for (const auto& op : canvas.Of(Kind::Text)) {
-        if (Near(op.y1, AxisY / 2 + 2 * pxY)) {
-            labels.push_back(op.text);
-        }
-    }
-    EXPECT_EQ(labels, (std::vector<std::string>{"  Receiver ", "  3rd Order ", "  5th Order ",
-                                                "  9th Order "}));
+    EXPECT_EQ(LegendLabels(canvas), (std::vector<std::string>{"  Receiver ", "  3rd Order ",
+                                                              "  5th Order ", "  9th Order "}));
 
     const auto swatches = canvas.Of(Kind::Box);
     ASSERT_EQ(swatches.size(), 4u);
@@ -216,14 +230,8 @@ TEST(DrawGraph, LegendFollowsTheOrderBoxes) {
     inputs.orders[2] = true;
     inputs.orders[7] = true;
     ASSERT_TRUE(DrawGraph(canvas, inputs));
-    labels.clear();
-    for (const auto& op : canvas.Of(Kind::Text)) {
-        if (Near(op.y1, AxisY / 2 + 2 * pxY)) {
-            labels.push_back(op.text);
-        }
-    }
-    EXPECT_EQ(labels, (std::vector<std::string>{"  Receiver ", "  Fundamental ", "  2nd Order ",
-                                                "  7th Order "}));
+    EXPECT_EQ(LegendLabels(canvas), (std::vector<std::string>{"  Receiver ", "  Fundamental ",
+                                                              "  2nd Order ", "  7th Order "}));
     const auto second = canvas.Of(Kind::Box);
     ASSERT_EQ(second.size(), 4u);
     EXPECT_EQ(second[1].fill, FillStyle::Solid);
@@ -246,6 +254,8 @@ TEST(DrawGraph, ProductsByTagWidthAndOrderHeight) {
 
     auto boxes = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(boxes.size(), 7u); // the axis title's and six products
+    // The title's box starts at the view's lower edge.
+    ExpectAt(boxes[0], 4400, 4400 + 16 * 7 * 200.0 / Width, Any, Any);
     boxes.erase(boxes.begin());
     const double barBase = AxisY + 1;
     // 12.5 kHz is tagged as 12 kHz and drawn so; 37.5 kHz as 38 kHz. Bar tops: axisY +
@@ -262,20 +272,9 @@ TEST(DrawGraph, ProductsByTagWidthAndOrderHeight) {
         EXPECT_EQ(boxes[i].colour, colours[i]);
     }
 
-    // Products come after the frame is shown.
-    std::size_t shown = 0;
-    std::size_t firstProduct = 0;
-    for (std::size_t i = 0; i < canvas.ops.size(); ++i) {
-        if (canvas.ops[i].kind == Kind::Show) {
-            shown = i;
-        }
-        if (canvas.ops[i].kind == Kind::FilledBox && firstProduct == 0 &&
-            canvas.ops[i].colour != White) {
-            firstProduct = i;
-        }
-    }
-    EXPECT_GT(shown, 0u);
-    EXPECT_GT(firstProduct, shown);
+    // Products come after the frame is shown: the last filled box is one, the title's is before.
+    EXPECT_GT(IndexOf(canvas, Kind::Show), IndexOf(canvas, Kind::FilledBox));
+    EXPECT_GT(IndexOf(canvas, Kind::FilledBox, true), IndexOf(canvas, Kind::Show));
 }
 
 std::vector<RecordingCanvas::Op> EntryBoxesOf(const RecordingCanvas& canvas, std::size_t legend) {
@@ -290,7 +289,8 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
     site.Entry("450", "0", "16", "Both", "Exist", "25");       // overlapping bands
     site.Entry("452", "1000", "1500", "Both", "Exist", "500"); // touching: 452.25
     site.Entry("455", "0", "N/A", "Rx", "Exist", "20");
-    site.Entry("500", "0", "N/A", "Rx", "Exist", "20"); // beyond the axis
+    site.Entry("500", "0", "N/A", "Rx", "Exist", "20");         // beyond the axis
+    site.Entry("459", "-1000", "1500", "Both", "Exist", "500"); // Tx up to 458.75, Rx from there
     GraphInputs inputs = InputsFor(site, 440, 460);
     const double topY = AxisY + (100 - AxisY) * 0.9;
     const double midY = AxisY + (100 - AxisY) * 0.5;
@@ -300,7 +300,7 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     // Fundamental unticked: no Tx box, transceivers as receivers only.
     auto boxes = EntryBoxesOf(canvas, 1);
-    ASSERT_EQ(boxes.size(), 3u);
+    ASSERT_EQ(boxes.size(), 4u);
     for (const auto& box : boxes) {
         EXPECT_EQ(box.fill, FillStyle::DiagonalCross);
         EXPECT_EQ(box.colour, Black);
@@ -309,17 +309,18 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
     ExpectAt(boxes[0], 4499.875, 4500.125, topY, barBase);
     ExpectAt(boxes[1], 4517.5, 4522.5, topY, barBase);
     ExpectAt(boxes[2], 4549.9, 4550.1, topY, barBase);
+    ExpectAt(boxes[3], 4587.5, 4592.5, topY, barBase);
 
     inputs.plotFirstOrder = true;
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     boxes = EntryBoxesOf(canvas, 2);
-    ASSERT_EQ(boxes.size(), 6u);
+    ASSERT_EQ(boxes.size(), 8u);
     // "Tx": the solid transmit box. Overlapping "Both": transmit in the upper half, receive in
-    // the lower half. Touching bands count as apart: two full-height boxes, transmit first. "Rx"
-    // is the same either way.
-    const FillStyle fills[] = {FillStyle::Solid,         FillStyle::Solid,
-                               FillStyle::DiagonalCross, FillStyle::Solid,
-                               FillStyle::DiagonalCross, FillStyle::DiagonalCross};
+    // the lower half. Touching bands, from above or below, count as apart: two full-height
+    // boxes, transmit first. "Rx" is the same either way.
+    const FillStyle fills[] = {FillStyle::Solid, FillStyle::Solid,         FillStyle::DiagonalCross,
+                               FillStyle::Solid, FillStyle::DiagonalCross, FillStyle::DiagonalCross,
+                               FillStyle::Solid, FillStyle::DiagonalCross};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         EXPECT_EQ(boxes[i].fill, fills[i]) << i;
     }
@@ -329,29 +330,17 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
     ExpectAt(boxes[3], 4522.5, 4537.5, topY, barBase);
     ExpectAt(boxes[4], 4517.5, 4522.5, topY, barBase);
     ExpectAt(boxes[5], 4549.9, 4550.1, topY, barBase);
+    ExpectAt(boxes[6], 4572.5, 4587.5, topY, barBase);
+    ExpectAt(boxes[7], 4587.5, 4592.5, topY, barBase);
 
     // Unticked rows are not drawn.
     site.list.SetChecked(0, false);
     site.list.SetChecked(3, false);
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     boxes = EntryBoxesOf(canvas, 2);
-    ASSERT_EQ(boxes.size(), 4u);
+    ASSERT_EQ(boxes.size(), 6u);
     ExpectAt(boxes[0], 4499.92, Any, Any, Any);
     ExpectAt(boxes[3], 4517.5, Any, Any, Any);
-}
-
-TEST(DrawGraph, TransmitBandTouchingTheReceiveBandFromBelowIsApart) {
-    GraphSite site;
-    site.Entry("462", "-1000", "1500", "Both", "Exist", "500"); // Tx up to 461.75, Rx from there
-    GraphInputs inputs = InputsFor(site, 440, 470);
-    inputs.plotFirstOrder = true;
-    RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, inputs));
-    const auto boxes = EntryBoxesOf(canvas, 2);
-    ASSERT_EQ(boxes.size(), 2u);
-    const double topY = AxisY + (100 - AxisY) * 0.9;
-    ExpectAt(boxes[0], 4602.5, 4617.5, topY, AxisY + 1);
-    ExpectAt(boxes[1], 4617.5, 4622.5, topY, AxisY + 1);
 }
 
 TEST(DrawGraph, RemarkLabels) {
@@ -406,16 +395,7 @@ TEST(DrawGraph, RemarkLabels) {
     ExpectAt(texts[3], 4530 - Lw / 2 + pxX / 2, Any, Any, Any);
 
     // Each label comes straight after its row's boxes, so later boxes may cover it.
-    std::size_t firstLabel = 0, lastBox = 0;
-    for (std::size_t i = 0; i < canvas.ops.size(); ++i) {
-        if (canvas.ops[i].kind == Kind::RotatedText && firstLabel == 0) {
-            firstLabel = i;
-        }
-        if (canvas.ops[i].kind == Kind::Box) {
-            lastBox = i;
-        }
-    }
-    EXPECT_LT(firstLabel, lastBox);
+    EXPECT_LT(IndexOf(canvas, Kind::RotatedText), IndexOf(canvas, Kind::Box, true));
 }
 
 TEST(DrawGraph, HalvesRoundToEven) {
@@ -478,64 +458,43 @@ TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     site.Entry("437.25", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
     site.Entry("437.3", "0", "N/A", "Rx", "Exist", "500");  // reaches in
     site.Entry("462.75", "0", "N/A", "Rx", "Exist", "500"); // only touches: skipped
+    // Transmit bands that only touch the axis ends (437 to 437.5, 462.5 to 463): skipped too.
+    site.Entry("470", "-32750", "500", "Both", "Exist", "0");
+    site.Entry("430", "32750", "500", "Both", "Exist", "0");
+    GraphInputs inputs = InputsFor(site, 440, 460);
+    inputs.plotFirstOrder = true;
     RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
     const auto products = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(products.size(), 3u);
     EXPECT_EQ(products[1].colour, Rgb(255, 0, 0));
     ExpectAt(products[1], Any, 4375, Any, Any);
     EXPECT_EQ(products[2].colour, Rgb(0, 255, 255));
     ExpectAt(products[2], 4625, Any, Any, Any);
-    const auto entries = EntryBoxesOf(canvas, 1);
+    const auto entries = EntryBoxesOf(canvas, 2);
     ASSERT_EQ(entries.size(), 1u);
     ExpectAt(entries[0], 4370.5, Any, Any, Any);
 }
 
-TEST(DrawGraph, TextsAreBlack) {
+TEST(DrawGraph, EmptyResultDrawsOnlyTheFrameInBlackText) {
     GraphSite site;
     site.list.SetSiteName("Hilltop");
-    GraphInputs inputs = InputsFor(site, 440, 460);
+    GraphInputs inputs = InputsFor(site, 0, 100000);
     inputs.plotFirstOrder = true;
-    inputs.orders[2] = true;
+    inputs.orders[3] = true;
     RecordingCanvas canvas(Width, Height);
     ASSERT_TRUE(DrawGraph(canvas, inputs));
+    EXPECT_EQ(canvas.Of(Kind::Line).size(), 1u + 12u); // axis and ticks
+    EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 1u);  // the title's background
+    EXPECT_EQ(canvas.Of(Kind::Box).size(), 3u);        // legend swatches
+    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty());
     const auto texts = canvas.Of(Kind::Text);
-    // Tick labels, the axis title, three legend labels and the site name.
-    ASSERT_EQ(texts.size(), 10u + 1u + 3u + 1u);
+    ASSERT_EQ(texts.size(), 12u + 1u + 3u + 1u); // labels, title, legend, name
     for (const auto& text : texts) {
         SCOPED_TRACE(text.text);
         EXPECT_EQ(text.colour, Black);
         EXPECT_EQ(text.font, (FontSpec{"Arial", 10}));
     }
-}
-
-TEST(DrawGraph, EmptyResultDrawsOnlyTheFrame) {
-    GraphSite site;
-    site.list.SetSiteName("Hilltop");
-    GraphInputs inputs = InputsFor(site, 0, 100000);
-    inputs.orders[3] = true;
-    RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, inputs));
-    EXPECT_EQ(canvas.Of(Kind::Line).size(), 1u + 12u);           // axis and ticks
-    EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 1u);            // the title's background
-    EXPECT_EQ(canvas.Of(Kind::Box).size(), 2u);                  // legend swatches
-    EXPECT_EQ(canvas.Of(Kind::Text).size(), 12u + 1u + 2u + 1u); // labels, title, legend, name
-    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty());
-}
-
-TEST(DrawGraph, ViewsWithoutWidthDrawNothing) {
-    GraphSite site;
-    site.Entry("450", "0", "N/A", "Rx", "Exist", "0");
-    site.Product(450, 25, 3);
-    RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460)));
-    const std::size_t drawn = canvas.ops.size();
-
-    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 450, 450)));
-    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 100000, 0)));
-    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 0, std::numeric_limits<double>::infinity())));
-    // The picture keeps what it showed.
-    EXPECT_EQ(canvas.ops.size(), drawn);
 }
 
 class CountingHost final : public IGraphDrawHost {
@@ -546,15 +505,23 @@ public:
     int events = 0;
 };
 
-TEST(DrawGraph, BusyPointerAndOneEventRun) {
+TEST(DrawGraph, BusyPointerOneEventRunAndNothingForViewsWithoutWidth) {
     GraphSite site;
+    site.Entry("450", "0", "N/A", "Rx", "Exist", "0");
+    site.Product(450, 25, 3);
     RecordingCanvas canvas(Width, Height);
     CountingHost host;
-    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 0, 100000), &host));
+    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 440, 460), &host));
     EXPECT_EQ(host.cursor, (std::vector<bool>{true, false}));
     EXPECT_EQ(host.events, 1);
-    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 5, 5), &host));
+    const std::size_t drawn = canvas.ops.size();
+
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 450, 450), &host));
     EXPECT_EQ(host.cursor, (std::vector<bool>{true, false, true, false}));
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 100000, 0)));
+    EXPECT_FALSE(DrawGraph(canvas, InputsFor(site, 0, std::numeric_limits<double>::infinity())));
+    // The picture keeps what it showed.
+    EXPECT_EQ(canvas.ops.size(), drawn);
 }
 
 } // namespace

@@ -28,17 +28,9 @@ public:
     };
 
     static Op Make(Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
-                   Colour colour = 0, FillStyle fill = FillStyle::None, Colour fillColour = 0) {
-        Op op;
-        op.kind = kind;
-        op.x1 = x1;
-        op.y1 = y1;
-        op.x2 = x2;
-        op.y2 = y2;
-        op.colour = colour;
-        op.fill = fill;
-        op.fillColour = fillColour;
-        return op;
+                   Colour colour = 0, FillStyle fill = FillStyle::None, Colour fillColour = 0,
+                   std::string_view text = {}, FontSpec font = {}, int angle = 0) {
+        return {kind, x1, y1, x2, y2, colour, fill, fillColour, std::string(text), font, angle};
     }
 
     RecordingCanvas(int widthPixels, int heightPixels, double charWidth = 7, double lineHeight = 16)
@@ -50,10 +42,7 @@ public:
             !std::isfinite(top - bottom)) {
             return false;
         }
-        left_ = left;
-        top_ = top;
-        right_ = right;
-        bottom_ = bottom;
+        left_ = left, top_ = top, right_ = right, bottom_ = bottom;
         return true;
     }
     void Clear() override {
@@ -83,18 +72,13 @@ public:
         ops.push_back(Make(Kind::FilledBox, x1, y1, x2, y2, colour, FillStyle::Solid, colour));
     }
     void Text(double x, double y, std::string_view text, Colour colour) override {
-        Op op = Make(Kind::Text, x, y, x + TextWidth(text), y - TextHeight(text), colour);
-        op.text = std::string(text);
-        op.font = font_;
-        ops.push_back(op);
+        ops.push_back(Make(Kind::Text, x, y, x + TextWidth(text), y - TextHeight(text), colour,
+                           FillStyle::None, 0, text, font_));
     }
     void RotatedText(double x, double y, std::string_view text, const FontSpec& font, int angle,
                      Colour colour) override {
-        Op op = Make(Kind::RotatedText, x, y, x, y, colour);
-        op.text = std::string(text);
-        op.font = font;
-        op.angle = angle;
-        ops.push_back(op);
+        ops.push_back({Kind::RotatedText, x, y, x, y, colour, FillStyle::None, 0, std::string(text),
+                       font, angle});
     }
     void Show() override { ops.push_back(Make(Kind::Show)); }
 
