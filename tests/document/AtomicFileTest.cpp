@@ -60,8 +60,9 @@ TEST(AtomicFile, ReplacingAWritableFileKeepsItsPermissionsAndOwner) {
         SCOPED_TRACE(static_cast<int>(mode));
         WriteBytes(path, "old");
         fs::permissions(path, mode);
-        if (root)
+        if (root) {
             ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
         WriteFileAtomically(path, "new");
         EXPECT_EQ(ReadBytes(path), "new");
         struct stat info {};
