@@ -30,8 +30,15 @@ TEST_F(CsvMenuTest, ExportedCsvImportsBackToTheSameList) {
     dialogs.answers.push_back(path); // again: every line is now a duplicate
     Find<QAction>("mnuImportCsv")->trigger();
     ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].prompt.substr(0, 60),
+    const std::string& prompt = messages.shown[0].prompt;
+    EXPECT_EQ(prompt.substr(0, 60),
               "0 entries imported; lines not taken:\r\nline 2: duplicate freq");
+    // The first 15 lines are named, the rest counted.
+    const int n = first->document().count();
+    ASSERT_GT(n, 15);
+    EXPECT_EQ(prompt.find("\r\nline 17:"), std::string::npos);
+    EXPECT_NE(prompt.find("\r\nline 16: duplicate"), std::string::npos);
+    EXPECT_TRUE(prompt.ends_with("\r\nand " + std::to_string(n - 15) + " more"));
 }
 
 // Edit > "Save graph as...": the picture on screen as PNG, or an SVG of the same size.

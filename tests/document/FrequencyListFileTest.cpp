@@ -37,6 +37,13 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
     EXPECT_EQ(s.list.entry(0).frequency(), "    1'234.50000");
     EXPECT_EQ(WriteFrequencyListText(s.list, "x"),
               "\r\nx\r\n\r\n    1234.50000,+4600.00,12.50,Both,Exist,12.50,,\r\n");
+    // A decimal-comma locale that groups with a narrow no-break space (French).
+    Locale french = Locale::German();
+    french.groupSeparator = "\xE2\x80\xAF";
+    Document f(french);
+    ASSERT_TRUE(f.list.AddEntry({"1234,5", "4600", "12,5", "Both", "Exist", "12,5", ""}));
+    EXPECT_NE(WriteFrequencyListText(f.list, "x").find("1234,50000;+4600,00;12,50;"),
+              std::string::npos);
 }
 
 TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
@@ -168,7 +175,8 @@ TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
                              "452,0,25,Tx/Rx,Plan,,\n"
                              "453,0,25,Tx,Planned,,\n"
                              "454,0,25,Tx,Plan,,x,y\n"
-                             "455,,,rx,plan,,\n";
+                             "455,,,rx,plan,,\n"
+                             "abc\n";
     std::vector<std::string> lines;
     for (const CsvRejectedLine& r : ReadFrequencyListCsv(list, text)) {
         lines.push_back(CsvRejectedLineText(r));
@@ -180,7 +188,8 @@ TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
         "line 8: Tx bandwidth \"-1\" is not a number of 0 or more",
         "line 9: Tx/Rx \"Tx/Rx\" is not Tx, Rx or Both",
         "line 10: status \"Planned\" is not Plan or Exist",
-        "line 11: more than 7 fields"};
+        "line 11: more than 7 fields",
+        "line 13: frequency \"abc\" is not a number above 0"};
     EXPECT_EQ(lines, expected);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.entry(0).remarks(), "two lines");
