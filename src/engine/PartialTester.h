@@ -56,7 +56,12 @@ public:
         tally_.NextProduct();
         const std::size_t n = tally_.size();
         const double s = tally_.slope();
-        const auto [g0, d, lo, hi] = Span(p);
+        // Plain names, not a structured binding: clang 14 cannot capture one in a lambda.
+        const Range span = Span(p);
+        const double g0 = span.g0;
+        const double d = span.d;
+        const double lo = span.lo;
+        const double hi = span.hi;
         if (!(lo <= hi)) {
             return;
         }
