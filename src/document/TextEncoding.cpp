@@ -100,7 +100,9 @@ bool IsValidUtf8(std::string_view bytes) {
 
 std::string DecodeFileText(std::string_view bytes) {
     if (IsValidUtf8(bytes)) {
-        if (bytes.starts_with(kUtf8Bom))
+        // Every leading mark goes: a file marked twice by two tools would otherwise start its
+        // site name with an invisible character that the next save turns into the file's mark.
+        while (bytes.starts_with(kUtf8Bom))
             bytes.remove_prefix(kUtf8Bom.size());
         return std::string(bytes);
     }

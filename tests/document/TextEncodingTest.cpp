@@ -16,6 +16,7 @@ TEST(TextEncoding, DecodesWindows1252AndKeepsUtf8) {
     EXPECT_EQ(DecodeFileText("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
     EXPECT_EQ(DecodeFileText("S\xC3\xA4gewerk \xE2\x82\xAC"), "S\xC3\xA4gewerk \xE2\x82\xAC");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xC3\x98"), "\xC3\x98");
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xEF\xBB\xBFx"), "x"); // marked twice
     EXPECT_EQ(DecodeFileText("plain;text,\r\n"), "plain;text,\r\n");
     EXPECT_EQ(DecodeFileText(""), "");
     // One byte of Windows-1252 in otherwise valid UTF-8 makes the whole file Windows-1252.
