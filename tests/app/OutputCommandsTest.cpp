@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <filesystem>
 
 namespace spurline {
@@ -75,7 +76,8 @@ TEST_F(OutputCommandsTest, ExportWritesTheListsAsShown) {
     EXPECT_EQ(window->fileCommands().dialogFileName(), path);
 }
 
-TEST_F(OutputCommandsTest, PdfShowsHeaderOnceListsInColumnsAndTheGraphPage) {
+// The layout is pinned with the report itself; here it reaches a real PDF, page by page.
+TEST_F(OutputCommandsTest, PdfShowsHeaderOnceAndTheGraphPage) {
     CalculateExample();
     const QStringList pages = PrintToPdf(true, true, true);
     ASSERT_GE(pages.size(), 3);
@@ -87,14 +89,9 @@ TEST_F(OutputCommandsTest, PdfShowsHeaderOnceListsInColumnsAndTheGraphPage) {
                              "n.b. intermods filtered from 100 to 200 MHz."}) {
         EXPECT_EQ(all.count(QString::fromLatin1(once)), 1) << once;
     }
-    const QString columns = all.mid(all.indexOf(QStringLiteral("ID ")));
-    qsizetype previous = -1;
-    for (const char* title :
-         {"ID", "Frequency", "Offset", "Tx BW", "Tx/Rx", "Status", "Rx BW", "Remarks"}) {
-        const qsizetype at = columns.indexOf(QString::fromLatin1(title));
-        EXPECT_GT(at, previous) << title;
-        previous = at;
-    }
+    // A row's texts in their columns' order.
+    EXPECT_TRUE(all.contains(QRegularExpression(
+        "\\b1\\s+88\\.60000\\s+0\\s+180\\.00\\s+Tx\\s+Exist\\s+N/A\\s+FM broadcast Ridge")));
     // The graph page: its own lines below the picture, nothing of the lists.
     const QString& graph = pages.back();
     for (const std::string& line : {std::string("File:"), ExampleSite(), std::string("Last Saved:"),
@@ -102,19 +99,6 @@ TEST_F(OutputCommandsTest, PdfShowsHeaderOnceListsInColumnsAndTheGraphPage) {
         EXPECT_TRUE(graph.contains(QString::fromStdString(line))) << line;
     }
     EXPECT_FALSE(graph.contains(QStringLiteral("Composition")));
-}
-
-TEST_F(OutputCommandsTest, LongListSpansPagesWithoutRepeatedHeadings) {
-    FrequencyList& list = window->document();
-    for (int i = 1; i <= 150; ++i) {
-        list.AddEntry({std::to_string(100 + i), "0", "12.5", "Both", "Exist", "25", "row"});
-    }
-    const QStringList pages = PrintToPdf(false, false, true);
-    EXPECT_GE(pages.size(), 3);
-    const QString all = pages.join(QString());
-    EXPECT_EQ(all.count(QStringLiteral("Remarks")), 1);
-    EXPECT_EQ(all.count(QStringLiteral("row")), 150);
-    EXPECT_TRUE(pages.back().contains(QStringLiteral("150   250.00000")));
 }
 
 TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
