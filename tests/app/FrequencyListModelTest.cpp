@@ -64,6 +64,7 @@ protected:
 };
 
 // The texts themselves are the document's; the model shows them, aligned, with one check column.
+// Checking, sorting, deleting and selecting are driven through the window's list.
 TEST_F(FrequencyListModelTest, RowsShowTheDisplayTextsAligned) {
     ASSERT_EQ(model.columnCount(), 8);
     EXPECT_EQ(model.headerData(ColRxBandwidth, Qt::Horizontal).toString(), "Rx BW (kHz)");
@@ -95,23 +96,6 @@ TEST_F(FrequencyListModelTest, RowsShowTheDisplayTextsAligned) {
     EXPECT_EQ(recalculations, 0);
 }
 
-TEST_F(FrequencyListModelTest, UncheckingChangesTheDocumentAndMarksResultsStale) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    EXPECT_EQ(model.data(model.index(1, ColId), Qt::CheckStateRole).toInt(), Qt::Checked);
-    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Unchecked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.entry(0).checked);
-    EXPECT_FALSE(list.entry(1).checked);
-    EXPECT_EQ(recalculations, 1);
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 1);
-    EXPECT_EQ(model.data(model.index(1, ColId), Qt::CheckStateRole).toInt(), Qt::Unchecked);
-    ASSERT_TRUE(model.setData(model.index(1, ColId), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.entry(1).checked);
-    EXPECT_EQ(recalculations, 2);
-}
-
 TEST_F(FrequencyListModelTest, VictimMarksShowColourWithRedInTheLowByteBoldOrGrey) {
     struct Case {
         std::uint32_t colour;
@@ -136,44 +120,6 @@ TEST_F(FrequencyListModelTest, VictimMarksShowColourWithRedInTheLowByteBoldOrGre
         }
     }
     EXPECT_EQ(changed.count(), 4);
-}
-
-TEST_F(FrequencyListModelTest, SortingDeletingAndClearingShowTheNewRows) {
-    for (int i = 0; i < 12; ++i) {
-        ASSERT_TRUE(list.AddEntry(
-            Fields(std::to_string(100 + i), "0", "Both", "Exist", std::to_string(i))));
-    }
-    list.SortByColumn(ColFrequency); // the first sort is descending
-    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("11"));
-    list.SortByColumn(ColFrequency);
-    EXPECT_EQ(Text(0, ColRemarks), QStringLiteral("0"));
-    list.SetSelected(1, true);
-    list.SetCurrentRow(1);
-    list.deletedata();
-    ASSERT_EQ(model.rowCount(), 11);
-    EXPECT_EQ(Text(1, ColId), QStringLiteral("2"));
-    EXPECT_EQ(Text(1, ColRemarks), QStringLiteral("2"));
-
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    list.RemoveAllEntries();
-    EXPECT_EQ(reset.count(), 1);
-    EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST_F(FrequencyListModelTest, SelectionAndHeaderChangesReachTheWindow) {
-    ASSERT_TRUE(list.AddEntry(Fields("174", "0", "Both")));
-    ASSERT_TRUE(list.AddEntry(Fields("175", "0", "Both")));
-    QSignalSpy rowChanged(&model, &FrequencyListModel::documentRowChanged);
-    QSignalSpy manyChanged(&model, &FrequencyListModel::documentSelectionChanged);
-    QSignalSpy state(&model, &FrequencyListModel::documentStateChanged);
-    list.SetSelected(1, true);
-    ASSERT_EQ(rowChanged.count(), 1);
-    EXPECT_EQ(rowChanged.at(0).at(0).toInt(), 1);
-    list.InvertSelection();
-    EXPECT_EQ(manyChanged.count(), 1);
-    const int before = state.count();
-    list.SetSiteName("North Ridge");
-    EXPECT_EQ(state.count(), before + 1);
 }
 
 TEST_F(FrequencyListModelTest, ModelLetsGoOfTheDocumentWhenDestroyed) {
