@@ -156,22 +156,16 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
         EXPECT_TRUE(i == 0 || options[i - 1]->y() < options[i]->y());
     }
 
-    // Every column's caption and its width in twips at the screen's DPI; the victim columns 4 to
-    // 6 of the intermod list show only with a filter.
+    // Every column's width in twips at the screen's DPI; the captions are the lists' own (one
+    // shows they reach the header). The victim columns 4 to 6 of the intermod list show only with
+    // a filter.
+    EXPECT_EQ(lvIntermods->model()->headerData(ImColBandwidth, Qt::Horizontal).toString(),
+              QStringLiteral("Bandwdith (kHz)"));
     const double dpi = window->logicalDpiX();
     const auto pixels = [dpi](int twips) { return static_cast<int>(twips * dpi / 1440 + 0.5); };
-    const char* freqCaptions[] = {"ID",    "Frequency (MHz)", "Offset (kHz)", "Tx BW (kHz)",
-                                  "Tx/Rx", "Status",          "Rx BW (kHz)",  "Remarks"};
     const int freqTwips[] = {780, 1770, 1470, 1350, 750, 840, 1350, 3000};
-    const QStringList imCaptions =
-        QStringLiteral("Frequency (MHz)|Order|Composition (by Frequency)|Composition (by ID)|"
-                       "Affects (by ID)|Affected by planned (by ID)|Affected by existing (by ID)|"
-                       "Frequency bounds (MHz)|Bandwdith (kHz)")
-            .split('|');
     const int imTwips[] = {1880, 800, 3760, 3760, 900, 2880, 2880, 2580, 1880};
     for (int column = 0; column < 8; ++column) {
-        EXPECT_EQ(lvFreqs->model()->headerData(column, Qt::Horizontal).toString(),
-                  QString::fromLatin1(freqCaptions[column]));
         EXPECT_EQ(lvFreqs->columnWidth(column), pixels(freqTwips[column])) << column;
     }
     for (const char* filter : {"optShow0", "optShow1", "optShow0"}) {
@@ -179,8 +173,6 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
         for (int column = 0; column < 9; ++column) {
             const bool hidden = filter[7] == '0' && column >= 4 && column <= 6;
             EXPECT_EQ(lvIntermods->isColumnHidden(column), hidden) << filter << column;
-            EXPECT_EQ(lvIntermods->model()->headerData(column, Qt::Horizontal).toString(),
-                      imCaptions[column]);
             if (!hidden) {
                 EXPECT_EQ(lvIntermods->columnWidth(column), pixels(imTwips[column])) << column;
             }
