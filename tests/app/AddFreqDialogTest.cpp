@@ -318,7 +318,7 @@ TEST_F(AddThroughDialog, TypedEntryIsAddedToTheWindowsList) {
     ASSERT_TRUE(driven);
     ASSERT_EQ(window->document().count(), before + 1);
     EXPECT_EQ(window->document().entry(before).frequency(), "      459.00000");
-    EXPECT_EQ(Cell(Find<QTableView>("lvFreqs"), before, ColRemarks), QStringLiteral("Crane hire"));
+    EXPECT_EQ(Cell(before, ColRemarks), QStringLiteral("Crane hire"));
 }
 
 } // namespace

@@ -27,6 +27,8 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void CreateWindow(const Locale& locale) {
         window = std::make_unique<frmMain>(locale, messages, dialogs);
+        lvFreqs = Find<QTableView>("lvFreqs");
+        lvIntermods = Find<QTableView>("lvIntermods");
     }
 
     void ShowWindow() {
@@ -71,17 +73,19 @@ protected:
     static QString Cell(const QTableView* view, int row, int column) {
         return view->model()->index(row, column).data().toString();
     }
+    QString Cell(int row, int column) const { return Cell(lvFreqs, row, column); }
 
     // Clicks a row of the frequency list (its remarks cell).
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        auto* list = Find<QTableView>("lvFreqs");
-        const QRect cell = list->visualRect(list->model()->index(row, ColRemarks));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
+        const QRect cell = lvFreqs->visualRect(lvFreqs->model()->index(row, ColRemarks));
+        QTest::mouseClick(lvFreqs->viewport(), Qt::LeftButton, modifiers, cell.center());
     }
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialogs dialogs;
     std::unique_ptr<frmMain> window;
+    QTableView* lvFreqs = nullptr;
+    QTableView* lvIntermods = nullptr;
 };
 
 } // namespace spurline

@@ -24,7 +24,6 @@ protected:
         }
         picSpectrum = Find<GraphWidget>("picSpectrum");
         picZoomPan = Find<QWidget>("picZoomPan");
-        lvIntermods = Find<QTableView>("lvIntermods");
     }
 
     void Calculate() {
@@ -64,7 +63,6 @@ protected:
 
     GraphWidget* picSpectrum = nullptr;
     QWidget* picZoomPan = nullptr;
-    QTableView* lvIntermods = nullptr;
 };
 
 TEST_F(MainWindowGraphTest, ZoomPanelLiesOnTheGraphWithItsBackground) {
@@ -147,7 +145,6 @@ TEST_F(MainWindowGraphTest, WheelTurnLeftToTheWindowZoomsOneStepPerNotch) {
     const ViewRange before = View();
     EXPECT_EQ(before, ZoomOut(ViewRange{12500, 87500}));
     // A turn over a list that it could not scroll stays with the list.
-    auto* lvFreqs = Find<QTableView>("lvFreqs");
     EXPECT_EQ(lvFreqs->verticalScrollBar()->maximum(), 0);
     SendWheel(window.get(), QPoint(0, 120), lvFreqs->viewport());
     SendWheel(window.get(), QPoint(0, -120), lvFreqs->viewport());
@@ -159,7 +156,6 @@ TEST_F(MainWindowGraphTest, WheelTurnLeftToTheWindowZoomsOneStepPerNotch) {
 
 TEST_F(MainWindowGraphTest, PageKeysZoomWhereverTheFocusIs) {
     auto* zoomIn = Find<QPushButton>("cmdZoomIn");
-    auto* lvFreqs = Find<QTableView>("lvFreqs");
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_PageDown);
     EXPECT_EQ(View(), (ViewRange{12500, 87500}));

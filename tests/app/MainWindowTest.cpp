@@ -4,11 +4,11 @@
 #include "document/AtomicFile.h"
 #include "document/FrequencyListFile.h"
 #include "document/TextEncoding.h"
+#include "support/TemporaryFolder.h"
 
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTemporaryDir>
 #include <filesystem>
 
 namespace spurline {
@@ -48,7 +48,6 @@ protected:
     void Start(const Locale& locale) {
         CreateWindow(locale);
         window->show();
-        lvFreqs = Find<QTableView>("lvFreqs");
         txtName = Find<QLineEdit>("txtName");
         txtComment = Find<QLineEdit>("txtComment");
         txtFilename = Find<QLineEdit>("txtFilename");
@@ -58,19 +57,13 @@ protected:
         mnuSave = Find<QAction>("mnuSave");
     }
 
-    std::string SitePath(const char* name = "north-ridge.frq") {
-        return (std::filesystem::path(folder.path().toStdString()) / name).string();
-    }
+    std::string SitePath(const char* name = "north-ridge.frq") { return folder.File(name); }
 
     // Opens a site written in the given locale through File > Open.
     void OpenSite(const Locale& writer, const std::string& path = {}) {
         const std::string file = path.empty() ? SitePath() : path;
         WriteSite(file, writer);
         Open(file);
-    }
-
-    QString Cell(int row, int column) const {
-        return MainWindowFixture::Cell(lvFreqs, row, column);
     }
 
     std::vector<bool> Selected() const {
@@ -90,8 +83,7 @@ protected:
         return rows;
     }
 
-    QTemporaryDir folder;
-    QTableView* lvFreqs = nullptr;
+    testing::TemporaryFolder folder;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtComment = nullptr;
     QLineEdit* txtFilename = nullptr;

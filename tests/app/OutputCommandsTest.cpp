@@ -68,7 +68,7 @@ TEST_F(OutputCommandsTest, ExportWritesTheListsAsShown) {
     const QStringList lines =
         QString::fromStdString(testing::ReadBytes(path)).split(QStringLiteral("\r\n"));
     const int rows = window->document().count();
-    const int products = Find<QTableView>("lvIntermods")->model()->rowCount();
+    const int products = lvIntermods->model()->rowCount();
     ASSERT_EQ(lines.size(), 5 + 3 + rows + 1 + 3 + products + 2 + 1);
     EXPECT_EQ(lines[0].toStdString(), "File:\t" + ExampleSite());
     EXPECT_TRUE(lines[8].startsWith(QStringLiteral(" 1 \t88.60000\t0\t180.00\tTx\t")))
@@ -169,7 +169,7 @@ TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
     // Rows selected with the left button; the click makes the list the one copied.
     ClickRow(0);
     ClickRow(2, Qt::ControlModifier);
-    QTest::keyClick(Find<QTableView>("lvFreqs"), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(lvFreqs, Qt::Key_C, Qt::ControlModifier);
     // The copied texts are pinned with the clipboard copy; here the clicked rows are the ones.
     const QStringList expected = ClipboardLines();
     ASSERT_EQ(expected.size(), 3);
@@ -183,7 +183,6 @@ TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
     EXPECT_EQ(window->document().count(), before - 2);
 
     // A click makes the intermod list the one copied; Select all takes every row.
-    QTableView* lvIntermods = Find<QTableView>("lvIntermods");
     QTest::mousePress(lvIntermods->viewport(), Qt::LeftButton);
     Find<QAction>("mnuSelectAll")->trigger();
     Find<QAction>("mnuCopy")->trigger();
