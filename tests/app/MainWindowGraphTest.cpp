@@ -106,11 +106,8 @@ TEST_F(MainWindowGraphTest, ZoomAndScrollControlsMoveTheView) {
     EXPECT_EQ(View(), (ViewRange{10, 20}));
 }
 
+// What a fit gives is pinned with the view navigation; here the buttons reach it.
 TEST_F(MainWindowGraphTest, FitButtonsFitExtentsAndTheFilteredReceivers) {
-    // Nothing to fit yet: the view stays.
-    QTest::mouseClick(Find<QPushButton>("cmdExtents"), Qt::LeftButton);
-    EXPECT_EQ(View(), (ViewRange{0, 100000}));
-
     OpenExample();
     Calculate();
     window->graph().view = {0, 100000};
