@@ -27,11 +27,14 @@ Site RandomSite(std::mt19937& random, int index) {
     // Every fifth site is crowded, its entries of one width as at a real site: enough products
     // of one shape for the finder to count them by family rather than one by one.
     const bool crowded = index % 5 == 4;
+    // Every fifth site is mixed-band: low-VHF transmitters whose 2 f1 + c lands on UHF receivers.
+    const bool mixed = index % 5 == 2;
     const double width = Widths[1 + pick(3)];
     for (int r = 0, n = 3 + pick(5) + (crowded ? 20 : 0); r < n; ++r) {
         const double tx = Widths[pick(4)];
         const double rx = Widths[pick(4)];
-        s.numbers.push_back({450 + 0.0125 * pick(48), Offsets[pick(5)], crowded ? width : tx,
+        const double base = mixed ? (r % 2 == 0 ? 50 : 550) : 450;
+        s.numbers.push_back({base + 0.0125 * pick(48), Offsets[pick(5)], crowded ? width : tx,
                              crowded ? width : rx});
         s.roles.push_back(Roles[pick(3)]);
         s.statuses.push_back(pick(2) == 0 ? "Plan" : "Exist");
@@ -44,7 +47,10 @@ Site RandomSite(std::mt19937& random, int index) {
     s.options.worstCase = pick(2) == 0;
     s.options.threeFrequencies = pick(3) != 0;
     s.options.filter = VictimFilter::FromOption(1 + pick(3));
-    if (pick(3) == 0) {
+    if (mixed) {
+        s.options.setOrder(3, true);
+        s.options.harmonics = s.options.worstCase = true;
+    } else if (pick(3) == 0) {
         s.options.lowerLimit = FormatNumber(449 + 0.0125 * pick(160), "0.0000", s.locale);
         s.options.upperLimit = FormatNumber(451 + 0.0125 * pick(160), "0.0000", s.locale);
     }
