@@ -173,28 +173,5 @@ TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
     EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
 }
 
-TEST(ProductRecorder, ProductBesideAReceiver) {
-    Recording s;
-    s.Add(450, 0, 0, "Rx", "Exist", 25); // 1: [449.9875, 450.0125]
-    s.Add(300, 0, 25, "Tx", "Plan", 0);  // 2 planned
-    s.Add(150, 0, 25, "Tx", "Exist", 0); // 3 existing
-    ProductRecorder r = s.Recorder(VictimFilter::FromOption(1));
-    // [449.975, 450.0] overlaps the receiver's [449.9875, 450.0125].
-    r.RecordProduct(449.9875, {300, 2, 2}, {150.0125, -1, 3}, {}, 0.0125);
-    // [449.95, 449.975] ends below the receiver's lower edge: no victim, not recorded.
-    r.RecordProduct(449.9625, {300, 2, 2}, {150.0375, -1, 3}, {}, 0.0125);
-    ASSERT_EQ(s.rows.count(), 1);
-    const IntermodListRow& row = s.rows.rows()[0];
-    EXPECT_EQ(row.texts,
-              (std::array<std::string, 9>{"      449.98750", "3rd", "2 x 300.00000 - 1 x 150.01250",
-                                          "2 x [2] - 1 x [3]", "[1]", "[2]", "[3]",
-                                          "449.97500 - 450.00000", "25.00"}));
-    EXPECT_EQ(row.key + " " + row.tag, "ID: 1 50331673");
-    EXPECT_EQ(r.counter(), 1);
-    EXPECT_EQ(s.products.Item(1)->byfrequency(), "2 x 300.00000 - 1 x 150.01250");
-    EXPECT_EQ(s.products.Item(1)->tag(), "50331673");
-    EXPECT_EQ(s.list.entry(0).mark.colour, order2colour(3));
-}
-
 } // namespace
 } // namespace spurline

@@ -34,8 +34,8 @@ std::uint32_t Colour(int order) {
 class Reference {
 public:
     Reference(const std::vector<FrequencyEntry>& entries, const Locale& locale,
-              const IntermodOptions& options)
-        : entries_(entries), locale_(locale), options_(options) {}
+              const IntermodOptions& options, int listCap)
+        : entries_(entries), locale_(locale), options_(options), listCap_(listCap) {}
 
     ReferenceResult Run();
 
@@ -49,6 +49,7 @@ private:
     const std::vector<FrequencyEntry>& entries_;
     const Locale& locale_;
     const IntermodOptions& options_;
+    const int listCap_;
     std::vector<Row> table_;
     double lower_ = 0, upper_ = 0;
     int counter_ = 0;
@@ -82,7 +83,9 @@ ReferenceResult Reference::Run() {
                           EqualsIgnoringCase(e.status(), "Plan") ? 0 : 1,
                           LeadingNumber(e.rxbandwidth(), locale_) / 2000, f});
     }
-    auto capReached = [&] { return static_cast<int>(result_.rows.size()) > 32700; };
+    auto capReached = [&] {
+        return listCap_ >= 0 && static_cast<int>(result_.rows.size()) > listCap_;
+    };
     const bool harmonics = options_.harmonics;
     bool capped = false;
     for (int i = 1; i <= n && !capped; ++i) {
@@ -241,8 +244,8 @@ void Reference::Record(std::initializer_list<Term> terms) {
 } // namespace
 
 ReferenceResult ReferenceCalculate(const std::vector<FrequencyEntry>& entries, const Locale& locale,
-                                   const IntermodOptions& options) {
-    return Reference(entries, locale, options).Run();
+                                   const IntermodOptions& options, int listCap) {
+    return Reference(entries, locale, options, listCap).Run();
 }
 
 } // namespace spurline::testing
