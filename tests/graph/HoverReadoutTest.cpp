@@ -4,6 +4,7 @@
 #include "engine/ProductRecorder.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace spurline {
@@ -33,20 +34,14 @@ TEST(HoverReadout, ListsTheProductsUnderTheMouse) {
         // The first move changes both coordinates from (0, 0): no tooltip.
         EXPECT_EQ(hover.Move(4500.05f, 30, products, locale), "");
         // Straight along x.
-        const std::string both = hover.Move(4500.05f, 30, products, locale);
-        if (locale.decimalSeparator == ".") {
-            EXPECT_EQ(both, "450.00000 - (2 x [1] - 1 x [2]), "
-                            "450.00500 - (1 x [1] + 1 x [2] - 1 x [4])");
-        } else {
-            EXPECT_EQ(both, "450,00000 - (2 x [1] - 1 x [2]), "
-                            "450,00500 - (1 x [1] + 1 x [2] - 1 x [4])");
-        }
+        std::string both =
+            "450.00000 - (2 x [1] - 1 x [2]), 450.00500 - (1 x [1] + 1 x [2] - 1 x [4])";
+        std::replace(both.begin(), both.end(), '.', locale.decimalSeparator[0]);
+        EXPECT_EQ(hover.Move(4500.05f, 30, products, locale), both);
         EXPECT_EQ(hover.LastMouseX, 4500.05f);
         EXPECT_EQ(hover.LastMouseY, 30.0f);
         // Moving along x to 449.99 MHz: only the first band holds it.
-        EXPECT_EQ(hover.Move(4499.9f, 30, products, locale),
-                  locale.decimalSeparator == "." ? "450.00000 - (2 x [1] - 1 x [2])"
-                                                 : "450,00000 - (2 x [1] - 1 x [2])");
+        EXPECT_EQ(hover.Move(4499.9f, 30, products, locale), both.substr(0, both.find(", ")));
     }
 }
 
