@@ -1,15 +1,14 @@
 // spurline-calc end to end: site files written to disk, the program run, its output read back.
 
+#include "support/TemporaryFolder.h"
+
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace {
 
-namespace fs = std::filesystem;
+using spurline::testing::ReadBytes;
 
 struct Outcome {
     int status = -1;
@@ -19,45 +18,25 @@ struct Outcome {
 
 class CommandLine : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() / (std::string("spurline-calc-") + info->name() + "-" +
-                                               std::to_string(static_cast<long>(::getpid())));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Write(const std::string& name, const std::string& text) {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        spurline::testing::WriteBytes(folder_.File(name), text);
+        return folder_.File(name);
     }
     // The site written to a file, as the program's quoted first argument.
     std::string Site(const std::string& text, const std::string& name = "site.frq") {
         return "'" + Write(name, text) + "' ";
     }
 
-    static std::string Slurp(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
     Outcome Run(const std::string& arguments) {
-        const fs::path out = folder_ / "stdout.txt";
-        const fs::path err = folder_ / "stderr.txt";
+        const std::string out = folder_.File("stdout.txt");
+        const std::string err = folder_.File("stderr.txt");
         const std::string command = std::string("'") + SPURLINE_CALC_PATH + "' " + arguments +
-                                    " >'" + out.string() + "' 2>'" + err.string() + "'";
+                                    " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
-        Outcome outcome;
-        outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        outcome.out = Slurp(out);
-        outcome.err = Slurp(err);
-        return outcome;
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
     }
 
-    fs::path folder_;
+    spurline::testing::TemporaryFolder folder_;
 };
 
 const std::string Heading = "Frequency (MHz)\tOrder\tComposition (by Frequency)\t"
@@ -141,7 +120,7 @@ TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
     EXPECT_GT(lines, 32701);
     EXPECT_LE(lines, 32701 + 16);
 
-    result = Run("'" + (folder_ / "missing.frq").string() + "' --locale en");
+    result = Run("'" + folder_.File("missing.frq") + "' --locale en");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err.rfind("Error: ", 0), 0u) << result.err;
     EXPECT_EQ(result.out, "");
