@@ -66,8 +66,6 @@ TEST_F(CommandLine, PrintsTheListInEitherConvention) {
     const std::string english = Write("english.frq", EnglishSite);
     Outcome result = Run("'" + english + "' " + PairOptions + "--filter all --locale en");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "spurline-calc: " + english +
-                              ": line 6: duplicate frequency 450.00000 MHz was not added\n");
     const std::string englishRow =
         "      449.00000\t3rd\t2 x 450.00000 - 1 x 451.00000\t"
         "2 x [1] - 1 x [2]\t[3]\t\t[1],[2]\t448.98750 - 449.01250\t25.00\n";
@@ -139,8 +137,6 @@ TEST_F(CommandLine, BadArgumentsAndHelp) {
         EXPECT_NE(result.err.find("Usage: spurline-calc"), std::string::npos) << arguments;
         EXPECT_EQ(result.out, "") << arguments;
     }
-    // An option nobody knows is named as such, also when it comes last.
-    EXPECT_NE(Run(english + "--colour").err.find("unknown option --colour"), std::string::npos);
     const Outcome help = Run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--filter any|all|planned|existing"), std::string::npos);

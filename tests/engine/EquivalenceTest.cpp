@@ -138,25 +138,6 @@ TEST(Equivalence, RandomSitesGiveTheSameListsAsThePlainAlgorithm) {
     EXPECT_GT(tally.capped, 5);
 }
 
-TEST(Equivalence, SitesThatReachTheListCap) {
-    SiteSpec c;
-    c.locale = Locale::German();
-    for (int k = 0; k < 40; ++k) {
-        c.numbers.push_back({450 + 0.0125 * (k * k % 97) + 0.5 * k, 0, 25, 25});
-        c.roles.push_back(k % 3 == 0 ? "Both" : "Tx");
-        c.statuses.push_back(k % 2 == 0 ? "Plan" : "Exist");
-        c.checked.push_back(true);
-    }
-    for (int order : {3, 5, 7, 9}) {
-        c.options.setOrder(order, true);
-    }
-    c.options.harmonics = false;
-    c.options.filter = VictimFilter::FromOption(0);
-    Tally tally;
-    ExpectEquivalent(c, "cap", tally, 2);
-    EXPECT_GT(tally.recorded, 32700);
-}
-
 TEST(Equivalence, LargeSitesCutIntoSlicesForThreads) {
     // 66 entries split a first transmitter's pairs in two slices; third order with triples and
     // victims only, so that the plain algorithm stays quick.
