@@ -4,6 +4,7 @@
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
 #include "engine/OrderColours.h"
+#include "engine/VictimMarks.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +21,7 @@ std::string Joined(const ProductTexts& t) {
 TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
     const Locale en = Locale::English();
     // The tag is order x 2^24 plus the bandwidth in whole kHz, halves to even: 12.5 kHz gives
-    // 12, 37.5 kHz 38.
-    EXPECT_EQ(Joined(BuildProductTexts(449, {450, 2, 1}, {451, -1, 2}, {}, 0.0125, en)),
-              "      449.00000|3rd|2 x 450.00000 - 1 x 451.00000|2 x [1] - 1 x [2]|"
-              "448.98750 - 449.01250|25.00|50331673");
+    // 12, 37.5 kHz 38. (The plain third-order pair's texts are pinned on the whole calculation.)
     EXPECT_EQ(Joined(BuildProductTexts(300, {150, 2, 3}, {}, {}, 0.00625, en)),
               "      300.00000|2nd|2 x 150.00000|2 x [3]|299.99375 - 300.00625|12.50|" +
                   std::to_string(2 * 16777216 + 12));
@@ -173,27 +171,62 @@ TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
     EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
 }
 
-TEST(ProductRecorder, ProductBesideAReceiver) {
-    Recording s;
-    s.Add(450, 0, 0, "Rx", "Exist", 25); // 1: [449.9875, 450.0125]
-    s.Add(300, 0, 25, "Tx", "Plan", 0);  // 2 planned
-    s.Add(150, 0, 25, "Tx", "Exist", 0); // 3 existing
-    ProductRecorder r = s.Recorder(VictimFilter::FromOption(1));
-    // [449.975, 450.0] overlaps the receiver's [449.9875, 450.0125].
-    r.RecordProduct(449.9875, {300, 2, 2}, {150.0125, -1, 3}, {}, 0.0125);
-    // [449.95, 449.975] ends below the receiver's lower edge: no victim, not recorded.
-    r.RecordProduct(449.9625, {300, 2, 2}, {150.0375, -1, 3}, {}, 0.0125);
-    ASSERT_EQ(s.rows.count(), 1);
-    const IntermodListRow& row = s.rows.rows()[0];
-    EXPECT_EQ(row.texts,
-              (std::array<std::string, 9>{"      449.98750", "3rd", "2 x 300.00000 - 1 x 150.01250",
-                                          "2 x [2] - 1 x [3]", "[1]", "[2]", "[3]",
-                                          "449.97500 - 450.00000", "25.00"}));
-    EXPECT_EQ(row.key + " " + row.tag, "ID: 1 50331673");
-    EXPECT_EQ(r.counter(), 1);
-    EXPECT_EQ(s.products.Item(1)->byfrequency(), "2 x 300.00000 - 1 x 150.01250");
-    EXPECT_EQ(s.products.Item(1)->tag(), "50331673");
-    EXPECT_EQ(s.list.entry(0).mark.colour, order2colour(3));
+TEST(OrderColours, OneColourPerOrderRedInTheLowByte) {
+    std::vector<std::uint32_t> colours;
+    for (int order : {2, 3, 5, 7, 9, 0, 4}) {
+        colours.push_back(order2colour(order));
+    }
+    EXPECT_EQ(colours, (std::vector<std::uint32_t>{0xFF0000, 0x0000FF, 0x00FF00, 0xFFFF00, 0xFF00FF,
+                                                   0xFF00FF, 0xFF00FF}));
+    EXPECT_EQ(Rgb(255, 0, 0), 0x0000FFu);
+}
+
+// A mark as tag, colour, bold, ghosted and icon.
+std::tuple<int, std::uint32_t, bool, bool, int> Fields(const VictimMark& m) {
+    return {m.tag, m.colour, m.bold, m.ghosted, m.icon};
+}
+
+TEST(VictimMarks, LowestOrderWinsAndUnmarkKeepsTheTag) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
+    testing::AddSiteEntry(list, 451, 0, 25, "Rx", "Exist", 25);
+
+    // Entry, order, and the first entry's mark after it.
+    const std::tuple<int, int, int> marks[] = {{1, 3, 3}, {1, 5, 3}, {1, 3, 3}, {1, 2, 2}};
+    for (const auto& [entry, order, tag] : marks) {
+        mark_freq(list, entry, order);
+        EXPECT_EQ(Fields(list.entry(0).mark), Fields({tag, order2colour(tag), true, true, 1}));
+    }
+    EXPECT_EQ(list.entry(1).mark.tag, 0);
+    mark_freq(list, 2, 9);
+    EXPECT_EQ(Fields(list.entry(1).mark), Fields({9, 0xFF00FFu, true, true, 1}));
+    unmark_freq(list, 1);
+    EXPECT_EQ(Fields(list.entry(0).mark), Fields({2, 0, false, false, 0}));
+}
+
+TEST(VictimMarks, WaitingInputRunsEventsAndEscapeSetsTheAbortFlag) {
+    testing::ScriptedMessageBox box;
+    FrequencyList list(Locale::English(), box);
+    testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
+    testing::ScriptedCallbacks events;
+    bool abort = false;
+
+    mark_freq(list, 1, 3, &events, &abort);
+    EXPECT_EQ(events.inputQueries, 1);
+    EXPECT_EQ(events.eventRuns, 0);
+    EXPECT_FALSE(abort);
+
+    events.inputWaitingFrom = 1;
+    mark_freq(list, 1, 3, &events, &abort);
+    EXPECT_EQ(events.eventRuns, 1);
+    EXPECT_TRUE(events.busy);
+    EXPECT_FALSE(abort);
+
+    events.escapeHeld = true;
+    mark_freq(list, 1, 5, &events, &abort);
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(list.entry(0).mark.tag, 3);
 }
 
 } // namespace

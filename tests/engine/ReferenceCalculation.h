@@ -32,8 +32,9 @@ struct ReferenceResult {
 
 // The calculation written out step for step, with a scan of every entry for every candidate
 // inside the limits; the engine must agree with it product for product and character for
-// character. Marks start from the given entries' marks.
+// character. Marks start from the given entries' marks. The list cap is the engine's (negative:
+// none).
 ReferenceResult ReferenceCalculate(const std::vector<FrequencyEntry>& entries, const Locale& locale,
-                                   const IntermodOptions& options);
+                                   const IntermodOptions& options, int listCap = 32700);
 
 } // namespace spurline::testing

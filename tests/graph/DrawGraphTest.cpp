@@ -102,31 +102,29 @@ std::ptrdiff_t IndexOf(const RecordingCanvas& canvas, Kind kind, bool last = fal
 TEST(DrawGraph, TicksAndLabelsAtTheStepTablesBounds) {
     GraphSite english;
     GraphSite german(Locale::German());
+    // English labels (the decimal-comma ones differ only in the comma); each tick is at ten
+    // times its label in graph units.
     struct Case {
         double low, high;
-        std::vector<std::string>
-            labels; // English; the decimal-comma labels differ only in the comma
-        std::vector<double> xs;
+        std::vector<std::string> labels;
     };
-    const Case cases[] = {
-        {0,
-         100000,
-         {"0", "10000", "20000", "30000", "40000", "50000", "60000", "70000", "80000", "90000",
-          "100000", "110000"},
-         {0, 100000, 200000, 300000, 400000, 500000, 600000, 700000, 800000, 900000, 1000000,
-          1100000}},
-        {100, 103, {"100", "101", "102", "103", "104"}, {1000, 1010, 1020, 1030, 1040}},
-        {100, 103.5, {"100", "102.5", "105"}, {1000, 1025, 1050}},
-        {100,
-         101,
-         {"100", "100.2", "100.4", "100.6", "100.8", "101", "101.2"},
-         {1000, 1002, 1004, 1006, 1008, 1010, 1012}}};
+    const Case cases[] = {{0,
+                           100000,
+                           {"0", "10000", "20000", "30000", "40000", "50000", "60000", "70000",
+                            "80000", "90000", "100000", "110000"}},
+                          {100, 103, {"100", "101", "102", "103", "104"}},
+                          {100, 103.5, {"100", "102.5", "105"}},
+                          {100, 101, {"100", "100.2", "100.4", "100.6", "100.8", "101", "101.2"}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.high - c.low);
         RecordingCanvas canvas(Width, Height);
         ASSERT_TRUE(DrawGraph(canvas, InputsFor(english, c.low, c.high)));
         EXPECT_EQ(TickLabels(canvas), c.labels);
-        EXPECT_EQ(TickXs(canvas), c.xs);
+        std::vector<double> xs;
+        for (const std::string& label : c.labels) {
+            xs.push_back(std::round(std::stod(label) * 10));
+        }
+        EXPECT_EQ(TickXs(canvas), xs);
 
         ASSERT_TRUE(DrawGraph(canvas, InputsFor(german, c.low, c.high)));
         std::vector<std::string> labels = c.labels;
@@ -137,11 +135,14 @@ TEST(DrawGraph, TicksAndLabelsAtTheStepTablesBounds) {
     }
 }
 
-TEST(DrawGraph, FrameGeometry) {
+TEST(DrawGraph, FrameGeometryAndAnEmptyResultInBlackText) {
     GraphSite site;
     site.list.SetSiteName("  North Ridge ");
+    GraphInputs inputs = InputsFor(site, 0, 100000);
+    inputs.plotFirstOrder = true;
+    inputs.orders[3] = true;
     RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, InputsFor(site, 0, 100000)));
+    ASSERT_TRUE(DrawGraph(canvas, inputs));
     const double pxX = 1000000.0 / Width;
     const double pxY = 100.0 / Height;
 
@@ -161,7 +162,6 @@ TEST(DrawGraph, FrameGeometry) {
     const RecordingCanvas::Op* label = canvas.FindText(" 10000 ");
     ASSERT_NE(label, nullptr);
     EXPECT_NEAR(label->x1, 100000 - 5 * 7 * pxX / 2, Tolerance);
-    EXPECT_EQ(label->font, (FontSpec{"Arial", 10}));
 
     // The axis title on a white box of its own size, one pixel below the axis.
     const RecordingCanvas::Op* title = canvas.FindText(" Frequency (MHz)");
@@ -178,10 +178,19 @@ TEST(DrawGraph, FrameGeometry) {
     const RecordingCanvas::Op* name = canvas.FindText("North Ridge");
     ASSERT_NE(name, nullptr);
     ExpectAt(*name, (1000000 - 11 * 7 * pxX) / 2, Any, 100 - AxisY / 5, Any);
-    EXPECT_EQ(name->colour, Black);
 
-    // The frame is shown before any data is drawn.
+    // The frame is shown before any data is drawn; there is none, only the frame in black.
     EXPECT_EQ(canvas.ops.back().kind, Kind::Show);
+    EXPECT_EQ(lines.size(), 1u + 12u);          // axis and ticks
+    EXPECT_EQ(canvas.Of(Kind::Box).size(), 3u); // legend swatches
+    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty());
+    const auto texts = canvas.Of(Kind::Text);
+    ASSERT_EQ(texts.size(), 12u + 1u + 3u + 1u); // labels, title, legend, name
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text.text);
+        EXPECT_EQ(text.colour, Black);
+        EXPECT_EQ(text.font, (FontSpec{"Arial", 10}));
+    }
 }
 
 TEST(DrawGraph, LegendFollowsTheOrderBoxes) {
@@ -346,7 +355,7 @@ TEST(DrawGraph, EntriesByRoleAndFundamental) {
 TEST(DrawGraph, RemarkLabels) {
     GraphSite site;
     site.Entry("445", "0", "25", "Tx", "Plan", "N/A", "Repeater"); // no box, still a label
-    site.Entry("450", "0", "16", "Both", "Exist", "25", "Link");   // offset 0: one label
+    site.Entry("450", "0", "16", "Both", "Exist", "25", "Hub");    // offset 0: one label
     site.Entry("452", "1000", "25", "Both", "Plan", "25", "Base"); // two labels
     site.Entry("455", "0", "N/A", "Rx", "Exist", "20", "   ");     // blank: none
     site.Entry("456", "0", "N/A", "Rx", "Exist", "20", "Hidden");  // unticked: none
@@ -355,7 +364,8 @@ TEST(DrawGraph, RemarkLabels) {
     const double pxX = 200.0 / Width;
     const double pxY = 100.0 / Height;
 
-    RecordingCanvas canvas(Width, Height);
+    // Texts 14 pixels high at 10 points, so that whole pixels are taken rounded up.
+    RecordingCanvas canvas(Width, Height, 7, 14);
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty()); // "&Show remarks" unchecked
 
@@ -363,7 +373,7 @@ TEST(DrawGraph, RemarkLabels) {
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     const auto texts = canvas.Of(Kind::RotatedText);
     ASSERT_EQ(texts.size(), 4u);
-    const char* remarks[] = {"Repeater", "Link", "Base", "Base"};
+    const char* remarks[] = {"Repeater", "Hub", "Base", "Base"};
     for (const auto& text : texts) {
         EXPECT_EQ(text.text, remarks[&text - texts.data()]);
         EXPECT_EQ(text.angle, 900);
@@ -374,17 +384,19 @@ TEST(DrawGraph, RemarkLabels) {
     auto labels = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(labels.size(), 5u); // the axis title's and four labels
     labels.erase(labels.begin());
-    // At 11 points "Repeater" is 61.6 x 17.6 pixels: upright, the label is 18 pixels wide and
+    // At 11 points "Repeater" is 61.6 x 15.4 pixels: upright, the label is 16 pixels wide and
     // 1.02 x 62 pixels high, centred on the frequency and the picture's middle, one pixel more
     // above and below.
-    const double Lw = 18 * pxX;
+    const double Lw = 16 * pxX;
     const double Lh = 1.02 * 62 * pxY;
     // Planned rows on yellow, existing ones on white.
     EXPECT_EQ(labels[0].colour, Yellow);
     ExpectAt(labels[0], 4450 - Lw / 2, 4450 + Lw / 2, 50 - Lh / 2 - pxY, 50 + Lh / 2 + pxY);
     ExpectAt(texts[0], 4450 - Lw / 2 + pxX / 2, Any, 50 - Lh / 2, Any);
     EXPECT_EQ(labels[1].colour, White);
-    ExpectAt(labels[1], 4500 - Lw / 2, Any, Any, Any);
+    // "Hub" is 23.1 pixels wide: 24 whole ones.
+    const double hubLh = 1.02 * 24 * pxY;
+    ExpectAt(labels[1], 4500 - Lw / 2, 4500 + Lw / 2, 50 - hubLh / 2 - pxY, 50 + hubLh / 2 + pxY);
     // "Base" (4 characters: 30.8 pixels, 31 whole) at the receive and the transmit frequency; the
     // second label has no extra pixel.
     const double baseLh = 1.02 * 31 * pxY;
@@ -428,27 +440,6 @@ TEST(DrawGraph, HalvesRoundToEven) {
     }
 }
 
-TEST(DrawGraph, RemarkLabelsTakeWholePixelsRoundedUp) {
-    GraphSite site;
-    site.Entry("450", "0", "N/A", "Rx", "Exist", "25", "Hub");
-    GraphInputs inputs = InputsFor(site, 440, 460);
-    inputs.showRemarks = true;
-    // At 11 points "Hub" is 23.1 pixels wide and 15.4 pixels high: the upright label is 16
-    // pixels wide and 1.02 x 24 pixels high.
-    RecordingCanvas canvas(Width, Height, 7, 14);
-    ASSERT_TRUE(DrawGraph(canvas, inputs));
-    const double pxX = 200.0 / Width;
-    const double pxY = 100.0 / Height;
-    const double Lw = 16 * pxX;
-    const double Lh = 1.02 * 24 * pxY;
-    const auto boxes = canvas.Of(Kind::FilledBox);
-    ASSERT_EQ(boxes.size(), 2u);
-    ExpectAt(boxes[1], 4500 - Lw / 2, 4500 + Lw / 2, 50 - Lh / 2 - pxY, 50 + Lh / 2 + pxY);
-    const auto texts = canvas.Of(Kind::RotatedText);
-    ASSERT_EQ(texts.size(), 1u);
-    ExpectAt(texts[0], 4500 - Lw / 2 + pxX / 2, Any, 50 - Lh / 2, Any);
-}
-
 TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     // A view of 440 to 460 MHz has its axis from 437.5 to 462.5 MHz.
     GraphSite site;
@@ -474,27 +465,6 @@ TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     const auto entries = EntryBoxesOf(canvas, 2);
     ASSERT_EQ(entries.size(), 1u);
     ExpectAt(entries[0], 4370.5, Any, Any, Any);
-}
-
-TEST(DrawGraph, EmptyResultDrawsOnlyTheFrameInBlackText) {
-    GraphSite site;
-    site.list.SetSiteName("Hilltop");
-    GraphInputs inputs = InputsFor(site, 0, 100000);
-    inputs.plotFirstOrder = true;
-    inputs.orders[3] = true;
-    RecordingCanvas canvas(Width, Height);
-    ASSERT_TRUE(DrawGraph(canvas, inputs));
-    EXPECT_EQ(canvas.Of(Kind::Line).size(), 1u + 12u); // axis and ticks
-    EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 1u);  // the title's background
-    EXPECT_EQ(canvas.Of(Kind::Box).size(), 3u);        // legend swatches
-    EXPECT_TRUE(canvas.Of(Kind::RotatedText).empty());
-    const auto texts = canvas.Of(Kind::Text);
-    ASSERT_EQ(texts.size(), 12u + 1u + 3u + 1u); // labels, title, legend, name
-    for (const auto& text : texts) {
-        SCOPED_TRACE(text.text);
-        EXPECT_EQ(text.colour, Black);
-        EXPECT_EQ(text.font, (FontSpec{"Arial", 10}));
-    }
 }
 
 class CountingHost final : public IGraphDrawHost {

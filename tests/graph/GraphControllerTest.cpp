@@ -4,6 +4,7 @@
 #include "graph/MouseWheel.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace spurline {
 namespace {
@@ -125,12 +126,9 @@ TEST(GraphController, GraphMenuAndHover) {
     int target = EditFrequencyList;
     const EditMenuState menu = w.graph.GraphMenu(target);
     EXPECT_EQ(target, EditGraph);
-    EXPECT_TRUE(menu.copy);
-    EXPECT_FALSE(menu.deleteItem);
-    EXPECT_FALSE(menu.cut);
-    EXPECT_FALSE(menu.selectAll);
-    EXPECT_FALSE(menu.selectChecked);
-    EXPECT_FALSE(menu.invertSelection);
+    EXPECT_EQ(std::tie(menu.copy, menu.deleteItem, menu.cut, menu.selectAll, menu.selectChecked,
+                       menu.invertSelection),
+              std::make_tuple(true, false, false, false, false, false));
 
     w.site.Product(450, 25, 3);
     EXPECT_EQ(w.graph.MouseMove(4500, 50), "");
