@@ -11,6 +11,7 @@ using Model = AddFreqDialogModel;
 using RangeBox = AddFreqDialogModel::RangeBox;
 using Result = AddFreqDialogModel::CommitResult;
 using Texts4 = std::array<std::string, 4>;
+using Texts = std::array<std::string, 8>;
 constexpr auto Tx = AddFreqDialogModel::Group::Transmitter;
 constexpr auto Rx = AddFreqDialogModel::Group::Receiver;
 
@@ -333,45 +334,36 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Frequency("174");
         s.Offset("4600");
         // Leaving a box nobody typed into changes nothing.
-        const Texts4 before = s.Ranges();
+        const std::string before = s.Fields();
+        const Texts4 ranges = s.Ranges();
         for (RangeBox box : {TxStart, TxStop, RxStart, RxStop}) {
             m.RangeLostFocus(box);
         }
-        EXPECT_EQ(s.Ranges(), before);
-        EXPECT_EQ(m.frequency(), s.L("174.00000"));
+        EXPECT_EQ(s.Fields(), before);
+        EXPECT_EQ(s.Ranges(), ranges);
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex
         // spacing stays, so the Tx range moves along. Moving within the range changes nothing.
         s.Type(RxStart, "150", true);
-        EXPECT_EQ(m.frequency(), s.L("174.00000"));
+        EXPECT_EQ(s.Fields(), before);
         EXPECT_EQ(m.rangeText(RxStart), s.L("150"));
         s.Type(RxStop, "150.025");
-        EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 3);
-        EXPECT_EQ(m.offset(), s.L("+4,600.00"));
+        EXPECT_EQ(s.Fields(), s.L("150.01250|+4,600.00|3:100|4:100|2|1|"));
         EXPECT_EQ(s.Ranges(), s.L(Texts4{"154.60625", "154.61875", "150.00000", "150.02500"}));
         // One end typed, and the focus leaves the range: the other end stays.
         s.Type(RxStop, "150.0375");
-        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Rx), s.L("37.50"));
-        EXPECT_EQ(m.frequency(), s.L("150.01875"));
+        EXPECT_EQ(s.Fields(), s.L("150.01875|+4,600.00|3:100|0:37.50|2|1|"));
         EXPECT_EQ(m.rangeText(RxStart), s.L("150.00000"));
         s.Type(RxStop, "150.025");
-        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
-        EXPECT_EQ(m.frequency(), s.L("150.01250"));
+        EXPECT_EQ(s.Fields(), s.L("150.01250|+4,600.00|3:100|4:37.50|2|1|"));
         // Transmitter range of a transceiver: the offset and the transmitter group.
         s.Range(TxStart, "155", TxStop, "155.025", TxStop);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 4);
-        EXPECT_EQ(m.frequency(), s.L("150.01250"));
-        EXPECT_EQ(m.offset(), s.L("+5,000.00"));
+        EXPECT_EQ(s.Fields(), s.L("150.01250|+5,000.00|4:100|4:37.50|2|1|"));
         EXPECT_EQ(m.rangeText(RxStop), s.L("150.02500"));
         // 8.334 kHz chooses "8.33 kHz", 8.336 kHz chooses Other with 8.34.
         s.Range(TxStart, "155", TxStop, "155.008334", TxStart);
         EXPECT_EQ(m.bandwidthChoice(Tx), 2);
         s.Range(TxStart, "155", TxStop, "155.008336", TxStart);
-        EXPECT_EQ(m.bandwidthChoice(Tx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Tx), s.L("8.34"));
+        EXPECT_EQ(s.Fields(), s.L("150.01250|+4,991.67|0:8.34|4:37.50|2|1|"));
         EXPECT_TRUE(m.otherEnabled(Tx));
         // A reversed or unreadable range waits for its other end, as typed.
         s.Type(RxStart, "180");
@@ -380,35 +372,27 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         s.Type(RxStop, "abc");
         EXPECT_EQ(m.frequency(), s.L("150.01250"));
         s.Type(RxStop, "180.2");
-        EXPECT_EQ(m.frequency(), s.L("180.10000"));
-        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
+        EXPECT_EQ(s.Fields(), s.L("180.10000|+4,991.67|0:8.34|6:37.50|2|1|"));
         // With "Tx" any range is the transmitter's, and the frequency moves under the offset.
         m.ChooseTxRx(Model::ChoiceTx);
         s.Offset("-100");
         s.Range(RxStart, "99.9875", RxStop, "100.0125", RxStop);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 6);
-        EXPECT_EQ(m.frequency(), s.L("100.10000"));
-        EXPECT_EQ(m.rangeText(TxStart), s.L("99.98750"));
-        EXPECT_EQ(m.rangeText(RxStart), "N/A");
+        EXPECT_EQ(s.Fields(), s.L("100.10000|-100.00|4:8.34|6:37.50|0|1|"));
+        EXPECT_EQ(s.Ranges(), Texts4({s.L("99.98750"), s.L("100.01250"), "N/A", "N/A"}));
         // With "Rx" any range is the receiver's.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(TxStart, "10", TxStop, "10.05", TxStart);
-        EXPECT_EQ(m.bandwidthChoice(Rx), 5);
-        EXPECT_EQ(m.bandwidthChoice(Tx), 4);
-        EXPECT_EQ(m.frequency(), s.L("10.02500"));
+        EXPECT_EQ(s.Fields(), s.L("10.02500|-100.00|4:8.34|5:37.50|1|1|"));
         // A transceiver without a valid frequency takes its frequency from the Tx range.
         m.ChooseTxRx(Model::ChoiceBoth);
         s.Frequency("");
         s.Range(TxStart, "99.9875", TxStop, "100.0125", TxStart);
-        EXPECT_EQ(m.frequency(), s.L("100.10000"));
-        EXPECT_EQ(m.offset(), s.L("-100.00"));
+        EXPECT_EQ(s.Fields(), s.L("100.10000|-100.00|4:8.34|5:37.50|2|1|"));
         // A range beyond the limits leaves a red frequency.
         m.ChooseTxRx(Model::ChoiceRx);
         s.Range(RxStart, "100000", RxStop, "100001", RxStart);
         EXPECT_TRUE(m.frequencyRed());
-        EXPECT_EQ(m.bandwidthChoice(Rx), Model::BandwidthOther);
-        EXPECT_EQ(m.otherBandwidth(Rx), s.L("1,000.00"));
+        EXPECT_EQ(s.Fields(), s.L("100,000.50000|-100.00|4:8.34|0:1,000.00|1|1|"));
     }
 }
 
@@ -440,21 +424,16 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
         const DialogEntry e = m.Entry();
-        EXPECT_EQ(e.frequency, s.L("174.00000"));
-        EXPECT_EQ(e.offset, s.L("+4,600.00"));
-        EXPECT_EQ(e.txBandwidth, s.L("12.50"));
-        EXPECT_EQ(e.rxBandwidth, s.L("25.00"));
-        EXPECT_EQ(e.txrx, TxRxChoice::Both);
-        EXPECT_TRUE(e.planned);
-        EXPECT_EQ(e.remarks, "Mast A");
+        EXPECT_EQ(e.frequency + "|" + e.offset + "|" + e.txBandwidth + "|" + e.rxBandwidth + "|" +
+                      e.remarks,
+                  s.L("174.00000|+4,600.00|12.50|25.00|Mast A"));
+        EXPECT_TRUE(e.txrx == TxRxChoice::Both && e.planned);
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);
-        EXPECT_EQ(first.texts, (std::array<std::string, 8>{" 1", s.L("      174.00000"),
-                                                           s.L("+4,600.00"), s.L("12.50"), "Both",
-                                                           "Plan", s.L("25.00"), "Mast A"}));
-        EXPECT_TRUE(first.checked);
-        EXPECT_TRUE(first.selected);
+        EXPECT_EQ(first.texts, (Texts{" 1", s.L("      174.00000"), s.L("+4,600.00"), s.L("12.50"),
+                                      "Both", "Plan", s.L("25.00"), "Mast A"}));
+        EXPECT_TRUE(first.checked && first.selected);
         EXPECT_EQ(s.list.currentRow(), 0);
         EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
         EXPECT_EQ(s.recalculations, 1);
@@ -473,9 +452,8 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         s.Frequency("174");
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 2);
-        EXPECT_EQ(s.list.entry(1).texts,
-                  (std::array<std::string, 8>{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
-                                              "Exist", s.L("25.00"), "Mast A"}));
+        EXPECT_EQ(s.list.entry(1).texts, (Texts{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
+                                                "Exist", s.L("25.00"), "Mast A"}));
         // Empty or red frequencies commit nothing.
         for (const char* bad : {"0", "100000"}) {
             s.Frequency(bad);
@@ -496,14 +474,10 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 2);
         const FrequencyEntry& edited = s.list.entry(0);
-        EXPECT_EQ(edited.id(), " 1");
-        EXPECT_EQ(edited.offset(), s.L("+0.50"));
-        EXPECT_EQ(edited.txbandwidth(), s.L("200.00"));
-        EXPECT_EQ(edited.rxbandwidth(), "N/A");
-        EXPECT_EQ(edited.txrx(), "Tx");
+        EXPECT_EQ(edited.texts, (Texts{" 1", s.L("      174.00000"), s.L("+0.50"), s.L("200.00"),
+                                       "Tx", "Plan", "N/A", "Mast A"}));
         EXPECT_EQ(edited.key, s.L("F:178.60000"));
-        EXPECT_FALSE(edited.checked);
-        EXPECT_TRUE(edited.selected);
+        EXPECT_TRUE(!edited.checked && edited.selected);
         EXPECT_FALSE(s.list.entry(1).selected);
     }
 }
