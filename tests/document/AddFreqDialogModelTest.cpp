@@ -121,19 +121,14 @@ TEST(AddFreqDialogModel, DecimalCommaActivationTrimsAndKeepsLocaleTexts) {
     de.m.SetOtherText(Rx, "6.25 ");
     de.m.SetOtherText(Tx, " 1.5");
     de.Add();
-    EXPECT_EQ(de.m.frequency(), "12,5");
-    EXPECT_EQ(de.m.offset(), "0,5");
-    EXPECT_EQ(de.m.otherBandwidth(Rx), "6,25");
-    EXPECT_EQ(de.m.otherBandwidth(Tx), "1,5");
+    EXPECT_EQ(de.Fields(), "12,5|0,5|3:1,5|3:6,25|2|1|");
     // Texts the dialog itself wrote in the locale keep their grouping points on the next showing.
     de.Frequency("1234,5");
     de.Offset("4600");
     de.m.ChooseBandwidth(Tx, Model::BandwidthOther);
     de.Other(Tx, "1500");
     for (int showing = 0; showing < 2; ++showing) {
-        EXPECT_EQ(de.m.frequency(), "1.234,50000");
-        EXPECT_EQ(de.m.offset(), "+4.600,00");
-        EXPECT_EQ(de.m.otherBandwidth(Tx), "1.500,00");
+        EXPECT_EQ(de.Fields(), "1.234,50000|+4.600,00|0:1.500,00|3:6,25|2|1|");
         de.Add();
     }
     EXPECT_DOUBLE_EQ(de.m.TransmitterBandwidth(), 1500.0);
@@ -203,9 +198,8 @@ TEST(AddFreqDialogModel, OffsetLosingFocusAndUpDown) {
             EXPECT_EQ(s.m.offset(), s.L(shown));
         }
         EXPECT_EQ(s.m.rangeText(RangeBox::TxStop), s.L("174.00575"));
-        s.m.OffsetUpDown(+1);
-        s.m.OffsetUpDown(+1);
-        s.m.OffsetUpDown(+1);
+        for (int step = 0; step < 3; ++step)
+            s.m.OffsetUpDown(+1);
         EXPECT_EQ(s.m.rangeText(RangeBox::TxStart), s.L("173.99475"));
     }
 }
@@ -403,8 +397,10 @@ TEST(AddFreqDialogModel, RemarksLoseTheFileSeparator) {
         const char* text;
         int caretAfter;
     };
+    // A separator before the caret moves it back; one at or after it leaves it.
     for (const Case& c :
-         {Case{Locale::English(), 3, "ab;c", 2}, Case{Locale::German(), 5, "a,bc", 4}}) {
+         {Case{Locale::English(), 3, "ab;c", 2}, Case{Locale::English(), 1, "ab;c", 1},
+          Case{Locale::German(), 5, "a,bc", 4}}) {
         Site s(c.locale);
         const FilteredText t = s.m.RemarksChanged("a,b;c", c.caret);
         EXPECT_EQ(t.text, c.text);
