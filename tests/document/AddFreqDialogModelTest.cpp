@@ -30,9 +30,8 @@ struct Site {
     // A number written the English way, in this locale: point and comma swap places.
     std::string L(std::string text) const {
         for (char& c : text) {
-            if (comma && (c == '.' || c == ',')) {
+            if (comma && (c == '.' || c == ','))
                 c = c == '.' ? ',' : '.';
-            }
         }
         return text;
     }
@@ -330,9 +329,8 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         // Leaving a box nobody typed into changes nothing.
         const std::string before = s.Fields();
         const Texts4 ranges = s.Ranges();
-        for (RangeBox box : {TxStart, TxStop, RxStart, RxStop}) {
+        for (RangeBox box : {TxStart, TxStop, RxStart, RxStop})
             m.RangeLostFocus(box);
-        }
         EXPECT_EQ(s.Fields(), before);
         EXPECT_EQ(s.Ranges(), ranges);
         // Receiver range of a transceiver: the frequency and the receiver group; the duplex

@@ -10,9 +10,8 @@ class FakeMeasurer final : public ITextMeasurer {
 public:
     int TextWidth(std::string_view text) const override {
         int width = 0;
-        for (char c : text) {
+        for (char c : text)
             width += c == 'W' ? 21 : 7;
-        }
         return width;
     }
 };

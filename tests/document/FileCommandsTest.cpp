@@ -328,9 +328,8 @@ TEST(FileCommands, ShortFilesReportInputPastEndOfFile) {
         Session s(Locale::English());
         s.list.SetSiteName("Kept");
         const std::string path = folder.File("short.frq");
-        if (c.bytes) {
+        if (c.bytes)
             WriteBytes(path, c.bytes);
-        }
         EXPECT_EQ(s.commands.LoadFrequencyList(path), c.loads);
         EXPECT_EQ(s.Prompts(), c.prompt.empty() ? std::vector<std::string>{}
                                                 : std::vector<std::string>{c.prompt});
@@ -490,9 +489,8 @@ TEST(FileCommands, EachSaveFaultGivesTheReportAndKeepsTheLastGoodFile) {
 std::string RandomBytes(std::size_t size, unsigned seed, const std::string& alphabet = {}) {
     std::mt19937 random(seed);
     std::string bytes(size, '\0');
-    for (char& c : bytes) {
+    for (char& c : bytes)
         c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-    }
     return bytes;
 }
 
@@ -519,9 +517,8 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     s.ExpectUsable();
     EXPECT_EQ(s.box.unansweredQuestions, 0);
     std::set<std::string> keys;
-    for (const FrequencyEntry& e : s.list.entries()) {
+    for (const FrequencyEntry& e : s.list.entries())
         keys.insert(e.key);
-    }
     EXPECT_EQ(keys.size(), static_cast<std::size_t>(s.list.count()));
     EXPECT_GT(s.list.count(), 100);
     // The program goes on working: a good file loads after the garbage.

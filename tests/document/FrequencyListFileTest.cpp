@@ -168,9 +168,8 @@ TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
                              "455,,,rx,plan,,\n"
                              "abc\n";
     std::vector<std::string> lines;
-    for (const CsvRejectedLine& r : ReadFrequencyListCsv(list, text)) {
+    for (const CsvRejectedLine& r : ReadFrequencyListCsv(list, text))
         lines.push_back(CsvRejectedLineText(r));
-    }
     const std::vector<std::string> expected = {
         "line 4: duplicate frequency 450.00000 MHz was not added",
         "line 6: more than 7 fields",

@@ -112,9 +112,8 @@ TEST(FrequencyList, DuplicatesByOffsetFrequencyAsShownWithMessage) {
 
 TEST(FrequencyList, IdsPaddedWhenAddedAndPlainAfterDelete) {
     ListFixture f;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i)
         f.list.AddEntry(Entry(std::to_string(100 + i)));
-    }
     EXPECT_EQ(f.list.entry(0).id(), " 1");
     EXPECT_EQ(f.list.entry(8).id(), " 9");
     EXPECT_EQ(f.list.entry(9).id(), "10");
@@ -220,9 +219,8 @@ TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     ListFixture f;
     RecordingObserver observer;
     f.list.AddObserver(&observer);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         f.list.AddEntry(Entry(std::to_string(200 + i)));
-    }
     EXPECT_EQ(observer.appended, 4);
     f.list.SelectAll(); // no Edit menu target yet
     EXPECT_FALSE(f.list.entry(0).selected);
