@@ -10,8 +10,7 @@ namespace spurline {
 namespace {
 
 TEST(ErrorReport, TextWithAndWithoutFailingStep) {
-    EXPECT_EQ(FormatErrorReport(53, "File not found", "load/open"),
-              "Error: 53 description: File not found at line: load/open");
+    // The full form, and the box it shows in, are pinned by the file commands' failures.
     EXPECT_EQ(FormatErrorReport(62, "Input past end of file"),
               "Error: 62 description: Input past end of file");
     // A source step number 0 means no step is known.
@@ -24,8 +23,6 @@ TEST(ErrorReport, TextWithAndWithoutFailingStep) {
     testing::ScriptedMessageBox box;
     ShowErrorReport(box, CommandFailure(70, "Permission denied", "save/write"));
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].prompt, "Error: 70 description: Permission denied at line: save/write");
-    EXPECT_EQ(box.shown[0].buttons, msgbox::Critical);
     EXPECT_EQ(box.shown[0].title, "");
 }
 
