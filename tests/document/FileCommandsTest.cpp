@@ -134,69 +134,6 @@ const std::string kGermanFile = "S\xE4gewerk\r\n"
                                 "1234,50000;-100,00;25,00;Tx;Plan;N/A;12345;\r\n"
                                 "150,01250;0;N/A;Rx;Exist;6,25;St. Mary's, roof;\r\n";
 
-TEST(FileCommands, SaveWritesTheExactBytesInBothLocales) {
-    struct Case {
-        Locale locale;
-        std::string bytes;
-        std::string lastSaved;
-    };
-    for (const Case& c : {Case{Locale::English(), kEnglishFile, "05 Dec 2026 11:54:39"},
-                          Case{Locale::German(), kGermanFile, "05 Dez 2026 11:54:39"}}) {
-        TemporaryFolder folder;
-        Session s(c.locale);
-        s.Fill();
-        const std::string path = folder.File("north-ridge.frq");
-        ASSERT_TRUE(s.Save(path));
-        EXPECT_EQ(ReadBytes(path), c.bytes);
-        EXPECT_FALSE(s.list.changed());
-        EXPECT_EQ(s.list.lastSaved(), c.lastSaved);
-        EXPECT_EQ(s.list.filePath(), path);
-        EXPECT_EQ(s.list.fileDisplayPath(), "...north-ridge.frq");
-        EXPECT_EQ(s.host.caption, path);
-        EXPECT_EQ(s.host.busyCalls, 2);
-        s.ExpectUsable();
-        EXPECT_TRUE(s.box.shown.empty());
-        EXPECT_TRUE(s.host.mru.empty()); // saving does not add to the recent files
-        ASSERT_EQ(s.dialogs.shown.size(), 1u);
-        EXPECT_EQ(
-            Describe(s.dialogs.shown[0]),
-            "save|Save frequency list|Frequency list (*.frq)|*.frq|/opt/spurline||overwrite|exist");
-        EXPECT_EQ(s.commands.dialogFileName(), path);
-        // The next dialog offers the name chosen last; saving over the file replaces it.
-        s.host.now = {2027, 1, 2, 3, 4, 5};
-        s.list.SetSiteName("Renamed");
-        ASSERT_TRUE(s.Save(path));
-        EXPECT_EQ(s.dialogs.shown[1].options.initialName, path);
-        const std::string bytes = ReadBytes(path);
-        EXPECT_EQ(bytes.substr(0, bytes.find("\r\n", 9) + 2),
-                  "Renamed\r\n02 " + c.locale.monthAbbreviations[0] + " 2027 03:04:05\r\n");
-        EXPECT_EQ(folder.Count(), 1u);
-    }
-}
-
-TEST(FileCommands, SaveCancelledUnnamedOrWithAnEmptyListWritesNothing) {
-    TemporaryFolder folder;
-    Session s(Locale::English());
-    s.Fill();
-    s.dialogs.answers.push_back(std::nullopt);
-    EXPECT_FALSE(s.commands.cmdSave_Click());
-    EXPECT_FALSE(s.Save("")); // an empty chosen name ends the command too
-    EXPECT_TRUE(s.list.changed());
-    EXPECT_EQ(s.list.filePath(), "");
-    EXPECT_EQ(s.commands.dialogFileName(), "");
-    EXPECT_EQ(s.host.busyCalls, 0);
-    Session empty(Locale::English());
-    empty.list.SetSiteName("Nothing yet");
-    EXPECT_FALSE(empty.Save(folder.File("empty.frq")));
-    EXPECT_EQ(empty.dialogs.shown.size(), 1u); // the dialog is still shown
-    EXPECT_EQ(folder.Count(), 0u);
-    for (const Session* session : {&s, &empty}) {
-        EXPECT_EQ(session->list.lastSaved(), "");
-        EXPECT_TRUE(session->box.shown.empty());
-    }
-    EXPECT_TRUE(empty.list.changed());
-}
-
 // Remarks with either locale's separators and numbers in them, which must come back as typed.
 const char* const kRemarks[] = {"12.5",
                                 "1.234",
@@ -213,20 +150,52 @@ const char* const kRemarks[] = {"12.5",
 
 using Texts = std::array<std::string, 8>;
 
-TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
-    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
+    struct Case {
+        Locale locale;
+        std::string bytes;
+        std::string lastSaved;
+    };
+    for (const Case& c : {Case{Locale::English(), kEnglishFile, "05 Dec 2026 11:54:39"},
+                          Case{Locale::German(), kGermanFile, "05 Dez 2026 11:54:39"}}) {
         TemporaryFolder folder;
-        Session writer(locale);
+        Session writer(c.locale);
         writer.Fill();
+        const std::string path = folder.File("north-ridge.frq");
+        ASSERT_TRUE(writer.Save(path));
+        EXPECT_EQ(ReadBytes(path), c.bytes);
+        EXPECT_FALSE(writer.list.changed());
+        EXPECT_EQ(writer.list.lastSaved(), c.lastSaved);
+        EXPECT_EQ(writer.list.filePath(), path);
+        EXPECT_EQ(writer.list.fileDisplayPath(), "...north-ridge.frq");
+        EXPECT_EQ(writer.host.caption, path);
+        EXPECT_EQ(writer.host.busyCalls, 2);
+        writer.ExpectUsable();
+        // Saving does not add to the recent files.
+        EXPECT_TRUE(writer.box.shown.empty() && writer.host.mru.empty());
+        ASSERT_EQ(writer.dialogs.shown.size(), 1u);
+        EXPECT_EQ(
+            Describe(writer.dialogs.shown[0]),
+            "save|Save frequency list|Frequency list (*.frq)|*.frq|/opt/spurline||overwrite|exist");
+        EXPECT_EQ(writer.commands.dialogFileName(), path);
+        // The next dialog offers the name chosen last; saving over the file replaces it.
+        writer.host.now = {2027, 1, 2, 3, 4, 5};
+        writer.list.SetSiteName("S\xC3\xA4gewerk 2");
         writer.list.AddEntry({"98.5", "0", "200", "Tx", "Exist", "", "FM"});
         for (int k = 0; k < 12; ++k)
             writer.list.AddEntry(
                 {std::to_string(100 + k), "0", "1", "Rx", "Exist", "1", kRemarks[k]});
         writer.list.SetChecked(1, false);
         writer.list.SetSelected(2, true);
-        const std::string path = folder.File("round.frq");
         ASSERT_TRUE(writer.Save(path));
-        Session reader(locale);
+        EXPECT_EQ(writer.dialogs.shown[1].options.initialName, path);
+        const std::string bytes = ReadBytes(path);
+        EXPECT_EQ(bytes.substr(0, bytes.find("\r\n", 12) + 2), "S\xC3\xA4gewerk 2\r\n02 " +
+                                                                   c.locale.monthAbbreviations[0] +
+                                                                   " 2027 03:04:05\r\n");
+        EXPECT_EQ(folder.Count(), 1u);
+        // Loaded in the same locale, every text comes back.
+        Session reader(c.locale);
         reader.list.AddEntry({"1", "0", "1", "Both", "Exist", "1", "old entry"});
         reader.list.SortByColumn(1);
         ASSERT_TRUE(reader.commands.LoadFrequencyList(path));
@@ -236,11 +205,11 @@ TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
             EXPECT_TRUE(reader.list.entry(row).checked); // check marks are not stored
             EXPECT_FALSE(reader.list.entry(row).selected);
         }
-        EXPECT_EQ(reader.list.entry(1).frequency(),
-                  locale.decimalSeparator == "," ? "    1.234,50000" : "    1,234.50000");
+        const bool comma = c.locale.decimalSeparator == ",";
+        EXPECT_EQ(reader.list.entry(1).frequency(), comma ? "    1.234,50000" : "    1,234.50000");
         EXPECT_EQ(reader.Header(), writer.Header());
         EXPECT_EQ(reader.list.filePath(), path);
-        EXPECT_EQ(reader.list.fileDisplayPath(), "...round.frq");
+        EXPECT_EQ(reader.list.fileDisplayPath(), "...north-ridge.frq");
         EXPECT_FALSE(reader.list.changed());
         const CommandStates& on = reader.list.commands();
         EXPECT_TRUE(on.clear && on.calculate && on.print && reader.list.ShowDuplicateMessages);
@@ -255,7 +224,6 @@ TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
         EXPECT_EQ(reader.host.eventsRunWhileDisabled, writer.list.count());
         EXPECT_TRUE(reader.host.mru.empty() && reader.box.shown.empty());
         // Read in the other locale, the numbers change notation and every text stays as written.
-        const bool comma = locale.decimalSeparator == ",";
         Session other(comma ? Locale::English() : Locale::German());
         ASSERT_TRUE(other.commands.LoadFrequencyList(path));
         ASSERT_EQ(other.list.count(), writer.list.count());
@@ -271,7 +239,7 @@ TEST(FileCommands, RoundTripOnDiskKeepsEveryText) {
             EXPECT_EQ(other.list.entry(4 + k).remarks(), kRemarks[k]);
         // The header fields lose the reader's separator, as its save would drop it.
         EXPECT_EQ(other.list.siteName() + "|" + other.list.comment(),
-                  comma ? "S\xC3\xA4gewerk|Dach Ost" : "North Ridge|Hill top");
+                  comma ? "S\xC3\xA4gewerk 2|Dach Ost" : "S\xC3\xA4gewerk 2|Hill top");
     }
 }
 
@@ -511,7 +479,7 @@ const std::string kUnnamedQuestion = "Do you want to save the\r\ncurrent frequen
 const std::string kNamedQuestion =
     "Do you want to save changes made\r\nto the current frequency list?";
 
-TEST(FileCommands, SaveQuestion) {
+TEST(FileCommands, SaveQuestionAndSavesThatWriteNothing) {
     TemporaryFolder folder;
     Session s(Locale::English());
     // An empty list, changed or not, is not asked about.
@@ -524,11 +492,14 @@ TEST(FileCommands, SaveQuestion) {
     EXPECT_EQ(s.Prompts(), std::vector<std::string>{kUnnamedQuestion});
     EXPECT_EQ(s.box.shown[0].buttons, msgbox::Question);
     EXPECT_TRUE(s.dialogs.shown.empty());
-    // Yes, then the Save dialog is cancelled: not saved.
-    s.box.answers = {msgbox::Yes};
-    s.dialogs.answers = {std::nullopt};
+    // Yes, then the Save dialog is cancelled or given no name: nothing is saved or named.
+    s.box.answers = {msgbox::Yes, msgbox::Yes};
+    s.dialogs.answers = {std::nullopt, ""};
+    EXPECT_FALSE(s.commands.SaveQuestion());
     EXPECT_FALSE(s.commands.SaveQuestion());
     EXPECT_TRUE(s.list.changed());
+    EXPECT_EQ(s.list.filePath() + s.commands.dialogFileName() + s.list.lastSaved(), "");
+    EXPECT_EQ(s.host.busyCalls, 0);
     // Yes and a name: saved; unchanged, there is no question.
     const std::string path = folder.File("q.frq");
     s.box.answers = {msgbox::Yes};
@@ -537,23 +508,30 @@ TEST(FileCommands, SaveQuestion) {
     EXPECT_EQ(ReadBytes(path), kEnglishFile);
     EXPECT_FALSE(s.list.changed());
     EXPECT_TRUE(s.commands.SaveQuestion());
-    EXPECT_EQ(s.box.shown.size(), 3u);
+    EXPECT_EQ(s.box.shown.size(), 4u);
     // With a dialog name the wording changes; Yes and a failing save is not saved.
     s.list.SetComment("changed");
     s.box.answers = {msgbox::Yes};
     s.dialogs.answers = {folder.File("gone/q.frq")};
     EXPECT_FALSE(s.commands.SaveQuestion());
-    ASSERT_EQ(s.box.shown.size(), 5u);
-    EXPECT_EQ(s.box.shown[3].prompt, kNamedQuestion);
-    EXPECT_EQ(s.box.shown[4].buttons, msgbox::Critical);
+    ASSERT_EQ(s.box.shown.size(), 6u);
+    EXPECT_EQ(s.box.shown[4].prompt, kNamedQuestion);
+    EXPECT_EQ(s.box.shown[5].buttons, msgbox::Critical);
     EXPECT_TRUE(s.list.changed());
+    // An empty list is not saved, though its dialog shows.
+    Session empty(Locale::English());
+    empty.list.SetSiteName("Nothing yet");
+    EXPECT_FALSE(empty.Save(folder.File("empty.frq")));
+    EXPECT_EQ(empty.dialogs.shown.size(), 1u);
+    EXPECT_EQ(folder.Count(), 1u);
+    EXPECT_TRUE(empty.list.changed() && empty.list.lastSaved().empty() && empty.box.shown.empty());
 }
 
 TEST(FileCommands, LoadCommand) {
     TemporaryFolder folder;
     const std::string path = folder.File("site.FRQ");
     const std::string other = folder.File("site.txt");
-    WriteBytes(path, kEnglishFile);
+    WriteBytes(path, kGermanFile);
     WriteBytes(other, kEnglishFile);
     Session s(Locale::English());
     s.list.AddEntry({"1", "0", "1", "Both", "Exist", "1", "unsaved"});
@@ -572,13 +550,13 @@ TEST(FileCommands, LoadCommand) {
     ASSERT_EQ(s.dialogs.shown.size(), 2u);
     EXPECT_EQ(Describe(s.dialogs.shown[0]),
               "open|Open frequency list|Frequency list (*.frq)|*.frq|/opt/spurline||exist");
-    // ".FRQ" in any case loads and goes to the recent files.
+    // ".FRQ" in any case loads (here a Windows-1252 file) and goes to the recent files.
     s.box.answers = {msgbox::No};
     s.dialogs.answers = {path};
     s.commands.cmdLoad_Click();
     EXPECT_EQ(s.dialogs.shown[2].options.initialName, other);
     EXPECT_EQ(s.list.count(), 3);
-    EXPECT_EQ(s.list.siteName(), "North Ridge");
+    EXPECT_EQ(s.list.siteName(), "S\xC3\xA4gewerk");
     EXPECT_EQ(s.host.mru, std::vector<std::string>{path});
     EXPECT_EQ(s.commands.dialogFileName(), path);
     EXPECT_EQ(s.box.shown.size(), 3u);
