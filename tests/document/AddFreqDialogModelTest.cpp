@@ -103,7 +103,6 @@ TEST(AddFreqDialogModel, DesignContentsAndFirstActivation) {
             EXPECT_EQ(m.windowCaption(), "Add new frequency");
             EXPECT_EQ(s.Fields(), s.L("174.000|0|3:100|3:100|2|1|"));
             EXPECT_EQ(s.Ranges(), s.L(Texts4{"173.99375", "174.00625", "173.99375", "174.00625"}));
-            EXPECT_FALSE(m.redCross());
             const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
                                                       "25 kHz", "50 kHz",   "200 kHz"};
             for (int i = 0; i < Model::BandwidthChoiceCount; ++i) {
