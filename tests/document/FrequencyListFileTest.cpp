@@ -97,16 +97,18 @@ TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
     LoadListener listener;
     listener.lineSkipped = [&](const SkippedLine& s) { lines.push_back(SkippedLineText(s)); };
     ReadFrequencyList(
-        list, "S\r\nD\r\nC\r\n174,0\r\n\r\n178.6\r\n174,4600\r\n178.6,0\r\n1,234.5\r\n", listener);
+        list, "S\r\nD\r\nC\r\n174,0\r\n\r\n178.6\r\n174,4600\r\n178.6,0\r\n1,234.5\r\n0\r\n",
+        listener);
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "line 7: duplicate frequency 174.00000 MHz was not added",
-                         "line 8: duplicate frequency 178.60000 MHz was not added"}));
-    EXPECT_EQ(own, (std::vector<std::string>{"174.00000", "178.60000"}));
+                         "line 8: duplicate frequency 178.60000 MHz was not added",
+                         "line 10: frequency 0.00000 MHz out of range was not added"}));
+    EXPECT_EQ(own, (std::vector<std::string>{"174.00000", "178.60000", "0.00000"}));
     // The load puts the list's own listener back.
     ASSERT_TRUE(list.entrySkipped);
     list.AddEntry({"174", "0", "", "", "", "", ""});
-    EXPECT_EQ(own.size(), 3u);
+    EXPECT_EQ(own.size(), 4u);
 }
 
 TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
