@@ -45,9 +45,11 @@ TEST(BatchOutput, JsonAndCsvHoldTheProductsOfTheTabSeparatedList) {
     const std::vector<std::string> options = {"--orders", "3,5", "--filter", "all"};
     testing::TemporaryFolder folder;
     const std::string dir = folder.path().string();
-    std::vector<std::string> json = options;
-    json.insert(json.end(), {"--format", "json", "--threads", "2"});
-    std::ofstream(dir + "/out.json") << RunToText(json);
+    const auto run = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), options.begin(), options.end());
+        return RunToText(more);
+    };
+    std::ofstream(dir + "/out.json") << run({"--format", "json", "--threads", "2"});
     std::ofstream(dir + "/read.py")
         << "import json, sys\n"
            "d = json.load(open(sys.argv[1]))\n"
@@ -62,16 +64,10 @@ TEST(BatchOutput, JsonAndCsvHoldTheProductsOfTheTabSeparatedList) {
     const std::string listed = dir + "/listed.txt";
     ASSERT_EQ(std::system(("python3 " + dir + "/read.py " + dir + "/out.json > " + listed).c_str()),
               0);
-    std::ifstream read(listed);
-    std::stringstream fromJson;
-    fromJson << read.rdbuf();
+    const std::string fromJson = testing::ReadBytes(listed);
 
-    std::istringstream tsv(RunToText(options));
-    std::istringstream csv(RunToText([&] {
-        auto csvOptions = options;
-        csvOptions.insert(csvOptions.end(), {"--format", "csv"});
-        return csvOptions;
-    }()));
+    std::istringstream tsv(run({}));
+    std::istringstream csv(run({"--format", "csv"}));
     std::string line;
     std::string csvLine;
     std::string expected;
@@ -82,9 +78,8 @@ TEST(BatchOutput, JsonAndCsvHoldTheProductsOfTheTabSeparatedList) {
     while (std::getline(tsv, line)) {
         std::vector<std::string> cells;
         std::istringstream split(line);
-        for (std::string cell; std::getline(split, cell, '\t');) {
+        for (std::string cell; std::getline(split, cell, '\t');)
             cells.push_back(cell);
-        }
         ASSERT_GE(cells.size(), 5U);
         cells[0].erase(0, cells[0].find_first_not_of(' '));
         expected += cells[0] + "|" + cells[3] + "|" + cells[4] + "\n";
@@ -93,14 +88,8 @@ TEST(BatchOutput, JsonAndCsvHoldTheProductsOfTheTabSeparatedList) {
         ++rows;
     }
     EXPECT_GT(rows, 5);
-    EXPECT_EQ(fromJson.str(), expected);
+    EXPECT_EQ(fromJson, expected);
 }
-
-} // namespace
-} // namespace spurline::cli
-
-namespace spurline::cli {
-namespace {
 
 // The graph file: an SVG picture of the given size with the site name escaped, the legend and
 // the products in their order colours.
@@ -115,10 +104,7 @@ TEST(BatchOutput, GraphFileIsAnSvgOfTheResult) {
                       Locale::English(), out, err),
               0)
         << err.str();
-    std::ifstream read(svg);
-    std::stringstream text;
-    text << read.rdbuf();
-    const std::string document = text.str();
+    const std::string document = testing::ReadBytes(svg);
     for (const char* part :
          {"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"800\" height=\"400\"",
           ">A&amp;B</text>", " 3rd Order </text>", "stroke=\"#ff0000\"", "stroke=\"#00ff00\"",

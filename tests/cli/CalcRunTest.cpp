@@ -74,30 +74,15 @@ TEST(CalcRun, ASiteWithoutEntriesIsAnError) {
     }
 }
 
+// Line numbers count blank lines and offset duplicates (pinned with the reader and the
+// program's own run); here the decimal-comma run names the number in its own notation.
 TEST(CalcRun, SkippedLinesAreNamedWithTheirNumbers) {
     TemporaryFolder folder;
     const std::string path = folder.File("site.frq");
-    struct Case {
-        std::string locale;
-        std::string text;
-        std::string err;
-    };
-    const Case cases[] = {
-        {"en",
-         "S,\r\nD,\r\nC,\r\n450,0,25,Tx,Exist,,,\r\n\r\n450.000,0,25,Tx,Plan,,,\r\n"
-         "451,0,25,Tx,Exist,,,\r\n446,5000,,Rx,Exist,25,,\r\n",
-         ": line 6: duplicate frequency 450.00000 MHz was not added\n"
-         "spurline-calc: " +
-             path + ": line 8: duplicate frequency 446.00000 MHz was not added\n"},
-        {"de", "S;\nD;\nC;\n1234,5;0;;Both;;;;\n1.234,50;0;;Tx;;;;\n",
-         ": line 5: duplicate frequency 1.234,50000 MHz was not added\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.locale);
-        const Outcome run = RunOn(path, c.text, c.locale);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "spurline-calc: " + path + c.err);
-    }
+    const Outcome run = RunOn(path, "S;\nD;\nC;\n1234,5;0;;Both;;;;\n1.234,50;0;;Tx;;;;\n", "de");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "spurline-calc: " + path +
+                           ": line 5: duplicate frequency 1.234,50000 MHz was not added\n");
 }
 
 } // namespace

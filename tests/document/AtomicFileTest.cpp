@@ -17,15 +17,14 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
-// Runs f and returns the CommandFailure it throws; fails the test when it throws none.
-template <typename F> CommandFailure FailureOf(F&& f) {
+// Runs f and returns the number and step of the CommandFailure it throws.
+template <typename F> std::string FailureOf(F&& f) {
     try {
         f();
     } catch (const CommandFailure& failure) {
-        return failure;
+        return std::to_string(failure.number()) + " " + failure.what() + " at " + failure.step();
     }
-    ADD_FAILURE() << "no CommandFailure thrown";
-    return CommandFailure(0, "");
+    return "no failure";
 }
 
 TEST(AtomicFile, WritesAndReplacesWholeFiles) {
@@ -74,23 +73,17 @@ TEST(AtomicFile, ReplacingAWritableFileKeepsItsPermissionsAndOwner) {
 
 TEST(AtomicFile, ReadFailures) {
     TemporaryFolder folder;
-    CommandFailure missing = FailureOf([&] { ReadWholeFile(folder.File("none.frq")); });
-    EXPECT_EQ(missing.number(), errors::FileNotFound);
-    EXPECT_STREQ(missing.what(), "File not found");
-    EXPECT_EQ(missing.step(), "load/open");
-    CommandFailure directory = FailureOf([&] { ReadWholeFile(folder.path().string()); });
-    EXPECT_EQ(directory.number(), errors::PathFileAccessError);
-    EXPECT_EQ(directory.step(), "load/read");
+    EXPECT_EQ(FailureOf([&] { ReadWholeFile(folder.File("none.frq")); }),
+              "53 File not found at load/open");
+    EXPECT_EQ(FailureOf([&] { ReadWholeFile(folder.path().string()); }),
+              "75 Path/File access error at load/read");
     // A pipe or an endless device is refused at once instead of blocking or filling memory.
     const std::string pipe = folder.File("pipe.frq");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    CommandFailure fifo = FailureOf([&] { ReadWholeFile(pipe); });
-    EXPECT_EQ(fifo.number(), errors::PathFileAccessError);
-    EXPECT_EQ(fifo.step(), "load/open");
+    EXPECT_EQ(FailureOf([&] { ReadWholeFile(pipe); }), "75 Path/File access error at load/open");
     if (fs::exists("/dev/zero")) {
-        CommandFailure device = FailureOf([&] { ReadWholeFile("/dev/zero"); });
-        EXPECT_EQ(device.number(), errors::PathFileAccessError);
-        EXPECT_EQ(device.step(), "load/open");
+        EXPECT_EQ(FailureOf([&] { ReadWholeFile("/dev/zero"); }),
+                  "75 Path/File access error at load/open");
     }
     // A file larger than the read buffer comes back whole.
     std::string big;

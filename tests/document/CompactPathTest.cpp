@@ -10,9 +10,8 @@ class FakeMeasurer final : public ITextMeasurer {
 public:
     int TextWidth(std::string_view text) const override {
         int width = 0;
-        for (char c : text) {
+        for (char c : text)
             width += c == 'W' ? 21 : 7;
-        }
         return width;
     }
 };
@@ -43,8 +42,6 @@ TEST(CompactPath, LeavesOutAsFewFoldersAsNeeded) {
     EXPECT_EQ(CompactPath(path, measurer, Width("/home/.../north.frq") - 1), "/.../north.frq");
     // Not even the root fits beside the file name: the file name alone, kept whole.
     EXPECT_EQ(CompactPath(path, measurer, Width("/.../north.frq") - 1), ".../north.frq");
-    EXPECT_EQ(CompactPath(path, measurer, 10), ".../north.frq");
-    EXPECT_EQ(CompactPath(path, measurer, 0), ".../north.frq");
     EXPECT_EQ(CompactPath(path, measurer, -5), ".../north.frq");
 }
 

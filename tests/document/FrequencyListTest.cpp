@@ -64,59 +64,63 @@ TEST(FrequencyList, TxRxStatusAndOffsetRules) {
     f.list.AddEntry(Entry("101", "12.5", "Both", "Existing"));
     f.list.AddEntry(Entry("102", "-12.5", "transceiver", ""));
     f.list.AddEntry(Entry("103", "abc", "TX"));
-    // Offset, Tx BW, Tx/Rx, status and Rx BW of each; an offset that is no number stays as typed.
-    const char* expected[][5] = {{"0", "N/A", "Rx", "Plan", "12.50"},
-                                 {"+12.50", "12.50", "Both", "Exist", "12.50"},
-                                 {"-12.50", "12.50", "Both", "Exist", "12.50"},
-                                 {"abc", "12.50", "Tx", "Exist", "N/A"}};
-    for (int row = 0; row < 4; ++row) {
-        for (int field = 0; field < 5; ++field) {
-            EXPECT_EQ(f.list.entry(row).texts[static_cast<std::size_t>(ColOffset + field)],
-                      expected[row][field])
-                << row << " " << field;
-        }
-    }
+    // An offset that is no number stays as typed.
+    const Texts expected[] = {
+        {" 1", "      100.00000", "0", "N/A", "Rx", "Plan", "12.50", ""},
+        {" 2", "      101.00000", "+12.50", "12.50", "Both", "Exist", "12.50", ""},
+        {" 3", "      102.00000", "-12.50", "12.50", "Both", "Exist", "12.50", ""},
+        {" 4", "      103.00000", "abc", "12.50", "Tx", "Exist", "N/A", ""}};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(f.list.entry(row).texts, expected[row]) << row;
     // An empty frequency adds nothing.
     EXPECT_FALSE(f.list.AddEntry(Entry("")));
     EXPECT_EQ(f.list.count(), 4);
 }
 
-TEST(FrequencyList, DuplicatesByOffsetFrequencyWithMessage) {
+TEST(FrequencyList, DuplicatesByOffsetFrequencyAsShownWithMessage) {
     ListFixture f;
     f.list.ShowDuplicateMessages = true;
     ASSERT_TRUE(f.list.AddEntry(Entry("174", "4600")));
     // Same frequency, other offset: a different transmit frequency, so it is added.
     ASSERT_TRUE(f.list.AddEntry(Entry("174", "0")));
+    ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
     EXPECT_TRUE(f.box.shown.empty());
-    // 178.6 MHz with offset 0 transmits where the first entry does.
-    f.box.answers = {msgbox::Yes};
+    // 178.6 MHz with offset 0 transmits where the first entry does; 100.000002 MHz and 100 MHz
+    // 1 Hz up would show, calculate and save as 100.00000 beside the third.
+    f.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes};
     EXPECT_FALSE(f.list.AddEntry(Entry("178.6", "0")));
-    ASSERT_EQ(f.box.shown.size(), 1u);
-    EXPECT_EQ(f.box.shown[0].prompt,
-              "Duplicate frequency 178.60000MHz\r\nwas not added. Show further messages?");
+    EXPECT_FALSE(f.list.AddEntry(Entry("100.000002")));
+    EXPECT_FALSE(f.list.AddEntry(Entry("100", "0.001")));
     EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
     EXPECT_TRUE(f.list.ShowDuplicateMessages);
     f.box.answers = {msgbox::No};
     EXPECT_FALSE(f.list.AddEntry(Entry("174")));
-    EXPECT_EQ(f.box.shown[1].prompt,
-              "Duplicate frequency 174.00000MHz\r\nwas not added. Show further messages?");
     EXPECT_FALSE(f.list.ShowDuplicateMessages);
     // Declined: further duplicates are skipped silently.
     EXPECT_FALSE(f.list.AddEntry(Entry("174")));
-    EXPECT_EQ(f.box.shown.size(), 2u);
-    EXPECT_EQ(f.list.count(), 2);
+    std::vector<std::string> prompts;
+    for (const auto& shown : f.box.shown)
+        prompts.push_back(shown.prompt);
+    const auto prompt = [](const std::string& frequency) {
+        return "Duplicate frequency " + frequency + "MHz\r\nwas not added. Show further messages?";
+    };
+    EXPECT_EQ(prompts, (std::vector<std::string>{prompt("178.60000"), prompt("100.00000"),
+                                                 prompt("100.00000"), prompt("174.00000")}));
+    ASSERT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.list.entry(2).key, "F:100.00000");
 }
 
-TEST(FrequencyList, IdsPaddedWhenAddedAndPlainAfterDelete) {
+TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     ListFixture f;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i)
         f.list.AddEntry(Entry(std::to_string(100 + i)));
-    }
+    f.list.SetSelected(4, true);
+    f.list.deletedata(); // no current row: nothing happens
+    EXPECT_FALSE(f.list.changed());
     EXPECT_EQ(f.list.entry(0).id(), " 1");
     EXPECT_EQ(f.list.entry(8).id(), " 9");
     EXPECT_EQ(f.list.entry(9).id(), "10");
     EXPECT_EQ(f.list.entry(99).id(), "100");
-    f.list.SetSelected(4, true);
     f.list.SetSelected(50, true);
     f.list.SetCurrentRow(50);
     f.list.deletedata();
@@ -130,25 +134,16 @@ TEST(FrequencyList, IdsPaddedWhenAddedAndPlainAfterDelete) {
     EXPECT_FALSE(f.list.commands().deleteButton);
     // The deleted frequency can be added again: the duplicate index follows deletions.
     EXPECT_TRUE(f.list.AddEntry(Entry("104")));
-}
-
-TEST(FrequencyList, DeleteNeedsCurrentRowAndKeepsCalculateStateRight) {
-    ListFixture f;
-    f.list.AddEntry(Entry("100"));
-    f.list.SetSelected(0, true);
-    f.list.deletedata(); // no current row: nothing happens
-    EXPECT_EQ(f.list.count(), 1);
-    EXPECT_FALSE(f.list.changed());
+    // Deleting the last entries turns Calculate and Delete off; focus does not bring Delete back.
+    f.list.SetAllSelected(true);
     f.list.SetCalculateEnabled(true);
     f.list.SetCurrentRow(0);
     f.list.ListFocusChanged(true);
     EXPECT_TRUE(f.list.commands().deleteButton);
     f.list.deletedata();
     EXPECT_TRUE(f.list.empty());
-    EXPECT_FALSE(f.list.commands().calculate);
-    EXPECT_FALSE(f.list.commands().deleteButton);
-    f.list.ListFocusChanged(true); // focus on an empty list does not enable Delete
-    EXPECT_FALSE(f.list.commands().deleteButton);
+    f.list.ListFocusChanged(true);
+    EXPECT_FALSE(f.list.commands().calculate || f.list.commands().deleteButton);
 }
 
 TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
@@ -164,8 +159,7 @@ TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     f.list.EditMode = false;
     ASSERT_TRUE(f.list.CommitDialogEntry(first));
     ASSERT_EQ(f.list.count(), 2);
-    EXPECT_EQ(f.list.entry(1).key, "F:100.00000");
-    EXPECT_EQ(f.list.entry(0).key, "F:120.00000");
+    EXPECT_EQ(f.list.entry(0).key + " " + f.list.entry(1).key, "F:120.00000 F:100.00000");
 }
 
 TEST(FrequencyList, KeysStayUniqueWhenOffsetFrequenciesDifferOnlyBeyondTheKeysDecimals) {
@@ -209,17 +203,16 @@ TEST(FrequencyList, ClearAsksAndResetsEverything) {
     EXPECT_EQ(f.list.siteName(), "");
     EXPECT_EQ(f.list.filePath(), "");
     EXPECT_EQ(f.resultClears, 1);
-    EXPECT_FALSE(f.list.changed() || f.list.commands().clear || f.list.commands().calculate ||
-                 f.list.commands().print);
+    const CommandStates& on = f.list.commands();
+    EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
 }
 
 TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     ListFixture f;
     RecordingObserver observer;
     f.list.AddObserver(&observer);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         f.list.AddEntry(Entry(std::to_string(200 + i)));
-    }
     EXPECT_EQ(observer.appended, 4);
     f.list.SelectAll(); // no Edit menu target yet
     EXPECT_FALSE(f.list.entry(0).selected);
@@ -269,34 +262,9 @@ TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {
     en.list.SetSiteName("North, Ridge; Hill");
     EXPECT_EQ(en.list.siteName(), "North Ridge; Hill");
     EXPECT_TRUE(en.list.changed());
-    EXPECT_EQ(en.list.FieldSeparator(), ',');
     ListFixture de(Locale::German());
     de.list.SetComment("a;b,c");
     EXPECT_EQ(de.list.comment(), "ab,c");
-    EXPECT_EQ(de.list.FieldSeparator(), ';');
-    // Typing ";" after "ab" (caret 3 in "ab;cd") leaves "abcd" with the caret after "b".
-    FilteredText typed = RemoveFieldSeparator("ab;cd", 3, Locale::German());
-    EXPECT_EQ(typed.text, "abcd");
-    EXPECT_EQ(typed.caret, 2);
-    // Separators after the caret do not move it; the other locale's separator stays.
-    typed = RemoveFieldSeparator("ab,c;d", 2, Locale::English());
-    EXPECT_EQ(typed.text, "abc;d");
-    EXPECT_EQ(typed.caret, 2);
-}
-
-TEST(FrequencyList, EntriesEqualAsShownAreDuplicates) {
-    // 100.000002 would show, calculate and save as 100.00000 beside 100.000001.
-    ListFixture f;
-    f.list.ShowDuplicateMessages = true;
-    f.box.answers = {msgbox::Yes, msgbox::Yes};
-    ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100.000002")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100", "0.001")));
-    ASSERT_EQ(f.list.count(), 1);
-    EXPECT_EQ(f.list.entry(0).key, "F:100.00000");
-    ASSERT_EQ(f.box.shown.size(), 2u);
-    EXPECT_EQ(f.box.shown[0].prompt,
-              "Duplicate frequency 100.00000MHz\r\nwas not added. Show further messages?");
 }
 
 } // namespace

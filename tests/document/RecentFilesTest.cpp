@@ -33,9 +33,8 @@ protected:
 };
 
 TEST_F(RecentFilesTest, ElevenFilesKeepTheTenNewestNewestFirst) {
-    for (int i = 0; i <= 10; ++i) {
+    for (int i = 0; i <= 10; ++i)
         files.AddMRUItem("/sites/site" + std::to_string(i) + ".frq");
-    }
     ASSERT_EQ(files.entries().size(), 10u);
     EXPECT_EQ(files.entries().front().path, "/sites/site10.frq");
     EXPECT_EQ(files.entries().front().caption, "site10.frq");
@@ -43,9 +42,8 @@ TEST_F(RecentFilesTest, ElevenFilesKeepTheTenNewestNewestFirst) {
 }
 
 TEST_F(RecentFilesTest, ReopeningMovesToTopAlsoWhenOnlyTheCaseDiffers) {
-    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"}) {
+    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"})
         files.AddMRUItem(path);
-    }
     files.AddMRUItem("/A/TWO.FRQ");
     EXPECT_EQ(Paths(), (std::vector<std::string>{"/A/TWO.FRQ", "/a/three.frq", "/a/one.frq"}));
     files.AddMRUItem("/a/one.frq");
@@ -69,9 +67,8 @@ TEST_F(RecentFilesTest, EqualNamesFromTwoFoldersShowTheirShortenedPaths) {
 TEST_F(RecentFilesTest, StoredListRestoresTheSameOrder) {
     testing::MemorySettingsStore store;
     store.Write("MRUFiles", "9", "/stale/left/over.frq");
-    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"}) {
+    for (const char* path : {"/a/one.frq", "/a/two.frq", "/a/three.frq"})
         files.AddMRUItem(path);
-    }
     files.Save(store);
     EXPECT_EQ(store.values.size(), 3u);
     EXPECT_EQ(*store.Read("MRUFiles", "0"), "/a/three.frq");

