@@ -120,6 +120,7 @@ TEST(IntermodCalculation, ThirdOrderPair) {
     Site site;
     site.Tx(450);
     site.Tx(451);
+    site.list.SetSelected(0, true); // a calculation clears the selection
     CalculationResult result = site.Run(Options({3}, false, false, false));
     EXPECT_EQ(result.outcome, CalculationOutcome::Complete);
     EXPECT_EQ(result.products, 2);
@@ -136,6 +137,7 @@ TEST(IntermodCalculation, ThirdOrderPair) {
     EXPECT_TRUE(site.list.commands().print);
     EXPECT_TRUE(site.list.commands().calculate);
     EXPECT_FALSE(site.events.busy);
+    EXPECT_FALSE(site.list.entry(0).selected);
     EXPECT_EQ(site.events.progress, (std::vector<int>{1, 2}));
     EXPECT_EQ(site.events.progressCount, 2);
     EXPECT_EQ(ProgressPercent(1, 2, Locale::English()), "50.0%");
@@ -155,30 +157,6 @@ TEST(IntermodCalculation, HarmonicsAndSumsInKeyOrderThenSortedByOrder) {
                                         "      449.00000", "      452.00000", "      902.00000",
                                         "    1,353.00000"}));
     EXPECT_EQ(site.products.Item(4)->key(), "ID: 9");
-}
-
-TEST(IntermodCalculation, ComponentsVictimsAndMarks) {
-    Site site;
-    site.Tx(450);                                                      // 1
-    testing::AddSiteEntry(site.list, 449, 0, 0, "Rx", "Plan", 25);     // 2 planned receiver
-    site.Tx(451);                                                      // 3
-    testing::AddSiteEntry(site.list, 452, 0, 0, "Rx", "Exist", 25);    // 4 existing receiver
-    testing::AddSiteEntry(site.list, 300, 0, 25, "Both", "Exist", 25); // 5 unchecked
-    site.list.SetChecked(4, false);
-    site.list.SetSelected(0, true);
-
-    site.Run(Options({3}, false, false, false, 1));
-    EXPECT_EQ(site.Column(ImColComposition2),
-              (std::vector<std::string>{"2 x [1] - 1 x [3]", "2 x [3] - 1 x [1]"}));
-    EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[2]", "[4]"}));
-    EXPECT_EQ(site.list.entry(1).mark.tag, 3);
-    EXPECT_EQ(site.list.entry(3).mark.tag, 3);
-    EXPECT_FALSE(site.list.entry(0).selected);
-
-    // Only existing receivers: the planned one is neither listed nor marked any more.
-    site.Run(Options({3}, false, false, false, 3));
-    EXPECT_EQ(site.Column(ImColAffects), (std::vector<std::string>{"[4]"}));
-    EXPECT_TRUE(site.list.entry(1).mark == VictimMark{});
 }
 
 TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsorted) {
