@@ -67,21 +67,20 @@ protected:
     // Existing, checked entries; third order only, without harmonics, not worst case.
     static Site ThirdOrderSite(Locale locale, std::vector<std::array<double, 4>> numbers,
                                std::vector<std::string> roles, bool threeFrequencies) {
-        Site s;
-        s.locale = locale;
-        s.numbers = std::move(numbers);
-        s.roles = std::move(roles);
-        s.statuses.assign(s.roles.size(), "Exist");
-        s.checked.assign(s.roles.size(), true);
+        Site s{locale,
+               std::move(numbers),
+               roles,
+               std::vector<std::string>(roles.size(), "Exist"),
+               std::vector<bool>(roles.size(), true),
+               {}};
         s.options.setOrder(3, true);
-        s.options.harmonics = false;
-        s.options.worstCase = false;
+        s.options.harmonics = s.options.worstCase = false;
         s.options.threeFrequencies = threeFrequencies;
         s.options.filter = VictimFilter::FromOption(1);
         return s;
     }
 
-    // Builds the site's list; returns it with the entry numbers that made it in.
+    // Builds the site's list.
     std::unique_ptr<FrequencyList> Build(const Site& s) {
         auto list = std::make_unique<FrequencyList>(s.locale, box);
         testing::AddSpecEntries(*list, s);
