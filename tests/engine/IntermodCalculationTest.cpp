@@ -4,7 +4,6 @@
 #include "document/ErrorReport.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
-#include "engine/OrderColours.h"
 #include "engine/RecalculateDue.h"
 #include "support/ScriptedMessageBox.h"
 
