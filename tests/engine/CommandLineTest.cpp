@@ -118,11 +118,6 @@ TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
     EXPECT_GT(lines, 32701);
     EXPECT_LE(lines, 32701 + 16);
 
-    result = Run("'" + folder_.File("missing.frq") + "' --locale en");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err.rfind("Error: ", 0), 0u) << result.err;
-    EXPECT_EQ(result.out, "");
-
     result = Run("'" + Write("short.frq", "Site,\r\nDate,\r\n") + "' --locale en");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "Error: 62 description: Input past end of file at line: load/header\n");

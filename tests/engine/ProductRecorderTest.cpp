@@ -37,10 +37,6 @@ TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
     // Above ten million MHz the padding has no room left.
     EXPECT_EQ(BuildProductTexts(12345678.5, {4115226.2, 3, 1}, {}, {}, 0.0125, en).frequency,
               "12,345,678.50000");
-    EXPECT_EQ(OrderLabel(7), "7th");
-    EXPECT_EQ(OrderLabel(9), "9th");
-    EXPECT_EQ(EntryList({}), "");
-    EXPECT_EQ(EntryList({3, 7}), "[3],[7]");
 }
 
 // A site and everything a recorder writes to.
@@ -169,16 +165,6 @@ TEST(ProductRecorder, FilterAdmitsVictimsAndListsComponentsByStatus) {
         .RecordProduct(400.005, {300, 1, 3}, {200, 1, 2}, {100.005, -1, 1}, 0.0125);
     EXPECT_EQ(s.Listed(), (Texts{"      400.00500|3rd|[1],[2]|[3],[1]|[2]"}));
     EXPECT_EQ(s.rows.rows()[0].texts[ImColComposition2], "1 x [3] + 1 x [2] - 1 x [1]");
-}
-
-TEST(OrderColours, OneColourPerOrderRedInTheLowByte) {
-    std::vector<std::uint32_t> colours;
-    for (int order : {2, 3, 5, 7, 9, 0, 4}) {
-        colours.push_back(order2colour(order));
-    }
-    EXPECT_EQ(colours, (std::vector<std::uint32_t>{0xFF0000, 0x0000FF, 0x00FF00, 0xFFFF00, 0xFF00FF,
-                                                   0xFF00FF, 0xFF00FF}));
-    EXPECT_EQ(Rgb(255, 0, 0), 0x0000FFu);
 }
 
 // A mark as tag, colour, bold, ghosted and icon.

@@ -31,32 +31,6 @@ std::vector<int> Scan(const CalculationTable& table, const VictimFilter& filter,
     return hits;
 }
 
-TEST(ReceiverIndex, FindsTouchingBandsAndHonoursRolesAndFilter) {
-    CalculationTable table{Receiver(450, 0.25), Receiver(460, 0.25, RoleTx),
-                           Receiver(470, 0.25, RoleBoth, 0), Receiver(449.5, 5)};
-    ReceiverIndex index;
-    index.Build(table, VictimFilter::FromOption(1));
-    EXPECT_EQ(index.size(), 3u);
-    std::vector<int> hits;
-    index.Hits(449.75, 449.25, hits); // touches 1 at its lower edge, inside 4
-    EXPECT_EQ(hits, (std::vector<int>{1, 4}));
-    EXPECT_TRUE(index.MayHit(449.75, 449.25));
-    EXPECT_FALSE(index.MayHit(460.1, 459.9)); // the transmitter only
-    EXPECT_TRUE(index.MayHit(470.0, 469.75)); // the transceiver, at its receive frequency
-    EXPECT_FALSE(index.MayHit(444.4, 444.0));
-    EXPECT_TRUE(index.MayHit(444.5, 444.0)); // touches 4 at 444.5
-
-    index.Build(table, VictimFilter::FromOption(3));
-    EXPECT_FALSE(index.MayHit(470.0, 469.75));
-    index.Build(table, VictimFilter::FromOption(2));
-    EXPECT_TRUE(index.MayHit(470.0, 469.75));
-    EXPECT_FALSE(index.MayHit(449.75, 449.25));
-
-    ReceiverIndex empty;
-    empty.Build({}, VictimFilter::FromOption(1));
-    EXPECT_FALSE(empty.MayHit(1e9, -1e9));
-}
-
 TEST(ReceiverIndex, AgreesWithTheScanOnRandomSites) {
     std::mt19937 random(20240611);
     for (int site = 0; site < 200; ++site) {

@@ -4,6 +4,7 @@
 #include "support/FakeMonitors.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace spurline {
 namespace {
@@ -47,6 +48,8 @@ TEST_F(MonitorsTest, VirtualScreenCoversEveryMonitor) {
     EXPECT_EQ(monitors.MonitorCount(), 2);
     EXPECT_EQ(monitors.Monitor(2).Name, "HDMI-1");
     EXPECT_TRUE(monitors.Monitor(1).IsPrimary);
+    EXPECT_THROW(monitors.Monitor(0), std::out_of_range);
+    EXPECT_THROW(monitors.Monitor(3), std::out_of_range);
     EXPECT_EQ(monitors.VirtualScreenLeft(), 0);
     EXPECT_EQ(monitors.VirtualScreenWidth(), 3200);
     EXPECT_EQ(monitors.VirtualScreenHeight(), 1080);

@@ -17,32 +17,29 @@ void ExpectView(const ViewRange& view, double low, double high) {
 }
 
 TEST(ViewNavigation, ZoomIn) {
-    ZoomResult zoom = ZoomIn({0, 100000});
-    ExpectView(zoom.view, 12500, 87500);
-    EXPECT_FALSE(zoom.beep);
-
-    // 0.0375 would be the half width: the minimum 0.06 instead, with the beep.
-    zoom = ZoomIn({100, 100.1});
-    ExpectView(zoom.view, 99.99, 100.11);
-    EXPECT_TRUE(zoom.beep);
-    // At the minimum width every zoom in beeps and keeps the view.
-    zoom = ZoomIn(zoom.view);
-    ExpectView(zoom.view, 99.99, 100.11);
-    EXPECT_TRUE(zoom.beep);
-
-    ExpectView(ZoomIn({0, 10}).view, 1.25, 8.75);
-    zoom = ZoomIn({0, 0.1});
-    ExpectView(zoom.view, 0, 0.11);
-    EXPECT_TRUE(zoom.beep);
-
-    // Only the lower edge is clipped: a narrow view at the top end grows past 100000.
-    zoom = ZoomIn({99999.95, 100000});
-    EXPECT_TRUE(zoom.beep);
-    ExpectView(zoom.view, 99999.915, 100000.035);
-
-    // A view without width widens to the minimum.
-    zoom = ZoomIn({450, 450});
-    ExpectView(zoom.view, 449.94, 450.06);
+    struct Case {
+        ViewRange from;
+        double low, high;
+        bool beep;
+    };
+    const Case cases[] = {
+        {{0, 100000}, 12500, 87500, false},
+        {{0, 10}, 1.25, 8.75, false},
+        // 0.0375 would be the half width: the minimum 0.06 instead, with the beep; at the
+        // minimum width every zoom in beeps and keeps the view.
+        {{100, 100.1}, 99.99, 100.11, true},
+        {ZoomIn({100, 100.1}).view, 99.99, 100.11, true},
+        {{0, 0.1}, 0, 0.11, true},
+        // Only the lower edge is clipped: a narrow view at the top end grows past 100000.
+        {{99999.95, 100000}, 99999.915, 100000.035, true},
+        {{450, 450}, 449.94, 450.06, true}, // a view without width widens to the minimum
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.from.ViewLow);
+        const ZoomResult zoom = ZoomIn(c.from);
+        ExpectView(zoom.view, c.low, c.high);
+        EXPECT_EQ(zoom.beep, c.beep);
+    }
 }
 
 TEST(ViewNavigation, ZoomOut) {
