@@ -1,6 +1,5 @@
 #include "app/AppShell.h"
 
-#include "app/IntermodPanel.h"
 #include "app/MainWindowFixture.h"
 #include "app/RecentFilesMenu.h"
 #include "app/frmSplash.h"
@@ -108,7 +107,6 @@ TEST_F(AppShellTest, OptionsSurviveARestart) {
     EXPECT_TRUE(Find<QCheckBox>("chkImOrder5")->isChecked());
     EXPECT_EQ(Find<QCheckBox>("chkImOrder7")->checkState(), Qt::PartiallyChecked);
     EXPECT_TRUE(Find<QRadioButton>("optShow2")->isChecked());
-    EXPECT_EQ(window->intermodPanel().FilterOption(), 2);
     EXPECT_FALSE(window->menus().mnuShowRemarks->isChecked());
     EXPECT_EQ(window->graph().autoZoom.victims, window->menus().mnuAutoVictims->isChecked());
     // Untouched, the options are written back as they were read.

@@ -162,7 +162,6 @@ TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - [north-ridge.frq]")));
     EXPECT_FALSE(cmdSave->isEnabled() || mnuSave->isEnabled());
     EXPECT_TRUE(cmdClear->isEnabled());
-    EXPECT_TRUE(window->isEnabled());
     EXPECT_GE(due.count(), 1);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -272,9 +271,6 @@ TEST_F(MainWindowTest, ClickOnCheckBoxUnchecksTheEntry) {
     EXPECT_FALSE(window->document().entry(1).checked);
     EXPECT_TRUE(window->document().entry(0).checked);
     EXPECT_EQ(due.count(), 1);
-    ASSERT_TRUE(lvFreqs->model()->setData(index, Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(window->document().entry(1).checked);
-    EXPECT_EQ(due.count(), 2);
 }
 
 // The question's answers are pinned with the file commands; here closing follows them.
