@@ -47,11 +47,10 @@ protected:
 
     std::string SitePath(const char* name = "north-ridge.frq") { return folder.File(name); }
 
-    // Opens a site written in the given locale through File > Open.
-    void OpenSite(const Locale& writer, const std::string& path = {}) {
-        const std::string file = path.empty() ? SitePath() : path;
-        WriteSite(file, writer);
-        Open(file);
+    // Opens a site written with the decimal comma through File > Open.
+    void OpenSite() {
+        WriteSite(SitePath(), Locale::German());
+        Open(SitePath());
     }
 
     std::vector<bool> Selected() const {
@@ -142,10 +141,15 @@ TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
     EXPECT_FALSE(dialogs.shown[0].save);
     EXPECT_EQ(dialogs.shown[0].options.title, "Open frequency list");
     EXPECT_EQ(lvFreqs->model()->rowCount(), 0);
-    // Written with a decimal point, shown with the window's decimal comma.
-    WriteSite(SitePath(), Locale::English());
+    // Written with a decimal point, shown with the window's decimal comma; the long path is
+    // shortened to fit the file name's field.
+    const std::string deep =
+        SitePath("a-rather-long-folder-name/another-rather-long-folder-name/yet-another-folder");
+    std::filesystem::create_directories(deep);
+    WriteSite(deep + "/north-ridge.frq", Locale::English());
+    txtFilename->setFixedWidth(260);
     QSignalSpy due(window.get(), &frmMain::recalculationDue);
-    dialogs.answers.push_back(SitePath());
+    dialogs.answers.push_back(deep + "/north-ridge.frq");
     QTest::mouseClick(Find<QPushButton>("cmdLoad"), Qt::LeftButton);
     ASSERT_EQ(lvFreqs->model()->rowCount(), 3);
     QStringList shown;
@@ -158,7 +162,10 @@ TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
                                   "    1.234,50000|-100,00|12,50|Broadcast"}));
     EXPECT_EQ(txtName->text() + "|" + txtComment->text() + "|" + txtDate->text(),
               QStringLiteral("North Ridge|Hilltop site|05 Dec 2026 11:54:39"));
-    EXPECT_TRUE(txtFilename->text().endsWith(QStringLiteral("north-ridge.frq")));
+    const QString path = txtFilename->text();
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/north-ridge.frq")) && path.contains("..."))
+        << path.toStdString();
+    EXPECT_LE(txtFilename->fontMetrics().horizontalAdvance(path), 260);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - [north-ridge.frq]")));
     EXPECT_FALSE(cmdSave->isEnabled() || mnuSave->isEnabled());
     EXPECT_TRUE(cmdClear->isEnabled());
@@ -166,21 +173,8 @@ TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(MainWindowTest, LongPathIsShortenedToFitTheFileNameField) {
-    const std::string deep =
-        SitePath("a-rather-long-folder-name/another-rather-long-folder-name/yet-another-folder");
-    std::filesystem::create_directories(deep);
-    const std::string path = deep + "/north-ridge.frq";
-    txtFilename->setFixedWidth(260);
-    OpenSite(Locale::German(), path);
-    const QString shown = txtFilename->text();
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/north-ridge.frq"))) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("..."))) << shown.toStdString();
-    EXPECT_LE(txtFilename->fontMetrics().horizontalAdvance(shown), 260);
-}
-
 TEST_F(MainWindowTest, SaveAsWritesTheFileAndMarksTheListSaved) {
-    OpenSite(Locale::German());
+    OpenSite();
     QTest::keyClicks(txtName, QStringLiteral(" West"));
     const std::string target = SitePath("saved.frq");
     dialogs.answers.push_back(target);
@@ -218,7 +212,7 @@ TEST_F(MainWindowTest, NewAndClearAllAskThenClear) {
         SCOPED_TRACE(c.control);
         SetUp();
         messages.shown.clear();
-        OpenSite(Locale::German());
+        OpenSite();
         QSignalSpy due(window.get(), &frmMain::recalculationDue);
         messages.answers.push_back(c.answer);
         if (c.control[0] == 'm') {
@@ -238,7 +232,7 @@ TEST_F(MainWindowTest, NewAndClearAllAskThenClear) {
 }
 
 TEST_F(MainWindowTest, SelectionGoesBothWaysBetweenViewAndDocument) {
-    OpenSite(Locale::German());
+    OpenSite();
     ClickRow(1);
     ClickRow(2, Qt::ControlModifier);
     EXPECT_EQ(Selected(), (std::vector<bool>{false, true, true}));
@@ -255,7 +249,7 @@ TEST_F(MainWindowTest, SelectionGoesBothWaysBetweenViewAndDocument) {
 }
 
 TEST_F(MainWindowTest, ClickOnCheckBoxUnchecksTheEntry) {
-    OpenSite(Locale::German());
+    OpenSite();
     QSignalSpy due(window.get(), &frmMain::recalculationDue);
     const QModelIndex index = lvFreqs->model()->index(1, ColId);
     QStyleOptionViewItem option;
@@ -275,10 +269,10 @@ TEST_F(MainWindowTest, ClickOnCheckBoxUnchecksTheEntry) {
 
 // The question's answers are pinned with the file commands; here closing follows them.
 TEST_F(MainWindowTest, ClosingAsksAndStaysOpenWhenTheListWasNotSaved) {
-    OpenSite(Locale::German());
+    OpenSite();
     EXPECT_TRUE(window->close()); // unchanged: no question
     Start(Locale::German());
-    OpenSite(Locale::German());
+    OpenSite();
     QTest::keyClicks(txtName, QStringLiteral("x"));
     messages.answers = {msgbox::Yes};
     dialogs.answers.push_back(std::nullopt); // the Save dialog cancelled

@@ -135,12 +135,16 @@ TEST_F(QtMessageBoxTest, BoxesShowTheirPlainTextIconAndButtonsAndGiveTheAnswer) 
     }
 }
 
-TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindowOrTheDialogOverIt) {
+TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindowOrTheDialogOverItAndStaysOnScreen) {
     main.setGeometry(40, 30, 900, 700);
+    // A load disables the main window and may still ask about a duplicate frequency.
+    main.setEnabled(false);
     SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
-    messages.CenteredMsgBox("Centred", msgbox::Exclamation);
+    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Yes); });
+    EXPECT_EQ(messages.CenteredMsgBox("Duplicate", msgbox::ExclamationYesNo), msgbox::Yes);
+    main.setEnabled(true);
     ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.enabled);
     ExpectSameCentre(seen.frame, main.frameGeometry());
 
     QDialog dialog(&main);
@@ -156,32 +160,16 @@ TEST_F(QtMessageBoxTest, BoxIsCentredOverTheMainWindowOrTheDialogOverIt) {
     ExpectSameCentre(seen.frame, owner);
     EXPECT_GT(seen.frame.width(), owner.width());
     EXPECT_LT(seen.frame.left(), owner.left());
-}
 
-TEST_F(QtMessageBoxTest, BoxOverAWindowAtTheScreenEdgeStaysOnTheScreen) {
-    QDialog dialog(&main);
-    dialog.setWindowModality(Qt::ApplicationModal);
+    // Over a dialog at the screen's corner the box is moved back onto the screen.
     const QRect screen = main.screen()->availableGeometry();
     dialog.setGeometry(screen.right() - 100, screen.bottom() - 60, 90, 50);
-    dialog.show();
-    SeenBox seen;
+    seen = SeenBox();
     AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Ok); });
     messages.CenteredMsgBox("A notice long enough to be wider than the small dialog",
                             msgbox::Exclamation);
     ASSERT_TRUE(seen.found);
     EXPECT_TRUE(screen.contains(seen.frame)) << seen.frame.x() << "," << seen.frame.y();
-}
-
-TEST_F(QtMessageBoxTest, BoxCanBeAnsweredWhileTheMainWindowIsDisabled) {
-    // A load disables the main window and may still ask about a duplicate frequency.
-    main.setEnabled(false);
-    SeenBox seen;
-    AnswerNextBox(seen, [](QMessageBox& box) { Click(box, QMessageBox::Yes); });
-    const int answer = messages.CenteredMsgBox("Duplicate", msgbox::ExclamationYesNo);
-    main.setEnabled(true);
-    ASSERT_TRUE(seen.found);
-    EXPECT_TRUE(seen.enabled);
-    EXPECT_EQ(answer, msgbox::Yes);
 }
 
 } // namespace
