@@ -266,19 +266,6 @@ TEST_F(AddFreqDialogTest, EditModeFillsFromTheCurrentRowAndUpdatesIt) {
                                           "100.00", "Control room"}));
 }
 
-// Adding through the modal loop is driven from the main window; here Escape leaves it.
-TEST_F(AddFreqDialogTest, EscapeLeavesTheModalDialog) {
-    ASSERT_TRUE(list.AddEntry({"433", "0", "12.5", "Both", "Exist", "25", ""}));
-    QPointer<frmAddFreq> alive(&dialog);
-    QTimer::singleShot(0, &dialog, [this] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    list.SetCurrentRow(0);
-    EXPECT_EQ(dialog.Open(true), QDialog::Rejected);
-    EXPECT_TRUE(list.EditMode);
-    EXPECT_FALSE(alive.isNull());
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(list.count(), 1);
-}
-
 using AddThroughDialog = MainWindowFixture;
 
 // The real add dialog, opened modally from the main window and driven from inside its own event

@@ -282,9 +282,7 @@ TEST_F(MainWindowTest, ClosingAsksAndStaysOpenWhenTheListWasNotSaved) {
     messages.answers = {msgbox::No};
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].prompt,
-              "Do you want to save changes made\r\nto the current frequency list?");
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 // The report's text is pinned with the file commands; here the window stays usable.
