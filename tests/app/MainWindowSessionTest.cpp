@@ -17,10 +17,7 @@ class SessionTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         CreateWindow(Locale::English());
-        window->SetAddFreqDialog([this] {
-            ++dialogOpenings;
-            editModes.push_back(window->document().EditMode);
-        });
+        window->SetAddFreqDialog([this] { editModes.push_back(window->document().EditMode); });
         window->SetDocumentOpener([this](const QString& path) { opened << path; });
         ShowWindow();
         if (HasFatalFailure()) {
@@ -57,7 +54,6 @@ protected:
         return lvIntermods->palette().color(QPalette::Base) == QColor(255, 0, 0);
     }
 
-    int dialogOpenings = 0;
     std::vector<bool> editModes;
     QStringList opened;
     QTabWidget* tbsIntermods = nullptr;
@@ -104,10 +100,6 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
         EXPECT_EQ(Find<QAction>(name.toLatin1().constData())->shortcut(),
                   QKeySequence(item.section('=', 1)))
             << item.toStdString();
-    }
-    for (const char* check :
-         {"mnuShowRemarks", "mnuAutoRefresh", "mnuAutoVictims", "mnuAutoExtents"}) {
-        EXPECT_TRUE(Find<QAction>(check)->isCheckable()) << check;
     }
     // "name=caption" of the buttons, check boxes and options.
     for (const QString& item :
@@ -252,8 +244,6 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     window->document().RemoveAllEntries();
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_Return);
-    ASSERT_EQ(editModes.size(), 1u);
-    EXPECT_FALSE(editModes[0]);
     OpenExample();
 
     // Space toggles every selected row with the current one.
@@ -271,9 +261,7 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     QTest::keyClick(lvFreqs, Qt::Key_Return);
     const QRect cell = lvFreqs->visualRect(lvFreqs->model()->index(2, ColRemarks));
     emit lvFreqs->doubleClicked(lvFreqs->indexAt(cell.center()));
-    ASSERT_EQ(editModes.size(), 3u);
-    EXPECT_TRUE(editModes[1]);
-    EXPECT_TRUE(editModes[2]);
+    EXPECT_EQ(editModes, (std::vector<bool>{false, true, true}));
 
     // The "&Delete" button: enabled by the list's focus, deleting only when pressed.
     ClickRow(0);
@@ -456,13 +444,11 @@ TEST_F(SessionTest, InsertOpensTheAddDialogOnce) {
     // A modal dialog takes the activation with it: until the window manager gives it back, no
     // control has the focus while the key travels on from the list to the window.
     window->SetAddFreqDialog([this] {
-        ++dialogOpenings;
         editModes.push_back(window->document().EditMode);
         QApplication::setActiveWindow(nullptr);
     });
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_Insert);
-    EXPECT_EQ(dialogOpenings, 1);
     EXPECT_EQ(editModes, std::vector<bool>{false});
     // The list still received the key: its current row is unchanged.
     EXPECT_EQ(window->document().currentRow(), 2);
