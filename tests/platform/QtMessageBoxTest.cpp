@@ -26,24 +26,12 @@ struct SeenBox {
     bool enabled = false;
 };
 
-QMessageBox* OpenMessageBox() {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        return box;
-    }
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
-            return box;
-        }
-    }
-    return nullptr;
-}
-
 // Records the next box that comes up and closes it with answer(box). The timer fires inside the
 // box's own event loop, so the box is up by then; if none is, the dialog that is modal instead is
 // rejected so that nothing can keep the test waiting.
 void AnswerNextBox(SeenBox& seen, std::function<void(QMessageBox&)> answer) {
     QTimer::singleShot(0, [&seen, answer] {
-        QMessageBox* box = OpenMessageBox();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 dialog->reject();
