@@ -295,7 +295,6 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     auto* edit = Find<QMenu>("mnuEdit");
     EXPECT_TRUE(edit->isVisible());
     edit->hide();
-    window->document().SetChanged(false);
 }
 
 TEST_F(SessionTest, KeyPreviewAndHelp) {
@@ -424,7 +423,6 @@ TEST_F(SessionTest, EscapeAbortsALongCalculationStartedByATimer) {
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 10000);
     EXPECT_EQ(lvIntermods->model()->rowCount(), kept);
-    window->document().SetChanged(false);
 }
 
 // The placement itself is pinned in twips by the layout's own tests; here its wiring, in pixels.
