@@ -17,10 +17,7 @@ class SessionTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         CreateWindow(Locale::English());
-        window->SetAddFreqDialog([this] {
-            ++dialogOpenings;
-            editModes.push_back(window->document().EditMode);
-        });
+        window->SetAddFreqDialog([this] { editModes.push_back(window->document().EditMode); });
         window->SetDocumentOpener([this](const QString& path) { opened << path; });
         ShowWindow();
         if (HasFatalFailure()) {
@@ -57,7 +54,6 @@ protected:
         return lvIntermods->palette().color(QPalette::Base) == QColor(255, 0, 0);
     }
 
-    int dialogOpenings = 0;
     std::vector<bool> editModes;
     QStringList opened;
     QTabWidget* tbsIntermods = nullptr;
@@ -66,8 +62,9 @@ protected:
     QPushButton* cmdDelete = nullptr;
 };
 
-// Texts of a menu's items in order; a separator shows as "-", a submenu by its title.
-QStringList MenuItems(const QMenu* menu) {
+// Texts of a menu's or the menu bar's items in order; a separator shows as "-", a submenu by its
+// title.
+QStringList MenuItems(const QWidget* menu) {
     QStringList items;
     for (const QAction* action : menu->actions()) {
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -76,11 +73,7 @@ QStringList MenuItems(const QMenu* menu) {
 }
 
 TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
-    QStringList menus;
-    for (QAction* top : window->menuBar()->actions()) {
-        menus << top->text();
-    }
-    EXPECT_EQ(menus, QStringList({"&File", "&Intermods", "&Edit", "H&elp"}));
+    EXPECT_EQ(MenuItems(window->menuBar()), QStringList({"&File", "&Intermods", "&Edit", "H&elp"}));
     // Each menu's items joined by "|", a separator as "-", a submenu by its title.
     const std::pair<const char*, const char*> items[] = {
         {"mnuFile", "&New...|&Save as...|&Open...|&Open recent|&Export|Import CSV...|"
@@ -107,10 +100,6 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
         EXPECT_EQ(Find<QAction>(name.toLatin1().constData())->shortcut(),
                   QKeySequence(item.section('=', 1)))
             << item.toStdString();
-    }
-    for (const char* check :
-         {"mnuShowRemarks", "mnuAutoRefresh", "mnuAutoVictims", "mnuAutoExtents"}) {
-        EXPECT_TRUE(Find<QAction>(check)->isCheckable()) << check;
     }
     // "name=caption" of the buttons, check boxes and options.
     for (const QString& item :
@@ -189,7 +178,6 @@ TEST_F(SessionTest, LimitsF5SortingAndALoadThatClearsTheResults) {
     lower->setFocus();
     QTest::keyClicks(lower, QStringLiteral("459"));
     upper->setFocus();
-    EXPECT_EQ(lower->text(), QStringLiteral("459.00000"));
     QTest::keyClicks(upper, QStringLiteral("459.00001"));
     lvFreqs->setFocus();
     QTest::keyClick(window.get(), Qt::Key_F5);
@@ -207,7 +195,6 @@ TEST_F(SessionTest, LimitsF5SortingAndALoadThatClearsTheResults) {
     EXPECT_EQ(texts, QStringList({"      459.00000", "3rd", "458.98125 - 459.01875", "37.50"}));
     EXPECT_FALSE(OutOfDateShown());
     EXPECT_TRUE(statusline->text().isEmpty());
-    EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(Find<QFrame>("progressbarouter")->isVisible());
 
     // All receivers, no limits, harmonics and three-transmitter products: many rows to sort.
@@ -217,7 +204,6 @@ TEST_F(SessionTest, LimitsF5SortingAndALoadThatClearsTheResults) {
     lower->clear();
     upper->clear();
     QTest::mouseClick(cmdCalculate, Qt::LeftButton);
-    EXPECT_FALSE(OutOfDateShown());
     const int products = lvIntermods->model()->rowCount();
     ASSERT_GT(products, 1);
 
@@ -258,8 +244,6 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     window->document().RemoveAllEntries();
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_Return);
-    ASSERT_EQ(editModes.size(), 1u);
-    EXPECT_FALSE(editModes[0]);
     OpenExample();
 
     // Space toggles every selected row with the current one.
@@ -277,22 +261,17 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     QTest::keyClick(lvFreqs, Qt::Key_Return);
     const QRect cell = lvFreqs->visualRect(lvFreqs->model()->index(2, ColRemarks));
     emit lvFreqs->doubleClicked(lvFreqs->indexAt(cell.center()));
-    ASSERT_EQ(editModes.size(), 3u);
-    EXPECT_TRUE(editModes[1]);
-    EXPECT_TRUE(editModes[2]);
+    EXPECT_EQ(editModes, (std::vector<bool>{false, true, true}));
 
     // The "&Delete" button: enabled by the list's focus, deleting only when pressed.
     ClickRow(0);
     lvFreqs->setFocus();
-    EXPECT_TRUE(cmdDelete->isEnabled());
     QTest::keyClick(lvFreqs, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), cmdDelete);
-    EXPECT_EQ(window->document().count(), loaded); // receiving the focus deletes nothing
-    EXPECT_TRUE(cmdDelete->isEnabled());
+    ASSERT_EQ(QApplication::focusWidget(), cmdDelete); // so it is enabled
+    EXPECT_EQ(window->document().count(), loaded);     // receiving the focus deletes nothing
     QTest::keyClick(cmdDelete, Qt::Key_Space);
     EXPECT_EQ(window->document().count(), loaded - 1);
     EXPECT_FALSE(cmdDelete->isEnabled());
-    EXPECT_EQ(Cell(0, ColId), QStringLiteral("1"));
 
     ClickRow(0);
     lvFreqs->setFocus();
@@ -316,7 +295,6 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     auto* edit = Find<QMenu>("mnuEdit");
     EXPECT_TRUE(edit->isVisible());
     edit->hide();
-    window->document().SetChanged(false);
 }
 
 TEST_F(SessionTest, KeyPreviewAndHelp) {
@@ -327,21 +305,18 @@ TEST_F(SessionTest, KeyPreviewAndHelp) {
     QTest::keyClick(lvFreqs, Qt::Key_PageDown);
     EXPECT_GT(window->document().currentRow(), 2);
 
-    // Help: a missing document is reported and nothing opens; a present one is opened.
+    // Help: the button and F1 open the guide beside the program (where it is looked for is
+    // pinned with the help document).
     const QString pdf = QCoreApplication::applicationDirPath() + QStringLiteral("/Spurline.pdf");
-    QFile::remove(pdf);
-    QTest::mouseClick(Find<QPushButton>("cmdHelp"), Qt::LeftButton);
-    EXPECT_TRUE(opened.isEmpty());
-    EXPECT_EQ(messages.shown.size(), 1u);
     {
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    QTest::mouseClick(Find<QPushButton>("cmdHelp"), Qt::LeftButton);
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_F1);
     QFile::remove(pdf);
-    EXPECT_EQ(opened, QStringList({pdf}));
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(opened, QStringList({pdf, pdf}));
 }
 
 TEST_F(SessionTest, OptionsFilterAndLimitsMarkTheListOutOfDate) {
@@ -368,7 +343,6 @@ TEST_F(SessionTest, OptionsFilterAndLimitsMarkTheListOutOfDate) {
     Find<QRadioButton>("optShow3")->click();
     const int existingOnly = lvIntermods->model()->rowCount();
     EXPECT_LT(existingOnly, thirdOnly);
-    EXPECT_FALSE(lvIntermods->isColumnHidden(ImColAffects));
     Find<QAction>("mnuAutoRefresh")->trigger();
 
     // The harmonics box enables the second-order box, which keeps its mark.
@@ -394,10 +368,6 @@ TEST_F(SessionTest, OptionsFilterAndLimitsMarkTheListOutOfDate) {
     lvFreqs->setFocus();
     EXPECT_EQ(upper->text(), QStringLiteral("1,000.00000"));
     EXPECT_TRUE(OutOfDateShown());
-    QTest::mouseClick(cmdCalculate, Qt::LeftButton);
-    upper->setFocus();
-    lvFreqs->setFocus();
-    EXPECT_FALSE(OutOfDateShown());
 
     // Lower limit not below the upper one: the message, and the list stays.
     auto* lower = Find<QLineEdit>("txtLowerLimit");
@@ -442,20 +412,17 @@ TEST_F(SessionTest, EscapeAbortsALongCalculationStartedByATimer) {
         finished = true;
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 60000));
-    EXPECT_TRUE(escapeSent);
     EXPECT_TRUE(sawDisabled);
     EXPECT_TRUE(sawProgress);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(OutOfDateShown());
-    EXPECT_EQ(statusline->text(), QStringLiteral("Intermod list not up to date"));
     EXPECT_FALSE(Find<QFrame>("progressbarouter")->isVisible());
     EXPECT_TRUE(cmdCalculate->isEnabled());
-    // Stopped in the second transmitter's pairs: far fewer products than a full run.
+    // Escape stopped it in the second transmitter's pairs: far fewer products than a full run.
     const int kept = window->products().Count();
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 10000);
     EXPECT_EQ(lvIntermods->model()->rowCount(), kept);
-    window->document().SetChanged(false);
 }
 
 // The placement itself is pinned in twips by the layout's own tests; here its wiring, in pixels.
@@ -465,12 +432,8 @@ TEST_F(SessionTest, LayoutGivesTheListOneThirdAndTheTabsTwoThirds) {
     const QWidget* central = window->centralWidget();
     const int m = static_cast<int>(100 * window->logicalDpiX() / 1440.0 + 0.5);
     EXPECT_NEAR(tbsIntermods->height(), 2 * lvFreqs->height(), 2);
-    EXPECT_EQ(lvFreqs->x(), m);
     EXPECT_EQ(tbsIntermods->width(), central->width() - 2 * m);
     EXPECT_EQ(cmdCalculate->y() + cmdCalculate->height(), central->height() - m);
-    const auto* quit = Find<QPushButton>("cmdQuit");
-    EXPECT_EQ(quit->x() + quit->width(), central->width() - m);
-    EXPECT_EQ(tbsIntermods->y() + tbsIntermods->height(), cmdCalculate->y() - m);
 }
 
 TEST_F(SessionTest, InsertOpensTheAddDialogOnce) {
@@ -479,13 +442,11 @@ TEST_F(SessionTest, InsertOpensTheAddDialogOnce) {
     // A modal dialog takes the activation with it: until the window manager gives it back, no
     // control has the focus while the key travels on from the list to the window.
     window->SetAddFreqDialog([this] {
-        ++dialogOpenings;
         editModes.push_back(window->document().EditMode);
         QApplication::setActiveWindow(nullptr);
     });
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_Insert);
-    EXPECT_EQ(dialogOpenings, 1);
     EXPECT_EQ(editModes, std::vector<bool>{false});
     // The list still received the key: its current row is unchanged.
     EXPECT_EQ(window->document().currentRow(), 2);

@@ -29,18 +29,6 @@ void WriteSite(const std::string& path, const Locale& locale) {
     WriteFileAtomically(path, EncodeFileText(WriteFrequencyListText(site, "05 Dec 2026 11:54:39")));
 }
 
-// Types text key by key; letters beyond ASCII arrive as key events carrying their text, as a
-// keyboard layout that has them sends them.
-void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            QTest::keyClick(widget, static_cast<char>(ch.unicode()));
-        } else {
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        }
-    }
-}
-
 class MainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override { Start(Locale::German()); }
@@ -59,11 +47,10 @@ protected:
 
     std::string SitePath(const char* name = "north-ridge.frq") { return folder.File(name); }
 
-    // Opens a site written in the given locale through File > Open.
-    void OpenSite(const Locale& writer, const std::string& path = {}) {
-        const std::string file = path.empty() ? SitePath() : path;
-        WriteSite(file, writer);
-        Open(file);
+    // Opens a site written with the decimal comma through File > Open.
+    void OpenSite() {
+        WriteSite(SitePath(), Locale::German());
+        Open(SitePath());
     }
 
     std::vector<bool> Selected() const {
@@ -104,31 +91,35 @@ TEST_F(MainWindowTest, StartsEmptyWithTheProgramCaption) {
     EXPECT_EQ(
         window->windowTitle().toStdString(),
         MainCaption(SPURLINE_VERSION_MAJOR, SPURLINE_VERSION_MINOR, SPURLINE_VERSION_PATCH, ""));
-    EXPECT_EQ(lvFreqs->model()->rowCount(), 0);
     EXPECT_FALSE(cmdSave->isEnabled() || mnuSave->isEnabled() || cmdClear->isEnabled());
     EXPECT_TRUE(txtFilename->isReadOnly() && txtDate->isReadOnly());
     // The two columns of header fields share the width alike.
     EXPECT_EQ(txtName->width(), txtFilename->width());
     EXPECT_EQ(lvFreqs->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(lvFreqs->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
+// Typed at the caret into the preset text; "ä" is a letter of two bytes before the caret.
 TEST_F(MainWindowTest, TheFileSeparatorTypedIntoTheHeaderFieldsDisappears) {
     struct Case {
         bool english;
         const char* field;
+        const char* preset;
+        int at;
         const char* typed;
         const char* text;
         int caret;
     };
-    for (const Case& c :
-         {Case{false, "txtName", "a;b", "ab", 2}, Case{true, "txtComment", "a,b;c", "ab;c", 4}}) {
+    for (const Case& c : {Case{false, "txtName", "", 0, "a;b", "ab", 2},
+                          Case{true, "txtComment", "", 0, "a,b;c", "ab;c", 4},
+                          Case{false, "txtName", "Sägewerk", 2, ";-", "Sä-gewerk", 3}}) {
         SCOPED_TRACE(c.typed);
         Start(c.english ? Locale::English() : Locale::German());
         auto* field = Find<QLineEdit>(c.field);
+        field->setText(QString::fromUtf8(c.preset));
         field->setFocus();
+        field->setCursorPosition(c.at);
         QTest::keyClicks(field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(field->text(), QString::fromLatin1(c.text));
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
         EXPECT_EQ(field->cursorPosition(), c.caret);
         EXPECT_EQ(c.field[3] == 'N' ? window->document().siteName() : window->document().comment(),
                   c.text);
@@ -136,29 +127,21 @@ TEST_F(MainWindowTest, TheFileSeparatorTypedIntoTheHeaderFieldsDisappears) {
     }
 }
 
-TEST_F(MainWindowTest, CaretStaysWhereItWasWhenTheSeparatorIsRemoved) {
-    Type(txtName, QString::fromUtf8("Sägewerk"));
-    ASSERT_EQ(txtName->text(), QString::fromUtf8("Sägewerk"));
-    txtName->setCursorPosition(2); // after "Sä", a letter of two bytes
-    QTest::keyClicks(txtName, QStringLiteral(";"));
-    EXPECT_EQ(txtName->text(), QString::fromUtf8("Sägewerk"));
-    EXPECT_EQ(txtName->cursorPosition(), 2);
-    QTest::keyClicks(txtName, QStringLiteral("-"));
-    EXPECT_EQ(txtName->text(), QString::fromUtf8("Sä-gewerk"));
-    EXPECT_EQ(window->document().siteName(), "S\xC3\xA4-gewerk");
-}
-
 // File > Open runs the same load command in every other test.
 TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
     QTest::mouseClick(txtFilename, Qt::LeftButton);
     ASSERT_EQ(dialogs.shown.size(), 1u); // cancelled by the script
-    EXPECT_FALSE(dialogs.shown[0].save);
     EXPECT_EQ(dialogs.shown[0].options.title, "Open frequency list");
     EXPECT_EQ(lvFreqs->model()->rowCount(), 0);
-    // Written with a decimal point, shown with the window's decimal comma.
-    WriteSite(SitePath(), Locale::English());
+    // Written with a decimal point, shown with the window's decimal comma; the long path is
+    // shortened to fit the file name's field.
+    const std::string deep =
+        SitePath("a-rather-long-folder-name/another-rather-long-folder-name/yet-another-folder");
+    std::filesystem::create_directories(deep);
+    WriteSite(deep + "/north-ridge.frq", Locale::English());
+    txtFilename->setFixedWidth(260);
     QSignalSpy due(window.get(), &frmMain::recalculationDue);
-    dialogs.answers.push_back(SitePath());
+    dialogs.answers.push_back(deep + "/north-ridge.frq");
     QTest::mouseClick(Find<QPushButton>("cmdLoad"), Qt::LeftButton);
     ASSERT_EQ(lvFreqs->model()->rowCount(), 3);
     QStringList shown;
@@ -171,41 +154,24 @@ TEST_F(MainWindowTest, LoadShowsTheRowsHeaderAndCaptionInTheWindowsLocale) {
                                   "    1.234,50000|-100,00|12,50|Broadcast"}));
     EXPECT_EQ(txtName->text() + "|" + txtComment->text() + "|" + txtDate->text(),
               QStringLiteral("North Ridge|Hilltop site|05 Dec 2026 11:54:39"));
-    EXPECT_TRUE(txtFilename->text().endsWith(QStringLiteral("north-ridge.frq")));
+    const QString path = txtFilename->text();
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/north-ridge.frq")) && path.contains("..."))
+        << path.toStdString();
+    EXPECT_LE(txtFilename->fontMetrics().horizontalAdvance(path), 260);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - [north-ridge.frq]")));
     EXPECT_FALSE(cmdSave->isEnabled() || mnuSave->isEnabled());
     EXPECT_TRUE(cmdClear->isEnabled());
-    EXPECT_TRUE(window->isEnabled());
     EXPECT_GE(due.count(), 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(MainWindowTest, LongPathIsShortenedToFitTheFileNameField) {
-    const std::string deep =
-        SitePath("a-rather-long-folder-name/another-rather-long-folder-name/yet-another-folder");
-    std::filesystem::create_directories(deep);
-    const std::string path = deep + "/north-ridge.frq";
-    txtFilename->setFixedWidth(260);
-    OpenSite(Locale::German(), path);
-    ASSERT_EQ(lvFreqs->model()->rowCount(), 3);
-    const QString shown = txtFilename->text();
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/north-ridge.frq"))) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("..."))) << shown.toStdString();
-    EXPECT_LE(txtFilename->fontMetrics().horizontalAdvance(shown), 260);
-    EXPECT_EQ(window->document().filePath(), path);
-}
-
 TEST_F(MainWindowTest, SaveAsWritesTheFileAndMarksTheListSaved) {
-    OpenSite(Locale::German());
+    OpenSite();
     QTest::keyClicks(txtName, QStringLiteral(" West"));
-    ASSERT_TRUE(mnuSave->isEnabled());
     const std::string target = SitePath("saved.frq");
     dialogs.answers.push_back(target);
     mnuSave->trigger();
 
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_TRUE(dialogs.shown[1].save);
-    EXPECT_EQ(dialogs.shown[1].options.title, "Save frequency list");
     // The file's bytes are pinned with the file commands; here the window's part of them.
     const std::vector<std::string> lines = SplitLines(DecodeFileText(ReadWholeFile(target)));
     ASSERT_GE(lines.size(), 6u);
@@ -215,9 +181,8 @@ TEST_F(MainWindowTest, SaveAsWritesTheFileAndMarksTheListSaved) {
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - [saved.frq]")));
     EXPECT_TRUE(txtFilename->text().endsWith(QStringLiteral("saved.frq")));
 
-    // The button follows the changed state and saves too.
+    // The button saves too.
     QTest::keyClicks(txtComment, QStringLiteral("!"));
-    EXPECT_TRUE(cmdSave->isEnabled());
     dialogs.answers.push_back(SitePath("other.frq"));
     QTest::mouseClick(cmdSave, Qt::LeftButton);
     EXPECT_FALSE(cmdSave->isEnabled());
@@ -236,7 +201,7 @@ TEST_F(MainWindowTest, NewAndClearAllAskThenClear) {
         SCOPED_TRACE(c.control);
         SetUp();
         messages.shown.clear();
-        OpenSite(Locale::German());
+        OpenSite();
         QSignalSpy due(window.get(), &frmMain::recalculationDue);
         messages.answers.push_back(c.answer);
         if (c.control[0] == 'm') {
@@ -256,13 +221,10 @@ TEST_F(MainWindowTest, NewAndClearAllAskThenClear) {
 }
 
 TEST_F(MainWindowTest, SelectionGoesBothWaysBetweenViewAndDocument) {
-    OpenSite(Locale::German());
+    OpenSite();
     ClickRow(1);
-    EXPECT_EQ(Selected(), (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(window->document().currentRow(), 1);
     ClickRow(2, Qt::ControlModifier);
     EXPECT_EQ(Selected(), (std::vector<bool>{false, true, true}));
-    EXPECT_EQ(window->document().currentRow(), 2);
     ClickRow(0);
     EXPECT_EQ(Selected(), (std::vector<bool>{true, false, false}));
 
@@ -275,7 +237,7 @@ TEST_F(MainWindowTest, SelectionGoesBothWaysBetweenViewAndDocument) {
 }
 
 TEST_F(MainWindowTest, ClickOnCheckBoxUnchecksTheEntry) {
-    OpenSite(Locale::German());
+    OpenSite();
     QSignalSpy due(window.get(), &frmMain::recalculationDue);
     const QModelIndex index = lvFreqs->model()->index(1, ColId);
     QStyleOptionViewItem option;
@@ -291,29 +253,22 @@ TEST_F(MainWindowTest, ClickOnCheckBoxUnchecksTheEntry) {
     EXPECT_FALSE(window->document().entry(1).checked);
     EXPECT_TRUE(window->document().entry(0).checked);
     EXPECT_EQ(due.count(), 1);
-    ASSERT_TRUE(lvFreqs->model()->setData(index, Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(window->document().entry(1).checked);
-    EXPECT_EQ(due.count(), 2);
 }
 
 // The question's answers are pinned with the file commands; here closing follows them.
 TEST_F(MainWindowTest, ClosingAsksAndStaysOpenWhenTheListWasNotSaved) {
-    OpenSite(Locale::German());
+    OpenSite();
     EXPECT_TRUE(window->close()); // unchanged: no question
     Start(Locale::German());
-    OpenSite(Locale::German());
+    OpenSite();
     QTest::keyClicks(txtName, QStringLiteral("x"));
     messages.answers = {msgbox::Yes};
     dialogs.answers.push_back(std::nullopt); // the Save dialog cancelled
     EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(lvFreqs->model()->rowCount(), 3);
     messages.answers = {msgbox::No};
     EXPECT_TRUE(window->close());
-    EXPECT_FALSE(window->isVisible());
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].prompt,
-              "Do you want to save changes made\r\nto the current frequency list?");
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 // The report's text is pinned with the file commands; here the window stays usable.

@@ -13,6 +13,7 @@ namespace spurline {
 namespace {
 
 using testing::ReportSite;
+using testing::Selecting;
 using Page = std::vector<std::string>;
 
 std::string Place(double x, double y, const std::string& what) {
@@ -69,14 +70,6 @@ private:
     }
     bool bold_ = false;
 };
-
-PrintWhat Selecting(bool graph, bool intermods, bool frequencies) {
-    PrintWhat what;
-    what.spectrumDisplay.checked = graph;
-    what.intermodList.checked = intermods;
-    what.frequencyList.checked = frequencies;
-    return what;
-}
 
 // Adds a row of the frequency list, its cells at the list's character columns.
 void AddRow(Page& page, int line, const std::vector<std::string>& cells) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FrequencyList.h"
+#include "output/PrintWhat.h"
 #include "output/ReportContent.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -39,5 +40,14 @@ struct ReportSite {
     FrequencyList list;
     std::vector<IntermodListRow> rows;
 };
+
+// The parts of a report that are checked.
+inline PrintWhat Selecting(bool graph, bool intermods, bool frequencies) {
+    PrintWhat what;
+    what.spectrumDisplay.checked = graph;
+    what.intermodList.checked = intermods;
+    what.frequencyList.checked = frequencies;
+    return what;
+}
 
 } // namespace spurline::testing

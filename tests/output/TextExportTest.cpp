@@ -12,15 +12,9 @@ namespace {
 
 using testing::ReadBytes;
 using testing::ReportSite;
+using testing::Selecting;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
-
-PrintWhat Selecting(bool frequencies, bool intermods) {
-    PrintWhat what;
-    what.frequencyList.checked = frequencies;
-    what.intermodList.checked = intermods;
-    return what;
-}
 
 const std::string FullHeader = "File:\t/data/north-ridge.frq\r\n"
                                "Last Saved:\t05-Dec-2026 11:54:39\r\n"
@@ -53,18 +47,18 @@ TEST(TextExport, SectionsHeaderFormsAndFilterNote) {
     PrintWhat unavailable;
     unavailable.frequencyList.available = false;
     const Case cases[] = {
-        {"both", Locale::English(), Selecting(true, true), "100", "200",
+        {"both", Locale::English(), Selecting(false, true, true), "100", "200",
          FullHeader + FrequencyTitle + englishRows + IntermodSection +
              "n.b. intermods filtered from 100 to 200 MHz\r\n"},
-        {"both, comma", Locale::German(), Selecting(true, true), "", "",
+        {"both, comma", Locale::German(), Selecting(false, true, true), "", "",
          FullHeader + FrequencyTitle + germanRows + IntermodSection},
-        {"intermods only", Locale::English(), Selecting(false, true), "10", "",
+        {"intermods only", Locale::English(), Selecting(false, true, false), "10", "",
          ShortHeader + IntermodSection + "n.b. intermods filtered from 10 to  MHz\r\n"},
-        {"frequencies only", Locale::German(), Selecting(true, false), "1", "2",
+        {"frequencies only", Locale::German(), Selecting(false, false, true), "1", "2",
          FullHeader + FrequencyTitle + germanRows},
         {"checked but unavailable", Locale::English(), unavailable, "", "5",
          ShortHeader + IntermodSection + "n.b. intermods filtered from  to 5 MHz\r\n"},
-        {"nothing", Locale::English(), Selecting(false, false), "1", "2", ""},
+        {"nothing", Locale::English(), Selecting(false, false, false), "1", "2", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,13 +74,13 @@ TEST(TextExport, RowPositionNotIdAndEmptyList) {
     }
     site.list.SortByColumn(ColId); // descending: the row with ID 12 comes first
     ASSERT_EQ(site.list.entry(0).id(), "12");
-    std::string text = ExportText(site.Content(), Selecting(true, false));
+    std::string text = ExportText(site.Content(), Selecting(false, false, true));
     EXPECT_NE(text.find("\r\n 1 \t312.00000\t"), std::string::npos);
     EXPECT_NE(text.find("\r\n 12 \t174.50000\t"), std::string::npos);
 
     ReportSite empty(Locale::English());
     empty.list.RemoveAllEntries();
-    EXPECT_EQ(ExportText(empty.Content(), Selecting(true, false)),
+    EXPECT_EQ(ExportText(empty.Content(), Selecting(false, false, true)),
               FullHeader + FrequencyTitle + "\r\n");
 }
 
@@ -97,7 +91,8 @@ struct ExportFixture : ::testing::Test {
         exporter.programDirectory = [] { return std::string("/opt/spurline"); };
         exporter.setDialogFileName = [this](const std::string& name) { names.push_back(name); };
     }
-    bool Export(std::optional<std::string> answer, const PrintWhat& what = Selecting(true, true)) {
+    bool Export(std::optional<std::string> answer,
+                const PrintWhat& what = Selecting(false, true, true)) {
         dialogs.answers.push_back(std::move(answer));
         return exporter.send_to_file([this] { return site.Content(); }, what);
     }
@@ -121,12 +116,12 @@ TEST_F(ExportFixture, WritesTheFileInWindows1252OrUtf8) {
               "Print To File|Text file (*.txt)|*.txt|/opt/spurline");
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(bytes, ExportText(site.Content(), Selecting(true, true))
+    EXPECT_EQ(bytes, ExportText(site.Content(), Selecting(false, true, true))
                          .replace(bytes.find("Caf") + 3, 2, "\xe9"));
 
     site.list.SetComment("\xce\xa9 band"); // Omega has no Windows-1252 byte: UTF-8
-    ASSERT_TRUE(Export(path, Selecting(false, true)));
-    EXPECT_EQ(ReadBytes(path), ExportText(site.Content(), Selecting(false, true)));
+    ASSERT_TRUE(Export(path, Selecting(false, true, false)));
+    EXPECT_EQ(ReadBytes(path), ExportText(site.Content(), Selecting(false, true, false)));
 
     // A cancelled dialog or an empty name: nothing written, the name cleared.
     busy.clear();

@@ -41,14 +41,6 @@ protected:
     RecentFiles recent{measurer};
 };
 
-TEST_F(SettingsIniTest, FirstRunGivesTheDefaults) {
-    const StoredOptions options = LoadFrom("");
-    const std::array<int, SettingCount> expected{1, 1, 1, 0, 0, 0, 1, 1, 0, 1, 1, 1, 1};
-    EXPECT_EQ(options.values, expected);
-    EXPECT_EQ(options.status, 0);
-    EXPECT_TRUE(recent.entries().empty());
-}
-
 TEST_F(SettingsIniTest, StoredValuesAndTheStopAtABadKey) {
     struct Case {
         const char* ini;
