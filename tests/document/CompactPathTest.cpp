@@ -22,15 +22,11 @@ int Width(std::string_view text) {
     return measurer.TextWidth(text);
 }
 
-TEST(CompactPath, PathThatFitsIsUnchanged) {
+TEST(CompactPath, LeavesOutAsFewFoldersAsNeeded) {
     const std::string path = "/home/username/sites/north.frq";
     EXPECT_EQ(CompactPath(path, measurer, Width(path)), path);
     EXPECT_EQ(CompactPath(path, measurer, 1000), path);
     EXPECT_EQ(CompactPath("", measurer, 0), "");
-}
-
-TEST(CompactPath, LeavesOutAsFewFoldersAsNeeded) {
-    const std::string path = "/home/username/sites/north.frq";
     EXPECT_EQ(CompactPath(path, measurer, Width(path) - 1), "/home/.../sites/north.frq");
     EXPECT_EQ(CompactPath(path, measurer, Width("/home/.../sites/north.frq")),
               "/home/.../sites/north.frq");
@@ -43,12 +39,9 @@ TEST(CompactPath, LeavesOutAsFewFoldersAsNeeded) {
     // Not even the root fits beside the file name: the file name alone, kept whole.
     EXPECT_EQ(CompactPath(path, measurer, Width("/.../north.frq") - 1), ".../north.frq");
     EXPECT_EQ(CompactPath(path, measurer, -5), ".../north.frq");
-}
-
-TEST(CompactPath, PrefersTheFewestFoldersOverTheMiddle) {
     // Leaving out the short middle folder gains nothing; one wide folder goes instead.
-    const std::string path = "/WWWWWW/x/WWWWWW/f.frq";
-    EXPECT_EQ(CompactPath(path, measurer, Width(path) - 1), "/.../x/WWWWWW/f.frq");
+    const std::string wide = "/WWWWWW/x/WWWWWW/f.frq";
+    EXPECT_EQ(CompactPath(wide, measurer, Width(wide) - 1), "/.../x/WWWWWW/f.frq");
 }
 
 TEST(CompactPath, WindowsRootsAndSeparators) {
