@@ -46,7 +46,7 @@ TEST(FrequencyListFile, WriterKeepsTheLayoutWhateverTheTexts) {
               std::string::npos);
 }
 
-TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
+TEST(FrequencyListFile, SplitsIntoLinesEndingInCrLfLfOrCrAndIntoFields) {
     // The separator that comes last, or ";" without any.
     for (const auto& [text, separator] : std::initializer_list<std::pair<const char*, char>>{
              {"a,b;c", ';'}, {"a;b,c", ','}, {"174.5\r\n", ';'}, {"", ';'}, {"1,2,3", ','}}) {
@@ -62,9 +62,7 @@ TEST(FrequencyListFile, SeparatorDetectionAndLinesEndingInCrLfLfOrCr) {
              {"a\r\r\nb\n\n", {"a", "", "b", ""}}}) {
         EXPECT_EQ(SplitLines(text), lines) << text;
     }
-}
-
-TEST(FrequencyListFile, SplitsAtMostSevenFields) {
+    // At most seven fields: the last takes the rest of the line.
     EXPECT_EQ(SplitEntryFields("1,2,3,4,5,6,7,8,9,", ','),
               (Fields{"1", "2", "3", "4", "5", "6", "7,8,9"}));
     EXPECT_EQ(SplitEntryFields("174.5", ';'), (Fields{"174.5", "", "", "", "", "", ""}));

@@ -45,9 +45,7 @@ TEST(ParseNumber, RejectsWhatIsNotWhollyANumber) {
     EXPECT_FALSE(ParseNumber(".5", german).has_value());
     // Too large for a double is not a number.
     EXPECT_FALSE(ParseNumber(std::string(400, '9'), english).has_value());
-}
-
-TEST(ParseNumber, TakesSeparatorsOfSeveralBytes) {
+    // Separators of several bytes.
     Locale french;
     french.decimalSeparator = ",";
     french.groupSeparator = "\u202F"; // narrow no-break space

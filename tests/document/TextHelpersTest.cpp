@@ -22,9 +22,7 @@ TEST(LeadingNumber, ReadsTheNumberADisplayTextBeginsWith) {
     // The same text means other things in the two locales.
     EXPECT_EQ(LeadingNumber("12,5", english), 125.0);
     EXPECT_EQ(LeadingNumber("12.5", german), 125.0);
-}
-
-TEST(LeadingNumber, GivesZeroWithoutANumber) {
+    // Zero without a number.
     for (const Locale& locale : {english, german}) {
         for (const char* text : {"", "N/A", "-", "1-2", "   ", "MHz 174"})
             EXPECT_EQ(LeadingNumber(text, locale), 0.0) << text;
@@ -78,7 +76,7 @@ TEST(FileNameFromPath, TakesThePartAfterTheLastSeparator) {
         EXPECT_EQ(FileNameFromPath(path), name) << path;
 }
 
-TEST(CommandLineFile, OneArgumentIsTheFileUnchecked) {
+TEST(CommandLineFile, OneArgumentIsTheFileUncheckedOfSeveralTheFirstThatExists) {
     const auto nothingExists = [](const std::string&) { return false; };
     EXPECT_EQ(CommandLineFile({}, nothingExists), "");
     EXPECT_EQ(CommandLineFile({"/home/u/sites/north.frq"}, nothingExists),
@@ -86,9 +84,7 @@ TEST(CommandLineFile, OneArgumentIsTheFileUnchecked) {
     EXPECT_EQ(CommandLineFile({"  \"C:\\Sites\\North Ridge.frq\"  "}, nothingExists),
               "C:\\Sites\\North Ridge.frq");
     EXPECT_EQ(CommandLineFile({"\"\""}, nothingExists), "");
-}
-
-TEST(CommandLineFile, SeveralArgumentsTakeTheFirstExistingFile) {
+    // Of several arguments, the first existing file.
     std::set<std::string> existing{"/data/b.frq", "/data/c.frq"};
     std::vector<std::string> asked;
     const auto exists = [&](const std::string& path) {
