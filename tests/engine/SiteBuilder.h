@@ -33,7 +33,8 @@ struct SiteSpec {
     IntermodOptions options;
 };
 
-// Adds the spec's entries to the list (one the list refuses is skipped), unticking as told.
+// Adds the described site's entries to the list (one the list refuses is skipped), unticking as
+// told.
 inline void AddSpecEntries(FrequencyList& list, const SiteSpec& s) {
     for (std::size_t r = 0; r < s.numbers.size(); ++r) {
         const auto& v = s.numbers[r];
