@@ -76,7 +76,8 @@ BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EqualAsShownLoad)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Load and calculate with every receiver a victim, until the list cap; the rows are only
-// measured, as spurline-calc writes them and forgets them.
+// measured, as spurline-calc writes them and forgets them. The second argument is the number of
+// threads: spurline-calc uses every core.
 void BM_CrowdedSite(benchmark::State& state) {
     const std::string text = CrowdedSite(static_cast<int>(state.range(0)));
     SilentBox box;
@@ -91,6 +92,7 @@ void BM_CrowdedSite(benchmark::State& state) {
                 bytes += static_cast<double>(text.size() + 1);
         };
         IntermodCalculation calculation(list, products, rows, box);
+        calculation.SetThreads(static_cast<int>(state.range(1)));
         IntermodOptions options = IntermodOptions::Defaults(); // as spurline-calc --filter all
         options.filter = VictimFilter::FromOption(1);
         NoCalculationCallbacks events;
@@ -98,7 +100,11 @@ void BM_CrowdedSite(benchmark::State& state) {
     }
     state.counters["output MB"] = bytes / 1e6 / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_CrowdedSite)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CrowdedSite)
+    ->Args({10000, 1})
+    ->Args({10000, 2})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // 40 transmitters with orders 3 to 9 fill the intermod list to its cap of 32,700 rows.
 struct FullList {

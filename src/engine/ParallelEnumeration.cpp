@@ -71,33 +71,49 @@ private:
     bool pendingCheck_ = false;
 };
 
-std::vector<Slice> CutSlices(const EnumerationPlan& plan) {
-    const long perPair = plan.options.threeFrequencies ? plan.n : 1;
-    const int pairsPerSlice = static_cast<int>(std::max(1L, SliceSteps / std::max(1L, perPair)));
-    std::vector<Slice> slices;
-    for (int i = 1; i <= plan.n; ++i) {
-        const bool walks = plan.transmits[static_cast<std::size_t>(i - 1)] != 0;
-        int j = i + 1;
-        bool first = true;
-        do {
-            const int last = walks ? std::min(plan.n, j + pairsPerSlice - 1) : plan.n;
-            slices.push_back({i, j, last, first});
-            first = false;
-            j = last + 1;
-        } while (walks && j <= plan.n);
-    }
-    return slices;
-}
+// Hands out the slices of the first-transmitter / second-transmitter loops in the order of
+// recording, one at a time: a site of many transmitters with three-transmitter products has a
+// slice per pair, far too many to list beforehand.
+class SliceCursor {
+public:
+    explicit SliceCursor(const EnumerationPlan& plan)
+        : plan_(plan),
+          pairsPerSlice_(static_cast<int>(std::max(
+              1L, SliceSteps / std::max(1L, plan.options.threeFrequencies ? plan.n : 1L)))) {}
 
-// The shared state of the workers and the recording thread.
+    bool Next(Slice& slice) {
+        if (i_ > plan_.n) {
+            return false;
+        }
+        const bool walks = plan_.transmits[static_cast<std::size_t>(i_ - 1)] != 0;
+        const int last = walks ? std::min(plan_.n, j_ + pairsPerSlice_ - 1) : plan_.n;
+        slice = {i_, j_, last, first_};
+        first_ = false;
+        j_ = last + 1;
+        if (!walks || j_ > plan_.n) {
+            ++i_;
+            j_ = i_ + 1;
+            first_ = true;
+        }
+        return true;
+    }
+
+private:
+    const EnumerationPlan& plan_;
+    const int pairsPerSlice_;
+    int i_ = 1;
+    int j_ = 2;
+    bool first_ = true;
+};
+
+// The shared state of the workers and the recording thread. Results wait in a ring of as many
+// places as the workers may run ahead, so memory does not grow with the site.
 class SliceQueue {
 public:
     SliceQueue(const EnumerationPlan& plan, const ProductRecorder& recorder, int threads)
-        : plan_(plan), recorder_(recorder), slices_(CutSlices(plan)), results_(slices_.size()),
-          ahead_(SlicesAheadPerThread * static_cast<std::size_t>(threads)) {
-        const int workers = static_cast<int>(
-            std::min<std::size_t>(static_cast<std::size_t>(threads), slices_.size()));
-        for (int t = 0; t < workers; ++t) {
+        : plan_(plan), recorder_(recorder), cursor_(plan),
+          ahead_(SlicesAheadPerThread * static_cast<std::size_t>(threads)), results_(ahead_) {
+        for (int t = 0; t < threads; ++t) {
             workers_.emplace_back([this] { Work(); });
         }
     }
@@ -112,17 +128,16 @@ public:
     SliceQueue(const SliceQueue&) = delete;
     SliceQueue& operator=(const SliceQueue&) = delete;
 
-    const std::vector<Slice>& slices() const { return slices_; }
-
     // Waits up to one poll interval for slice s; on success moves its result into out and
     // lets the workers run further ahead.
     bool TryTake(std::size_t s, SliceResult& out) {
         std::unique_lock lock(mutex_);
-        if (!done_.wait_for(lock, PollInterval, [&] { return results_[s].ready; })) {
+        SliceResult& place = results_[s % ahead_];
+        if (!done_.wait_for(lock, PollInterval, [&] { return place.ready; })) {
             return false;
         }
-        out = std::move(results_[s]);
-        results_[s] = SliceResult{};
+        out = std::move(place);
+        place = SliceResult{};
         taken_count_ = s + 1;
         const bool workersWaiting = next_ >= taken_count_ - 1 + ahead_;
         lock.unlock();
@@ -136,17 +151,23 @@ private:
     void Work() {
         for (;;) {
             std::size_t s = 0;
+            Slice slice{};
             {
                 std::unique_lock lock(mutex_);
                 taken_.wait(lock, [&] { return stop_ || next_ < taken_count_ + ahead_; });
-                if (stop_ || next_ >= slices_.size()) {
+                if (stop_ || exhausted_) {
+                    return;
+                }
+                if (!cursor_.Next(slice)) {
+                    exhausted_ = true;
+                    lock.unlock();
+                    done_.notify_all();
                     return;
                 }
                 s = next_++;
             }
             SliceResult result;
             try {
-                const Slice& slice = slices_[s];
                 CollectingSink sink(recorder_, stop_, result);
                 EnumerateUnit(plan_, slice.first, slice.jFirst, slice.jLast, slice.startsFirst,
                               sink);
@@ -159,12 +180,12 @@ private:
                 std::lock_guard lock(mutex_);
                 result.ready = true;
                 wake = result.failure != nullptr;
-                results_[s] = std::move(result);
+                results_[s % ahead_] = std::move(result);
                 ++finished_;
                 // The recording thread is woken in batches, not for every slice: each wake-up
                 // takes a core from a worker. Half a window keeps the workers busy meanwhile.
-                wake =
-                    wake || finished_ == slices_.size() || finished_ >= taken_count_ + ahead_ / 2;
+                wake = wake || (exhausted_ && finished_ == next_) ||
+                       finished_ >= taken_count_ + ahead_ / 2;
             }
             if (wake) {
                 done_.notify_all();
@@ -174,15 +195,16 @@ private:
 
     const EnumerationPlan& plan_;
     const ProductRecorder& recorder_;
-    const std::vector<Slice> slices_;
-    std::vector<SliceResult> results_;
+    SliceCursor cursor_;
     const std::size_t ahead_;
+    std::vector<SliceResult> results_;
     std::mutex mutex_;
     std::condition_variable done_;
     std::condition_variable taken_;
     std::size_t next_ = 0;
     std::size_t taken_count_ = 0;
     std::size_t finished_ = 0;
+    bool exhausted_ = false;
     std::atomic<bool> stop_ = false;
     std::vector<std::jthread> workers_; // last: started after, joined before the rest
 };
@@ -200,7 +222,6 @@ ParallelEnumeration::ParallelEnumeration(const EnumerationPlan& plan, ProductRec
 UnitStop ParallelEnumeration::Run(CalculationCallbacks& events, bool& abort, int cap,
                                   const std::function<void()>& onAbort) {
     SliceQueue queue(plan_, recorder_, threads_);
-    const std::vector<Slice>& slices = queue.slices();
     auto escapePressed = [&] {
         if (events.InputWaiting()) {
             events.LetEventsRun();
@@ -210,23 +231,27 @@ UnitStop ParallelEnumeration::Run(CalculationCallbacks& events, bool& abort, int
         }
         return abort;
     };
+    auto stopAborted = [&] {
+        if (onAbort) {
+            onAbort();
+        }
+        return UnitStop::Aborted;
+    };
+    // The recording thread walks the slices in their order with a cursor of its own, so that it
+    // shows progress and looks for Escape before it waits for a slice, as a one-thread run does.
+    SliceCursor order(plan_);
+    Slice slice{};
     SliceResult result;
-    for (std::size_t s = 0; s < slices.size(); ++s) {
-        if (slices[s].startsFirst) {
-            events.Progress(slices[s].first, plan_.n);
+    for (std::size_t s = 0; order.Next(slice); ++s) {
+        if (slice.startsFirst) {
+            events.Progress(slice.first, plan_.n);
         }
         if (escapePressed()) {
-            if (onAbort) {
-                onAbort();
-            }
-            return UnitStop::Aborted;
+            return stopAborted();
         }
         while (!queue.TryTake(s, result)) {
             if (escapePressed()) {
-                if (onAbort) {
-                    onAbort();
-                }
-                return UnitStop::Aborted;
+                return stopAborted();
             }
         }
         if (result.failure) {
