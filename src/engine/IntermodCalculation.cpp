@@ -45,6 +45,7 @@ public:
         recorder_.Offer(F, c1, c2, c3, B);
     }
     bool CapReached() const { return recorder_.counter() > cap_; }
+    AcceptanceBounds Bounds() const { return recorder_.Bounds(); }
     bool AbortInPair() { return EscapePressed(); }
     bool AbortInThird() {
         if (!EscapePressed()) {

@@ -27,11 +27,29 @@ struct EnumerationPlan {
     std::vector<char> transmits;
     IntermodOptions options;
     std::vector<Triple> triples; // in the order they are tried
+    // The transmitters that can be a third one (valid frequency), ascending by frequency, with
+    // their entry numbers, and their widest half-bandwidth.
+    std::vector<double> thirdFrequencies;
+    std::vector<int> thirdEntries;
+    double widestThirdHalf = 0;
 
     EnumerationPlan(const CalculationTable& table, const IntermodOptions& options);
 };
 
 enum class UnitStop { Finished, Aborted, Capped };
+
+// What a pair contributes to one three-transmitter product, worked out once per pair.
+struct PairTerm {
+    double k3, absK3, pairSum, pairWidth;
+    int k1, k2, coefficient3;
+    bool absolute;
+};
+
+// The third transmitters whose products with a pair the bounds may let through, as entry
+// numbers ascending without repeats in thirds (a superset: every product is still tested). False
+// when a good share of the site may be, so that picking them out would not pay.
+bool SelectThirds(const EnumerationPlan& plan, const std::vector<PairTerm>& terms, double b12,
+                  const AcceptanceBounds& bounds, std::vector<int>& thirds);
 
 // Walks first transmitter i (1-based) against second transmitters jFirst to jLast, with i's own
 // harmonics first when withHarmonics, offering every candidate to the sink in the order of
@@ -64,13 +82,9 @@ UnitStop EnumerateUnit(const EnumerationPlan& plan, int i, int jFirst, int jLast
         }
     }
 
-    // What the pair contributes to each three-transmitter product, worked out once per pair.
-    struct PairTerm {
-        double k3, absK3, pairSum, pairWidth;
-        int k1, k2, coefficient3;
-        bool absolute;
-    };
     std::vector<PairTerm> terms(options.threeFrequencies ? plan.triples.size() : 0);
+    const AcceptanceBounds bounds = sink.Bounds();
+    std::vector<int> thirds;
 
     for (int j = jFirst; j <= jLast; ++j) {
         if (sink.AbortInPair()) {
@@ -121,6 +135,10 @@ UnitStop EnumerateUnit(const EnumerationPlan& plan, int i, int jFirst, int jLast
                             k.k3,
                             k.absolute};
             }
+            // Most thirds make products far from every receiver: only those that may not are
+            // offered, with every check of the walk still made for each m.
+            const bool selected = SelectThirds(plan, terms, b12, bounds, thirds);
+            std::size_t nextThird = 0;
             for (int m = 1; m <= plan.n; ++m) {
                 if (sink.AbortInThird()) {
                     break;
@@ -135,6 +153,14 @@ UnitStop EnumerateUnit(const EnumerationPlan& plan, int i, int jFirst, int jLast
                 const double f3 = plan.tx[mm];
                 if (!(f3 > ExcludedFrequency)) {
                     continue;
+                }
+                if (selected) {
+                    while (nextThird < thirds.size() && thirds[nextThird] < m) {
+                        ++nextThird;
+                    }
+                    if (nextThird == thirds.size() || thirds[nextThird] != m) {
+                        continue;
+                    }
                 }
                 const double b3 = plan.half[mm];
                 const double b123 = std::max(b12, b3);

@@ -59,6 +59,7 @@ public:
         pendingCheck_ = true;
         return false;
     }
+    AcceptanceBounds Bounds() const { return recorder_.Bounds(); }
     bool AbortInPair() const { return stop_.load(std::memory_order_relaxed); }
     bool AbortInThird() const { return stop_.load(std::memory_order_relaxed); }
     bool Aborted() const { return stop_.load(std::memory_order_relaxed); }

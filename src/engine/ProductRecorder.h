@@ -34,6 +34,18 @@ struct RecordedProduct {
     const CalculationTable& table;       // for the entries' status codes
 };
 
+// What Accepts lets through, for skipping candidates in bulk: a product at F with a
+// half-bandwidth of at most B can only be accepted when lower <= F <= upper and, unless
+// anyReceiver, lowestEdge - B <= F <= highestEdge + B.
+struct AcceptanceBounds {
+    double lower = 0;
+    double upper = 0;
+    bool anyReceiver = true;
+    bool noReceiver = false; // no receiver is admitted: nothing is accepted
+    double lowestEdge = 0;
+    double highestEdge = 0;
+};
+
 // The texts of one recorded product, as the list and the collection show them.
 struct ProductTexts {
     std::string frequency;     // "#,###,##0.00000" padded to 15
@@ -88,6 +100,18 @@ public:
             return false;
         }
         return filter_.anyFrequency || receivers_.MayHit(F + B, F - B);
+    }
+
+    AcceptanceBounds Bounds() const {
+        AcceptanceBounds bounds{limits_.lower, limits_.upper, filter_.anyFrequency, false, 0, 0};
+        if (!filter_.anyFrequency) {
+            bounds.noReceiver = receivers_.size() == 0;
+            if (!bounds.noReceiver) {
+                bounds.lowestEdge = receivers_.lowestEdge();
+                bounds.highestEdge = receivers_.highestEdge();
+            }
+        }
+        return bounds;
     }
 
     // Records a candidate that Accepts let through: marks its victims, takes the next sequence

@@ -30,6 +30,9 @@ public:
     void Hits(double top, double bottom, std::vector<int>& entries) const;
 
     std::size_t size() const { return low_.size(); }
+    // The lowest lower edge and the highest upper edge; only when size() > 0.
+    double lowestEdge() const { return low_.front(); }
+    double highestEdge() const { return prefixMaxHigh_.back(); }
 
 private:
     // How many lower edges are at or below top.

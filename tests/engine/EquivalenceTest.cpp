@@ -165,5 +165,37 @@ TEST(Equivalence, LargeSitesCutIntoSlicesForThreads) {
     }
 }
 
+TEST(Equivalence, ReceiversApartFromTheTransmitters) {
+    // Transmitters spread over 70 MHz and a few receivers close together: only a few thirds can
+    // make products that reach them, on a raster where products fall on the band edges.
+    std::mt19937 random(4242);
+    Tally tally;
+    for (int index = 0; index < 24; ++index) {
+        SiteSpec c;
+        c.locale = index % 2 ? Locale::German() : Locale::English();
+        const int n = 20 + static_cast<int>(random() % 20);
+        for (int r = 0; r < n; ++r) {
+            const bool receiver = r % 6 == 5;
+            const double mhz = receiver ? 430 + 0.5 * (random() % 4) + 0.0125 * (random() % 8)
+                                        : 400 + 0.5 * (random() % 140);
+            c.numbers.push_back({mhz, 0, 12.5 * (1 + random() % 4), 12.5 * (1 + random() % 2)});
+            c.roles.push_back(receiver ? "Rx" : "Tx");
+            c.statuses.push_back(random() % 2 ? "Plan" : "Exist");
+            c.checked.push_back(true);
+        }
+        c.options.setOrder(3, true);
+        c.options.setOrder(5, index % 3 != 2);
+        c.options.harmonics = index % 4 < 2;
+        c.options.worstCase = index % 2 == 0;
+        c.options.filter = VictimFilter::FromOption(1 + index % 3);
+        c.options.upperLimit = index % 5 == 4 ? "431" : "";
+        ExpectEquivalent(c, "case " + std::to_string(index), tally, 1 + index % 2);
+        if (::testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+    EXPECT_GT(tally.withVictims, 200);
+}
+
 } // namespace
 } // namespace spurline
