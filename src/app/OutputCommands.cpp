@@ -215,7 +215,11 @@ void OutputCommands::mnuCopy_Click() {
 
 void OutputCommands::mnuCut_Click() {
     mnuCopy_Click();
-    window_.document().deletedata();
+    // Only frequency rows that were just copied are deleted: after a click on the intermod list
+    // or the graph the copy holds those, and the selected frequencies would be lost unseen.
+    if (window_.document().EditMenuTarget == EditFrequencyList) {
+        window_.document().deletedata();
+    }
 }
 
 } // namespace spurline

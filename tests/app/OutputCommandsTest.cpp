@@ -166,11 +166,14 @@ TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
     EXPECT_EQ(ClipboardLines(), expected);
     EXPECT_EQ(window->document().count(), before - 2);
 
-    // A click makes the intermod list the one copied; Select all takes every row.
+    // A click makes the intermod list the one copied; Select all takes every row. Cut there
+    // copies them and deletes no frequency.
+    ClickRow(0);
     QTest::mousePress(lvIntermods->viewport(), Qt::LeftButton);
     Find<QAction>("mnuSelectAll")->trigger();
-    Find<QAction>("mnuCopy")->trigger();
+    Find<QAction>("mnuCut")->trigger();
     EXPECT_EQ(ClipboardLines().size(), lvIntermods->model()->rowCount() + 1);
+    EXPECT_EQ(window->document().count(), before - 2);
 }
 
 using CsvMenuTest = MainWindowFixture;
