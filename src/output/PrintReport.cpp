@@ -172,7 +172,8 @@ void print_selection(IPagePrinter& printer, const ReportContent& content, const 
 }
 
 std::string PrinterLabel(std::string_view deviceName, std::string_view port) {
-    return ReplaceAll(deviceName, "&", "&&") + " on " + std::string(port);
+    // The port can be a PDF file's path, which may hold an "&" as well.
+    return ReplaceAll(deviceName, "&", "&&") + " on " + ReplaceAll(port, "&", "&&");
 }
 
 } // namespace spurline

@@ -22,8 +22,8 @@ void LayOutReport(IPagePrinter& printer, const ReportContent& content, const Pri
 void print_selection(IPagePrinter& printer, const ReportContent& content, const PrintWhat& what,
                      IMessageBox& messages, const std::function<void(bool)>& setBusyCursor);
 
-// The print dialog's printer label: the device name with every "&" doubled (so that it is not
-// taken as an access key), " on ", the port.
+// The print dialog's printer label: the device name, " on ", the port, every "&" doubled so that
+// none is taken as an access key.
 std::string PrinterLabel(std::string_view deviceName, std::string_view port);
 
 } // namespace spurline

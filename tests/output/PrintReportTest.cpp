@@ -193,7 +193,7 @@ TEST(PrintReport, ColumnWidthAndPrinterLabel) {
     RecordingPrinter printer; // 0.1 inch per character
     EXPECT_NEAR(AverageCharWidth(printer), 0.1, 1e-12);
     EXPECT_EQ(PrinterLabel("R&D Laser", "FILE:"), "R&&D Laser on FILE:");
-    EXPECT_EQ(PrinterLabel("A&&B", "lp0"), "A&&&&B on lp0");
+    EXPECT_EQ(PrinterLabel("A&&B", "/tmp/R&D.pdf"), "A&&&&B on /tmp/R&&D.pdf");
 }
 
 } // namespace
