@@ -14,8 +14,7 @@ class QuietMessageBox final : public IMessageBox {
 public:
     int CenteredMsgBox(const std::string&, int buttons, const std::string&, const std::string&, int,
                        int) override {
-        return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo ? msgbox::No
-                                                                                  : msgbox::Ok;
+        return msgbox::IsYesNo(buttons) ? msgbox::No : msgbox::Ok;
     }
 };
 

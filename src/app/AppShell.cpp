@@ -127,8 +127,7 @@ void AppShell::mnuAbout_Click() {
         splash_ = new frmSplash(monitors_, timers_, &window_);
     }
     splash_->SetTopMostWindow(true, &window_);
-    splash_->show();
-    splash_->raise();
+    splash_->ShowSplash();
 }
 
 bool AppShell::eventFilter(QObject* watched, QEvent* event) {

@@ -110,6 +110,16 @@ bool frmSplash::SetTopMostWindow(bool Topmost, QWidget* hWndOwner) {
     return Topmost;
 }
 
+void frmSplash::ShowSplash() {
+    // A window already shown gets no show event.
+    const bool shown = isVisible();
+    show();
+    raise();
+    if (shown) {
+        Activate();
+    }
+}
+
 void frmSplash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Activate();

@@ -24,6 +24,8 @@ public:
     // Remembers a non-null owner (the window it is centred over); topmost keeps it above other
     // windows. Returns whether it is now topmost.
     bool SetTopMostWindow(bool Topmost, QWidget* hWndOwner);
+    // Shows the window, or when it shows already starts its ten seconds and its band afresh.
+    void ShowSplash();
     // Stops the timers and hides the window.
     void CloseSplash();
 

@@ -10,7 +10,12 @@ inline constexpr int Critical = 16;         // critical stop, OK
 inline constexpr int Exclamation = 48;      // exclamation, OK
 inline constexpr int Question = 36;         // question, Yes and No
 inline constexpr int ExclamationYesNo = 52; // exclamation, Yes and No
+inline constexpr int InformationYesNo = 68; // information, Yes and No
 inline constexpr int CentreOnForeground = 7;
+
+inline constexpr bool IsYesNo(int buttons) {
+    return buttons == Question || buttons == ExclamationYesNo || buttons == InformationYesNo;
+}
 
 inline constexpr int Ok = 1;
 inline constexpr int Yes = 6;

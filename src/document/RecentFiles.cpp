@@ -132,7 +132,7 @@ void mnuMRU_Click(RecentFiles& recentFiles, std::size_t k, FileCommands& files,
         return;
     }
     if (messages.CenteredMsgBox(std::string("File unavailable.") + "\r\n" + "Remove menu item?",
-                                msgbox::Question) == msgbox::Yes) {
+                                msgbox::InformationYesNo) == msgbox::Yes) {
         recentFiles.Remove(k);
     }
 }

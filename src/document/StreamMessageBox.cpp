@@ -16,8 +16,7 @@ int StreamMessageBox::CenteredMsgBox(const std::string& prompt, int buttons, con
         line += prompt[k];
     }
     out_ << line << '\n';
-    return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo ? msgbox::No
-                                                                              : msgbox::Ok;
+    return msgbox::IsYesNo(buttons) ? msgbox::No : msgbox::Ok;
 }
 
 } // namespace spurline

@@ -11,10 +11,6 @@ namespace spurline {
 
 namespace {
 
-bool IsYesNo(int buttons) {
-    return buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo;
-}
-
 // Moves itself over its owner once its final size is known: QMessageBox sizes itself in its own
 // showEvent, after QDialog's default placement, and before the window is mapped.
 class CentredMessageBox final : public QMessageBox {
@@ -77,13 +73,16 @@ void PrepareMessageBox(QMessageBox& box, const std::string& prompt, int buttons,
     case msgbox::Question:
         box.setIcon(QMessageBox::Question);
         break;
+    case msgbox::InformationYesNo:
+        box.setIcon(QMessageBox::Information);
+        break;
     case msgbox::Exclamation:
     case msgbox::ExclamationYesNo:
     default:
         box.setIcon(QMessageBox::Warning);
         break;
     }
-    if (IsYesNo(buttons)) {
+    if (msgbox::IsYesNo(buttons)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -95,7 +94,7 @@ void PrepareMessageBox(QMessageBox& box, const std::string& prompt, int buttons,
 }
 
 int ButtonCodeFor(int standardButton, int buttons) {
-    if (!IsYesNo(buttons)) {
+    if (!msgbox::IsYesNo(buttons)) {
         return msgbox::Ok;
     }
     return standardButton == QMessageBox::Yes ? msgbox::Yes : msgbox::No;

@@ -26,7 +26,7 @@ public:
             answers.pop_front();
             return answer;
         }
-        if (buttons == msgbox::Question || buttons == msgbox::ExclamationYesNo) {
+        if (msgbox::IsYesNo(buttons)) {
             ++unansweredQuestions;
             return msgbox::No;
         }
