@@ -221,7 +221,7 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     const int cap = listCap < 0 ? std::numeric_limits<int>::max() : listCap;
     UnitStop stop = UnitStop::Finished;
     if (threads_ > 1) {
-        ParallelEnumeration parallel(plan, recorder, threads_);
+        ParallelEnumeration parallel(plan, recorder, threads_, sliceSteps);
         stop = parallel.Run(events, abort_, cap, recalculateDue);
     } else {
         RecordingSink sink(recorder, events, abort_, cap, recalculateDue);

@@ -48,6 +48,10 @@ public:
     int listCap = ListCap;
     // False: the collection is left empty (see ProductRecorder::keepProducts).
     bool keepProducts = true;
+    // Candidate-and-third-transmitter steps per slice of the work on several threads: large
+    // enough that the hand-over costs little, as most thirds are passed over in a few
+    // comparisons. Tests cut finer.
+    long sliceSteps = 32768;
 
     // Threads that enumerate the candidates; the results do not depend on it.
     void SetThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }

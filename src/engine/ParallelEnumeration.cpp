@@ -14,11 +14,11 @@ namespace spurline {
 
 namespace {
 
-// Candidate-and-third-transmitter steps per slice: small enough that a slice's accepted
-// candidates stay a few megabytes, large enough that the hand-over costs nothing.
-constexpr long SliceSteps = 4096;
-// Slices the workers may run ahead of the recording; bounds the memory held.
+// Slices the workers may run ahead of the recording.
 constexpr std::size_t SlicesAheadPerThread = 32;
+// Accepted candidates the finished slices may hold before the workers wait (about 80 MB): a site
+// where every candidate reaches a receiver fills slices far faster than they are recorded.
+constexpr std::size_t HeldCandidatesLimit = std::size_t{1} << 20;
 constexpr auto PollInterval = std::chrono::milliseconds(20);
 
 struct Slice {
@@ -77,10 +77,10 @@ private:
 // slice per pair, far too many to list beforehand.
 class SliceCursor {
 public:
-    explicit SliceCursor(const EnumerationPlan& plan)
+    SliceCursor(const EnumerationPlan& plan, long sliceSteps)
         : plan_(plan),
           pairsPerSlice_(static_cast<int>(std::max(
-              1L, SliceSteps / std::max(1L, plan.options.threeFrequencies ? plan.n : 1L)))) {}
+              1L, sliceSteps / std::max(1L, plan.options.threeFrequencies ? plan.n : 1L)))) {}
 
     bool Next(Slice& slice) {
         if (i_ > plan_.n) {
@@ -111,8 +111,9 @@ private:
 // places as the workers may run ahead, so memory does not grow with the site.
 class SliceQueue {
 public:
-    SliceQueue(const EnumerationPlan& plan, const ProductRecorder& recorder, int threads)
-        : plan_(plan), recorder_(recorder), cursor_(plan),
+    SliceQueue(const EnumerationPlan& plan, const ProductRecorder& recorder, int threads,
+               long sliceSteps)
+        : plan_(plan), recorder_(recorder), cursor_(plan, sliceSteps),
           ahead_(SlicesAheadPerThread * static_cast<std::size_t>(threads)), results_(ahead_) {
         for (int t = 0; t < threads; ++t) {
             workers_.emplace_back([this] { Work(); });
@@ -140,7 +141,9 @@ public:
         out = std::move(place);
         place = SliceResult{};
         taken_count_ = s + 1;
-        const bool workersWaiting = next_ >= taken_count_ - 1 + ahead_;
+        const bool workersWaiting =
+            next_ >= taken_count_ - 1 + ahead_ || held_ >= HeldCandidatesLimit;
+        held_ -= out.accepted.size();
         lock.unlock();
         if (workersWaiting) {
             taken_.notify_all();
@@ -155,7 +158,11 @@ private:
             Slice slice{};
             {
                 std::unique_lock lock(mutex_);
-                taken_.wait(lock, [&] { return stop_ || next_ < taken_count_ + ahead_; });
+                // The slice being waited for is always out already, so waiting for room never
+                // stops the recording.
+                taken_.wait(lock, [&] {
+                    return stop_ || (next_ < taken_count_ + ahead_ && held_ < HeldCandidatesLimit);
+                });
                 if (stop_ || exhausted_) {
                     return;
                 }
@@ -181,6 +188,7 @@ private:
                 std::lock_guard lock(mutex_);
                 result.ready = true;
                 wake = result.failure != nullptr;
+                held_ += result.accepted.size();
                 results_[s % ahead_] = std::move(result);
                 ++finished_;
                 // The recording thread is woken in batches, not for every slice: each wake-up
@@ -205,6 +213,7 @@ private:
     std::size_t next_ = 0;
     std::size_t taken_count_ = 0;
     std::size_t finished_ = 0;
+    std::size_t held_ = 0; // accepted candidates in finished slices not yet taken
     bool exhausted_ = false;
     std::atomic<bool> stop_ = false;
     std::vector<std::jthread> workers_; // last: started after, joined before the rest
@@ -217,12 +226,13 @@ int DefaultCalculationThreads() {
 }
 
 ParallelEnumeration::ParallelEnumeration(const EnumerationPlan& plan, ProductRecorder& recorder,
-                                         int threads)
-    : plan_(plan), recorder_(recorder), threads_(std::max(1, threads)) {}
+                                         int threads, long sliceSteps)
+    : plan_(plan), recorder_(recorder), threads_(std::max(1, threads)),
+      sliceSteps_(std::max(1L, sliceSteps)) {}
 
 UnitStop ParallelEnumeration::Run(CalculationCallbacks& events, bool& abort, int cap,
                                   const std::function<void()>& onAbort) {
-    SliceQueue queue(plan_, recorder_, threads_);
+    SliceQueue queue(plan_, recorder_, threads_, sliceSteps_);
     auto escapePressed = [&] {
         if (events.InputWaiting()) {
             events.LetEventsRun();
@@ -240,7 +250,7 @@ UnitStop ParallelEnumeration::Run(CalculationCallbacks& events, bool& abort, int
     };
     // The recording thread walks the slices in their order with a cursor of its own, so that it
     // shows progress and looks for Escape before it waits for a slice, as a one-thread run does.
-    SliceCursor order(plan_);
+    SliceCursor order(plan_, sliceSteps_);
     Slice slice{};
     SliceResult result;
     for (std::size_t s = 0; order.Next(slice); ++s) {

@@ -16,7 +16,9 @@ class ProductRecorder;
 // in a one-thread run. Progress, events and the Escape key stay on the calling thread.
 class ParallelEnumeration {
 public:
-    ParallelEnumeration(const EnumerationPlan& plan, ProductRecorder& recorder, int threads);
+    // sliceSteps: candidate-and-third-transmitter steps per slice.
+    ParallelEnumeration(const EnumerationPlan& plan, ProductRecorder& recorder, int threads,
+                        long sliceSteps);
 
     // Stops when the recorder holds more than cap products at a cap check, or on an abort
     // (the Escape key, or abort set while events run). onAbort runs once when an abort is
@@ -28,6 +30,7 @@ private:
     const EnumerationPlan& plan_;
     ProductRecorder& recorder_;
     int threads_;
+    long sliceSteps_;
 };
 
 // The number of threads that a calculation uses when asked for none in particular.

@@ -69,7 +69,7 @@ struct Tally {
 // Compares the engine, on the given thread count and list cap, with the plain algorithm on one
 // site.
 void ExpectEquivalent(const SiteSpec& c, const std::string& label, Tally& tally, int threads = 1,
-                      int cap = IntermodCalculation::ListCap) {
+                      int cap = IntermodCalculation::ListCap, long sliceSteps = 32768) {
     SCOPED_TRACE(label);
     testing::ScriptedMessageBox box;
     FrequencyList list(c.locale, box);
@@ -85,6 +85,7 @@ void ExpectEquivalent(const SiteSpec& c, const std::string& label, Tally& tally,
     IntermodCalculation calculation(list, products, rows, box);
     calculation.SetThreads(threads);
     calculation.listCap = cap;
+    calculation.sliceSteps = sliceSteps;
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(c.options, events);
 
@@ -125,10 +126,12 @@ TEST(Equivalence, RandomSitesGiveTheSameListsAsThePlainAlgorithm) {
     Tally tally;
     for (int index = 0; index < 200; ++index) {
         const SiteSpec c = RandomCase(random, index);
-        // Every thread count, and now and then a small list cap, must give the same lists.
+        // Every thread count, and now and then a small list cap, must give the same lists; the
+        // work is cut into slices of a few pairs.
         static const int Threads[] = {1, 2, 3, 8};
         const int cap = index % 5 == 3 ? index % 60 : IntermodCalculation::ListCap;
-        ExpectEquivalent(c, "case " + std::to_string(index), tally, Threads[index % 4], cap);
+        ExpectEquivalent(c, "case " + std::to_string(index), tally, Threads[index % 4], cap,
+                         1 + index % 40);
         if (::testing::Test::HasFatalFailure()) {
             return;
         }
@@ -139,8 +142,8 @@ TEST(Equivalence, RandomSitesGiveTheSameListsAsThePlainAlgorithm) {
 }
 
 TEST(Equivalence, LargeSitesCutIntoSlicesForThreads) {
-    // 66 entries split a first transmitter's pairs in two slices; third order with triples and
-    // victims only, so that the plain algorithm stays quick.
+    // Slices of 4096 steps split a first transmitter's pairs among the 66 entries in two; third
+    // order with triples and victims only, so that the plain algorithm stays quick.
     std::mt19937 random(2718);
     static const char* Roles[] = {"Tx", "Rx", "Both"};
     for (int cap : {-1, 300}) {
@@ -159,7 +162,7 @@ TEST(Equivalence, LargeSitesCutIntoSlicesForThreads) {
         c.options.lowerLimit = "440";
         c.options.upperLimit = "470";
         Tally tally;
-        ExpectEquivalent(c, "cap " + std::to_string(cap), tally, 3, cap);
+        ExpectEquivalent(c, "cap " + std::to_string(cap), tally, 3, cap, 4096);
         EXPECT_GT(tally.withVictims, cap < 0 ? 300 : 0);
         EXPECT_EQ(tally.capped, cap < 0 ? 0 : 1);
     }
