@@ -157,7 +157,9 @@ bool OutputCommands::ChoosePdfFile() {
 
 void OutputCommands::print_selection() {
     QPrinter& current = printer();
-    if (current.outputFormat() == QPrinter::PdfFormat && !ChoosePdfFile()) {
+    // Nothing selected prints nothing, so there is no PDF file to ask for.
+    if (current.outputFormat() == QPrinter::PdfFormat && printWhat_.anySelected() &&
+        !ChoosePdfFile()) {
         return;
     }
     QtPagePrinter page(current, [this](QSize box) { return GraphPicture(box); });

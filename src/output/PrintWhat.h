@@ -17,6 +17,10 @@ struct PrintWhat {
     PrintOption intermodList;    // "&Intermod list"
     PrintOption frequencyList;   // "&Frequency list"
 
+    bool anySelected() const {
+        return spectrumDisplay.selected() || intermodList.selected() || frequencyList.selected();
+    }
+
     void Recompute(int productCount, int frequencyRows, bool windowVisible) {
         intermodList.available = productCount > 0;
         frequencyList.available = frequencyRows > 0;

@@ -106,11 +106,13 @@ TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
               "Error: 482 description: Printer error at line: print/start");
     pdf = wanted;
     EXPECT_EQ(PrintToPdf(false, false, true).size(), 1);
-    // Nothing selected: no document at all.
+    // Nothing selected: no document at all, and no PDF file asked for.
     pdf = folder.File("nothing.pdf");
     PrintToPdf(false, false, false);
     EXPECT_FALSE(std::filesystem::exists(pdf));
     EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(dialogs.answers.size(), 1u); // the file name was not asked for
+    dialogs.answers.clear();
 }
 
 TEST_F(OutputCommandsTest, PrintDialogOptionsLabelAndButtons) {
