@@ -142,9 +142,13 @@ TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
     };
     const std::string old = folder.File("old.txt");
     WriteBytes(old, "earlier report\r\n");
+    const std::string readOnly = folder.File("read-only.txt");
+    WriteBytes(readOnly, "earlier report\r\n");
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
     std::filesystem::create_directory(folder.File("folder.txt"));
     const Case cases[] = {
         {"disk full", old, 64, "Print To File Error 61"},
+        {"read-only file", readOnly, RLIM_INFINITY, "Print To File Error 70"},
         {"a folder of that name", folder.File("folder.txt"), RLIM_INFINITY,
          "Print To File Error 75"},
         {"folder gone", folder.File("gone/report.txt"), RLIM_INFINITY, "Print To File Error 76"},
@@ -163,7 +167,8 @@ TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
         EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     }
     EXPECT_EQ(ReadBytes(old), "earlier report\r\n");
-    EXPECT_EQ(folder.Count(), 2u); // no temporary file left behind
+    EXPECT_EQ(ReadBytes(readOnly), "earlier report\r\n");
+    EXPECT_EQ(folder.Count(), 3u); // no temporary file left behind
 }
 
 } // namespace
