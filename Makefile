@@ -37,7 +37,7 @@ bench: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DSPURLINE_FUZZ=ON -DSPURLINE_GUI=OFF -DSPURLINE_TESTS=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target frq_load_fuzz calculation_fuzz calc_arguments_fuzz
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target spurline_fuzzers
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(FUZZ_DIR)
 
 format:
