@@ -10,14 +10,15 @@
 namespace spurline {
 
 void OpenHelpDocument(const QString& programDirectory, IMessageBox& messages,
-                      const std::function<void(const QString&)>& open) {
+                      const std::function<bool(const QString&)>& open) {
     const std::vector<std::string> candidates =
         HelpDocumentCandidates(ToStdString(programDirectory));
     for (const std::string& candidate : candidates) {
         const QString path = QDir::cleanPath(ToQString(candidate));
         if (QFileInfo(path).isFile()) {
-            if (open) {
-                open(path);
+            if (open && !open(path)) {
+                messages.CenteredMsgBox(HelpDocumentNoViewer(ToStdString(path)),
+                                        msgbox::Exclamation);
             }
             return;
         }

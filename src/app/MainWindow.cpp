@@ -13,6 +13,7 @@
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindowLayout.h"
+#include "app/MenuShortcuts.h"
 #include "app/OutputCommands.h"
 #include "app/Twips.h"
 #include "app/frmAddFreq.h"
@@ -90,7 +91,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
       calculation_(list_, products_, intermodRows_, messages_),
       recalculate_(calculation_, products_, intermodRows_), graph_(list_, products_) {
     openDocument_ = [](const QString& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
     list_.recalculateDue = [this] { RecalculateDue(); };
     list_.clearIntermodResults = [this] {
@@ -499,6 +500,19 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::KeyPreview(QObject* receiver, QEvent* event) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        receiver->isWidgetType() && isAncestorOf(static_cast<QWidget*>(receiver)) &&
+        !calculation_.running()) {
+        // The window claims a menu key that a control would take and runs the command itself
+        // when the key arrives, whether or not the control's key scheme claims it.
+        if (QAction* command = MenuShortcutFor(*static_cast<QKeyEvent*>(event), *this)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                command->trigger();
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyRelease) {
         // Another key is on its way; the release of the previewed one may come while its
         // dialog is still open.
@@ -548,8 +562,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             cmdLoad_Click();
             return true;
         }
-    } else {
-        KeyPreview(watched, event);
+    } else if (KeyPreview(watched, event)) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

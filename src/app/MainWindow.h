@@ -72,7 +72,7 @@ public:
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
     void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
     // How the help document is handed to the desktop (tests record it instead).
-    void SetDocumentOpener(std::function<void(const QString&)> open) {
+    void SetDocumentOpener(std::function<bool(const QString&)> open) {
         openDocument_ = std::move(open);
     }
 
@@ -142,7 +142,7 @@ private:
     FinderCommands* finder_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
     std::function<void()> showAddFreq_;
-    std::function<void(const QString&)> openDocument_;
+    std::function<bool(const QString&)> openDocument_;
     MainMenus menus_;
     CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window
     bool mirroring_ = false;               // the view is being brought in line with the document

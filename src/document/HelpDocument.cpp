@@ -12,4 +12,9 @@ std::string HelpDocumentMissing(const std::string& path) {
            "Reinstall Spurline to restore it.";
 }
 
+std::string HelpDocumentNoViewer(const std::string& path) {
+    return "No program to show PDF files was found." + std::string("\r\n") + "The user guide is " +
+           path;
+}
+
 } // namespace spurline

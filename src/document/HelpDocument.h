@@ -14,4 +14,7 @@ std::vector<std::string> HelpDocumentCandidates(const std::string& programDirect
 // The notice for a guide that is nowhere to be found; path is the first place looked at.
 std::string HelpDocumentMissing(const std::string& path);
 
+// The notice for a guide that is there but that no program on the desktop could show.
+std::string HelpDocumentNoViewer(const std::string& path);
+
 } // namespace spurline

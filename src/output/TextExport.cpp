@@ -94,6 +94,12 @@ TextExport::TextExport(IFileDialogs& dialogs, IMessageBox& messages)
 
 bool TextExport::send_to_file(const std::function<ReportContent()>& content,
                               const PrintWhat& what) {
+    // The graph is never exported: without a list section the file would be empty, and an
+    // empty file looks like a report that lost its contents.
+    if (!what.frequencyList.selected() && !what.intermodList.selected()) {
+        messages_.CenteredMsgBox(NothingToExport, msgbox::Exclamation);
+        return false;
+    }
     FileDialogOptions options;
     options.title = "Print To File";
     options.filter = "Text file (*.txt)|*.txt";

@@ -15,6 +15,11 @@ class IMessageBox;
 // first selected section, the frequency list, the intermod list and the filter note.
 std::string ExportText(const ReportContent& content, const PrintWhat& what);
 
+// Told instead of asking for a file when neither list is selected in "Print What".
+inline constexpr const char* NothingToExport =
+    "There is nothing to export: neither the frequency list nor the intermod list is selected "
+    "under \"Print What\" (File > Print...).";
+
 // send_to_file: asks for a file name in the shared file dialog and writes the export there. The
 // file is replaced only once it is complete, so a failure leaves the earlier file as it was.
 class TextExport {

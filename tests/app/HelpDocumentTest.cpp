@@ -62,7 +62,11 @@ TEST(HelpDocument, FoundBesideTheProgramOrInTheInstalledFolderElseReported) {
     std::filesystem::create_directories(folder.path() / "bin");
     testing::ScriptedMessageBox messages;
     QStringList opened;
-    const auto open = [&](const QString& path) { opened << path; };
+    bool viewerFound = true;
+    const auto open = [&](const QString& path) {
+        opened << path;
+        return viewerFound;
+    };
 
     OpenHelpDocument(bin, messages, open);
     EXPECT_TRUE(opened.isEmpty());
@@ -81,6 +85,15 @@ TEST(HelpDocument, FoundBesideTheProgramOrInTheInstalledFolderElseReported) {
     EXPECT_EQ(opened, QStringList({QString::fromStdString(installed.string()),
                                    bin + QStringLiteral("/Spurline.pdf")}));
     EXPECT_EQ(messages.shown.size(), 1u);
+
+    // No program could show it: the user is told where the guide is.
+    viewerFound = false;
+    OpenHelpDocument(bin, messages, open);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].prompt, "No program to show PDF files was found.\r\n"
+                                        "The user guide is " +
+                                            bin.toStdString() + "/Spurline.pdf");
+    EXPECT_EQ(messages.shown[1].buttons, msgbox::Exclamation);
 }
 
 } // namespace

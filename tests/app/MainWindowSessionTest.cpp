@@ -18,7 +18,10 @@ protected:
     void SetUp() override {
         CreateWindow(Locale::English());
         window->SetAddFreqDialog([this] { editModes.push_back(window->document().EditMode); });
-        window->SetDocumentOpener([this](const QString& path) { opened << path; });
+        window->SetDocumentOpener([this](const QString& path) {
+            opened << path;
+            return true;
+        });
         ShowWindow();
         if (HasFatalFailure()) {
             return;

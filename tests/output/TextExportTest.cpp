@@ -131,6 +131,19 @@ TEST_F(ExportFixture, WritesTheFileInWindows1252OrUtf8) {
     EXPECT_EQ(names, (std::vector<std::string>{"", path, "", path, "", ""}));
     EXPECT_TRUE(box.shown.empty());
     EXPECT_EQ(folder.Count(), 1u);
+
+    // Neither list selected (the graph is never exported): the user is told, no file is asked
+    // for or written.
+    for (const PrintWhat& what : {Selecting(false, false, false), Selecting(true, false, false)}) {
+        box.shown.clear();
+        dialogs.shown.clear();
+        EXPECT_FALSE(Export(folder.File("empty.txt"), what));
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].prompt, NothingToExport);
+        EXPECT_TRUE(dialogs.shown.empty());
+        dialogs.answers.clear();
+    }
+    EXPECT_EQ(folder.Count(), 1u);
 }
 
 TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
