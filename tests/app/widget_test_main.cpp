@@ -4,6 +4,10 @@
 #include <clocale>
 #include <gtest/gtest.h>
 
+extern "C" const char* __lsan_default_suppressions() {
+    return spurline::testing::GlibcLocalePathLeak;
+}
+
 // Widget tests need the QApplication before any widget exists; they run headless unless told
 // otherwise, also when ctest lists them.
 int main(int argc, char** argv) {
