@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWindow>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -64,6 +65,10 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    // QApplication has put the desktop's C locale in force, and under a German or French one
+    // printf and strtod write and read "0,5". Numbers reach the user through the Locale that
+    // SystemLocale() gives the core, never through the C locale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("Spurline"));
     QApplication::setApplicationName(QStringLiteral("Spurline"));
 

@@ -6,9 +6,9 @@
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
 #include "document/TextEncoding.h"
+#include "document/TextHelpers.h"
 
 #include <algorithm>
-#include <cctype>
 #include <new>
 
 namespace spurline {
@@ -21,9 +21,8 @@ bool EndsWithFrqIgnoringCase(const std::string& name) {
     constexpr std::string_view extension = ".frq";
     if (name.size() < extension.size())
         return false;
-    return std::equal(
-        extension.begin(), extension.end(), name.end() - extension.size(),
-        [](char e, char c) { return e == std::tolower(static_cast<unsigned char>(c)); });
+    return std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
+                      [](char e, char c) { return e == LowerAscii(c); });
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "document/TextHelpers.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 namespace spurline {
@@ -20,9 +19,10 @@ std::string KeyFor(double offsetFrequency, const Locale& locale) {
 
 // Case-insensitive text order of the list view's column sort.
 bool TextLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) <
+               static_cast<unsigned char>(LowerAscii(y));
+    });
 }
 
 } // namespace

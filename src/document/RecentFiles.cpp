@@ -7,7 +7,6 @@
 #include "document/TextHelpers.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace spurline {
 
@@ -17,8 +16,7 @@ constexpr const char* Section = "MRUFiles";
 
 std::string Upper(std::string_view text) {
     std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperAscii);
     return upper;
 }
 

@@ -27,10 +27,6 @@ std::size_t CharacterCount(std::string_view text) {
     return count;
 }
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 double LeadingNumber(std::string_view text, const Locale& locale) {

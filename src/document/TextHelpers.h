@@ -41,6 +41,16 @@ std::string RemoveAll(std::string_view text, std::string_view what);
 // Every occurrence of what replaced by with.
 std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 
+// Letter case of ASCII letters only; every other byte as it is. Unlike tolower and toupper these
+// do not follow the C locale (Turkish has no one-byte lower case of 'I') and leave the bytes of
+// UTF-8 characters alone.
+constexpr char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+constexpr char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // ASCII case-insensitive equality, as the list uses for "Tx", "Rx" and "Plan".
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

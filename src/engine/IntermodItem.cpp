@@ -3,7 +3,6 @@
 #include "document/NumberFormat.h"
 
 #include <charconv>
-#include <cstdlib>
 
 namespace spurline {
 
@@ -33,8 +32,10 @@ double FloatAsDisplayed(float value) {
     if (result.ec != std::errc{}) {
         return value;
     }
-    *result.ptr = '\0';
-    return std::strtod(buffer, nullptr);
+    // Read back with from_chars: strtod would stop at the '.' under a decimal-comma C locale.
+    double shortest = value;
+    std::from_chars(buffer, result.ptr, shortest);
+    return shortest;
 }
 
 } // namespace spurline

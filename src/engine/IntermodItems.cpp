@@ -2,9 +2,9 @@
 
 #include "document/ErrorReport.h"
 #include "document/MessageBox.h"
+#include "document/TextHelpers.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace spurline {
 
@@ -25,7 +25,7 @@ cIntermodItems::cIntermodItems(IMessageBox& messages) : messages_(messages) {}
 std::string cIntermodItems::Folded(std::string_view key) {
     std::string folded(key);
     for (char& c : folded) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = LowerAscii(c);
     }
     return folded;
 }

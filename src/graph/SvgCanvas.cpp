@@ -3,6 +3,7 @@
 #include "output/ProductWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -21,10 +22,13 @@ std::string Hex(Colour colour) {
     return text;
 }
 
+// Two decimals after a '.', whatever the C locale: "%.2f" would write "-179,05" under a
+// German one, which no SVG reader takes.
 std::string Num(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    char text[400]; // fixed notation of the largest double
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    return std::string(text, written.ptr);
 }
 
 // Text content with the characters XML reserves escaped.

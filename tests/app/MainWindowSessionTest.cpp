@@ -1,6 +1,7 @@
 #include "app/CalculationRunner.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindowFixture.h"
+#include "support/PlainNumbers.h"
 
 #include <QFile>
 #include <QFrame>
@@ -388,7 +389,7 @@ TEST_F(SessionTest, EscapeAbortsALongCalculationStartedByATimer) {
     // Eighty transmitters with three-transmitter products: thousands of products for each first
     // transmitter.
     for (int i = 0; i < 80; ++i) {
-        window->document().AddEntry({std::to_string(400 + i * 0.7), "0", "12.5", "Tx", "Exist",
+        window->document().AddEntry({testing::Fixed(400 + i * 0.7, 6), "0", "12.5", "Tx", "Exist",
                                      "12.5", "tx " + std::to_string(i)});
     }
     window->document().SetCalculateEnabled(true);

@@ -1,6 +1,7 @@
 #include "document/FrequencyList.h"
 
 #include "document/MessageBox.h"
+#include "support/CLocale.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +228,19 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     EXPECT_EQ(f.list.entry(2).remarks(), "a");
     f.list.SwitchSortingOff();
     EXPECT_FALSE(f.list.sortState().sorted);
+}
+
+TEST(FrequencyList, TextSortIgnoresLetterCaseUnderATurkishCLocale) {
+    // There tolower('I') is 'I', which would sort "Ib" before "ia".
+    testing::ScopedCLocale turkish("tr_TR.UTF-8");
+    SPURLINE_REQUIRE_C_LOCALE(turkish, "tr_TR.UTF-8");
+    ListFixture f;
+    f.list.AddEntry(Entry("100", "0", "Both", "Exist", "Ib"));
+    f.list.AddEntry(Entry("200", "0", "Both", "Exist", "ia"));
+    f.list.SortByColumn(ColRemarks); // descending first
+    f.list.SortByColumn(ColRemarks);
+    EXPECT_EQ(f.list.entry(0).remarks(), "ia");
+    EXPECT_EQ(f.list.entry(1).remarks(), "Ib");
 }
 
 TEST(FrequencyList, HeaderFieldsDropTheFileSeparator) {

@@ -1,6 +1,7 @@
 #include "document/RecentFiles.h"
 
 #include "document/CompactPath.h"
+#include "support/CLocale.h"
 #include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,16 @@ TEST_F(RecentFilesTest, StoredListRestoresTheSameOrder) {
     RecentFiles cut(measurer);
     cut.Load(store);
     EXPECT_EQ(Column(cut), std::vector<std::string>{"/a/three.frq"});
+}
+
+TEST_F(RecentFilesTest, ReopenedInAnotherCaseUnderATurkishCLocale) {
+    // There toupper('i') is 'i': the dotted capital I has no one-byte form.
+    testing::ScopedCLocale turkish("tr_TR.UTF-8");
+    SPURLINE_REQUIRE_C_LOCALE(turkish, "tr_TR.UTF-8");
+    files.AddMRUItem("/sites/site1.frq");
+    files.AddMRUItem("/sites/other.frq");
+    files.AddMRUItem("/SITES/SITE1.FRQ");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/SITES/SITE1.FRQ", "/sites/other.frq"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "engine/IntermodItems.h"
 
 #include "document/ErrorReport.h"
+#include "support/CLocale.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,15 @@ TEST_F(IntermodItems, AddFindRemoveAndClear) {
     EXPECT_EQ(taken->key(), "ID: 2");
     items.Add(Product(3), "ID: 2");
     EXPECT_EQ(items.Count(), 1);
+}
+
+TEST_F(IntermodItems, KeysIgnoreLetterCaseUnderATurkishCLocale) {
+    // There tolower('I') is 'I': the dotless i has no one-byte form.
+    testing::ScopedCLocale turkish("tr_TR.UTF-8");
+    SPURLINE_REQUIRE_C_LOCALE(turkish, "tr_TR.UTF-8");
+    items.Add(Product(3, 452), "ID: 2");
+    EXPECT_TRUE(items.InCollection("id: 2"));
+    EXPECT_TRUE(items.InCollection("ID: 2"));
 }
 
 TEST_F(IntermodItems, FailuresOfTheInnerContainerAndTheBlankKey) {
@@ -139,6 +149,20 @@ TEST(IntermodItem, DerivedEdgesAndTexts) {
     EXPECT_EQ(item.frequencystring(Locale::German()), "1.234,50000");
     EXPECT_EQ(item.bandwidthstring(Locale::English()), "1,500.00");
     EXPECT_EQ(item.bandwidthstring(Locale::German()), "1.500,00");
+}
+
+TEST(IntermodItem, FloatAsDisplayedReadsTheShortestTextExactlyUnderAGermanCLocale) {
+    testing::ScopedCLocale german("de_DE.UTF-8");
+    SPURLINE_REQUIRE_C_LOCALE(german, "de_DE.UTF-8");
+    struct Case {
+        float value;
+        double expected;
+    };
+    for (const Case& c : {Case{450.0625f, 450.0625}, Case{450.0125f, 450.0125}, Case{1e-7f, 1e-7},
+                          Case{-3e38f, -3e38}}) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(FloatAsDisplayed(c.value), c.expected);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/OrderColours.h"
 #include "graph/GraphSite.h"
 #include "graph/RecordingCanvas.h"
+#include "support/PlainNumbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,7 +125,7 @@ TEST(DrawGraph, TicksAndLabelsAtTheStepTablesBounds) {
         EXPECT_EQ(TickLabels(canvas), c.labels);
         std::vector<double> xs;
         for (const std::string& label : c.labels) {
-            xs.push_back(std::round(std::stod(label) * 10));
+            xs.push_back(std::round(testing::LeadingPlainNumber(label) * 10));
         }
         EXPECT_EQ(TickXs(canvas), xs);
 

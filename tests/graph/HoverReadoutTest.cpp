@@ -1,6 +1,7 @@
 #include "graph/HoverReadout.h"
 
 #include "graph/GraphSite.h"
+#include "support/CLocale.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -45,6 +46,28 @@ TEST(HoverReadout, DiagonalMovesClearAndEdgesCount) {
     EXPECT_EQ(hover.Move(4497.4f, 21, site.products, locale), "");
     EXPECT_EQ(ProductsAt(450.25f, site.products, locale), readout);
     EXPECT_EQ(ProductsAt(450.26f, site.products, locale), "");
+}
+
+// 450.0625 MHz is read back from the float's shortest text "450.0625"; read with the C locale's
+// decimal comma that text is 450.
+void ExpectExactReadout() {
+    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+        GraphSite site(locale);
+        site.Product(450.0625, 25, 3);
+        std::string readout = "450.06250 - (2 x [1] - 1 x [2])";
+        std::replace(readout.begin(), readout.end(), '.', locale.decimalSeparator[0]);
+        EXPECT_EQ(ProductsAt(450.0625f, site.products, locale), readout);
+    }
+}
+
+TEST(HoverReadout, ReadsTheFrequencyExactlyInTheCLocaleInForce) {
+    ExpectExactReadout();
+}
+
+TEST(HoverReadout, ReadsTheFrequencyExactlyUnderAGermanCLocale) {
+    testing::ScopedCLocale german("de_DE.UTF-8");
+    SPURLINE_REQUIRE_C_LOCALE(german, "de_DE.UTF-8");
+    ExpectExactReadout();
 }
 
 } // namespace

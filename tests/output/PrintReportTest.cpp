@@ -3,8 +3,8 @@
 #include "document/ErrorReport.h"
 #include "output/PrintFlow.h"
 #include "output/ReportSite.h"
+#include "support/PlainNumbers.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -12,14 +12,14 @@
 namespace spurline {
 namespace {
 
+using testing::Fixed;
+using testing::LeadingPlainNumber;
 using testing::ReportSite;
 using testing::Selecting;
 using Page = std::vector<std::string>;
 
 std::string Place(double x, double y, const std::string& what) {
-    char at[32];
-    std::snprintf(at, sizeof at, "%.2f,%.2f ", x, y);
-    return at + what;
+    return Fixed(x, 2) + "," + Fixed(y, 2) + " " + what;
 }
 
 // Column c starts (c - 1) x 0.1 inch from the left, line n at n x 0.2 inch; "*" marks bold.
@@ -34,7 +34,8 @@ public:
     double PrintableWidth() const override { return 8; }
     double PrintableHeight() const override { return height; }
     void SetFont(const FontSpec& font) override {
-        EXPECT_EQ(font.name + " " + std::to_string(font.size), "Arial 10.000000");
+        EXPECT_EQ(font.name, "Arial");
+        EXPECT_EQ(font.size, 10);
         bold_ = font.weight == 700;
     }
     double TextWidth(std::string_view text) const override { return 0.1 * text.size(); }
@@ -165,7 +166,7 @@ TEST(PrintReport, LongListsFlowOverPagesWithoutRepeatsOrBlankPages) {
             EXPECT_FALSE(page.empty());
             for (const std::string& item : page) {
                 headings += item.ends_with(" ID") || item.ends_with(" *Frequency List");
-                EXPECT_LE(std::stod(item.substr(item.find(',') + 1)), 9.8 + 1e-9) << item;
+                EXPECT_LE(LeadingPlainNumber(item.substr(item.find(',') + 1)), 9.8 + 1e-9) << item;
             }
         }
         EXPECT_EQ(headings, 2);
