@@ -10,6 +10,7 @@
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <optional>
@@ -77,11 +78,13 @@ BENCHMARK(BM_EqualAsShownLoad)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Load and calculate with every receiver a victim, until the list cap; the rows are only
 // measured, as spurline-calc writes them and forgets them. The second argument is the number of
-// threads: spurline-calc uses every core.
+// threads: spurline-calc uses every core. "held MB" is the most that the workers' accepted
+// candidates took at once, which must not grow with the threads.
 void BM_CrowdedSite(benchmark::State& state) {
     const std::string text = CrowdedSite(static_cast<int>(state.range(0)));
     SilentBox box;
     double bytes = 0;
+    double held = 0;
     for (auto _ : state) {
         FrequencyList list(Locale::English(), box);
         ReadFrequencyList(list, text);
@@ -97,12 +100,15 @@ void BM_CrowdedSite(benchmark::State& state) {
         options.filter = VictimFilter::FromOption(1);
         NoCalculationCallbacks events;
         benchmark::DoNotOptimize(calculation.Calculate(options, events).products);
+        held = std::max(held, static_cast<double>(calculation.peakHeld()));
     }
     state.counters["output MB"] = bytes / 1e6 / static_cast<double>(state.iterations());
+    state.counters["held MB"] = held * 72 / 1e6;
 }
 BENCHMARK(BM_CrowdedSite)
     ->Args({10000, 1})
     ->Args({10000, 2})
+    ->Args({10000, 8})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

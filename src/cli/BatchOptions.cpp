@@ -68,9 +68,11 @@ std::string BatchUsage() {
            "                         numbers, components and victims, and the options used\n"
            "                         and the outcome [tsv]\n"
            "  --no-cap               no limit of 32700 products; rows are written as found\n"
+           "                         and none is kept\n"
            "  --graph FILE.svg       also draws the spectrum graph of the result to FILE.svg\n"
+           "                         (not with --no-cap: the graph needs every product kept)\n"
            "  --graph-size WxH       size of that picture in pixels [1200x600]\n"
-           "  --threads N            threads that calculate [every core]\n";
+           "  --threads N            threads that calculate, at most 4 per core [every core]\n";
 }
 
 } // namespace spurline::cli

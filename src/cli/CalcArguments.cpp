@@ -191,6 +191,11 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
     if (!FinishFindArguments(parsed.find, parsed.locale, error)) {
         return std::nullopt;
     }
+    // The graph is drawn from the kept products, and without the cap they have no bound.
+    if (parsed.batch.noCap && !parsed.batch.graphPath.empty()) {
+        error = "--no-cap and --graph cannot be combined: the graph needs every product kept";
+        return std::nullopt;
+    }
     if (parsed.sitePath.empty()) {
         error = "no site file given";
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
+#include "document/SiteFile.h"
 #include "document/StreamMessageBox.h"
 #include "engine/CalculationCallbacks.h"
 #include "engine/IntermodCalculation.h"
@@ -41,7 +42,7 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
         ReadCsvSite(list, path, err);
         return;
     }
-    ReadFrequencyList(list, ReadWholeFile(path), listener);
+    ReadFrequencyList(list, ReadSiteFile(path), listener);
 }
 
 bool WriteGraphFile(const FrequencyList& list, const cIntermodItems& products,
@@ -127,9 +128,9 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     IntermodCalculation calculation(list, products, rows, box);
     calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
     if (batch.noCap) {
+        // Nothing is kept (--graph, which needs the products, is refused with --no-cap).
         calculation.listCap = -1;
-        // The graph needs the products; without it nothing is kept.
-        calculation.keepProducts = !batch.graphPath.empty();
+        calculation.keepProducts = false;
     }
     NoCalculationCallbacks events;
     const CalculationResult result = calculation.Calculate(parsed->options, events);

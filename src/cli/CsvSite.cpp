@@ -1,7 +1,7 @@
 #include "CsvSite.h"
 
-#include "document/AtomicFile.h"
 #include "document/FrequencyListCsv.h"
+#include "document/SiteFile.h"
 #include "document/TextHelpers.h"
 
 #include <filesystem>
@@ -14,7 +14,7 @@ bool IsCsvPath(const std::string& path) {
 }
 
 void ReadCsvSite(FrequencyList& list, const std::string& path, std::ostream& err) {
-    const std::vector<CsvRejectedLine> rejected = ReadFrequencyListCsv(list, ReadWholeFile(path));
+    const std::vector<CsvRejectedLine> rejected = ReadFrequencyListCsv(list, ReadSiteFile(path));
     list.SetSiteName(std::filesystem::path(path).stem().string());
     for (const CsvRejectedLine& line : rejected) {
         err << "spurline-calc: " << path << ": " << CsvRejectedLineText(line) << '\n';

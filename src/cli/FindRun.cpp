@@ -35,11 +35,20 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
     }
     FrequencyFinder finder(table, options, limits);
     const bool plan = find.request.count > 1;
-    const std::vector<CandidateResult> found =
-        plan ? finder.Plan(find.request) : finder.Search(find.request);
     PrintCells(out, FinderColumnCaptions);
-    for (const CandidateResult& c : found) {
-        PrintCells(out, CandidateCells(c, list.locale()));
+    std::vector<CandidateResult> found;
+    if (plan) {
+        // Each search of a plan can take seconds: a channel is written once it is chosen.
+        out.flush();
+        found = finder.Plan(find.request, {}, [&](const CandidateResult& c) {
+            PrintCells(out, CandidateCells(c, list.locale()));
+            out.flush();
+        });
+    } else {
+        found = finder.Search(find.request);
+        for (const CandidateResult& c : found) {
+            PrintCells(out, CandidateCells(c, list.locale()));
+        }
     }
     if (plan && static_cast<int>(found.size()) < find.request.count) {
         err << "Only " << found.size() << " of " << find.request.count

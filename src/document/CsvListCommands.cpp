@@ -3,6 +3,7 @@
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyListCsv.h"
+#include "document/SiteFile.h"
 
 namespace spurline {
 
@@ -26,7 +27,7 @@ int CsvListCommands::ImportCsv() {
     const int before = list_.count();
     std::vector<CsvRejectedLine> rejected;
     try {
-        rejected = ReadFrequencyListCsv(list_, ReadWholeFile(*path));
+        rejected = ReadFrequencyListCsv(list_, ReadSiteFile(*path));
     } catch (const CommandFailure& failure) {
         ShowErrorReport(messages_, failure);
     }

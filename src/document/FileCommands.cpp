@@ -5,6 +5,7 @@
 #include "document/FrequencyListFile.h"
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
+#include "document/SiteFile.h"
 #include "document/TextEncoding.h"
 #include "document/TextHelpers.h"
 
@@ -133,7 +134,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
     try {
         LoadListener listener;
         listener.afterEntryLine = [this] { host_.LetEventsRun(); };
-        ReadFrequencyList(list_, ReadWholeFile(path), listener);
+        ReadFrequencyList(list_, ReadSiteFile(path), listener);
     } catch (const CommandFailure& failure) {
         return fail(failure);
     } catch (const std::bad_alloc&) {

@@ -403,19 +403,26 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
     return std::move(results);
 }
 
-std::vector<CandidateResult> FrequencyFinder::Plan(const FinderRequest& request,
-                                                   const FinderProgress& progress) {
+std::vector<CandidateResult>
+FrequencyFinder::Plan(const FinderRequest& request, const FinderProgress& progress,
+                      const std::function<void(const CandidateResult&)>& onChosen) {
     const CalculationTable original = site_;
     std::vector<CandidateResult> chosen;
-    for (int k = 0; k < request.count; ++k) {
+    // No band gives more channels than it has candidates.
+    const int count = static_cast<int>(
+        std::min(CandidateFrequencies(request).size(), static_cast<std::size_t>(request.count)));
+    for (int k = 0; k < count; ++k) {
         const auto part = [&](double fraction) {
-            return !progress || progress((k + fraction) / request.count);
+            return !progress || progress((k + fraction) / count);
         };
         const std::vector<CandidateResult> ranked = Search(request, part);
         if (ranked.empty() || !ranked.front().clean()) {
             break;
         }
         chosen.push_back(ranked.front());
+        if (onChosen) {
+            onChosen(chosen.back());
+        }
         site_.push_back(CandidateRow(request, ranked.front().frequencyMHz));
     }
     site_ = original;

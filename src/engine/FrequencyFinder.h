@@ -63,11 +63,13 @@ public:
     std::vector<CandidateResult> Search(const FinderRequest& request,
                                         const FinderProgress& progress = {});
 
-    // request.count channels, one at a time: the best clean candidate is added to the site
-    // before the next search, so the chosen ones are clean with each other too. Stops early when
-    // no clean candidate is left or when stopped.
-    std::vector<CandidateResult> Plan(const FinderRequest& request,
-                                      const FinderProgress& progress = {});
+    // request.count channels (at most as many as the band has candidates), one at a time: the
+    // best clean candidate is added to the site before the next search, so the chosen ones are
+    // clean with each other too. Stops early when no clean candidate is left or when stopped.
+    // onChosen is told each channel as it is chosen.
+    std::vector<CandidateResult>
+    Plan(const FinderRequest& request, const FinderProgress& progress = {},
+         const std::function<void(const CandidateResult&)>& onChosen = {});
 
     // The row a chosen candidate takes in the site, as the list would read it back.
     CalculationRow CandidateRow(const FinderRequest& request, double frequencyMHz) const;

@@ -220,8 +220,16 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     const EnumerationPlan plan(table, options);
     const int cap = listCap < 0 ? std::numeric_limits<int>::max() : listCap;
     UnitStop stop = UnitStop::Finished;
+    peakHeld_ = 0;
     if (threads_ > 1) {
-        ParallelEnumeration parallel(plan, recorder, threads_, sliceSteps);
+        ParallelEnumeration parallel(plan, recorder, threads_, sliceSteps, heldCandidates,
+                                     startThread);
+        // Known also when the run ends in a failure.
+        struct PeakOnExit {
+            const ParallelEnumeration& parallel;
+            std::size_t& peak;
+            ~PeakOnExit() { peak = parallel.peakHeld(); }
+        } peakOnExit{parallel, peakHeld_};
         stop = parallel.Run(events, abort_, cap, recalculateDue);
     } else {
         RecordingSink sink(recorder, events, abort_, cap, recalculateDue);

@@ -2,7 +2,9 @@
 
 #include "document/Locale.h"
 #include "engine/IntermodOptions.h"
+#include "engine/ParallelEnumeration.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -53,9 +55,18 @@ public:
     // comparisons. Tests cut finer.
     long sliceSteps = 32768;
 
-    // Threads that enumerate the candidates; the results do not depend on it.
-    void SetThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
+    // Threads that enumerate the candidates, at most MaxCalculationThreads(); the results do
+    // not depend on it.
+    void SetThreads(int threads) { threads_ = std::clamp(threads, 1, MaxCalculationThreads()); }
     int threads() const { return threads_; }
+
+    // Accepted candidates that the worker threads may hold at once, all together, before they
+    // wait for the recording; each takes about 72 bytes. Tests cut it smaller.
+    std::size_t heldCandidates = ParallelEnumeration::DefaultHeldLimit;
+    // The most candidates the worker threads held at once in the last calculation.
+    std::size_t peakHeld() const { return peakHeld_; }
+    // Starts the worker threads; tests put in one that fails.
+    ThreadStarter startThread;
 
     // The out-of-date signal, called when an abort is noticed among the third transmitters.
     std::function<void()> recalculateDue;
@@ -83,6 +94,7 @@ private:
     const char* step_ = "";
     int threads_ = 1;
     int recorded_ = 0;
+    std::size_t peakHeld_ = 0;
 };
 
 } // namespace spurline

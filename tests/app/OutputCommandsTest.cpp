@@ -6,6 +6,7 @@
 #include "app/frmPrint.h"
 #include "document/AtomicFile.h"
 #include "document/FrequencyListCsv.h"
+#include "document/SiteFile.h"
 #include "support/TemporaryFolder.h"
 
 #include <QClipboard>
@@ -237,6 +238,21 @@ TEST_F(CsvMenuTest, ExportedCsvImportsBackToTheSameList) {
     EXPECT_EQ(prompt.find("\r\nline 17:"), std::string::npos);
     EXPECT_NE(prompt.find("\r\nline 16: duplicate"), std::string::npos);
     EXPECT_TRUE(prompt.ends_with("\r\nand " + std::to_string(n - 15) + " more"));
+}
+
+// A file over the size limit is refused before it is read, with its name.
+TEST_F(CsvMenuTest, AFileOverTheSizeLimitIsRefusedWithItsName) {
+    CreateWindow(Locale::English());
+    testing::TemporaryFolder folder;
+    const std::string path = folder.File("huge.csv");
+    testing::WriteBytes(path, "");
+    std::filesystem::resize_file(path, MaxSiteFileBytes + 1); // sparse
+    dialogs.answers.push_back(path);
+    Find<QAction>("mnuImportCsv")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].prompt, "Error: 321 description: File too large: " + path +
+                                            " (more than 64 MiB) at line: load/open");
+    EXPECT_EQ(window->document().count(), 0);
 }
 
 // Edit > Copy right after start-up copies the picture on screen; Edit > "Save graph as..."

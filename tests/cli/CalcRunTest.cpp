@@ -3,8 +3,10 @@
 #include "CalcRun.h"
 
 #include "CalcArguments.h"
+#include "document/SiteFile.h"
 #include "support/TemporaryFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -28,6 +30,13 @@ TEST(CalcArguments, DashesEndTheOptionsAndUnknownOptionsAreNamed) {
         {{"--", "a.frq", "b.frq"}, "", "more than one site file: b.frq"},
         {{"--", "--", "a.frq"}, "", "more than one site file: a.frq"},
         {{"-"}, "-", ""},
+        // Without the cap nothing is kept, and the graph is drawn from the kept products.
+        {{"--no-cap", "--graph", "g.svg", "a.frq"},
+         "",
+         "--no-cap and --graph cannot be combined: the graph needs every product kept"},
+        {{"--graph", "g.svg", "--no-cap", "a.frq"},
+         "",
+         "--no-cap and --graph cannot be combined: the graph needs every product kept"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -83,6 +92,58 @@ TEST(CalcRun, SkippedLinesAreNamedWithTheirNumbers) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "spurline-calc: " + path +
                            ": line 5: duplicate frequency 1.234,50000 MHz was not added\n");
+}
+
+TEST(CalcRun, SiteFilesOverTheSizeLimitAreRefusedUnread) {
+    TemporaryFolder folder;
+    for (const char* name : {"huge.frq", "huge.CSV"}) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.File(name);
+        WriteBytes(path, "");
+        std::filesystem::resize_file(path, MaxSiteFileBytes + 1); // sparse
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc({"--locale", "en", path}, Locale::English(), out, err), 2);
+        EXPECT_EQ(err.str(), "Error: 321 description: File too large: " + path +
+                                 " (more than 64 MiB) at line: load/open\n");
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+// Keeps what the stream held at each flush.
+class FlushLog final : public std::stringbuf {
+public:
+    std::vector<std::string> flushed;
+
+protected:
+    int sync() override {
+        flushed.push_back(str());
+        return 0;
+    }
+};
+
+TEST(CalcRun, PlannedChannelsAreWrittenAsTheyAreChosen) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("site.frq");
+    // The pair's product at 449 MHz spoils the channels within 25 kHz of it.
+    WriteBytes(path, "S\r\nD\r\nC\r\n450.00000,0,25.00,Tx,Exist,N/A,,\r\n"
+                     "451.00000,0,25.00,Tx,Exist,N/A,,\r\n449.00000,0,N/A,Rx,Plan,25.00,,\r\n");
+    FlushLog log;
+    std::ostream out(&log);
+    std::ostringstream err;
+    EXPECT_EQ(RunCalc({"--locale",     "en",      "--orders", "3",        "--harmonics",
+                       "off",          "--three", "off",      "--filter", "all",
+                       "--worst-case", "off",     "--find",   "rx",       "--rx-bandwidth",
+                       "25",           "--from",  "448.95",   "--to",     "449.05",
+                       "--step",       "25",      "--count",  "999999",   path},
+                      Locale::English(), out, err),
+              3);
+    const std::string heading = "Frequency (MHz)\tClean\tConflicts\tLowest order\t"
+                                "Closest (kHz)\tNearest carrier (kHz)\n";
+    const std::string first = heading + "448.95000\tyes\t0\t\t\t50.0\n";
+    EXPECT_EQ(log.flushed,
+              (std::vector<std::string>{heading, first, first + "449.05000\tyes\t0\t\t\t50.0\n"}));
+    EXPECT_EQ(err.str(), "Only 2 of 999999 clean channels found.\n");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "document/FileCommands.h"
 
+#include "document/ErrorReport.h"
 #include "document/MessageBox.h"
+#include "document/SiteFile.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
@@ -274,6 +276,28 @@ TEST(FileCommands, ShortFilesReportInputPastEndOfFile) {
     Session s(Locale::English());
     EXPECT_FALSE(s.commands.LoadFrequencyList(""));
     EXPECT_EQ(s.host.busyCalls + s.box.shown.size(), 0u);
+}
+
+TEST(FileCommands, AFileOverTheSizeLimitIsRefusedUnreadWithItsName) {
+    TemporaryFolder folder;
+    Session s(Locale::English());
+    s.Fill();
+    // Sparse: it takes no room on the disk.
+    const std::string path = folder.File("huge.frq");
+    WriteBytes(path, "Site\r\nDate\r\nComment\r\n");
+    fs::resize_file(path, MaxSiteFileBytes + 1);
+    EXPECT_FALSE(s.commands.LoadFrequencyList(path));
+    EXPECT_EQ(s.Prompts(),
+              std::vector<std::string>{"Error: 321 description: File too large: " + path +
+                                       " (more than 64 MiB) at line: load/open"});
+    EXPECT_EQ(s.box.shown[0].buttons, msgbox::Critical);
+    EXPECT_TRUE(s.list.empty());
+    s.ExpectUsable();
+    // At the limit a file is read.
+    const std::string small = folder.File("small.frq");
+    WriteBytes(small, "Site\r\nDate\r\nComment\r\n");
+    EXPECT_EQ(ReadSiteFile(small, 21), "Site\r\nDate\r\nComment\r\n");
+    EXPECT_THROW(ReadSiteFile(small, 20), CommandFailure);
 }
 
 // A tmpfs of the given size mounted on folder, where this process may mount one (as root in a

@@ -285,6 +285,23 @@ TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
     for (const IntermodListRow& row : rows.rows()) {
         EXPECT_TRUE(row.texts[ImColAffects].empty()) << row.texts[ImColComposition2];
     }
+    // More channels than the band holds: as many as it holds at most, each told as chosen, and
+    // the progress runs over those.
+    request.count = 1000;
+    std::vector<double> told;
+    double furthest = 0;
+    const std::vector<CandidateResult> all = finder.Plan(
+        request,
+        [&](double fraction) {
+            furthest = std::max(furthest, fraction);
+            return true;
+        },
+        [&](const CandidateResult& c) { told.push_back(c.frequencyMHz); });
+    ASSERT_EQ(told.size(), all.size());
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        EXPECT_EQ(told[k], all[k].frequencyMHz);
+    }
+    EXPECT_DOUBLE_EQ(furthest, static_cast<double>(all.size() + 1) / 11);
 }
 
 TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {

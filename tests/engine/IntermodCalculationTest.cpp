@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 namespace spurline {
 namespace {
@@ -246,6 +248,74 @@ TEST(IntermodCalculation, ProgressOnTheCallingThreadAndEscapeStopsTheWorkers) {
     for (int k = 0; k < site.rows.count(); ++k) {
         EXPECT_EQ(site.rows.rows()[static_cast<std::size_t>(k)].texts,
                   whole.rows.rows()[static_cast<std::size_t>(k)].texts);
+    }
+}
+
+TEST(IntermodCalculation, WorkersHoldABoundedNumberOfCandidatesWhateverTheirNumber) {
+    // Every candidate is accepted and a slice holds thousands: the workers' buffers together stay
+    // within the limit on any number of threads, and the list is the one-thread list.
+    Site one;
+    one.Crowd(24);
+    one.calculation.listCap = -1;
+    one.Run(IntermodOptions::Defaults());
+    ASSERT_GT(one.rows.count(), 10000);
+    for (int threads : {2, 8}) {
+        SCOPED_TRACE(threads);
+        Site site;
+        site.Crowd(24);
+        site.calculation.listCap = -1;
+        site.calculation.heldCandidates = 1000;
+        site.calculation.sliceSteps = 240;
+        site.calculation.SetThreads(threads);
+        EXPECT_EQ(site.Run(IntermodOptions::Defaults()).outcome, CalculationOutcome::Complete);
+        EXPECT_LE(site.calculation.peakHeld(), 1000u);
+        EXPECT_GT(site.calculation.peakHeld(), 0u);
+        ASSERT_EQ(site.rows.count(), one.rows.count());
+        EXPECT_EQ(site.Column(ImColComposition2), one.Column(ImColComposition2));
+    }
+}
+
+TEST(IntermodCalculation, AWorkerThatCannotStartNeverHangsTheCalculation) {
+    // More slices than the workers may run ahead: a lone worker that is never told to stop would
+    // wait for room for good.
+    Site one;
+    one.Crowd(20);
+    one.calculation.listCap = -1;
+    one.Run(IntermodOptions::Defaults());
+    struct Case {
+        int failingStart;
+        CalculationOutcome outcome;
+        int starts;
+    };
+    for (const Case c :
+         {Case{2, CalculationOutcome::Complete, 2}, Case{4, CalculationOutcome::Complete, 4},
+          Case{1, CalculationOutcome::Failed, 1}}) {
+        SCOPED_TRACE(c.failingStart);
+        Site site;
+        site.Crowd(20);
+        site.calculation.listCap = -1;
+        site.calculation.sliceSteps = 1;
+        site.calculation.SetThreads(4);
+        int starts = 0;
+        site.calculation.startThread = [&](std::function<void()> work) {
+            if (++starts == c.failingStart) {
+                throw std::system_error(
+                    std::make_error_code(std::errc::resource_unavailable_try_again));
+            }
+            return std::jthread(std::move(work));
+        };
+        const CalculationResult result = site.Run(IntermodOptions::Defaults());
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(starts, c.starts);
+        if (c.outcome == CalculationOutcome::Complete) {
+            EXPECT_TRUE(site.box.shown.empty());
+            EXPECT_EQ(site.Column(ImColComposition2), one.Column(ImColComposition2));
+        } else {
+            ASSERT_EQ(site.box.shown.size(), 1u);
+            EXPECT_EQ(site.box.shown[0].prompt.rfind("Error: 51", 0), 0u)
+                << site.box.shown[0].prompt;
+            EXPECT_NE(site.box.shown[0].prompt.find("calculate/products"), std::string::npos);
+        }
     }
 }
 
