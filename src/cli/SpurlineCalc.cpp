@@ -3,6 +3,7 @@
 
 #include "CalcRun.h"
 #include "DescriptorBuffer.h"
+#include "SignalCleanup.h"
 
 #include <clocale>
 #include <iostream>
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     spurline::cli::DescriptorBuffer outBuffer(STDOUT_FILENO);
     std::ostream out(&outBuffer);
+    // Interrupted while it writes the graph, the program leaves no hidden temporary file.
+    spurline::cli::RemoveTemporaryFileOnSignals();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
         return spurline::cli::RunCalc(arguments, spurline::cli::SystemLocale(), out, std::cerr);

@@ -10,6 +10,14 @@ namespace spurline {
 // Throws CommandFailure on any failure.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Removes the named temporary file of a save in progress, if there is one. Async-signal-safe: for
+// a signal handler of a program that is about to end.
+void RemovePendingTemporaryFile() noexcept;
+
+// Whether saves may write to an unnamed temporary file where the file system offers them (the
+// default); tests turn it off to reach the named temporary file other file systems get.
+void UseUnnamedTemporaryFiles(bool use);
+
 // Reads a whole file. Throws CommandFailure when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
 
