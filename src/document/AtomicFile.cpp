@@ -114,7 +114,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (!fs::is_directory(folder, ec))
         throw CommandFailure(errors::PathNotFound, "Path not found", "save/create");
     struct stat old {};
-    if (exists && ::stat(target.c_str(), &old) == 0 && !MayWriteInPlace(target, old))
+    if (exists && ::stat(target.c_str(), &old) != 0)
+        throw FailureFromErrno(errno, "save/create");
+    if (exists && !MayWriteInPlace(target, old))
         throw CommandFailure(errors::PermissionDenied, "Permission denied", "save/create");
 
     TemporaryFile temporary(folder, target.filename().string());
