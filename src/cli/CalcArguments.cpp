@@ -71,10 +71,12 @@ std::string CalcUsage() {
            "\n" +
            std::string(FindUsage()) +
            "\n"
-           "Messages (limit, list full, errors) go to standard error.\n"
+           "Messages (limit, list full, errors) go to standard error; one about a file\n"
+           "begins with its name. A refused run prints nothing on standard output.\n"
            "Exit status: 0 complete; 3 list full (incomplete); 2 bad arguments, lower limit\n"
            "not below the upper, a file that cannot be read or one without any entry;\n"
-           "1 any other failure.\n";
+           "1 the output could not be written (\"write error\": the run stops there), the\n"
+           "graph file could not be written, or any other failure.\n";
 }
 
 std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& arguments,

@@ -2,7 +2,9 @@
 
 #include "CalcArguments.h"
 #include "CsvSite.h"
+#include "DescriptorBuffer.h"
 #include "FindRun.h"
+#include "OutputWatch.h"
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
@@ -11,7 +13,6 @@
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
 #include "document/StreamMessageBox.h"
-#include "engine/CalculationCallbacks.h"
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
@@ -45,16 +46,33 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
     ReadFrequencyList(list, ReadSiteFile(path), listener);
 }
 
+// A failure that concerns one file names it first, so a script can tell which one.
+void ReportFileFailure(std::ostream& err, const std::string& path, const CommandFailure& failure) {
+    err << "spurline-calc: " << path << ": " << FormatErrorReport(failure) << '\n';
+}
+
 bool WriteGraphFile(const FrequencyList& list, const cIntermodItems& products,
-                    const IntermodOptions& options, const BatchOptions& batch, IMessageBox& box) {
+                    const IntermodOptions& options, const BatchOptions& batch, std::ostream& err) {
     try {
         WriteFileAtomically(batch.graphPath,
                             GraphSvg(list, products, options, batch.graphWidth, batch.graphHeight));
     } catch (const CommandFailure& failure) {
-        ShowErrorReport(box, failure);
+        ReportFileFailure(err, batch.graphPath, failure);
         return false;
     }
     return true;
+}
+
+// Whatever is still buffered goes out; false when any of the output could not be written.
+bool Flushed(std::ostream& out) {
+    out.flush();
+    return out.good();
+}
+
+// A list that did not reach its reader must not pass for a complete one.
+int WriteFailure(std::ostream& out, std::ostream& err) {
+    err << "spurline-calc: " << WriteErrorText(out) << '\n';
+    return ExitFailed;
 }
 
 const char* OutcomeName(CalculationOutcome outcome) {
@@ -82,12 +100,12 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     std::string error;
     const std::optional<CalcArguments> parsed = ParseCalcArguments(arguments, systemLocale, error);
     if (!parsed) {
-        err << "spurline-calc: " << error << "\n\n" << CalcUsage();
+        err << "spurline-calc: " << error << "\nTry 'spurline-calc --help' for more information.\n";
         return ExitBadInput;
     }
     if (parsed->help) {
         out << CalcUsage();
-        return ExitComplete;
+        return Flushed(out) ? ExitComplete : WriteFailure(out, err);
     }
 
     StreamMessageBox box(err);
@@ -95,10 +113,11 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     try {
         LoadSite(list, parsed->sitePath, err);
     } catch (const CommandFailure& failure) {
-        ShowErrorReport(box, failure);
+        ReportFileFailure(err, parsed->sitePath, failure);
         return ExitBadInput;
     } catch (const std::bad_alloc&) {
-        ShowErrorReport(box, CommandFailure(errors::OutOfMemory, "Out of memory", "load/entry"));
+        ReportFileFailure(err, parsed->sitePath,
+                          CommandFailure(errors::OutOfMemory, "Out of memory", "load/entry"));
         return ExitBadInput;
     }
 
@@ -108,7 +127,8 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     }
 
     if (parsed->find.find || parsed->find.summary) {
-        return RunFind(list, parsed->options, parsed->find, out, err);
+        const int status = RunFind(list, parsed->options, parsed->find, out, err);
+        return Flushed(out) ? status : WriteFailure(out, err);
     }
 
     cIntermodItems products(box);
@@ -118,13 +138,24 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
                                             : batch.format == OutputFormat::Csv
                                                 ? MakeCsvWriter(out)
                                                 : MakeTsvWriter(out);
+    RunSummary summary{list.siteName(), {}, 0, !batch.noCap};
+    // The heading waits for the first row: a run whose limits are rejected prints nothing.
+    bool begun = false;
+    const auto begin = [&] {
+        if (!begun) {
+            begun = true;
+            writer->Begin(summary, parsed->options);
+        }
+    };
     // Rows are written as they are found, never held: a large site's list can be gigabytes.
     rows.productSink = [&](const IntermodListRow& row, const RecordedProduct& product) {
+        begin();
         writer->Product(row, product);
     };
-    rows.rowSink = [&](const IntermodListRow& row) { writer->Row(row); };
-    RunSummary summary{list.siteName(), {}, 0, !batch.noCap};
-    writer->Begin(summary, parsed->options);
+    rows.rowSink = [&](const IntermodListRow& row) {
+        begin();
+        writer->Row(row);
+    };
     IntermodCalculation calculation(list, products, rows, box);
     calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
     if (batch.noCap) {
@@ -132,13 +163,20 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
         calculation.listCap = -1;
         calculation.keepProducts = false;
     }
-    NoCalculationCallbacks events;
-    const CalculationResult result = calculation.Calculate(parsed->options, events);
+    // A failed output stops the calculation as Escape does in the window.
+    OutputWatch watch(out);
+    const CalculationResult result = calculation.Calculate(parsed->options, watch);
+    if (result.outcome == CalculationOutcome::LimitsRejected) {
+        return ExitBadInput;
+    }
+    begin();
     summary.outcome = OutcomeName(result.outcome);
     summary.products = result.products;
     writer->End(summary);
-    out.flush();
-    if (!batch.graphPath.empty() && !WriteGraphFile(list, products, parsed->options, batch, box)) {
+    if (!Flushed(out)) {
+        return WriteFailure(out, err);
+    }
+    if (!batch.graphPath.empty() && !WriteGraphFile(list, products, parsed->options, batch, err)) {
         return ExitFailed;
     }
     switch (result.outcome) {

@@ -2,9 +2,12 @@
 // as the window shows it before any column sort.
 
 #include "CalcRun.h"
+#include "DescriptorBuffer.h"
+#include "SignalCleanup.h"
 
 #include <clocale>
 #include <iostream>
+#include <unistd.h>
 
 namespace spurline::cli {
 
@@ -34,12 +37,16 @@ Locale SystemLocale() {
 
 int main(int argc, char** argv) {
     // Nothing here writes through C stdio, so the streams may buffer on their own: the list can
-    // be gigabytes.
+    // be gigabytes. The list goes through a buffer of its own that keeps the reason a write
+    // failed.
     std::ios::sync_with_stdio(false);
+    spurline::cli::DescriptorBuffer outBuffer(STDOUT_FILENO);
+    std::ostream out(&outBuffer);
+    // Interrupted while it writes the graph, the program leaves no hidden temporary file.
+    spurline::cli::RemoveTemporaryFileOnSignals();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
-        return spurline::cli::RunCalc(arguments, spurline::cli::SystemLocale(), std::cout,
-                                      std::cerr);
+        return spurline::cli::RunCalc(arguments, spurline::cli::SystemLocale(), out, std::cerr);
     } catch (const std::exception& failure) {
         std::cerr << "spurline-calc: " << failure.what() << '\n';
         return 1;

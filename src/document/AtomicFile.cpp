@@ -1,12 +1,13 @@
 #include "document/AtomicFile.h"
 
 #include "document/ErrorReport.h"
+#include "document/FileDescriptors.h"
+#include "document/TemporaryFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -17,90 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-CommandFailure FailureFromErrno(int error, const std::string& step) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-        return CommandFailure(errors::PermissionDenied, "Permission denied", step);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return CommandFailure(errors::DiskFull, "Disk full", step);
-    case ENOENT:
-    case ENOTDIR:
-        return CommandFailure(errors::PathNotFound, "Path not found", step);
-    case EIO:
-        return CommandFailure(errors::DeviceIoError, "Device I/O error", step);
-    default:
-        return CommandFailure(errors::PathFileAccessError, "Path/File access error", step);
-    }
-}
-
-std::string RandomSuffix() {
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    static std::mt19937_64 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kChars) - 2);
-    std::string suffix;
-    for (int i = 0; i < 8; ++i)
-        suffix += kChars[pick(generator)];
-    return suffix;
-}
-
-// The temporary file: removed again unless it was renamed over the target.
-class TemporaryFile {
-public:
-    TemporaryFile(const fs::path& folder, const std::string& stem) {
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = folder / ("." + stem + ".tmp-" + RandomSuffix());
-            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ >= 0 || errno != EEXIST)
-                break;
-        }
-        if (fd_ < 0)
-            throw FailureFromErrno(errno, "save/create");
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!kept_)
-            ::unlink(path_.c_str());
-    }
-
-    int fd() const { return fd_; }
-    const fs::path& path() const { return path_; }
-
-    void Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0)
-            throw FailureFromErrno(errno, "save/close");
-    }
-    void Keep() { kept_ = true; }
-
-private:
-    fs::path path_;
-    int fd_ = -1;
-    bool kept_ = false;
-};
-
-void WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FailureFromErrno(errno, "save/write");
-        }
-        if (written == 0)
-            throw CommandFailure(errors::DiskFull, "Disk full", "save/write");
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
 // The rename would replace a file that could not be opened for writing; the user's protection
 // has to hold as it would for writing in place. A file without any write permission is
 // read-only for everyone, the administrator included.
@@ -110,8 +27,71 @@ bool MayWriteInPlace(const fs::path& target, const struct stat& info) {
     return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+// NAME~ beside the file: a copy of its present content, on the disk before the file is touched.
+// It is as readable as the file: with the file's group where this process may set it, else
+// without any group rights.
+void MakeBackup(const fs::path& target, const struct stat& old, TemporaryFile& copy) {
+    const int original = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+    if (original < 0)
+        throw FailureFromErrno(errno, "save/create");
+    const DescriptorCloser closer(original);
+    CopyContent(original, copy.fd(), "save/write");
+    mode_t mode = old.st_mode & 0777;
+    if (::fchown(copy.fd(), static_cast<uid_t>(-1), old.st_gid) != 0)
+        mode &= ~static_cast<mode_t>(070);
+    ::fchmod(copy.fd(), mode);
+    fs::path backup = target;
+    backup += "~";
+    copy.Replace(backup);
+}
+
+// Writes bytes over the file's content; the file keeps its inode, owner, group, mode and links.
+// The space is reserved first where the file system can, so a full disk stops the save before
+// the file changes; a write that fails all the same puts the backup's content back.
+void WriteInPlace(const fs::path& target, const struct stat& old, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FailureFromErrno(errno, "save/create");
+    const DescriptorCloser closer(fd);
+    const auto size = static_cast<off_t>(bytes.size());
+#ifdef FALLOC_FL_KEEP_SIZE
+    if (size > 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS && errno != EINTR)
+        throw FailureFromErrno(errno, "save/write");
+#endif
+    try {
+        WriteAll(fd, bytes, 0);
+        if (::ftruncate(fd, size) != 0)
+            throw FailureFromErrno(errno, "save/write");
+        if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+            throw FailureFromErrno(errno, "save/write");
+    } catch (const CommandFailure&) {
+        fs::path backup = target;
+        backup += "~";
+        const int saved = ::open(backup.c_str(), O_RDONLY | O_CLOEXEC);
+        if (saved >= 0) {
+            const DescriptorCloser savedCloser(saved);
+            try {
+                ::lseek(fd, 0, SEEK_SET);
+                CopyContent(saved, fd, "save/write");
+                static_cast<void>(::ftruncate(fd, old.st_size));
+            } catch (const CommandFailure&) {
+                // NAME~ still holds the old content.
+            }
+        }
+        throw;
+    }
+}
+
 } // namespace
 
+// How a save replaces an existing file: the new content goes to a temporary file beside it,
+// which is renamed over it once complete, so a failure at any step leaves the last good file.
+// The replacement must be the same file to its owner: it gets the old file's owner, group and
+// permissions before the rename. Where that cannot be kept - another user's file this process
+// may write but not hand back, or a file with other names (hard links) that a rename would
+// split off - the content is written in place instead, after a copy of the old content went to
+// NAME~, which is kept. A symbolic link is followed: its target is saved and the link stays.
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty())
         throw CommandFailure(errors::PathNotFound, "Path not found", "save/create");
@@ -134,25 +114,23 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (!fs::is_directory(folder, ec))
         throw CommandFailure(errors::PathNotFound, "Path not found", "save/create");
     struct stat old {};
-    if (exists && ::stat(target.c_str(), &old) == 0 && !MayWriteInPlace(target, old))
+    if (exists && ::stat(target.c_str(), &old) != 0)
+        throw FailureFromErrno(errno, "save/create");
+    if (exists && !MayWriteInPlace(target, old))
         throw CommandFailure(errors::PermissionDenied, "Permission denied", "save/create");
 
     TemporaryFile temporary(folder, target.filename().string());
-    WriteAll(temporary.fd(), bytes);
+    if (exists && (old.st_nlink > 1 || ::fchown(temporary.fd(), old.st_uid, old.st_gid) != 0)) {
+        MakeBackup(target, old, temporary);
+        WriteInPlace(target, old, bytes);
+        return;
+    }
     if (exists) {
-        // The replacement is the same file to its owner: same permissions, same owner and group
-        // where this process may set them (the owner first: changing it clears set-id bits).
-        if (::fchown(temporary.fd(), old.st_uid, old.st_gid) != 0)
-            static_cast<void>(::fchown(temporary.fd(), static_cast<uid_t>(-1), old.st_gid));
+        // After the owner: changing it clears set-id bits.
         ::fchmod(temporary.fd(), old.st_mode & 07777);
     }
-    // A crash after the rename must not leave a file whose data never reached the disk.
-    if (::fsync(temporary.fd()) != 0 && errno != EINVAL && errno != EROFS)
-        throw FailureFromErrno(errno, "save/write");
-    temporary.Close();
-    if (std::rename(temporary.path().c_str(), target.c_str()) != 0)
-        throw FailureFromErrno(errno, "save/replace");
-    temporary.Keep();
+    WriteAll(temporary.fd(), bytes);
+    temporary.Replace(target);
 }
 
 std::string ReadWholeFile(const std::string& path) {

@@ -104,8 +104,45 @@ TEST(CalcRun, SiteFilesOverTheSizeLimitAreRefusedUnread) {
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(RunCalc({"--locale", "en", path}, Locale::English(), out, err), 2);
-        EXPECT_EQ(err.str(), "Error: 321 description: File too large: " + path +
+        EXPECT_EQ(err.str(), "spurline-calc: " + path +
+                                 ": Error: 321 description: File too large: " + path +
                                  " (more than 64 MiB) at line: load/open\n");
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+// One line a script can act on, the file named; a rejected run prints no list heading.
+TEST(CalcRun, RefusalsNameTheirCauseAndPrintNothing) {
+    TemporaryFolder folder;
+    const std::string site = folder.File("site.frq");
+    WriteBytes(site, "S,\r\nD,\r\nC,\r\n450.00000,0,25.00,Tx,Exist,N/A,,\r\n");
+    const std::string missing = folder.File("none.frq");
+    const std::string dir = folder.path().string();
+    const std::string limits = "Lower limit greater than upper limit!\n";
+    const std::string tryHelp = "Try 'spurline-calc --help' for more information.\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{missing},
+         "spurline-calc: " + missing +
+             ": Error: 53 description: File not found at line: load/open\n"},
+        {{dir},
+         "spurline-calc: " + dir +
+             ": Error: 75 description: Path/File access error at line: load/read\n"},
+        {{"--colour", "red", site}, "spurline-calc: unknown option --colour\n" + tryHelp},
+        {{site, "--upper"}, "spurline-calc: --upper needs a value\n" + tryHelp},
+        {{"--lower", "450", "--upper", "450", site}, limits},
+        {{"--lower", "450", "--upper", "450", "--format", "csv", site}, limits},
+        {{"--lower", "450", "--upper", "450", "--format", "json", "--no-cap", site}, limits},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc(c.arguments, Locale::English(), out, err), 2);
+        EXPECT_EQ(err.str(), c.err);
         EXPECT_EQ(out.str(), "");
     }
 }

@@ -3,10 +3,14 @@
 #include "document/ErrorReport.h"
 #include "support/TemporaryFolder.h"
 
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -14,6 +18,7 @@ namespace spurline {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
@@ -25,6 +30,25 @@ template <typename F> std::string FailureOf(F&& f) {
         return std::to_string(failure.number()) + " " + failure.what() + " at " + failure.step();
     }
     return "no failure";
+}
+
+// Runs f in a child process and returns its wait status; f's result is the exit code.
+template <typename F> int InChild(F&& f) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::_exit(f());
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info;
 }
 
 TEST(AtomicFile, WritesAndReplacesWholeFiles) {
@@ -69,6 +93,89 @@ TEST(AtomicFile, ReplacingAWritableFileKeepsItsPermissionsAndOwner) {
         EXPECT_EQ(fs::perms(info.st_mode & 07777), mode);
         EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
     }
+}
+
+// A file with other names is written in place, after a copy of its content went to NAME~: every
+// name sees the new content, and a failure leaves the old content in place.
+TEST(AtomicFile, AHardLinkedFileKeepsItsLinks) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("site.frq");
+    const std::string other = folder.File("other.frq");
+    WriteBytes(path, "old content");
+    fs::permissions(path, fs::perms(0640));
+    fs::create_hard_link(path, other);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_EQ(FailureOf([&] { WriteFileAtomically(path, std::string(10000, 'x')); }),
+                  "61 Disk full at save/write");
+    }
+    EXPECT_EQ(ReadBytes(path), "old content");
+    EXPECT_EQ(ReadBytes(other), "old content");
+    const struct stat before = StatOf(path);
+    WriteFileAtomically(path, "new");
+    const struct stat after = StatOf(path);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadBytes(other), "new");
+    EXPECT_EQ(ReadBytes(path + "~"), "old content");
+    EXPECT_EQ(StatOf(path + "~").st_mode & 07777, 0640u);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"other.frq", "site.frq", "site.frq~"}));
+}
+
+// Another user's file that this process may write but not hand back stays theirs: it is
+// written in place instead of being replaced by a file of this user's.
+TEST(AtomicFile, AnotherUsersFileStaysTheirs) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs root";
+    TemporaryFolder folder;
+    fs::permissions(folder.path(), fs::perms(0777));
+    const std::string path = folder.File("site.frq");
+    WriteBytes(path, "old");
+    fs::permissions(path, fs::perms(0666));
+    const struct stat before = StatOf(path);
+    const int status = InChild([&] {
+        if (::setegid(65534) != 0 || ::seteuid(65534) != 0)
+            return 2;
+        try {
+            WriteFileAtomically(path, "new");
+        } catch (const CommandFailure&) {
+            return 3;
+        }
+        return 0;
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const struct stat after = StatOf(path);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode & 07777, 0666u);
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ReadBytes(path + "~"), "old");
+}
+
+// A save killed half-way (here by the file size limit's signal) leaves the old file and nothing
+// else where the file system offers unnamed temporary files.
+TEST(AtomicFile, AKilledSaveLeavesNoTemporaryFile) {
+    TemporaryFolder folder;
+    const int probe = ::open(folder.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (probe < 0)
+        GTEST_SKIP() << "no unnamed temporary files here";
+    ::close(probe);
+    const std::string path = folder.File("graph.svg");
+    WriteBytes(path, "old");
+    const int status = InChild([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{1 << 20, 1 << 20};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        WriteFileAtomically(path, std::string(4 << 20, 'x'));
+        return 0;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"graph.svg"});
+    EXPECT_EQ(ReadBytes(path), "old");
 }
 
 TEST(AtomicFile, ReadFailures) {

@@ -118,9 +118,12 @@ TEST_F(CommandLine, MessagesGoToStandardErrorWithTheirExitStatus) {
     EXPECT_GT(lines, 32701);
     EXPECT_LE(lines, 32701 + 16);
 
-    result = Run("'" + Write("short.frq", "Site,\r\nDate,\r\n") + "' --locale en");
+    const std::string shortSite = Write("short.frq", "Site,\r\nDate,\r\n");
+    result = Run("'" + shortSite + "' --locale en");
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Error: 62 description: Input past end of file at line: load/header\n");
+    EXPECT_EQ(result.err,
+              "spurline-calc: " + shortSite +
+                  ": Error: 62 description: Input past end of file at line: load/header\n");
 }
 
 TEST_F(CommandLine, BadArgumentsAndHelp) {
@@ -129,7 +132,9 @@ TEST_F(CommandLine, BadArgumentsAndHelp) {
                                   "--locale fr", "--lower abc", "--upper", "--colour red", ""}) {
         const Outcome result = Run(*arguments == 0 ? std::string() : english + arguments);
         EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_NE(result.err.find("Usage: spurline-calc"), std::string::npos) << arguments;
+        EXPECT_NE(result.err.find("\nTry 'spurline-calc --help' for more information.\n"),
+                  std::string::npos)
+            << arguments;
         EXPECT_EQ(result.out, "") << arguments;
     }
     const Outcome help = Run("--help");
