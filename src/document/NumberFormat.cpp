@@ -277,6 +277,9 @@ std::optional<double> ParseNumber(std::string_view text, const Locale& locale) {
 }
 
 std::string FixedText(double value) {
+    if (value == 0) {
+        value = 0; // no "-0": zero has no sign to keep
+    }
     // The longest is a subnormal's: "-0.", 307 zeros and 17 digits.
     char buffer[400];
     const auto written =

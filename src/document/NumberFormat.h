@@ -23,7 +23,8 @@ inline constexpr std::string_view LastSaved = "dd mmm yyyy hh:mm:ss";
 std::optional<double> ParseNumber(std::string_view text, const Locale& locale);
 
 // The shortest plain decimal that reads back to the same value: a point, never an exponent
-// (-400000, not -4e+05), whatever the process locale. The form of numbers in machine text.
+// (-400000, not -4e+05), zero without a sign, whatever the process locale. The form of numbers
+// in machine text.
 std::string FixedText(double value);
 
 // Formats a value with a display pattern: up to three sections (positive;negative;zero),

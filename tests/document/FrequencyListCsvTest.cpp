@@ -102,6 +102,13 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
             EXPECT_EQ(back.OffsetFrequency(row), list.OffsetFrequency(row));
         }
     }
+    // A tiny negative offset shows as "-0.00"; it goes out as 0, without a sign that would make
+    // the next export differ.
+    testing::ScriptedMessageBox box;
+    FrequencyList tiny(Locale::English(), box);
+    ASSERT_TRUE(tiny.AddEntry({"2000", "-0.00004", "1", "Tx", "Plan", "", ""}));
+    EXPECT_EQ(tiny.entry(0).offset(), "-0.00");
+    EXPECT_EQ(WriteFrequencyListCsv(tiny), Heading + "2000,0,1,Tx,Plan,,\r\n");
 }
 
 // NUL bytes and other control characters are no text: a list file holding them would not load.
