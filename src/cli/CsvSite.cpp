@@ -14,10 +14,14 @@ bool IsCsvPath(const std::string& path) {
 }
 
 void ReadCsvSite(FrequencyList& list, const std::string& path, std::ostream& err) {
-    const std::vector<CsvRejectedLine> rejected = ReadFrequencyListCsv(list, ReadSiteFile(path));
+    std::vector<CsvRejectedLine> changed;
+    std::vector<CsvRejectedLine> rejected =
+        ReadFrequencyListCsv(list, ReadSiteFile(path), &changed);
     list.SetSiteName(std::filesystem::path(path).stem().string());
-    for (const CsvRejectedLine& line : rejected) {
-        err << "spurline-calc: " << path << ": " << CsvRejectedLineText(line) << '\n';
+    for (const std::vector<CsvRejectedLine>* lines : {&rejected, &changed}) {
+        for (const CsvRejectedLine& line : *lines) {
+            err << "spurline-calc: " << path << ": " << CsvRejectedLineText(line) << '\n';
+        }
     }
 }
 

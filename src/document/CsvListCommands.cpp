@@ -26,24 +26,38 @@ int CsvListCommands::ImportCsv() {
     }
     const int before = list_.count();
     std::vector<CsvRejectedLine> rejected;
+    std::vector<CsvRejectedLine> changed;
     try {
-        rejected = ReadFrequencyListCsv(list_, ReadSiteFile(*path));
+        rejected = ReadFrequencyListCsv(list_, ReadSiteFile(*path), &changed);
     } catch (const CommandFailure& failure) {
         ShowErrorReport(messages_, failure);
     }
     const int added = list_.count() - before;
-    if (!rejected.empty()) {
-        std::string text = std::to_string(added) + " entries imported; lines not taken:";
-        for (std::size_t k = 0; k < rejected.size() && k < ShownLines; ++k) {
-            text += "\r\n" + CsvRejectedLineText(rejected[k]);
+    if (!rejected.empty() || !changed.empty()) {
+        std::string text = std::to_string(added) + " entries imported";
+        const auto name = [&](const char* heading, const std::vector<CsvRejectedLine>& lines) {
+            text += heading;
+            for (std::size_t k = 0; k < lines.size() && k < ShownLines; ++k) {
+                text += "\r\n" + CsvRejectedLineText(lines[k]);
+            }
+            if (lines.size() > ShownLines) {
+                text += "\r\nand " + std::to_string(lines.size() - ShownLines) + " more";
+            }
+        };
+        if (!rejected.empty()) {
+            name("; lines not taken:", rejected);
         }
-        if (rejected.size() > ShownLines) {
-            text += "\r\nand " + std::to_string(rejected.size() - ShownLines) + " more";
+        if (!changed.empty()) {
+            name(rejected.empty() ? "; lines changed:" : "\r\nlines changed:", changed);
         }
         messages_.CenteredMsgBox(text, msgbox::Exclamation);
     }
-    if (added > 0 && list_.recalculateDue) {
-        list_.recalculateDue();
+    if (added > 0) {
+        // Unsaved work, as after Add: Save is offered and quitting asks.
+        list_.MarkEntriesAdded();
+        if (list_.recalculateDue) {
+            list_.recalculateDue();
+        }
     }
     return added;
 }

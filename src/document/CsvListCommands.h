@@ -12,8 +12,8 @@ public:
     CsvListCommands(FrequencyList& list, IFileDialogs& dialogs, IMessageBox& messages)
         : list_(list), dialogs_(dialogs), messages_(messages) {}
 
-    // Adds the rows of a chosen CSV file to the list; names the lines not taken in one message.
-    // Returns the number of entries added.
+    // Adds the rows of a chosen CSV file to the list, which is then changed; names the lines not
+    // taken and those taken with a change in one message. Returns the number of entries added.
     int ImportCsv();
     // Writes the list to a chosen CSV file. Returns whether a file was written.
     bool ExportCsv();

@@ -228,10 +228,7 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
         NotifyChanged(target);
     }
 
-    commands_.save = true;
-    commands_.clear = true;
-    commands_.calculate = !empty();
-    NotifyState();
+    MarkEntriesAdded();
 
     for (int row = 0; row < count(); ++row) {
         entries_[row].selected = row == target;
@@ -438,6 +435,13 @@ void FrequencyList::SetFile(std::string fullPath, std::string displayPath) {
 
 void FrequencyList::SetChanged(bool changed) {
     commands_.save = changed;
+    NotifyState();
+}
+
+void FrequencyList::MarkEntriesAdded() {
+    commands_.save = true;
+    commands_.clear = true;
+    commands_.calculate = !empty();
     NotifyState();
 }
 

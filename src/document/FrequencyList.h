@@ -132,6 +132,8 @@ public:
     // --- states
     bool changed() const { return commands_.save; }
     void SetChanged(bool changed);
+    // After entries were added by a command (Add, an import): changed, Clear and Calculate on.
+    void MarkEntriesAdded();
     const CommandStates& commands() const { return commands_; }
     void SetListCommandsEnabled(bool enabled); // Clear, Calculate and Print together
     void SetCalculateEnabled(bool enabled);

@@ -1,23 +1,19 @@
 #include "document/FrequencyListCsv.h"
 
+#include "document/ErrorReport.h"
 #include "document/NumberFormat.h"
 #include "document/TextEncoding.h"
 #include "document/TextHelpers.h"
 #include "output/ProductWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 
 namespace spurline {
 
 namespace {
-
-// Shortest decimal-point text of a number.
-std::string PointText(double value) {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
-}
 
 // One RFC 4180 record from text at pos (advanced past it); counts the line ends it crosses.
 std::vector<std::string> NextRecord(std::string_view text, std::size_t& pos, int& lines) {
@@ -57,6 +53,61 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A number as a spreadsheet writes it: a sign, digits with a decimal point, and an exponent
+// ("4e5", "-4E+05") read exactly, never cut to its mantissa. No grouping: "1,000" is no number.
+std::optional<double> CsvNumber(std::string_view text) {
+    std::string clean;
+    std::size_t pos = 0;
+    const auto digits = [&] {
+        const std::size_t start = pos;
+        while (pos < text.size() && IsDigit(text[pos])) {
+            ++pos;
+        }
+        return text.substr(start, pos - start);
+    };
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        clean += text[pos] == '-' ? "-" : "";
+        ++pos;
+    }
+    const std::string_view whole = digits();
+    std::string_view fraction;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        fraction = digits();
+    }
+    if (whole.empty() && fraction.empty()) {
+        return std::nullopt;
+    }
+    // from_chars wants an integer digit and no "+".
+    clean += whole.empty() ? std::string_view("0") : whole;
+    if (!fraction.empty()) {
+        clean += '.';
+        clean += fraction;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        clean += 'e';
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            clean += text[pos++];
+        }
+        const std::string_view exponent = digits();
+        if (exponent.empty()) {
+            return std::nullopt;
+        }
+        clean += exponent;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+    if (pos != text.size() || error != std::errc() || end != clean.data() + clean.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 enum class Need { AboveZero, NotNegative, Any };
 
 // The number of a field in the list's own convention, or the reason it is refused; an empty
@@ -64,12 +115,9 @@ enum class Need { AboveZero, NotNegative, Any };
 bool NumberField(const std::string& field, const char* name, Need need, const Locale& locale,
                  std::string& text, std::string& reason) {
     const std::string trimmed = Trimmed(field);
-    const std::optional<double> value = trimmed.empty() && need != Need::AboveZero
-                                            ? std::optional<double>(0)
-                                            : ParseNumber(trimmed, Locale::English());
-    // A decimal point always: "1,5" is no number here, nor is a grouped "1,000".
-    const bool good = value && trimmed.find(',') == std::string::npos &&
-                      (need != Need::AboveZero || *value > 0) &&
+    const std::optional<double> value =
+        trimmed.empty() && need != Need::AboveZero ? std::optional<double>(0) : CsvNumber(trimmed);
+    const bool good = value && (need != Need::AboveZero || *value > 0) &&
                       (need != Need::NotNegative || *value >= 0);
     if (!good) {
         static const char* Wanted[] = {"a number above 0", "a number of 0 or more", "a number"};
@@ -77,7 +125,8 @@ bool NumberField(const std::string& field, const char* name, Need need, const Lo
             std::string(name) + " \"" + trimmed + "\" is not " + Wanted[static_cast<int>(need)];
         return false;
     }
-    text = PointText(*value);
+    // Handed on in plain decimals: the list reads a number's text only up to an exponent.
+    text = FixedText(*value);
     if (locale.decimalSeparator != ".") {
         const std::size_t point = text.find('.');
         if (point != std::string::npos) {
@@ -87,6 +136,39 @@ bool NumberField(const std::string& field, const char* name, Need need, const Lo
     return true;
 }
 
+// A control character other than TAB and the line ends is binary data, as a NUL byte is to the
+// list file's loader; the first one found.
+std::optional<unsigned char> ControlCharacter(const std::vector<std::string>& fields) {
+    for (const std::string& field : fields) {
+        for (const char c : field) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F) {
+                return byte;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// UTF-16 text, as spreadsheets save "Unicode text": a byte order mark, or mostly characters
+// that are one ASCII byte and a NUL.
+bool IsUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return true;
+    }
+    const std::size_t pairs = std::min<std::size_t>(bytes.size() / 2, 1024);
+    std::size_t halfNul = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        halfNul += (bytes[2 * i] == '\0') != (bytes[2 * i + 1] == '\0') ? 1 : 0;
+    }
+    return pairs > 0 && halfNul * 2 >= pairs;
+}
+
+std::string HexByte(unsigned char byte) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    return std::string("0x") + Digits[byte >> 4] + Digits[byte & 0xF];
+}
+
 } // namespace
 
 std::string WriteFrequencyListCsv(const FrequencyList& list) {
@@ -94,7 +176,7 @@ std::string WriteFrequencyListCsv(const FrequencyList& list) {
     const Locale& locale = list.locale();
     auto number = [&](const std::string& text) {
         return ParseNumber(Trimmed(text), locale).has_value() || LeadingNumber(text, locale) != 0
-                   ? PointText(LeadingNumber(text, locale))
+                   ? FixedText(LeadingNumber(text, locale))
                    : std::string();
     };
     for (const FrequencyEntry& e : list.entries()) {
@@ -113,8 +195,16 @@ std::string WriteFrequencyListCsv(const FrequencyList& list) {
     return out;
 }
 
-std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::string_view bytes) {
+std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::string_view bytes,
+                                                  std::vector<CsvRejectedLine>* changed) {
+    // Read line by line, UTF-16 would be refused line after line for its NUL bytes.
+    if (IsUtf16(bytes)) {
+        throw CommandFailure(errors::InvalidFileFormat,
+                             "Invalid file format: UTF-16 text, save the CSV file as UTF-8",
+                             "import/check");
+    }
     const std::string text = DecodeFileText(bytes);
+    const std::string separator(1, list.FieldSeparator());
     std::vector<CsvRejectedLine> rejected;
     std::size_t pos = 0;
     int lines = 0;
@@ -130,7 +220,9 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
         const std::string role = f.size() > 3 ? Trimmed(f[3]) : "";
         const std::string status = f.size() > 4 ? Trimmed(f[4]) : "";
         auto at = [&](std::size_t k) { return k < f.size() ? f[k] : std::string(); };
-        if (f.size() > 7) {
+        if (const std::optional<unsigned char> control = ControlCharacter(f)) {
+            reason = "binary data (control character " + HexByte(*control) + ")";
+        } else if (f.size() > 7) {
             reason = "more than 7 fields";
         } else if (!NumberField(at(0), "frequency", Need::AboveZero, list.locale(), fields[0],
                                 reason) ||
@@ -151,16 +243,20 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
         }
         fields[3] = role;
         fields[4] = status;
-        // A remark is one line of the list file: line breaks and TABs become spaces.
-        fields[6] = at(6);
-        for (char& c : fields[6]) {
+        // A remark is one line of the list file: line breaks and TABs become spaces. It loses
+        // the file's field separator as a typed remark does.
+        std::string remark = at(6);
+        for (char& c : remark) {
             c = c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
         }
+        fields[6] = RemoveFieldSeparator(remark, 0, list.locale()).text;
         if (!list.AddEntry(fields)) {
             rejected.push_back(
                 {line, "duplicate frequency " +
                            FormatNumberText(fields[0], patterns::Frequency, list.locale()) +
                            " MHz was not added"});
+        } else if (changed != nullptr && fields[6] != remark) {
+            changed->push_back({line, "\"" + separator + "\" removed from the remarks"});
         }
     }
     return rejected;

@@ -8,7 +8,8 @@
 
 namespace spurline {
 
-// A CSV line the import did not take: its line number (1-based, the heading is line 1) and why.
+// A CSV line the import did not take, or took with a change: its line number (1-based, the
+// heading is line 1) and why, or what changed.
 struct CsvRejectedLine {
     int line = 0;
     std::string reason;
@@ -24,8 +25,11 @@ std::string WriteFrequencyListCsv(const FrequencyList& list);
 
 // Adds the rows of a CSV frequency list (bytes as read from the file) through the loader's path,
 // so duplicates are skipped as in a load. Returns every line not taken, with the reason in the
-// form "line 7: ...".
-std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::string_view bytes);
+// form "line 7: ..."; lines taken with a change (a remark that lost the list file's field
+// separator) go to changed when given, e.g. "line 4: "," removed from the remarks". Throws
+// CommandFailure for UTF-16 text.
+std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::string_view bytes,
+                                                  std::vector<CsvRejectedLine>* changed = nullptr);
 
 std::string CsvRejectedLineText(const CsvRejectedLine& rejected);
 

@@ -276,6 +276,17 @@ std::optional<double> ParseNumber(std::string_view text, const Locale& locale) {
     return value;
 }
 
+std::string FixedText(double value) {
+    if (value == 0) {
+        value = 0; // no "-0": zero has no sign to keep
+    }
+    // The longest is a subnormal's: "-0.", 307 zeros and 17 digits.
+    char buffer[400];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, written.ptr);
+}
+
 std::string FormatNumber(double value, std::string_view pattern, const Locale& locale) {
     if (std::isnan(value)) {
         return "NaN";

@@ -22,6 +22,11 @@ inline constexpr std::string_view LastSaved = "dd mmm yyyy hh:mm:ss";
 // Returns nothing when the text is not a number.
 std::optional<double> ParseNumber(std::string_view text, const Locale& locale);
 
+// The shortest plain decimal that reads back to the same value: a point, never an exponent
+// (-400000, not -4e+05), zero without a sign, whatever the process locale. The form of numbers
+// in machine text.
+std::string FixedText(double value);
+
 // Formats a value with a display pattern: up to three sections (positive;negative;zero),
 // "0" and "#" digit placeholders, "," grouping, "." decimal separator, other characters literal.
 // Decimals are rounded from the value's shortest decimal form (at most 15 significant digits),

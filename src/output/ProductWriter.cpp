@@ -1,9 +1,9 @@
 #include "output/ProductWriter.h"
 
+#include "document/NumberFormat.h"
 #include "engine/IntermodOptions.h"
 #include "engine/ProductRecorder.h"
 
-#include <charconv>
 #include <cstdio>
 #include <ostream>
 
@@ -11,14 +11,12 @@ namespace spurline {
 
 namespace {
 
-// Shortest text that reads back to the same double; JSON has no NaN or infinity.
+// Shortest plain decimal that reads back to the same double; JSON has no NaN or infinity.
 std::string JsonNumber(double value) {
     if (!(value == value) || value > 1e308 || value < -1e308) {
         return "null";
     }
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
+    return FixedText(value);
 }
 
 template <class Cells>

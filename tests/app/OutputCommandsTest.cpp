@@ -255,6 +255,26 @@ TEST_F(CsvMenuTest, AFileOverTheSizeLimitIsRefusedWithItsName) {
     EXPECT_EQ(window->document().count(), 0);
 }
 
+// Imported rows are unsaved work: Save is offered and closing asks.
+TEST_F(CsvMenuTest, AnImportIntoAnOpenedSiteEnablesSaveAndClosingAsks) {
+    CreateWindow(Locale::English());
+    ShowWindow();
+    OpenExample();
+    ASSERT_FALSE(Find<QPushButton>("cmdSave")->isEnabled());
+    testing::TemporaryFolder folder;
+    const std::string path = folder.File("new.csv");
+    testing::WriteBytes(path, std::string(CsvListHeading) + "\r\n999.125,0,25,Tx,Plan,,\r\n");
+    dialogs.answers.push_back(path);
+    Find<QAction>("mnuImportCsv")->trigger();
+    EXPECT_TRUE(Find<QPushButton>("cmdSave")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("mnuSave")->isEnabled());
+    messages.answers = {msgbox::No};
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].prompt,
+              "Do you want to save changes made\r\nto the current frequency list?");
+}
+
 // Edit > Copy right after start-up copies the picture on screen; Edit > "Save graph as..."
 // writes it as PNG, or an SVG of the same size.
 TEST_F(OutputCommandsTest, CopyAndSaveGraphGiveThePictureOnScreen) {

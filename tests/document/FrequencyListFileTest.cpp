@@ -3,6 +3,7 @@
 #include "document/AtomicFile.h"
 #include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
+#include "document/TextHelpers.h"
 #include "engine/SiteBuilder.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
@@ -143,9 +144,13 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     testing::WriteBytes(path, csv);
     for (const Locale& locale : {Locale::German(), Locale::English()}) {
         FrequencyList back(locale, box);
-        EXPECT_TRUE(ReadFrequencyListCsv(back, ReadWholeFile(path)).empty());
+        std::vector<CsvRejectedLine> changed;
+        EXPECT_TRUE(ReadFrequencyListCsv(back, ReadWholeFile(path), &changed).empty());
         ASSERT_EQ(back.count(), german.count());
-        EXPECT_EQ(WriteFrequencyListCsv(back), csv);
+        // The remark's comma is the decimal-point list file's separator, which no remark holds.
+        const bool comma = UsesDecimalComma(locale);
+        EXPECT_EQ(changed.size(), comma ? 0U : 1U);
+        EXPECT_EQ(WriteFrequencyListCsv(back), comma ? csv : ReplaceAll(csv, "Mast, ", "Mast "));
     }
 }
 

@@ -1,0 +1,97 @@
+// CSV import on arbitrary bytes, in both decimal conventions: the lines it names lie in the file
+// in order; what it takes exports to CSV that imports to the same entries and the same bytes, and
+// saves to a list file that loads back to the same entries.
+
+#include "FuzzSupport.h"
+#include "document/ErrorReport.h"
+#include "document/FrequencyListCsv.h"
+#include "document/FrequencyListFile.h"
+#include "document/FrequencyListReader.h"
+#include "document/TextEncoding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+namespace spurline::fuzz {
+namespace {
+
+// The entries' texts, save the offset, which counts by its value: a tiny offset such as 0.0006
+// kHz shows as "+0.00" (its sign picks the format) and goes out and comes back as zero, "0".
+std::string Describe(const FrequencyList& list) {
+    std::string text;
+    for (int row = 0; row < list.count(); ++row) {
+        const FrequencyEntry& entry = list.entry(row);
+        for (int column = 0; column < static_cast<int>(entry.texts.size()); ++column) {
+            if (column == ColOffset) {
+                char value[32];
+                std::snprintf(value, sizeof value, "%.17g", list.OffsetFrequency(row));
+                text += value;
+            } else {
+                text += entry.texts[static_cast<std::size_t>(column)];
+            }
+            text += "|";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+// Named lines lie after the heading and within the file, each once and in order.
+void RequireLinesInOrder(const std::vector<CsvRejectedLine>& named, int lines, const char* what) {
+    int previous = 1;
+    for (const CsvRejectedLine& line : named) {
+        Require(line.line > previous && line.line <= lines, what, CsvRejectedLineText(line));
+        previous = line.line;
+    }
+}
+
+} // namespace
+} // namespace spurline::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace spurline;
+    using namespace spurline::fuzz;
+    if (size == 0)
+        return 0;
+    const Locale locale = LocaleFromByte(data[0]);
+    const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    QuietMessageBox box;
+    FrequencyList first(locale, box);
+    std::vector<CsvRejectedLine> rejected;
+    std::vector<CsvRejectedLine> changed;
+    try {
+        rejected = ReadFrequencyListCsv(first, bytes, &changed);
+    } catch (const CommandFailure&) {
+        Require(first.empty(), "a refused file adds nothing");
+        return 0;
+    }
+    const std::string text = DecodeFileText(bytes);
+    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    RequireLinesInOrder(rejected, lines, "lines not taken lie within the file and ascend");
+    RequireLinesInOrder(changed, lines, "lines changed lie within the file and ascend");
+    if (first.empty())
+        return 0;
+
+    const std::string csv = WriteFrequencyListCsv(first);
+    FrequencyList second(locale, box);
+    const std::vector<CsvRejectedLine> again = ReadFrequencyListCsv(second, csv);
+    Require(again.empty(), "an exported list imports whole",
+            csv + "---\n" + CsvRejectedLineText(again.empty() ? CsvRejectedLine{} : again[0]));
+    Require(Describe(second) == Describe(first), "an exported list imports to the same entries",
+            Describe(first) + "---\n" + Describe(second));
+    const std::string csvAgain = WriteFrequencyListCsv(second);
+    Require(csvAgain == csv, "an imported export exports to the same bytes",
+            csv + "---\n" + csvAgain);
+
+    FrequencyList loaded(locale, box);
+    try {
+        ReadFrequencyList(loaded, EncodeFileText(WriteFrequencyListText(first, "D")));
+    } catch (const CommandFailure& failure) {
+        Require(false, "an imported list saves to a file that loads", FormatErrorReport(failure));
+    }
+    Require(Describe(loaded) == Describe(first), "an imported list saves and loads to the same",
+            Describe(first) + "---\n" + Describe(loaded));
+    return 0;
+}
