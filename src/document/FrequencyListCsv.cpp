@@ -208,7 +208,15 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
     std::vector<CsvRejectedLine> rejected;
     std::size_t pos = 0;
     int lines = 0;
-    NextRecord(text, pos, lines); // the heading
+    // A spreadsheet saved without the heading row starts with an entry, which must not be lost:
+    // a first row is the heading only when its frequency field is no number.
+    std::size_t afterFirst = 0;
+    int firstLines = 0;
+    const std::vector<std::string> first = NextRecord(text, afterFirst, firstLines);
+    if (!ParseNumber(Trimmed(first[0]), Locale::English())) {
+        pos = afterFirst;
+        lines = firstLines;
+    }
     while (pos < text.size()) {
         const int line = lines + 1;
         const std::vector<std::string> f = NextRecord(text, pos, lines);

@@ -163,6 +163,29 @@ TEST(FrequencyListCsv, Utf16FilesAreRefusedAsAWhole) {
 
 // A remark takes the list file's field separator as little as a typed one does; each line that
 // lost it is named.
+// A file saved without the heading row loses no entry; any other first row is the heading.
+TEST(FrequencyListCsv, TheFirstRowIsTheHeadingOnlyWhenItIsNoEntry) {
+    struct Case {
+        std::string text;
+        int entries;
+        std::vector<std::string> rejected;
+    };
+    const Case cases[] = {
+        {"450.125,0,25,Tx,Exist,,first\r\n451,0,25,Tx,Exist,,second\r\n", 2, {}},
+        {"Freq,Offset\r\n451,0,25,Tx,Exist,,second\r\n", 1, {}},
+        {Heading + "451,0,25,Tx,Exist,,x\r\n452,0,25,Sends,Exist,,y\r\n",
+         1,
+         {"line 3: Tx/Rx \"Sends\" is not Tx, Rx or Both"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        testing::ScriptedMessageBox box;
+        FrequencyList list(Locale::English(), box);
+        EXPECT_EQ(Texts(ReadFrequencyListCsv(list, c.text)), c.rejected);
+        EXPECT_EQ(list.count(), c.entries);
+    }
+}
+
 TEST(FrequencyListCsv, TheFieldSeparatorLeavesImportedRemarks) {
     const std::string text = Heading + "450,0,1,Tx,Plan,,\"Mast, north; roof\"\r\n"
                                        "450,0,1,Tx,Plan,,\"again, duplicate\"\r\n"
