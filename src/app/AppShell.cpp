@@ -77,8 +77,7 @@ AppShell::~AppShell() {
 }
 
 void AppShell::LoadSettings() {
-    ApplyOptions(spurline::LoadSettings(store_, StoredOptions::Defaults(),
-                                        window_.document().locale(), recentFiles_->list()));
+    ApplyOptions(spurline::LoadSettings(store_, window_.document().locale(), recentFiles_->list()));
 }
 
 void AppShell::SaveSettings() {

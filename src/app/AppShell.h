@@ -25,7 +25,7 @@ public:
              ITimerFactory& timers);
     ~AppShell() override;
 
-    // Loads the recent files and the options; the options not loaded keep their defaults.
+    // Loads the recent files and the options; an option absent or unreadable gets its default.
     void LoadSettings();
     // Saves the recent files and the options.
     void SaveSettings();

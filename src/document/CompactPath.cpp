@@ -1,5 +1,7 @@
 #include "document/CompactPath.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace spurline {
@@ -39,14 +41,111 @@ struct Folder {
     std::size_t end; // the separator after the folder name
 };
 
+// The search below leans on one property of drawn text: leaving characters out never makes it
+// wider. So a shortened path that does not fit cannot be helped by keeping more of its start or
+// its end, and leaving out more folders never stops a path from fitting. That lets it measure
+// some hundreds of candidates of a path thousands of folders deep instead of millions.
+class Compactor {
+public:
+    Compactor(std::string_view path, const ITextMeasurer& measurer, int widthPixels,
+              std::vector<Folder> folders)
+        : path_(path), measurer_(measurer), width_(widthPixels), folders_(std::move(folders)),
+          n_(static_cast<int>(folders_.size())),
+          // No font draws four bytes of a path in less than a pixel; longer candidates are taken
+          // as too wide unmeasured, so no single measurement grows with the path.
+          maxBytes_(4 * static_cast<std::size_t>(std::max(widthPixels, 0)) + 64) {}
+
+    std::optional<std::string> Shortest() {
+        // Candidates that keep folders up to lastStart at their start and from firstEnd at their
+        // end; any other is wider than the part it keeps alone.
+        lastStart_ = LastTrue(0, n_ - 1, [&](int s) { return Fits(Prefix(s) + "..."); });
+        firstEnd_ =
+            n_ - 1 - LastTrue(0, n_ - 1, [&](int k) { return Fits("..." + Suffix(n_ - 1 - k)); });
+        if (lastStart_ < 0 || firstEnd_ >= n_) {
+            return std::nullopt;
+        }
+        // The fewest folders to leave out: a count that fits stays fitting with one more.
+        int low = std::max(1, firstEnd_ - lastStart_ + 1);
+        int high = n_;
+        std::optional<std::string> found;
+        while (low <= high) {
+            const int count = low + (high - low) / 2;
+            if (std::optional<std::string> candidate = FirstFit(count)) {
+                found = std::move(candidate);
+                high = count - 1;
+            } else {
+                low = count + 1;
+            }
+        }
+        return found;
+    }
+
+private:
+    std::string Prefix(int start) const {
+        return std::string(path_.substr(0, folders_[static_cast<std::size_t>(start)].begin));
+    }
+    std::string Suffix(int last) const {
+        return std::string(path_.substr(folders_[static_cast<std::size_t>(last)].end));
+    }
+    bool Fits(const std::string& text) const {
+        return text.size() <= maxBytes_ && measurer_.TextWidth(text) <= width_;
+    }
+
+    // The largest i in first..last for which the monotone test holds (true up to some i), or
+    // first - 1.
+    template <typename Test> static int LastTrue(int first, int last, Test test) {
+        int result = first - 1;
+        while (first <= last) {
+            const int mid = first + (last - first) / 2;
+            if (test(mid)) {
+                result = mid;
+                first = mid + 1;
+            } else {
+                last = mid - 1;
+            }
+        }
+        return result;
+    }
+
+    // With count folders left out: the first that fits, trying the middle first and then
+    // alternately before and after it, so the first folders and the one holding the file stay
+    // readable as long as they can.
+    std::optional<std::string> FirstFit(int count) const {
+        const int middle = (n_ - count) / 2;
+        const int lowest = std::max(0, firstEnd_ - count + 1);
+        const int highest = std::min(lastStart_, n_ - count);
+        int before = std::min(middle, highest);
+        int after = std::max(middle + 1, lowest);
+        while (before >= lowest || after <= highest) {
+            int start;
+            if (before >= lowest && (after > highest || middle - before <= after - middle)) {
+                start = before--;
+            } else {
+                start = after++;
+            }
+            std::string candidate = Prefix(start) + "..." + Suffix(start + count - 1);
+            if (Fits(candidate)) {
+                return candidate;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::string_view path_;
+    const ITextMeasurer& measurer_;
+    int width_;
+    std::vector<Folder> folders_;
+    int n_;
+    std::size_t maxBytes_;
+    int lastStart_ = -1;
+    int firstEnd_ = 0;
+};
+
 } // namespace
 
 std::string CompactPath(std::string_view path, const ITextMeasurer& measurer, int widthPixels) {
-    const auto fits = [&](const std::string& text) {
-        return measurer.TextWidth(text) <= widthPixels;
-    };
     std::string whole(path);
-    if (fits(whole)) {
+    if (measurer.TextWidth(whole) <= widthPixels) {
         return whole;
     }
     const std::size_t root = RootLength(path);
@@ -68,27 +167,9 @@ std::string CompactPath(std::string_view path, const ITextMeasurer& measurer, in
             begin = i + 1;
         }
     }
-
-    // Leave out as few folders as possible; for each count start in the middle, so the first
-    // folders and the one holding the file stay readable as long as they can.
-    const int n = static_cast<int>(folders.size());
-    for (int count = 1; count <= n; ++count) {
-        const int positions = n - count + 1;
-        const int middle = (n - count) / 2;
-        for (int step = 0; step < 2 * positions; ++step) {
-            const int offset = (step + 1) / 2;
-            const int start = step % 2 == 0 ? middle + offset : middle - offset;
-            if (start < 0 || start >= positions) {
-                continue;
-            }
-            const Folder& first = folders[static_cast<std::size_t>(start)];
-            const Folder& last = folders[static_cast<std::size_t>(start + count - 1)];
-            std::string candidate = std::string(path.substr(0, first.begin)) + "..." +
-                                    std::string(path.substr(last.end));
-            if (fits(candidate)) {
-                return candidate;
-            }
-        }
+    if (std::optional<std::string> shortest =
+            Compactor(path, measurer, widthPixels, std::move(folders)).Shortest()) {
+        return *shortest;
     }
     return "..." + std::string(path.substr(lastSeparator));
 }

@@ -22,12 +22,17 @@ std::string Upper(std::string_view text) {
 
 } // namespace
 
-RecentFiles::RecentFiles(const ITextMeasurer& measurer) : measurer_(measurer) {}
+RecentFiles::RecentFiles(const ITextMeasurer& measurer, PathCase pathCase)
+    : measurer_(measurer), pathCase_(pathCase) {}
+
+bool RecentFiles::SamePath(const std::string& a, const std::string& b) const {
+    return pathCase_ == PathCase::Sensitive ? a == b : Upper(a) == Upper(b);
+}
 
 void RecentFiles::AddMRUItem(const std::string& filename) {
-    const std::string wanted = Upper(filename);
-    const auto match = std::find_if(entries_.begin(), entries_.end(),
-                                    [&](const RecentFile& e) { return Upper(e.path) == wanted; });
+    const auto match = std::find_if(entries_.begin(), entries_.end(), [&](const RecentFile& e) {
+        return SamePath(e.path, filename);
+    });
     if (match == entries_.end()) {
         if (entries_.size() == MaxEntries) {
             entries_.pop_back();
@@ -76,31 +81,44 @@ void RecentFiles::MarkDuplicateCaptions() {
             }
         }
     }
+    // A caption that is no longer the bare file name is already the long form of its path.
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (duplicate[i]) {
+        if (duplicate[i] && entries_[i].caption == FileNameFromPath(entries_[i].path)) {
             entries_[i].caption = LongCaption(entries_[i].path);
         }
     }
 }
 
 void RecentFiles::Changed() const {
-    if (changed) {
+    if (changed && !loading_) {
         changed();
     }
 }
 
 void RecentFiles::Load(ISettingsStore& store) {
+    // Adding them from the last up leaves the first ten different files, so reading stops there:
+    // a hand-made section with a million values costs no more than one with ten.
     std::vector<std::string> stored;
-    for (;;) {
-        const std::optional<std::string> path = store.Read(Section, std::to_string(stored.size()));
+    for (std::size_t key = 0; stored.size() < MaxEntries; ++key) {
+        const std::optional<std::string> path = store.Read(Section, std::to_string(key));
         if (!path || path->empty()) {
             break;
         }
+        // A value without a file name (a folder) would be a blank item that can neither be
+        // opened nor removed; it names no frequency list, so it is left out.
+        if (FileNameFromPath(*path).empty() ||
+            std::any_of(stored.begin(), stored.end(),
+                        [&](const std::string& p) { return SamePath(p, *path); })) {
+            continue;
+        }
         stored.push_back(*path);
     }
+    loading_ = true;
     for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
         AddMRUItem(*it);
     }
+    loading_ = false;
+    Changed();
 }
 
 void RecentFiles::Save(ISettingsStore& store) const {

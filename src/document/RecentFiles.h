@@ -15,13 +15,21 @@ class ITextMeasurer;
 // The caption the "&Open recent" submenu shows while the list is empty.
 inline constexpr const char* RecentFilesPlaceholder = "none";
 
+// How two paths name the same file: letter case matters where the file system keeps it apart.
+enum class PathCase { Sensitive, Ignored };
+#if defined(_WIN32) || defined(__APPLE__)
+inline constexpr PathCase NativePathCase = PathCase::Ignored;
+#else
+inline constexpr PathCase NativePathCase = PathCase::Sensitive;
+#endif
+
 struct RecentFile {
     std::string path;
     std::string caption;
 };
 
 // The recent-files list behind "&Open recent": at most ten files, the most recent first, paths
-// compared ignoring letter case; files with equal names show their shortened paths as well.
+// compared as the file system does; files with equal names show their shortened paths as well.
 class RecentFiles {
 public:
     static constexpr std::size_t MaxEntries = 10;
@@ -29,7 +37,7 @@ public:
     static constexpr int LongCaptionPathWidth = 500;
 
     // measurer: the font of the main window, for shortening paths.
-    explicit RecentFiles(const ITextMeasurer& measurer);
+    explicit RecentFiles(const ITextMeasurer& measurer, PathCase pathCase = NativePathCase);
 
     // Puts the file at the top: an existing entry moves up, a new one pushes the oldest out of a
     // full list.
@@ -41,7 +49,8 @@ public:
 
     const std::vector<RecentFile>& entries() const { return entries_; }
 
-    // Section "MRUFiles": values "0", "1", ... up to the first missing or empty one.
+    // Section "MRUFiles": values "0", "1", ... up to the first missing or empty one or the tenth
+    // different file; changed is called once, at the end.
     void Load(ISettingsStore& store);
     void Save(ISettingsStore& store) const;
 
@@ -49,11 +58,14 @@ public:
     std::function<void()> changed;
 
 private:
+    bool SamePath(const std::string& a, const std::string& b) const;
     std::string LongCaption(const std::string& path) const;
     void MarkDuplicateCaptions();
     void Changed() const;
 
     const ITextMeasurer& measurer_;
+    PathCase pathCase_;
+    bool loading_ = false;
     std::vector<RecentFile> entries_;
 };
 

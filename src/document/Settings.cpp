@@ -91,20 +91,20 @@ StoredOptions StoredOptions::Defaults() {
     return options;
 }
 
-StoredOptions LoadSettings(ISettingsStore& store, const StoredOptions& before, const Locale& locale,
-                           RecentFiles& recentFiles) {
+StoredOptions LoadSettings(ISettingsStore& store, const Locale& locale, RecentFiles& recentFiles) {
     recentFiles.Clear();
     recentFiles.Load(store);
 
-    StoredOptions options = before;
+    // One damaged value costs only its own option: stopping there would drop every later choice,
+    // and the next shutdown would write those over what was stored.
+    StoredOptions options = StoredOptions::Defaults();
     for (const Key& key : Keys) {
         const std::string text = ReadOr(store, key.section, key.name, key.defaultValue);
         const std::optional<int> value =
             key.kind == Kind::CheckBox ? WholeNumberIn(text, 0, 2, locale) : MenuMark(text, locale);
-        if (!value) {
-            return options;
+        if (value) {
+            options[key.id] = *value;
         }
-        options[key.id] = *value;
     }
     const std::optional<int> status =
         WholeNumberIn(ReadOr(store, Filter, StatusKey, "0"), 0, DisplayOptionCount - 1, locale);

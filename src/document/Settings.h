@@ -45,11 +45,9 @@ struct StoredOptions {
 
 inline constexpr int DisplayOptionCount = 4;
 
-// Loads the recent files, then the options over before. A value that cannot be read stops the
-// loading at its key: the keys before it are taken, it and those after it (and "Status") keep
-// their state in before.
-StoredOptions LoadSettings(ISettingsStore& store, const StoredOptions& before, const Locale& locale,
-                           RecentFiles& recentFiles);
+// Loads the recent files, then the options. A value that cannot be read (or is out of range)
+// gets its default, as if it were absent; every other value is still read.
+StoredOptions LoadSettings(ISettingsStore& store, const Locale& locale, RecentFiles& recentFiles);
 
 // Saves the recent files, then the options: the filter keys first, the graph keys last, then
 // "Status".

@@ -1,6 +1,7 @@
 #include "document/CompactPath.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace spurline {
 namespace {
@@ -72,6 +73,77 @@ TEST(CompactPath, FileNameIsNeverCut) {
             ASSERT_NE(result.find("..."), std::string::npos) << result;
         }
     }
+}
+
+// Every cut, fewest folders first, each count from the middle outwards: the search CompactPath
+// must agree with on every path.
+std::string EveryCut(const std::string& path, int width) {
+    if (Width(path) <= width)
+        return path;
+    const std::size_t root = path.starts_with("/") ? 1 : 0;
+    std::vector<std::pair<std::size_t, std::size_t>> folders;
+    for (std::size_t begin = root, end; (end = path.find('/', begin)) != std::string::npos;
+         begin = end + 1)
+        folders.emplace_back(begin, end);
+    const int n = static_cast<int>(folders.size());
+    for (int count = 1; count <= n; ++count) {
+        const int middle = (n - count) / 2;
+        for (int step = 0; step < 2 * (n - count + 1); ++step) {
+            const int start = middle + (step % 2 == 0 ? 1 : -1) * ((step + 1) / 2);
+            if (start < 0 || start > n - count)
+                continue;
+            const std::string cut = path.substr(0, folders[start].first) + "..." +
+                                    path.substr(folders[start + count - 1].second);
+            if (Width(cut) <= width)
+                return cut;
+        }
+    }
+    return "..." + path.substr(folders.back().second);
+}
+
+TEST(CompactPath, SameAsTryingEveryCut) {
+    // Folders of assorted lengths, some of them wide.
+    unsigned seed = 7;
+    for (int p = 0; p < 40; ++p) {
+        std::string path = p % 3 == 0 ? "" : "/";
+        const int folders = 1 + p % 11;
+        for (int f = 0; f < folders; ++f) {
+            seed = seed * 1103515245u + 12345u;
+            path += std::string(1 + (seed >> 16) % 9, (seed >> 8) % 4 == 0 ? 'W' : 'a') + "/";
+        }
+        path += "site.frq";
+        for (int width = 0; width <= Width(path); ++width) {
+            SCOPED_TRACE(path + " in " + std::to_string(width));
+            ASSERT_EQ(CompactPath(path, measurer, width), EveryCut(path, width));
+        }
+    }
+}
+
+// Counts what is measured.
+class CountingMeasurer final : public ITextMeasurer {
+public:
+    int TextWidth(std::string_view text) const override {
+        ++calls;
+        bytes += text.size();
+        return Width(text);
+    }
+    mutable long calls = 0;
+    mutable long bytes = 0;
+};
+
+TEST(CompactPath, ADeepPathCostsAFewMeasurements) {
+    std::string path;
+    for (int i = 0; i < 400; ++i)
+        path += i % 2 == 0 ? "/f" : "/folder";
+    path += "/site.frq";
+    const CountingMeasurer counting;
+    const std::string result = CompactPath(path, counting, 500);
+    EXPECT_TRUE(result.starts_with("/f/folder/f/")) << result;
+    EXPECT_TRUE(result.ends_with("/folder/site.frq")) << result;
+    EXPECT_LE(Width(result), 500);
+    // Trying every cut measures millions of texts, thousands of characters long.
+    EXPECT_LT(counting.calls, 1000);
+    EXPECT_LT(counting.bytes, 20 * static_cast<long>(path.size()));
 }
 
 } // namespace

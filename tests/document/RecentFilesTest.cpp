@@ -34,19 +34,29 @@ protected:
 };
 
 TEST_F(RecentFilesTest, TheTenNewestNewestFirstAndReopenedOnTop) {
+    // Where the file system ignores letter case, so does the list.
+    RecentFiles files(measurer, PathCase::Ignored);
     for (int i = 0; i <= 10; ++i)
         files.AddMRUItem("/sites/site" + std::to_string(i) + ".frq");
     ASSERT_EQ(files.entries().size(), 10u);
     EXPECT_EQ(files.entries().front().path, "/sites/site10.frq");
     EXPECT_EQ(files.entries().back().path, "/sites/site1.frq");
-    // Reopening moves a file to the top, also when only the case differs.
     files.AddMRUItem("/SITES/SITE3.FRQ");
     files.AddMRUItem("/sites/site1.frq");
     std::vector<std::string> expected{"/sites/site1.frq", "/SITES/SITE3.FRQ"};
     for (int i : {10, 9, 8, 7, 6, 5, 4, 2})
         expected.push_back("/sites/site" + std::to_string(i) + ".frq");
-    EXPECT_EQ(Paths(), expected);
+    EXPECT_EQ(Column(files), expected);
 }
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+TEST_F(RecentFilesTest, PathsDifferingInCaseAreTwoFilesWhereTheFileSystemSaysSo) {
+    files.AddMRUItem("/sites/site05.frq");
+    files.AddMRUItem("/sites/SITE05.FRQ");
+    files.AddMRUItem("/sites/site05.frq");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/sites/site05.frq", "/sites/SITE05.FRQ"}));
+}
+#endif
 
 TEST_F(RecentFilesTest, EqualNamesFromTwoFoldersShowTheirShortenedPaths) {
     const std::string deep = "/home/user/radio/sites/" + std::string(60, 'x') + "/North.frq";
@@ -84,10 +94,51 @@ TEST_F(RecentFilesTest, ReopenedInAnotherCaseUnderATurkishCLocale) {
     // There toupper('i') is 'i': the dotted capital I has no one-byte form.
     testing::ScopedCLocale turkish("tr_TR.UTF-8");
     SPURLINE_REQUIRE_C_LOCALE(turkish, "tr_TR.UTF-8");
-    files.AddMRUItem("/sites/site1.frq");
-    files.AddMRUItem("/sites/other.frq");
-    files.AddMRUItem("/SITES/SITE1.FRQ");
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"/SITES/SITE1.FRQ", "/sites/other.frq"}));
+    // Where the file system ignores letter case.
+    RecentFiles ignoring(measurer, PathCase::Ignored);
+    ignoring.AddMRUItem("/sites/site1.frq");
+    ignoring.AddMRUItem("/sites/other.frq");
+    ignoring.AddMRUItem("/SITES/SITE1.FRQ");
+    ASSERT_EQ(ignoring.entries().size(), 2U);
+    EXPECT_EQ(ignoring.entries()[0].path, "/SITES/SITE1.FRQ");
+    EXPECT_EQ(ignoring.entries()[1].path, "/sites/other.frq");
+}
+
+// Counts the values read, so a test can see where reading stopped.
+class CountingStore final : public ISettingsStore {
+public:
+    std::optional<std::string> Read(const std::string& section, const std::string& key) override {
+        ++reads;
+        return inner.Read(section, key);
+    }
+    void Write(const std::string& section, const std::string& key,
+               const std::string& value) override {
+        inner.Write(section, key, value);
+    }
+    void DeleteSection(const std::string& section) override { inner.DeleteSection(section); }
+
+    testing::MemorySettingsStore inner;
+    int reads = 0;
+};
+
+TEST_F(RecentFilesTest, LoadReadsUpToTheTenthFileAndTellsOnce) {
+    CountingStore store;
+    // Repeats and values without a file name take no place among the ten.
+    const std::vector<std::string> values{"/a/0.frq", "/a/", "/a/0.frq", "/b/  "};
+    for (std::size_t i = 0; i < 1000; ++i)
+        store.Write("MRUFiles", std::to_string(i),
+                    i < values.size() ? values[i] : "/a/" + std::to_string(i) + ".frq");
+    int changes = 0;
+    files.changed = [&] { ++changes; };
+    files.Load(store);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(store.reads, 13);
+    std::vector<std::string> expected{"/a/0.frq"};
+    for (int i = 4; i <= 12; ++i)
+        expected.push_back("/a/" + std::to_string(i) + ".frq");
+    EXPECT_EQ(Paths(), expected);
+    for (const RecentFile& entry : files.entries())
+        EXPECT_FALSE(entry.caption.empty());
 }
 
 } // namespace

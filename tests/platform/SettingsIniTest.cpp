@@ -23,7 +23,7 @@ protected:
     StoredOptions LoadFrom(const std::string& text, const Locale& locale = Locale::English()) {
         testing::WriteBytes(Ini(), text);
         QtSettingsStore store(QString::fromStdString(Ini()));
-        return LoadSettings(store, StoredOptions::Defaults(), locale, recent);
+        return LoadSettings(store, locale, recent);
     }
 
     static StoredOptions With(std::initializer_list<std::pair<SettingId, int>> changes,
@@ -41,7 +41,7 @@ protected:
     RecentFiles recent{measurer};
 };
 
-TEST_F(SettingsIniTest, StoredValuesAndTheStopAtABadKey) {
+TEST_F(SettingsIniTest, StoredValuesAndDefaultsForBadOnes) {
     struct Case {
         const char* ini;
         StoredOptions expected;
@@ -52,16 +52,21 @@ TEST_F(SettingsIniTest, StoredValuesAndTheStopAtABadKey) {
          With({{SettingOrder7, 0}, {SettingOrder9, 2}}, 2)},
         {"[Filter]\nOrder3=0.5\nOrder9=0.51\nHarmonics=\"  1 MHz\"\n",
          With({{SettingOrder3, 0}, {SettingOrder9, 1}})},
-        // "Order2" holding 7 stops there: Order3 and everything after keep the defaults.
+        // "Order2" holding 7 takes its default; the values after it are still read.
         {"[Filter]\nFundamental=0\nOrder2=7\nOrder3=0\nStatus=3\n",
-         With({{SettingFundamental, 0}})},
+         With({{SettingFundamental, 0}, {SettingOrder3, 0}}, 3)},
         {"[Graph]\nShowRemarks=fALSE\nAutoRefresh=TRUE\nAutoVictims=-1\nAutoExtents=0\n",
          With({{SettingShowRemarks, 0}, {SettingAutoVictims, 1}, {SettingAutoExtents, 0}})},
-        // A word in "AutoRefresh" stops there: AutoVictims, AutoExtents, the three filter
-        // options after them and "Status" keep their states.
-        {"[Graph]\nShowRemarks=False\nAutoRefresh=Yes\nAutoVictims=True\n"
-         "[Filter]\nHarmonics=0\nStatus=1\n",
-         With({{SettingShowRemarks, 0}})},
+        // A word in "AutoRefresh" costs only that option.
+        {"[Graph]\nShowRemarks=False\nAutoRefresh=Yes\nAutoVictims=True\nAutoExtents=False\n"
+         "[Filter]\nHarmonics=0\nSumBandwidth=2\n3Frequencies=0\nStatus=1\n",
+         With({{SettingShowRemarks, 0},
+               {SettingAutoVictims, 1},
+               {SettingAutoExtents, 0},
+               {SettingHarmonics, 0},
+               {SettingSumBandwidth, 2},
+               {SettingThreeFrequencies, 0}},
+              1)},
         {"[Filter]\nStatus=4\n", With({})},
         {"[Filter]\nStatus=-0.4\nSumBandwidth=+1\n", With({})},
     };
@@ -88,7 +93,7 @@ TEST_F(SettingsIniTest, EveryKeyRoundTrips) {
     }
     QtSettingsStore store(QString::fromStdString(Ini()));
     RecentFiles restored(measurer);
-    EXPECT_EQ(LoadSettings(store, StoredOptions::Defaults(), Locale::English(), restored), changed);
+    EXPECT_EQ(LoadSettings(store, Locale::English(), restored), changed);
     ASSERT_EQ(restored.entries().size(), 2u);
     EXPECT_EQ(restored.entries()[0].path, "/sites/a,b.frq");
     EXPECT_FALSE(store.Read("MRUFiles", "5"));
