@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <locale.h>
 #include <ostream>
 #include <unistd.h>
 
@@ -66,7 +67,11 @@ std::string WriteErrorText(std::ostream& out) {
     const auto* buffer = dynamic_cast<const DescriptorBuffer*>(out.rdbuf());
     if (buffer == nullptr || buffer->error() == 0)
         return "write error";
-    return std::string("write error: ") + std::strerror(buffer->error());
+    // The reason in the C locale's words, whatever the desktop's language: scripts match on it.
+    static const locale_t plain = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return std::string("write error: ") + (plain != static_cast<locale_t>(nullptr)
+                                               ? strerror_l(buffer->error(), plain)
+                                               : std::strerror(buffer->error()));
 }
 
 } // namespace spurline::cli

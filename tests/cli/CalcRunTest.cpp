@@ -147,14 +147,16 @@ TEST(CalcRun, RefusalsNameTheirCauseAndPrintNothing) {
     }
 }
 
-// Keeps what the stream held at each flush.
+// Keeps what the stream held at each flush that brought something new.
 class FlushLog final : public std::stringbuf {
 public:
     std::vector<std::string> flushed;
 
 protected:
     int sync() override {
-        flushed.push_back(str());
+        if (flushed.empty() || flushed.back() != str()) {
+            flushed.push_back(str());
+        }
         return 0;
     }
 };
