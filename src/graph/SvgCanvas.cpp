@@ -141,7 +141,11 @@ void SvgCanvas::Box(double x1, double y1, double x2, double y2, Colour outline, 
         }
         Rect(box, "fill=\"url(#" + id + ")\"");
     }
-    // The outline on the box's outermost pixels.
+    // The outline on the box's outermost pixels; a box two pixels wide or high is all outline.
+    if (box.width() <= 2 || box.height() <= 2) {
+        Rect(box, "fill=\"" + Hex(outline) + "\"");
+        return;
+    }
     body_ += "<rect x=\"" + Num(box.left + 0.5) + "\" y=\"" + Num(box.top + 0.5) + "\" width=\"" +
              Num(box.width() - 1) + "\" height=\"" + Num(box.height() - 1) +
              "\" fill=\"none\" stroke=\"" + Hex(outline) + "\"/>\n";
