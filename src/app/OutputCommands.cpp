@@ -162,7 +162,9 @@ void OutputCommands::print_selection() {
         !ChoosePdfFile()) {
         return;
     }
-    QtPagePrinter page(current, [this](QSize box) { return GraphPicture(box); });
+    QtPagePrinter page(
+        current, [this](QSize box) { return GraphPicture(box); },
+        window_.intermodPanel().picSpectrum().size());
     spurline::print_selection(page, Content(), printWhat_, messages_,
                               [this](bool busy) { busy_.Set(busy); });
 }

@@ -1,6 +1,6 @@
 #include "graph/SvgCanvas.h"
 
-#include "output/ProductWriter.h"
+#include "graph/GraphFontMetrics.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,10 +10,6 @@
 namespace spurline {
 
 namespace {
-
-constexpr double PixelsPerPoint = 96.0 / 72.0;
-constexpr double AverageGlyph = 0.6; // em
-constexpr double LineSpacing = 1.2;  // em
 
 std::string Hex(Colour colour) {
     char text[8];
@@ -72,6 +68,7 @@ bool SvgCanvas::SetScale(double left, double top, double right, double bottom) {
 }
 
 void SvgCanvas::Clear() {
+    pending_ = {};
     body_ = "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
 }
 
@@ -82,64 +79,132 @@ double SvgCanvas::PixelHeight() const {
     return std::abs(bottom_ - top_) / height_;
 }
 
+int SvgCanvas::PixelSize(const FontSpec& font) const {
+    return graphfont::PixelSize(font.size);
+}
+
 double SvgCanvas::TextWidth(std::string_view text) const {
-    // UTF-8 continuation bytes take no room of their own.
-    const auto glyphs = std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    });
-    return std::max(1.0, glyphs * font_.size * PixelsPerPoint * AverageGlyph) * PixelWidth();
+    return graphfont::TextWidth(text, PixelSize(font_)) * PixelWidth();
 }
 
 double SvgCanvas::TextHeight(std::string_view) const {
-    return font_.size * PixelsPerPoint * LineSpacing * PixelHeight();
+    return graphfont::Height(PixelSize(font_)) * PixelHeight();
+}
+
+PixelBox SvgCanvas::Snap(double x1, double y1, double x2, double y2) const {
+    return SnapToPixels(X(x1), Y(y1), X(x2), Y(y2), width_, height_);
+}
+
+void SvgCanvas::Rect(const PixelBox& box, const std::string& style) {
+    body_ += "<rect x=\"" + std::to_string(box.left) + "\" y=\"" + std::to_string(box.top) +
+             "\" width=\"" + std::to_string(box.width()) + "\" height=\"" +
+             std::to_string(box.height()) + "\" " + style + "/>\n";
 }
 
 void SvgCanvas::Line(double x1, double y1, double x2, double y2, Colour colour) {
+    Flush();
+    const PixelBox span = Snap(x1, y1, x2, y2);
+    if (x1 == x2 || y1 == y2) {
+        // One pixel wide (or high), on the pixels the window's line covers.
+        PixelBox line = span;
+        if (x1 == x2) {
+            line.right = line.left + 1;
+        } else {
+            line.bottom = line.top + 1;
+        }
+        Rect(line, "fill=\"" + Hex(colour) + "\"");
+        return;
+    }
     body_ += "<line x1=\"" + Num(X(x1)) + "\" y1=\"" + Num(Y(y1)) + "\" x2=\"" + Num(X(x2)) +
              "\" y2=\"" + Num(Y(y2)) + "\" stroke=\"" + Hex(colour) + "\"/>\n";
 }
 
-void SvgCanvas::Rect(double x1, double y1, double x2, double y2, const std::string& style) {
-    const double left = std::min(X(x1), X(x2));
-    const double top = std::min(Y(y1), Y(y2));
-    body_ += "<rect x=\"" + Num(left) + "\" y=\"" + Num(top) + "\" width=\"" +
-             Num(std::abs(X(x2) - X(x1))) + "\" height=\"" + Num(std::abs(Y(y2) - Y(y1))) + "\" " +
-             style + "/>\n";
-}
-
 void SvgCanvas::Box(double x1, double y1, double x2, double y2, Colour outline, FillStyle fill,
                     Colour fillColour) {
-    std::string style = "stroke=\"" + Hex(outline) + "\" fill=";
+    Flush();
+    const PixelBox box = Snap(x1, y1, x2, y2);
     if (fill == FillStyle::Solid) {
-        style += "\"" + Hex(fillColour) + "\"";
+        Rect(box, "fill=\"" + Hex(fillColour) + "\"");
     } else if (fill == FillStyle::DiagonalCross) {
-        // One pattern per colour, defined where first used.
+        // One pattern per colour, defined where first used: the window's 8 x 8 pixel hatch, its
+        // two diagonals through the picture's origin.
         const std::string id = "hatch" + Hex(fillColour).substr(1);
         if (body_.find("id=\"" + id + "\"") == std::string::npos) {
+            std::string dots;
+            for (int i = 0; i < 8; ++i) {
+                dots += "M" + std::to_string(i) + "," + std::to_string(i) + "h1v1h-1z";
+                dots += "M" + std::to_string(7 - i) + "," + std::to_string(i) + "h1v1h-1z";
+            }
             body_ += "<pattern id=\"" + id +
-                     "\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"
-                     "<path d=\"M0,0 L8,8 M8,0 L0,8\" stroke=\"" +
-                     Hex(fillColour) + "\"/></pattern>\n";
+                     "\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\"><path d=\"" +
+                     dots + "\" fill=\"" + Hex(fillColour) + "\"/></pattern>\n";
         }
-        style += "\"url(#" + id + ")\"";
-    } else {
-        style += "\"none\"";
+        Rect(box, "fill=\"url(#" + id + ")\"");
     }
-    Rect(x1, y1, x2, y2, style);
+    // The outline on the box's outermost pixels; a box two pixels wide or high is all outline.
+    if (box.width() <= 2 || box.height() <= 2) {
+        Rect(box, "fill=\"" + Hex(outline) + "\"");
+        return;
+    }
+    body_ += "<rect x=\"" + Num(box.left + 0.5) + "\" y=\"" + Num(box.top + 0.5) + "\" width=\"" +
+             Num(box.width() - 1) + "\" height=\"" + Num(box.height() - 1) +
+             "\" fill=\"none\" stroke=\"" + Hex(outline) + "\"/>\n";
 }
 
 void SvgCanvas::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
-    Rect(x1, y1, x2, y2, "fill=\"" + Hex(colour) + "\"");
+    const PixelBox box = Snap(x1, y1, x2, y2);
+    if (!pending_.active || pending_.colour != colour || pending_.rows.top != box.top ||
+        pending_.rows.bottom != box.bottom) {
+        Flush();
+        pending_.active = true;
+        pending_.colour = colour;
+        pending_.rows = box;
+        pending_.covered.assign(static_cast<std::size_t>(width_), false);
+    }
+    for (int x = std::max(box.left, 0); x < std::min(box.right, width_); ++x) {
+        pending_.covered[static_cast<std::size_t>(x)] = true;
+    }
+}
+
+std::string SvgCanvas::PendingRuns() const {
+    std::string runs;
+    if (!pending_.active) {
+        return runs;
+    }
+    const auto& covered = pending_.covered;
+    for (int x = 0; x < width_;) {
+        if (!covered[static_cast<std::size_t>(x)]) {
+            ++x;
+            continue;
+        }
+        const int start = x;
+        while (x < width_ && covered[static_cast<std::size_t>(x)]) {
+            ++x;
+        }
+        runs += "<rect x=\"" + std::to_string(start) + "\" y=\"" +
+                std::to_string(pending_.rows.top) + "\" width=\"" + std::to_string(x - start) +
+                "\" height=\"" + std::to_string(pending_.rows.height()) + "\" fill=\"" +
+                Hex(pending_.colour) + "\"/>\n";
+    }
+    return runs;
+}
+
+void SvgCanvas::Flush() {
+    body_ += PendingRuns();
+    pending_ = {};
 }
 
 void SvgCanvas::TextElement(double x, double y, std::string_view text, const FontSpec& font,
                             const std::string& transform, Colour colour) {
-    body_ += "<text x=\"" + Num(X(x)) + "\" y=\"" + Num(Y(y)) +
-             "\" dominant-baseline=\"hanging\" font-family=\"" + XmlText(font.name) +
-             ", sans-serif\" font-size=\"" + Num(font.size * PixelsPerPoint) + "\"" +
+    Flush();
+    // On its baseline, one ascent below the top: renderers disagree on any other alignment.
+    const int pixels = PixelSize(font);
+    body_ += "<text x=\"" + Num(X(x)) + "\" y=\"" + Num(Y(y) + graphfont::Ascent(pixels)) +
+             "\" font-family=\"" + XmlText(font.name) +
+             ", Liberation Sans, sans-serif\" font-size=\"" + std::to_string(pixels) + "\"" +
              (font.weight >= 600 ? " font-weight=\"bold\"" : "") +
              (font.italic ? " font-style=\"italic\"" : "") + transform + " fill=\"" + Hex(colour) +
-             "\">" + XmlText(text) + "</text>\n";
+             "\" xml:space=\"preserve\">" + XmlText(text) + "</text>\n";
 }
 
 void SvgCanvas::Text(double x, double y, std::string_view text, Colour colour) {
@@ -160,7 +225,7 @@ std::string SvgCanvas::Document() const {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
            w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n" + body_ +
-           "</svg>\n";
+           PendingRuns() + "</svg>\n";
 }
 
 } // namespace spurline

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "graph/Canvas.h"
+#include "graph/PixelGrid.h"
 
 #include <string>
+#include <vector>
 
 namespace spurline {
 
-// The graph's canvas as an SVG picture of a fixed size in pixels, standard C++ only. Without a
-// font engine, a text's size is estimated from its length and the font size (an average glyph
-// is 0.6 em wide), which is close for the sans-serif face the picture asks for.
+// The graph's canvas as an SVG picture of a fixed size in pixels at 96 dpi, standard C++ only,
+// drawn as the window's picture is: texts measured with the metrics of the face the window draws
+// Arial with, placed on baselines; boxes and lines on whole pixels, never thinner than one; solid
+// bars of one colour over the same rows merged into runs of columns.
 class SvgCanvas final : public ICanvas {
 public:
     SvgCanvas(int width, int height);
@@ -35,7 +38,11 @@ public:
 private:
     double X(double x) const { return (x - left_) / (right_ - left_) * width_; }
     double Y(double y) const { return (y - top_) / (bottom_ - top_) * height_; }
-    void Rect(double x1, double y1, double x2, double y2, const std::string& style);
+    PixelBox Snap(double x1, double y1, double x2, double y2) const;
+    void Rect(const PixelBox& box, const std::string& style);
+    void Flush();
+    std::string PendingRuns() const;
+    int PixelSize(const FontSpec& font) const;
     void TextElement(double x, double y, std::string_view text, const FontSpec& font,
                      const std::string& transform, Colour colour);
 
@@ -44,6 +51,13 @@ private:
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     FontSpec font_;
     std::string body_;
+    // Solid boxes of one colour over the same rows, waiting to be written as runs of columns.
+    struct PendingFill {
+        bool active = false;
+        Colour colour = 0;
+        PixelBox rows;
+        std::vector<bool> covered;
+    } pending_;
 };
 
 } // namespace spurline

@@ -26,6 +26,8 @@ public:
     virtual double LineHeight() const = 0;
     // Text in the current font with its top-left corner at (x, y).
     virtual void Text(double x, double y, std::string_view text) = 0;
+    // Height over width of the spectrum graph as displayed; 0 when it has no size.
+    virtual double GraphAspect() const = 0;
     // The spectrum graph as displayed, scaled into the box.
     virtual void GraphPicture(double left, double top, double width, double height) = 0;
     // An unfilled black rectangle.

@@ -1,5 +1,6 @@
 #include "output/PrintFlow.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -51,6 +52,7 @@ void PrintFlow::StartLine() {
     }
     lineStarted_ = true;
     x_ = 0;
+    textEnd_ = 0;
     if (y_ + printer_.LineHeight() > printer_.PrintableHeight() + Tolerance) {
         NewPage();
     }
@@ -62,7 +64,9 @@ void PrintFlow::Tab(int column) {
         EndLine();
     }
     StartLine();
-    x_ = at;
+    // A text that ends at the column, or less than a blank before it, keeps a blank's distance
+    // from the next, so that two cells never read as one.
+    x_ = textEnd_ > 0 ? std::max(at, textEnd_ + printer_.TextWidth(" ")) : at;
 }
 
 void PrintFlow::NextZone() {
@@ -71,14 +75,53 @@ void PrintFlow::NextZone() {
     x_ = (std::floor(x_ / zone + Tolerance) + 1) * zone;
 }
 
+std::size_t PrintFlow::Fitting(std::string_view text, double room) const {
+    std::size_t fits = 0;
+    std::size_t blank = 0;
+    for (std::size_t end = 1; end <= text.size(); ++end) {
+        // Whole characters only: never between the bytes of one.
+        if (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            continue;
+        }
+        if (printer_.TextWidth(text.substr(0, end)) > room + Tolerance) {
+            break;
+        }
+        fits = end;
+        if (end < text.size() && text[end] == ' ') {
+            blank = end;
+        }
+    }
+    return blank > 0 ? blank : fits;
+}
+
 void PrintFlow::Print(std::string_view text) {
     StartLine();
-    if (text.empty()) {
-        return;
+    const double column = x_;
+    const double room = printer_.PrintableWidth() - column;
+    // What does not fit before the right edge goes on continuation lines at the same column,
+    // broken after a word where one ends in time. Where not one character fits, the text is
+    // printed as it is.
+    while (!text.empty()) {
+        std::size_t piece = text.size();
+        if (printer_.TextWidth(text) > room + Tolerance) {
+            piece = Fitting(text, room);
+            piece = piece > 0 ? piece : text.size();
+        }
+        Draw();
+        const std::string_view shown = text.substr(0, piece);
+        printer_.Text(x_, y_, shown);
+        x_ += printer_.TextWidth(shown);
+        textEnd_ = x_;
+        text.remove_prefix(piece);
+        while (!text.empty() && text.front() == ' ') {
+            text.remove_prefix(1);
+        }
+        if (!text.empty()) {
+            EndLine();
+            StartLine();
+            x_ = column;
+        }
     }
-    Draw();
-    printer_.Text(x_, y_, text);
-    x_ += printer_.TextWidth(text);
 }
 
 void PrintFlow::EndLine() {

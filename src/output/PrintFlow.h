@@ -16,10 +16,13 @@ public:
 
     // Arial 10, bold or regular; the columns keep the regular font's width.
     void SetFont(bool bold);
-    // Moves to a column; a column the line has already passed continues on the next line.
+    // Moves to a column; a column the line has already passed continues on the next line, and
+    // a text ending less than a blank before the column pushes it right to keep a blank between.
     void Tab(int column);
     // The next print zone (zones are 14 columns wide).
     void NextZone();
+    // Prints at the position; what would run past the printable area's right edge continues on
+    // the next lines at the same position.
     void Print(std::string_view text);
     // Ends the line (an empty line when nothing was printed on it).
     void EndLine();
@@ -37,11 +40,15 @@ public:
 private:
     void StartLine();
     void Draw();
+    // Bytes of text that fit in room inches: up to the last blank that fits, else as many whole
+    // characters as fit.
+    std::size_t Fitting(std::string_view text, double room) const;
 
     IPagePrinter& printer_;
     double columnWidth_ = 0;
     double x_ = 0;
     double y_ = 0;
+    double textEnd_ = 0; // where the last text on the line ended; 0 when none
     bool lineStarted_ = false;
     bool pageDirty_ = false;
     bool breakPending_ = false;

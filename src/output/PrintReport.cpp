@@ -109,10 +109,24 @@ void IntermodPart(PrintFlow& flow, const ReportContent& c, bool& headerPending) 
 void GraphPart(PrintFlow& flow, IPagePrinter& printer, const ReportContent& c) {
     const double W = printer.PrintableWidth();
     const double H = printer.PrintableHeight();
-    flow.Picture(OriginShift + W / 8, H / 5, 0.75 * W, 0.6 * H);
-    flow.Rectangle(OriginShift + W / 8, H / 5, OriginShift + 0.875 * W, 0.8 * H);
+    // The picture keeps the graph's proportions within 0.75 W by 0.6 H, centred across the page:
+    // stretched to that box, a wide graph's texts would come out squashed.
+    double width = 0.75 * W;
+    double height = 0.6 * H;
+    const double aspect = printer.GraphAspect();
+    if (aspect > 0) {
+        if (width * aspect <= height) {
+            height = width * aspect;
+        } else {
+            width = height / aspect;
+        }
+    }
+    const double left = OriginShift + (W - width) / 2;
+    const double top = H / 5;
+    flow.Picture(left, top, width, height);
+    flow.Rectangle(left, top, left + width, top + height);
     flow.SetFont(false);
-    flow.MoveTo(0.8 * H);
+    flow.MoveTo(top + height);
     flow.EndLine();
     flow.Print("File:");
     flow.NextZone();

@@ -1,5 +1,6 @@
 #include "platform/QtCanvas.h"
 
+#include "graph/PixelGrid.h"
 #include "platform/QtStrings.h"
 
 #include <QFontMetricsF>
@@ -190,26 +191,9 @@ double QtCanvas::DeviceY(double y) const {
 }
 
 QRect QtCanvas::PixelRect(double x1, double y1, double x2, double y2) const {
-    // Far-off boxes are cut to just beyond the picture so pixel positions stay within int.
-    const auto clampX = [&](double v) {
-        return std::clamp(v, -2.0, static_cast<double>(image_.width()) + 2);
-    };
-    const auto clampY = [&](double v) {
-        return std::clamp(v, -2.0, static_cast<double>(image_.height()) + 2);
-    };
-    const double ax = clampX(DeviceX(x1)), bx = clampX(DeviceX(x2));
-    const double ay = clampY(DeviceY(y1)), by = clampY(DeviceY(y2));
-    int left = static_cast<int>(std::lround(std::min(ax, bx)));
-    int right = static_cast<int>(std::lround(std::max(ax, bx)));
-    int top = static_cast<int>(std::lround(std::min(ay, by)));
-    int bottom = static_cast<int>(std::lround(std::max(ay, by)));
-    if (right <= left) {
-        right = left + 1;
-    }
-    if (bottom <= top) {
-        bottom = top + 1;
-    }
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    const PixelBox box = SnapToPixels(DeviceX(x1), DeviceY(y1), DeviceX(x2), DeviceY(y2),
+                                      image_.width(), image_.height());
+    return QRect(box.left, box.top, box.width(), box.height());
 }
 
 void QtCanvas::Line(double x1, double y1, double x2, double y2, Colour colour) {

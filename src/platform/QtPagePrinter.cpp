@@ -8,8 +8,13 @@
 
 namespace spurline {
 
-QtPagePrinter::QtPagePrinter(QPrinter& printer, std::function<QImage(QSize)> graphPicture)
-    : printer_(printer), graphPicture_(std::move(graphPicture)) {}
+QtPagePrinter::QtPagePrinter(QPrinter& printer, std::function<QImage(QSize)> graphPicture,
+                             QSizeF graphSize)
+    : printer_(printer), graphPicture_(std::move(graphPicture)), graphSize_(graphSize) {}
+
+double QtPagePrinter::GraphAspect() const {
+    return graphSize_.isEmpty() ? 0 : graphSize_.height() / graphSize_.width();
+}
 
 QtPagePrinter::~QtPagePrinter() {
     AbortDoc();
@@ -71,6 +76,7 @@ void QtPagePrinter::GraphPicture(double left, double top, double width, double h
     QPainter& painter = Painter();
     const QRectF box(left * Dpi(), top * Dpi(), width * Dpi(), height * Dpi());
     const QImage picture = graphPicture_ ? graphPicture_(box.size().toSize()) : QImage();
+    // Drawn into the box as it comes: the box already has the picture's proportions.
     if (!picture.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(box, picture);

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QSizeF>
 #include <functional>
 #include <memory>
 
@@ -17,8 +18,10 @@ namespace spurline {
 // and its painter ended.
 class QtPagePrinter final : public IPagePrinter {
 public:
-    // graphPicture renders the graph as displayed for a box of the given size in printer pixels.
-    QtPagePrinter(QPrinter& printer, std::function<QImage(QSize)> graphPicture);
+    // graphPicture renders the graph as displayed for a box of the given size in printer pixels;
+    // graphSize is the graph's size on screen, whose proportions the printed picture keeps.
+    QtPagePrinter(QPrinter& printer, std::function<QImage(QSize)> graphPicture,
+                  QSizeF graphSize = {});
     ~QtPagePrinter() override;
 
     double PrintableWidth() const override;
@@ -26,6 +29,7 @@ public:
     void SetFont(const FontSpec& font) override;
     double TextWidth(std::string_view text) const override;
     double LineHeight() const override;
+    double GraphAspect() const override;
     void Text(double x, double y, std::string_view text) override;
     void GraphPicture(double left, double top, double width, double height) override;
     void Rectangle(double left, double top, double right, double bottom) override;
@@ -42,6 +46,7 @@ private:
 
     QPrinter& printer_;
     std::function<QImage(QSize)> graphPicture_;
+    QSizeF graphSize_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
 };

@@ -125,6 +125,22 @@ TEST_F(OutputCommandsTest, PdfShowsHeaderOnceAndTheGraphPage) {
     EXPECT_FALSE(graph.contains(QStringLiteral("Composition")));
 }
 
+// Nothing is cut at the page's edge: a long remark continues below itself; a wide offset keeps
+// a blank before the bandwidth after it.
+TEST_F(OutputCommandsTest, PdfWrapsLongRemarksAndKeepsCellsApart) {
+    OpenExample();
+    const std::string remark = "County council emergency planning radio link to the reservoir";
+    window->document().AddEntry({"470.5", "10000", "12.5", "Both", "Plan", "12.5", remark});
+    const QStringList pages = PrintToPdf(false, false, true);
+    ASSERT_FALSE(pages.isEmpty());
+    const QString all = pages.join(QString());
+    EXPECT_TRUE(all.contains(QRegularExpression("\\+10,000\\.00 +12\\.50"))) << all.toStdString();
+    // The remark's words in order, over as many lines as it takes, none of them cut.
+    QString words = QString::fromStdString(remark);
+    words.replace(QChar(' '), QStringLiteral("\\s+"));
+    EXPECT_TRUE(all.contains(QRegularExpression(words))) << all.toStdString();
+}
+
 TEST_F(OutputCommandsTest, PrintFailureEndsTheJobAndPrintingGoesOn) {
     OpenExample();
     const std::string wanted = pdf;

@@ -35,5 +35,48 @@ TEST(SvgCanvas, WritesPlainDecimalsUnderAGermanCLocale) {
     ExpectPlainDecimals(Drawn());
 }
 
+// The window draws Arial with Liberation Sans at whole pixel sizes (10 points at 96 dpi: 13
+// pixels), kerned: these are Qt's widths, pixels.
+TEST(SvgCanvas, MeasuresTextAsTheWindowDoes) {
+    struct Case {
+        double points;
+        const char* text;
+        double width;
+    };
+    const Case cases[] = {{10, "Telemetry receiver water utility", 174.625},
+                          {11, "Telemetry receiver water utility", 201.4375},
+                          {10, " Frequency (MHz)", 103.9375},
+                          {10, "AV", 16.34375},
+                          {11, "Te", 15.828125}};
+    SvgCanvas canvas(1000, 100);
+    canvas.SetScale(0, 0, 1000, 100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        canvas.SetFont(FontSpec{"Arial", c.points});
+        EXPECT_DOUBLE_EQ(canvas.TextWidth(c.text), c.width);
+    }
+    canvas.SetFont(FontSpec{"Arial", 10});
+    EXPECT_DOUBLE_EQ(canvas.TextHeight("##"), 14.515625);
+}
+
+// Bars far narrower than a pixel fill whole pixels, without an outline, neighbours merged into
+// one run of columns; a text stands on its baseline one ascent below its top.
+TEST(SvgCanvas, DrawsBarsOnWholePixelsAndTextOnItsBaseline) {
+    SvgCanvas canvas(100, 50);
+    canvas.SetScale(0, 50, 100, 0);
+    for (const double x : {10.30, 10.62, 13.20}) {
+        canvas.FilledBox(x, 40, x + 0.02, 10, 0x0000FF);
+    }
+    canvas.Text(5, 30, "0", 0);
+    const std::string svg = canvas.Document();
+    EXPECT_NE(svg.find("<rect x=\"10\" y=\"10\" width=\"2\" height=\"30\" fill=\"#ff0000\"/>\n"
+                       "<rect x=\"13\" y=\"10\" width=\"1\" height=\"30\" fill=\"#ff0000\"/>\n"
+                       "<text x=\"5.00\" y=\"31.77\" "),
+              std::string::npos)
+        << svg;
+    EXPECT_EQ(svg.find("stroke"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find("dominant-baseline"), std::string::npos) << svg;
+}
+
 } // namespace
 } // namespace spurline

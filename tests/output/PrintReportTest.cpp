@@ -27,19 +27,27 @@ std::string At(int column, int line, const std::string& text, bool bold = false)
     return Place((column - 1) * 0.1, line * 0.2, (bold ? "*" : "") + text);
 }
 
-// A printer with round numbers: every character 0.1 inch wide, lines 0.2 inch high, a printable
-// area of 8 x 10 inches. It records what is drawn, page by page.
+// A printer with round numbers: every character 0.1 inch wide but digits 0.12 (wider than the
+// average, as in Arial), lines 0.2 inch high, a printable area of 10 x 10 inches. It records what
+// is drawn, page by page.
 class RecordingPrinter final : public IPagePrinter {
 public:
-    double PrintableWidth() const override { return 8; }
+    double PrintableWidth() const override { return width; }
     double PrintableHeight() const override { return height; }
     void SetFont(const FontSpec& font) override {
         EXPECT_EQ(font.name, "Arial");
         EXPECT_EQ(font.size, 10);
         bold_ = font.weight == 700;
     }
-    double TextWidth(std::string_view text) const override { return 0.1 * text.size(); }
+    double TextWidth(std::string_view text) const override {
+        double sum = 0;
+        for (char c : text) {
+            sum += c >= '0' && c <= '9' ? 0.12 : 0.1;
+        }
+        return sum;
+    }
     double LineHeight() const override { return 0.2; }
+    double GraphAspect() const override { return aspect; }
     void Text(double x, double y, std::string_view text) override {
         Draw(Place(x, y, (bold_ ? "*" : "") + std::string(text)));
         if (failOn == text) {
@@ -57,7 +65,9 @@ public:
     void AbortDoc() override { ++aborted; }
 
     std::vector<Page> pages;
+    double width = 10;
     double height = 10;
+    double aspect = 0;
     std::string failOn;
     int ended = 0;
     int aborted = 0;
@@ -118,7 +128,7 @@ TEST(PrintReport, ListColumnsHeaderOnceAndGraphPage) {
     // Picture and frame 0.48 inch right of W/8; the lines continue below the frame at 0.8 H,
     // values at the second print zone (column 15).
     EXPECT_EQ(printer.pages[2],
-              (Page{"1.48,2.00 [picture 6.00,6.00 ]", "1.48,2.00 [frame to 7.48,8.00 ]",
+              (Page{"1.73,2.00 [picture 7.50,6.00 ]", "1.73,2.00 [frame to 9.23,8.00 ]",
                     Place(0, 8.2, "File:"), Place(1.4, 8.2, "/data/north-ridge.frq"),
                     Place(0, 8.4, "Last Saved:"), Place(1.4, 8.4, "05-Dec-2026 11:54:39"),
                     Place(0, 8.6, "North Ridge"), Place(0, 8.8, "Hill top")}));
@@ -172,6 +182,48 @@ TEST(PrintReport, LongListsFlowOverPagesWithoutRepeatsOrBlankPages) {
         EXPECT_EQ(headings, 2);
         EXPECT_EQ(printer.pages.back().back(), At(89, c.lastLine, "x"));
     }
+}
+
+// The picture keeps the graph's proportions inside 0.75 W x 0.6 H (6 x 6 inches here), centred
+// across the page; the frame follows it and the lines continue below the frame.
+TEST(PrintReport, GraphPageKeepsThePicturesProportions) {
+    struct Case {
+        double aspect; // height over width
+        double left, width, height;
+    };
+    const Case cases[] = {{0.35, 1.48, 6, 2.1}, {2, 2.98, 3, 6}, {0, 1.48, 6, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.aspect);
+        const ReportSite site(Locale::English());
+        RecordingPrinter printer;
+        printer.width = 8;
+        printer.aspect = c.aspect;
+        LayOutReport(printer, site.Content(), Selecting(true, false, false));
+        ASSERT_EQ(printer.pages.size(), 1u);
+        const double bottom = 2 + c.height;
+        EXPECT_EQ(Slice(printer.pages[0], 0, 3),
+                  (Page{Place(c.left, 2, "[picture " + Place(c.width, c.height, "]")),
+                        Place(c.left, 2, "[frame to " + Place(c.left + c.width, bottom, "]")),
+                        Place(0, bottom + 0.2, "File:")}));
+    }
+}
+
+// A remark too long for the page continues below itself in its column, broken after words; a
+// cell that ends less than a blank before the next column keeps a blank before the next cell.
+TEST(PrintReport, LongRemarksWrapAndCellsKeepABlankApart) {
+    ReportSite site(Locale::English());
+    site.list.AddEntry(
+        {"450", "10000", "12.5", "Both", "Plan", "12.5", "County council emergency planning"});
+    RecordingPrinter printer; // column 89 lies 8.8 inches in: 12 characters fit
+    LayOutReport(printer, site.Content(), Selecting(false, false, true));
+    ASSERT_EQ(printer.pages.size(), 1u);
+    const Page& page = printer.pages[0];
+    // "+10,000.00" from column 29 ends at 3.94 inches, less than a blank before column 41.
+    EXPECT_EQ(Slice(page, page.size() - 11, 11),
+              (Page{At(5, 13, " 3 "), At(13, 13, "450.00000"), At(29, 13, "+10,000.00"),
+                    Place(3.94 + 0.1, 13 * 0.2, "12.50"), At(53, 13, "Both"), At(65, 13, "Plan"),
+                    At(77, 13, "12.50"), At(89, 13, "County"), At(89, 14, "council"),
+                    At(89, 15, "emergency"), At(89, 16, "planning")}));
 }
 
 TEST(PrintReport, FailureAbortsTheJobAndReports) {
