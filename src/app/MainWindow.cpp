@@ -18,7 +18,6 @@
 #include "app/OutputCommands.h"
 #include "app/SiteHeader.h"
 #include "app/frmAddFreq.h"
-#include "document/TextHelpers.h"
 #include "engine/ParallelEnumeration.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
@@ -37,20 +36,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QUrl>
-#include <cstdio>
 
 namespace spurline {
-
-std::string MainCaption(int major, int minor, int revision, const std::string& path) {
-    char minorText[16];
-    std::snprintf(minorText, sizeof minorText, "%02d", minor);
-    std::string caption = "Spurline V" + std::to_string(major) + "." + minorText + " build " +
-                          std::to_string(revision);
-    if (!path.empty()) {
-        caption += " - [" + FileNameFromPath(path) + "]";
-    }
-    return caption;
-}
 
 frmMain::frmMain(const Locale& locale, QWidget* parent)
     : frmMain(locale, std::make_unique<QtMessageBox>(), nullptr, std::make_unique<QtFileDialogs>(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainCaption.h"
 #include "app/MainWindowWidgets.h"
 #include "app/MenuBar.h"
 #include "document/CsvListCommands.h"
@@ -35,9 +36,6 @@ class IntermodPanel;
 class KeyPreview;
 class MainWindowPlacement;
 class OutputCommands;
-
-// "Spurline V0.01 build 0", followed by " - [name]" when a file is named.
-std::string MainCaption(int major, int minor, int revision, const std::string& path);
 
 // The main window: owns the frequency list document, the intermod products and the graph's state
 // for the life of the program, and wires the menus, buttons and keys to the command handlers of
