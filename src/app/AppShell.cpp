@@ -3,8 +3,11 @@
 #include "app/FileCommandHost.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindow.h"
+#include "app/MenuBar.h"
 #include "app/RecentFilesMenu.h"
 #include "app/frmSplash.h"
+#include "engine/RecalculateDue.h"
+#include "graph/GraphController.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,22 +22,21 @@ namespace spurline {
 
 namespace {
 
-// The check boxes of the stored options, by object name.
-constexpr std::array<std::pair<SettingId, const char*>, 9> CheckBoxes{{
-    {SettingFundamental, "chkPlotFirstOrder"},
-    {SettingOrder2, "chkImOrder2"},
-    {SettingOrder3, "chkImOrder3"},
-    {SettingOrder5, "chkImOrder5"},
-    {SettingOrder7, "chkImOrder7"},
-    {SettingOrder9, "chkImOrder9"},
-    {SettingHarmonics, "chkWideband"},
-    {SettingSumBandwidth, "chkSuperWideband"},
-    {SettingThreeFrequencies, "chkThreeFrequencies"},
-}};
+using BoxOf = QCheckBox& (*)(IntermodPanel&);
 
-QCheckBox& Box(frmMain& window, const char* name) {
-    return *window.intermodPanel().findChild<QCheckBox*>(QString::fromLatin1(name));
-}
+// The check boxes of the stored options.
+constexpr std::array<std::pair<SettingId, BoxOf>, 9> CheckBoxes{{
+    {SettingFundamental, [](IntermodPanel& p) -> QCheckBox& { return p.chkPlotFirstOrderBox(); }},
+    {SettingOrder2, [](IntermodPanel& p) -> QCheckBox& { return p.chkImOrderBox(2); }},
+    {SettingOrder3, [](IntermodPanel& p) -> QCheckBox& { return p.chkImOrderBox(3); }},
+    {SettingOrder5, [](IntermodPanel& p) -> QCheckBox& { return p.chkImOrderBox(5); }},
+    {SettingOrder7, [](IntermodPanel& p) -> QCheckBox& { return p.chkImOrderBox(7); }},
+    {SettingOrder9, [](IntermodPanel& p) -> QCheckBox& { return p.chkImOrderBox(9); }},
+    {SettingHarmonics, [](IntermodPanel& p) -> QCheckBox& { return p.chkWidebandBox(); }},
+    {SettingSumBandwidth, [](IntermodPanel& p) -> QCheckBox& { return p.chkSuperWidebandBox(); }},
+    {SettingThreeFrequencies,
+     [](IntermodPanel& p) -> QCheckBox& { return p.chkThreeFrequenciesBox(); }},
+}};
 
 // Stored states: 0 clear, 1 checked, 2 greyed.
 Qt::CheckState ToCheckState(int value) {
@@ -49,14 +51,17 @@ int ToStored(Qt::CheckState state) {
 
 AppShell::AppShell(frmMain& window, ISettingsStore& store, const IMonitorSource& monitors,
                    ITimerFactory& timers)
-    : window_(window), store_(store), monitors_(monitors), timers_(timers) {
-    const MainMenus& menus = window_.menus();
-    recentFiles_ = new RecentFilesMenu(*menus.mnuOpenRecent, window_.font(), window_.fileCommands(),
-                                       window_.messages(), this);
-    window_.fileHost().addMRUItem = [this](const std::string& path) {
+    : AppShell(window, window.shellParts(), store, monitors, timers) {}
+
+AppShell::AppShell(frmMain& window, const ShellParts& parts, ISettingsStore& store,
+                   const IMonitorSource& monitors, ITimerFactory& timers)
+    : window_(window), parts_(parts), store_(store), monitors_(monitors), timers_(timers) {
+    recentFiles_ = new RecentFilesMenu(*parts_.menus.mnuOpenRecent, window_.font(), parts_.files,
+                                       parts_.messages, this);
+    parts_.fileHost.addMRUItem = [this](const std::string& path) {
         recentFiles_->list().AddMRUItem(path);
     };
-    connect(menus.mnuAbout, &QAction::triggered, this, &AppShell::mnuAbout_Click);
+    connect(parts_.menus.mnuAbout, &QAction::triggered, this, &AppShell::mnuAbout_Click);
     connect(&window_, &frmMain::shuttingDown, this, [this] {
         SaveSettings();
         if (splash_) {
@@ -64,20 +69,17 @@ AppShell::AppShell(frmMain& window, ISettingsStore& store, const IMonitorSource&
         }
     });
     window_.installEventFilter(this);
-    helpButton_ = window_.findChild<QPushButton*>(QStringLiteral("cmdHelp"));
-    if (helpButton_ != nullptr) {
-        helpButton_->installEventFilter(this);
-    }
+    parts_.helpButton.installEventFilter(this);
 }
 
 AppShell::~AppShell() {
-    window_.fileHost().addMRUItem = nullptr;
+    parts_.fileHost.addMRUItem = nullptr;
     // The splash uses the monitors and timers given here; it goes before they may.
     delete splash_;
 }
 
 void AppShell::LoadSettings() {
-    ApplyOptions(spurline::LoadSettings(store_, window_.document().locale(), recentFiles_->list()));
+    ApplyOptions(spurline::LoadSettings(store_, parts_.locale, recentFiles_->list()));
 }
 
 void AppShell::SaveSettings() {
@@ -86,21 +88,21 @@ void AppShell::SaveSettings() {
 
 StoredOptions AppShell::CurrentOptions() const {
     StoredOptions options;
-    for (const auto& [id, name] : CheckBoxes) {
-        options[id] = ToStored(Box(window_, name).checkState());
+    for (const auto& [id, box] : CheckBoxes) {
+        options[id] = ToStored(box(parts_.panel).checkState());
     }
-    const MainMenus& menus = window_.menus();
+    const MainMenus& menus = parts_.menus;
     options[SettingShowRemarks] = menus.mnuShowRemarks->isChecked() ? 1 : 0;
     options[SettingAutoRefresh] = menus.mnuAutoRefresh->isChecked() ? 1 : 0;
     options[SettingAutoVictims] = menus.mnuAutoVictims->isChecked() ? 1 : 0;
     options[SettingAutoExtents] = menus.mnuAutoExtents->isChecked() ? 1 : 0;
-    options.status = window_.intermodPanel().FilterOption();
+    options.status = parts_.panel.FilterOption();
     return options;
 }
 
 void AppShell::ApplyOptions(const StoredOptions& options) {
-    for (const auto& [id, name] : CheckBoxes) {
-        QCheckBox& box = Box(window_, name);
+    for (const auto& [id, boxOf] : CheckBoxes) {
+        QCheckBox& box = boxOf(parts_.panel);
         const Qt::CheckState state = ToCheckState(options[id]);
         if (box.checkState() != state) {
             box.setCheckState(state);
@@ -108,16 +110,16 @@ void AppShell::ApplyOptions(const StoredOptions& options) {
             emit box.clicked(box.isChecked());
         }
     }
-    const MainMenus& menus = window_.menus();
+    const MainMenus& menus = parts_.menus;
     menus.mnuShowRemarks->setChecked(options[SettingShowRemarks] != 0);
     menus.mnuAutoRefresh->setChecked(options[SettingAutoRefresh] != 0);
-    window_.recalculation().autoRefresh = options[SettingAutoRefresh] != 0;
-    GraphController& graph = window_.graph();
+    parts_.recalculation.autoRefresh = options[SettingAutoRefresh] != 0;
+    GraphController& graph = parts_.graph;
     graph.autoZoom.victims = options[SettingAutoVictims] != 0;
     graph.autoZoom.extents = options[SettingAutoExtents] != 0;
     menus.mnuAutoVictims->setChecked(graph.autoZoom.victims);
     menus.mnuAutoExtents->setChecked(graph.autoZoom.extents);
-    window_.intermodPanel().SelectFilterOption(options.status);
+    parts_.panel.SelectFilterOption(options.status);
 }
 
 void AppShell::mnuAbout_Click() {
@@ -133,7 +135,7 @@ bool AppShell::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::WindowActivate && !activatedOnce_) {
         activatedOnce_ = true;
         mnuAbout_Click();
-    } else if (watched == helpButton_ && event->type() == QEvent::MouseButtonPress &&
+    } else if (watched == &parts_.helpButton && event->type() == QEvent::MouseButtonPress &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         mnuAbout_Click();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmSplash.h"
+#include "document/Locale.h"
 #include "document/Settings.h"
 #include "graph/Monitors.h"
 #include "graph/Timer.h"
@@ -10,9 +11,31 @@
 
 namespace spurline {
 
+class FileCommandHost;
+class FileCommands;
 class frmMain;
+class GraphController;
+class IMessageBox;
+class IntermodPanel;
 class ISettingsStore;
+class RecalculateDue;
 class RecentFilesMenu;
+struct MainMenus;
+
+// What the shell works with inside the main window: the options it stores live in the menus, the
+// intermod panel, the recalculation and the graph; the recent files open through the file
+// commands and are recorded by the file command host; a right click on "&Help" shows the splash.
+struct ShellParts {
+    const MainMenus& menus;
+    FileCommands& files;
+    FileCommandHost& fileHost;
+    IMessageBox& messages;
+    IntermodPanel& panel;
+    RecalculateDue& recalculation;
+    GraphController& graph;
+    const Locale& locale;
+    QObject& helpButton;
+};
 
 // What the main window gets around it for a whole session: the settings read at start-up and
 // written at shutdown, the recent-files submenu, and the splash and about window on the first
@@ -21,6 +44,9 @@ class AppShell final : public QObject {
     Q_OBJECT
 
 public:
+    AppShell(frmMain& window, const ShellParts& parts, ISettingsStore& store,
+             const IMonitorSource& monitors, ITimerFactory& timers);
+    // The window's own parts.
     AppShell(frmMain& window, ISettingsStore& store, const IMonitorSource& monitors,
              ITimerFactory& timers);
     ~AppShell() override;
@@ -45,12 +71,12 @@ protected:
 
 private:
     frmMain& window_;
+    ShellParts parts_;
     ISettingsStore& store_;
     const IMonitorSource& monitors_;
     ITimerFactory& timers_;
     RecentFilesMenu* recentFiles_ = nullptr;
     QPointer<frmSplash> splash_;
-    QObject* helpButton_ = nullptr;
     bool activatedOnce_ = false;
 };
 

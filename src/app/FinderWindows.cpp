@@ -1,7 +1,7 @@
 #include "app/FinderWindows.h"
 
 #include "app/IntermodPanel.h"
-#include "app/MainWindow.h"
+#include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 #include "engine/AddFoundChannel.h"
@@ -116,11 +116,11 @@ QVariant CellTableModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-FindFrequenciesDialog::FindFrequenciesDialog(frmMain& window, QWidget* parent)
-    : QDialog(parent), window_(window) {
+FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidget* parent)
+    : QDialog(parent), sources_(sources) {
     setWindowTitle(Q(findertexts::FindTitle));
     setModal(true);
-    const Locale& locale = window_.document().locale();
+    const Locale& locale = sources_.list.locale();
     auto number = [&](double value, const char* pattern, const char* name) {
         auto* box = new QLineEdit(Q(FormatNumber(value, pattern, locale)), this);
         box->setObjectName(QString::fromLatin1(name));
@@ -186,7 +186,7 @@ FindFrequenciesDialog::FindFrequenciesDialog(frmMain& window, QWidget* parent)
 }
 
 void FindFrequenciesDialog::Open() {
-    const FrequencyList& list = window_.document();
+    const FrequencyList& list = sources_.list;
     const int row = list.currentRow();
     if (row >= 0 && row < list.count()) {
         // The selected entry's bandwidths and role are the likeliest for its new neighbour.
@@ -212,7 +212,7 @@ void FindFrequenciesDialog::Open() {
 }
 
 FinderRequest FindFrequenciesDialog::Request(bool& good) const {
-    const Locale& locale = window_.document().locale();
+    const Locale& locale = sources_.list.locale();
     FinderRequest r;
     r.role = role_->currentIndex() == 0   ? FinderRole::Tx
              : role_->currentIndex() == 1 ? FinderRole::Rx
@@ -239,7 +239,7 @@ void FindFrequenciesDialog::Find() {
     if (searching_) {
         return;
     }
-    IMessageBox& messages = window_.messages();
+    IMessageBox& messages = sources_.messages;
     bool good = false;
     const FinderRequest request = Request(good);
     if (!good) {
@@ -250,8 +250,8 @@ void FindFrequenciesDialog::Find() {
         messages.CenteredMsgBox(problem, msgbox::Exclamation);
         return;
     }
-    const FrequencyList& list = window_.document();
-    const IntermodOptions options = window_.intermodPanel().Options();
+    const FrequencyList& list = sources_.list;
+    const IntermodOptions options = sources_.panel.Options();
     const CalculationLimits limits =
         ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
     if (!(limits.lower < limits.upper)) {
@@ -303,7 +303,7 @@ void FindFrequenciesDialog::Find() {
 void FindFrequenciesDialog::AddSelected() {
     const QModelIndexList rows = table_->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        window_.messages().CenteredMsgBox(findertexts::PickFirst, msgbox::Exclamation);
+        sources_.messages.CenteredMsgBox(findertexts::PickFirst, msgbox::Exclamation);
         return;
     }
     for (const QModelIndex& index : rows) {
@@ -312,12 +312,12 @@ void FindFrequenciesDialog::AddSelected() {
             continue;
         }
         using Result = AddFreqDialogModel::CommitResult;
-        const Result result = AddFoundChannel(window_.document(), used_,
+        const Result result = AddFoundChannel(sources_.list, used_,
                                               found_[static_cast<std::size_t>(row)].frequencyMHz);
         if (result != Result::Stored) {
-            window_.messages().CenteredMsgBox(result == Result::Duplicate ? findertexts::Duplicate
-                                                                          : findertexts::OutOfRange,
-                                              msgbox::Exclamation);
+            sources_.messages.CenteredMsgBox(result == Result::Duplicate ? findertexts::Duplicate
+                                                                         : findertexts::OutOfRange,
+                                             msgbox::Exclamation);
         }
     }
 }
@@ -330,8 +330,8 @@ void FindFrequenciesDialog::reject() {
     QDialog::reject();
 }
 
-SiteSummaryWindow::SiteSummaryWindow(frmMain& window, QWidget* parent)
-    : QDialog(parent), window_(window) {
+SiteSummaryWindow::SiteSummaryWindow(const FinderSources& sources, QWidget* parent)
+    : QDialog(parent), sources_(sources) {
     setWindowTitle(Q(findertexts::SummaryTitle));
     model_ = new CellTableModel(Captions(SummaryColumnCaptions), this);
     table_ = SortableTable(model_, this);
@@ -351,7 +351,7 @@ SiteSummaryWindow::SiteSummaryWindow(frmMain& window, QWidget* parent)
     connect(refresh, &QPushButton::clicked, this, &SiteSummaryWindow::Refresh);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        FrequencyList& list = window_.document();
+        FrequencyList& list = sources_.list;
         const int row = SourceRow(table_, index);
         if (row >= 0 && row < list.count()) {
             list.SetAllSelected(false);
@@ -362,8 +362,8 @@ SiteSummaryWindow::SiteSummaryWindow(frmMain& window, QWidget* parent)
 }
 
 void SiteSummaryWindow::Refresh() {
-    const FrequencyList& list = window_.document();
-    const IntermodOptions options = window_.intermodPanel().Options();
+    const FrequencyList& list = sources_.list;
+    const IntermodOptions options = sources_.panel.Options();
     const CalculationLimits limits =
         ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
     BusyCursor busy;
@@ -390,8 +390,9 @@ void SiteSummaryWindow::Refresh() {
     worst_->setText(Q(WorstTransmitterText(summary, list)));
 }
 
-FinderCommands::FinderCommands(frmMain& window) : QObject(&window), window_(window) {
-    QMenu* menu = window.menus().mnuIntermods;
+FinderCommands::FinderCommands(QWidget& window, QMenu& mnuIntermods, const FinderSources& sources)
+    : QObject(&window), window_(window), sources_(sources) {
+    QMenu* menu = &mnuIntermods;
     QAction* before = menu->actions().size() > 1 ? menu->actions().at(1) : nullptr;
     mnuFindFrequencies = new QAction(Q(findertexts::FindMenu), menu);
     mnuFindFrequencies->setObjectName(QStringLiteral("mnuFindFrequencies"));
@@ -410,14 +411,14 @@ FinderCommands::FinderCommands(frmMain& window) : QObject(&window), window_(wind
 
 FindFrequenciesDialog& FinderCommands::findDialog() {
     if (find_ == nullptr) {
-        find_ = new FindFrequenciesDialog(window_, &window_);
+        find_ = new FindFrequenciesDialog(sources_, &window_);
     }
     return *find_;
 }
 
 SiteSummaryWindow& FinderCommands::summaryWindow() {
     if (summary_ == nullptr) {
-        summary_ = new SiteSummaryWindow(window_, &window_);
+        summary_ = new SiteSummaryWindow(sources_, &window_);
     }
     return *summary_;
 }

@@ -11,6 +11,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -19,7 +20,16 @@ class QTableView;
 namespace spurline {
 
 class FrequencyList;
-class frmMain;
+class IMessageBox;
+class IntermodPanel;
+
+// What the finder windows work with: the document, the options as the intermod panel shows them,
+// and the message boxes.
+struct FinderSources {
+    FrequencyList& list;
+    IntermodPanel& panel;
+    IMessageBox& messages;
+};
 
 // Rows of texts with a number to sort each cell by (Qt::UserRole).
 class CellTableModel final : public QAbstractTableModel {
@@ -42,7 +52,7 @@ private:
 class FindFrequenciesDialog final : public QDialog {
     Q_OBJECT
 public:
-    FindFrequenciesDialog(frmMain& window, QWidget* parent);
+    FindFrequenciesDialog(const FinderSources& sources, QWidget* parent);
     // Fills the inputs from the current options and the selected entry, then shows the dialog.
     void Open();
     QTableView* results() const { return table_; }
@@ -57,7 +67,7 @@ protected:
 private:
     FinderRequest Request(bool& good) const;
 
-    frmMain& window_;
+    FinderSources sources_;
     QComboBox* role_ = nullptr;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
@@ -84,12 +94,12 @@ private:
 class SiteSummaryWindow final : public QDialog {
     Q_OBJECT
 public:
-    SiteSummaryWindow(frmMain& window, QWidget* parent);
+    SiteSummaryWindow(const FinderSources& sources, QWidget* parent);
     void Refresh();
     QTableView* table() const { return table_; }
 
 private:
-    frmMain& window_;
+    FinderSources sources_;
     QTableView* table_ = nullptr;
     CellTableModel* model_ = nullptr;
     QLineEdit* worst_ = nullptr;
@@ -99,14 +109,16 @@ private:
 class FinderCommands final : public QObject {
     Q_OBJECT
 public:
-    explicit FinderCommands(frmMain& window);
+    // window: the parent of both windows; the items go before the second item of mnuIntermods.
+    FinderCommands(QWidget& window, QMenu& mnuIntermods, const FinderSources& sources);
     FindFrequenciesDialog& findDialog();
     SiteSummaryWindow& summaryWindow();
     QAction* mnuFindFrequencies = nullptr;
     QAction* mnuSiteSummary = nullptr;
 
 private:
-    frmMain& window_;
+    QWidget& window_;
+    FinderSources sources_;
     FindFrequenciesDialog* find_ = nullptr;
     SiteSummaryWindow* summary_ = nullptr;
 };

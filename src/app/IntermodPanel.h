@@ -42,6 +42,13 @@ public:
     QTableView& lvIntermods() { return *lvIntermods_; }
     GraphWidget& picSpectrum() { return *picSpectrum_; }
 
+    // The option check boxes that are kept between sessions.
+    QCheckBox& chkImOrderBox(int order) { return *chkImOrder.at(static_cast<std::size_t>(order)); }
+    QCheckBox& chkWidebandBox() { return *chkWideband; }
+    QCheckBox& chkSuperWidebandBox() { return *chkSuperWideband; }
+    QCheckBox& chkThreeFrequenciesBox() { return *chkThreeFrequencies; }
+    QCheckBox& chkPlotFirstOrderBox() { return *chkPlotFirstOrder; }
+
     // The limit box's lost-focus rule.
     void LimitLostFocus(QLineEdit& box, double& applied);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MainCaption.h"
+#include "app/MainWindowWidgets.h"
 #include "app/MenuBar.h"
 #include "document/CsvListCommands.h"
 #include "document/FileCommands.h"
@@ -12,38 +14,34 @@
 #include "engine/RecalculateDue.h"
 #include "graph/GraphController.h"
 
-#include <QItemSelection>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <string>
 
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTableView;
-
 namespace spurline {
 
 class CalculationRunner;
+struct ShellParts;
 class CHookMouseWheel;
 class FileCommandHost;
 class FinderCommands;
 class FrequencyListEvents;
 class FrequencyListModel;
+class FrequencySelectionSync;
 class frmAddFreq;
 class GraphZoomPanel;
 class IntermodListModel;
 class IntermodPanel;
+class KeyPreview;
+class MainWindowPlacement;
 class OutputCommands;
-
-// "Spurline V0.01 build 0", followed by " - [name]" when a file is named.
-std::string MainCaption(int major, int minor, int revision, const std::string& path);
 
 // The main window: owns the frequency list document, the intermod products and the graph's state
 // for the life of the program, and wires the menus, buttons and keys to the command handlers of
-// each area (file commands, list events, intermod panel, calculation runner, graph).
+// each area (file commands, list events, intermod panel, calculation runner, output, finder).
+// Building the controls, placing them, the site header, the selection and the key preview each
+// have a class of their own.
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -60,14 +58,13 @@ public:
     const cIntermodItems& products() const { return products_; }
     const IntermodList& intermodRows() const { return intermodRows_; }
     GraphController& graph() { return graph_; }
-    IntermodPanel& intermodPanel() { return *tbsIntermods; }
+    IntermodPanel& intermodPanel() { return *ui_.tbsIntermods; }
     CalculationRunner& calculationRunner() { return *runner_; }
     const MainMenus& menus() const { return menus_; }
-    IMessageBox& messages() { return messages_; }
-    spurline::RecalculateDue& recalculation() { return recalculate_; }
-    FileCommandHost& fileHost() { return *host_; }
     OutputCommands& output() { return *output_; }
     FinderCommands& finder() { return *finder_; }
+    // What the application shell around the window works with.
+    ShellParts shellParts();
 
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
     void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
@@ -99,26 +96,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages, IMessageBox* messages,
             std::unique_ptr<IFileDialogs> ownDialogs, IFileDialogs* dialogs, QWidget* parent);
 
-    void BuildWidgets();
+    void ConnectControls();
     void BuildMenus();
-    void SetColumnWidths();
-    void PlaceControls();
-    bool KeyPreview(QObject* receiver, QEvent* event);
+    void ConnectCommands();
+    void StartKeyPreview();
     void ShowAddFreqDialog();
     void ShowEditMenu(const EditMenuState& states, const QPoint& globalPosition, bool popUp);
     void MirrorIntermodState();
     void MirrorAutoZoom();
-    void HeaderFieldEdited(QLineEdit* field, bool siteName);
     void MirrorDocumentState();
-    void MirrorSelection();
-    void MirrorRowSelection(int row);
-    void ViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void AttachWheelHook();
 
     std::unique_ptr<IMessageBox> ownMessages_;
@@ -134,6 +125,9 @@ private:
     GraphController graph_;
     FrequencyListModel* model_ = nullptr;
     IntermodListModel* intermodModel_ = nullptr;
+    MainWindowWidgets ui_;
+    FrequencySelectionSync* selection_ = nullptr;
+    std::unique_ptr<KeyPreview> keyPreview_;
     std::unique_ptr<FileCommandHost> host_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<CalculationRunner> runner_;
@@ -145,34 +139,6 @@ private:
     std::function<bool(const QString&)> openDocument_;
     MainMenus menus_;
     CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window
-    bool mirroring_ = false;               // the view is being brought in line with the document
-    const QEvent* previewedKey_ = nullptr; // compared only: the key press the preview acted on
-    bool previewing_ = false;              // the preview's command (perhaps a dialog) is running
-
-    QWidget* central_ = nullptr;
-    QWidget* header_ = nullptr;
-    QLabel* lblFrequencies = nullptr;
-    QLabel* lblIntermods = nullptr;
-    QTableView* lvFreqs = nullptr;
-    IntermodPanel* tbsIntermods = nullptr;
-    GraphZoomPanel* picZoomPan = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtComment = nullptr;
-    QLineEdit* txtFilename = nullptr;
-    QLineEdit* txtDate = nullptr;
-    QPushButton* cmdLoad = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdCalculate = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdHelp = nullptr;
-    QPushButton* cmdQuit = nullptr;
-    QFrame* progressbarouter = nullptr;
-    QFrame* progressbarinner = nullptr;
-    QLabel* pcdone = nullptr;
-    QLabel* statusline = nullptr;
 };
 
 } // namespace spurline

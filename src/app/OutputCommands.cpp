@@ -3,10 +3,12 @@
 #include "app/GraphWidget.h"
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
-#include "app/MainWindow.h"
 #include "app/frmPrint.h"
+#include "document/FileCommands.h"
 #include "document/FileDialogs.h"
+#include "engine/IntermodItems.h"
 #include "graph/DrawGraph.h"
+#include "graph/GraphController.h"
 #include "output/PrintReport.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPagePrinter.h"
@@ -35,25 +37,23 @@ constexpr const char* PdfPrinterName = "Print to PDF";
 
 } // namespace
 
-OutputCommands::OutputCommands(frmMain& window, IMessageBox& messages, IFileDialogs& dialogs)
-    : QObject(&window), window_(window), messages_(messages), dialogs_(dialogs),
+OutputCommands::OutputCommands(QWidget& window, const OutputSources& sources, IMessageBox& messages,
+                               IFileDialogs& dialogs)
+    : QObject(&window), window_(window), sources_(sources), messages_(messages), dialogs_(dialogs),
       export_(dialogs, messages),
-      clipboard_([this] { return window_.intermodPanel().picSpectrum().image(); }),
+      clipboard_([this] { return sources_.panel.picSpectrum().image(); }),
       copy_(clipboard_, messages) {
     export_.setBusyCursor = [this](bool busy) { busy_.Set(busy); };
     export_.programDirectory = [] { return ToStdString(QCoreApplication::applicationDirPath()); };
     export_.setDialogFileName = [this](const std::string& name) {
-        window_.fileCommands().SetDialogFileName(name);
+        sources_.files.SetDialogFileName(name);
     };
     // A press of any mouse button in a view makes it the one that Copy takes.
-    auto* lvFreqs = window_.findChild<QTableView*>(QStringLiteral("lvFreqs"));
-    frequencyView_ = lvFreqs != nullptr ? lvFreqs->viewport() : nullptr;
-    intermodView_ = window_.intermodPanel().lvIntermods().viewport();
-    graphView_ = &window_.intermodPanel().picSpectrum();
+    frequencyView_ = sources_.lvFreqs.viewport();
+    intermodView_ = sources_.panel.lvIntermods().viewport();
+    graphView_ = &sources_.panel.picSpectrum();
     for (QObject* view : {frequencyView_, intermodView_, graphView_}) {
-        if (view != nullptr) {
-            view->installEventFilter(this);
-        }
+        view->installEventFilter(this);
     }
     runSetupDialog = [this](QPrinter& printer) {
         // Qt's page setup dialog refuses PDF output; its print dialog sets up either.
@@ -74,7 +74,7 @@ OutputCommands::OutputCommands(frmMain& window, IMessageBox& messages, IFileDial
 OutputCommands::~OutputCommands() = default;
 
 ReportContent OutputCommands::Content() const {
-    IntermodPanel& panel = window_.intermodPanel();
+    IntermodPanel& panel = sources_.panel;
     std::vector<const IntermodListRow*> displayed;
     if (const auto* model = qobject_cast<const IntermodListModel*>(panel.lvIntermods().model())) {
         for (int row = 0; row < model->rowCount(); ++row) {
@@ -82,7 +82,7 @@ ReportContent OutputCommands::Content() const {
         }
     }
     const IntermodOptions options = panel.Options();
-    return MakeReportContent(window_.document(), std::move(displayed), options.lowerLimit,
+    return MakeReportContent(sources_.list, std::move(displayed), options.lowerLimit,
                              options.upperLimit);
 }
 
@@ -135,7 +135,7 @@ frmPrint& OutputCommands::printDialog() {
 }
 
 void OutputCommands::cmdPrint_Click() {
-    printDialog().Open(window_.products().Count(), window_.document().count(), window_.isVisible());
+    printDialog().Open(sources_.products.Count(), sources_.list.count(), window_.isVisible());
 }
 
 bool OutputCommands::ChoosePdfFile() {
@@ -170,7 +170,7 @@ void OutputCommands::print_selection() {
 }
 
 QImage OutputCommands::GraphPicture(QSize box) const {
-    GraphWidget& widget = window_.intermodPanel().picSpectrum();
+    GraphWidget& widget = sources_.panel.picSpectrum();
     const QSize logical = widget.size();
     if (logical.isEmpty() || box.isEmpty()) {
         return widget.image();
@@ -181,7 +181,7 @@ QImage OutputCommands::GraphPicture(QSize box) const {
     const qreal ratio = std::clamp(fit, widget.devicePixelRatioF(), MaxPrintRatio);
     QtCanvas canvas;
     canvas.Resize(logical, ratio, widget.logicalDpiY());
-    DrawGraph(canvas, window_.graph().Inputs());
+    DrawGraph(canvas, sources_.graph.Inputs());
     return canvas.image();
 }
 
@@ -189,7 +189,7 @@ QImage OutputCommands::GraphPicture(QSize box) const {
 
 bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        int& target = window_.document().EditMenuTarget;
+        int& target = sources_.list.EditMenuTarget;
         if (watched == frequencyView_) {
             target = EditFrequencyList;
         } else if (watched == intermodView_) {
@@ -202,13 +202,13 @@ bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OutputCommands::mnuCopy_Click() {
-    const int target = window_.document().EditMenuTarget;
+    const int target = sources_.list.EditMenuTarget;
     copy_.Copy(target, [this, target] {
         if (target == EditFrequencyList) {
-            return FrequencyCopyTable(window_.document());
+            return FrequencyCopyTable(sources_.list);
         }
         const ReportContent content = Content();
-        QItemSelectionModel* selection = window_.intermodPanel().lvIntermods().selectionModel();
+        QItemSelectionModel* selection = sources_.panel.lvIntermods().selectionModel();
         std::vector<bool> selected(content.intermods.size());
         for (std::size_t row = 0; row < selected.size(); ++row) {
             selected[row] = selection->isRowSelected(static_cast<int>(row), QModelIndex());
@@ -221,8 +221,8 @@ void OutputCommands::mnuCut_Click() {
     mnuCopy_Click();
     // Only frequency rows that were just copied are deleted: after a click on the intermod list
     // or the graph the copy holds those, and the selected frequencies would be lost unseen.
-    if (window_.document().EditMenuTarget == EditFrequencyList) {
-        window_.document().deletedata();
+    if (sources_.list.EditMenuTarget == EditFrequencyList) {
+        sources_.list.deletedata();
     }
 }
 

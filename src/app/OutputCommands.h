@@ -14,13 +14,29 @@
 #include <memory>
 
 class QPrinter;
+class QTableView;
 
 namespace spurline {
 
-class frmMain;
+class cIntermodItems;
+class FileCommands;
 class frmPrint;
+class FrequencyList;
+class GraphController;
 class IFileDialogs;
 class IMessageBox;
+class IntermodPanel;
+
+// What the output commands read: the document, the products, the graph, the intermod panel with
+// its list and graph, the frequency list view, and the file commands' dialog file name.
+struct OutputSources {
+    FrequencyList& list;
+    const cIntermodItems& products;
+    GraphController& graph;
+    IntermodPanel& panel;
+    QTableView& lvFreqs;
+    FileCommands& files;
+};
 
 // The main window's output commands: File > "&Export", the print dialog with the printout, and
 // Edit > "&Copy" and "Cu&t". They read the window's lists and header fields and change nothing
@@ -29,7 +45,9 @@ class OutputCommands final : public QObject {
     Q_OBJECT
 
 public:
-    OutputCommands(frmMain& window, IMessageBox& messages, IFileDialogs& dialogs);
+    // window: the parent of the print dialog, the view of the commands' state.
+    OutputCommands(QWidget& window, const OutputSources& sources, IMessageBox& messages,
+                   IFileDialogs& dialogs);
     ~OutputCommands() override;
 
     // The "Print What" options, shared by the print dialog and the export.
@@ -62,7 +80,8 @@ private:
     std::string PrinterLabel();
     bool ChoosePdfFile();
 
-    frmMain& window_;
+    QWidget& window_;
+    OutputSources sources_;
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
     PrintWhat printWhat_;

@@ -305,43 +305,6 @@ void FrequencyList::RemoveAllEntries() {
     NotifyReset();
 }
 
-// --- selection and check marks
-
-void FrequencyList::SelectAll() {
-    if (EditMenuTarget == EditFrequencyList) {
-        SetAllSelected(true);
-    }
-}
-
-void FrequencyList::SelectChecked() {
-    for (auto& e : entries_) {
-        e.selected = e.checked;
-    }
-    NotifySelection();
-}
-
-void FrequencyList::InvertSelection() {
-    for (auto& e : entries_) {
-        e.selected = !e.selected;
-    }
-    NotifySelection();
-}
-
-void FrequencyList::SetAllSelected(bool selected) {
-    for (auto& e : entries_) {
-        e.selected = selected;
-    }
-    NotifySelection();
-}
-
-void FrequencyList::SetSelected(int row, bool selected) {
-    FrequencyEntry& e = entries_.at(row);
-    if (e.selected != selected) {
-        e.selected = selected;
-        NotifyChanged(row);
-    }
-}
-
 void FrequencyList::SetChecked(int row, bool checked) {
     FrequencyEntry& e = entries_.at(row);
     if (e.checked != checked) {
@@ -349,10 +312,6 @@ void FrequencyList::SetChecked(int row, bool checked) {
         NotifyChanged(row);
         CallRecalculateDue();
     }
-}
-
-void FrequencyList::SetCurrentRow(int row) {
-    currentRow_ = (row >= 0 && row < count()) ? row : -1;
 }
 
 void FrequencyList::SetVictimMark(int row, const VictimMark& mark) {
@@ -431,40 +390,10 @@ void FrequencyList::SetFile(std::string fullPath, std::string displayPath) {
     NotifyState();
 }
 
-// --- states
+// --- changed state
 
 void FrequencyList::SetChanged(bool changed) {
     commands_.save = changed;
-    NotifyState();
-}
-
-void FrequencyList::MarkEntriesAdded() {
-    commands_.save = true;
-    commands_.clear = true;
-    commands_.calculate = !empty();
-    NotifyState();
-}
-
-void FrequencyList::SetListCommandsEnabled(bool enabled) {
-    commands_.clear = enabled;
-    commands_.calculate = enabled;
-    commands_.print = enabled;
-    NotifyState();
-}
-
-void FrequencyList::SetCalculateEnabled(bool enabled) {
-    commands_.calculate = enabled;
-    NotifyState();
-}
-
-void FrequencyList::SetPrintEnabled(bool enabled) {
-    commands_.print = enabled;
-    NotifyState();
-}
-
-void FrequencyList::ListFocusChanged(bool hasFocus) {
-    listHasFocus_ = hasFocus;
-    commands_.deleteButton = hasFocus && !empty() && currentRow_ >= 0;
     NotifyState();
 }
 
