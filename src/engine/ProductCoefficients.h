@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/IntermodOptions.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace spurline {
+
+// A three-transmitter product k1 f1 + k2 f2 + k3 f3 (f1, f2 the pair, f3 the third
+// transmitter); absolute is false only for the sum of all three.
+struct TripleTerm {
+    int k1, k2, k3;
+    bool absolute;
+
+    constexpr int order() const { return std::abs(k1) + std::abs(k2) + std::abs(k3); }
+};
+
+// The three-transmitter products the options ask for, in the order every enumeration tries
+// them: the one table of coefficients that the calculation, the finder and the summary share.
+std::vector<TripleTerm> TripleTerms(const IntermodOptions& options);
+
+} // namespace spurline
