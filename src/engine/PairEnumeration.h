@@ -120,11 +120,11 @@ UnitStop EnumerateUnit(const EnumerationPlan& plan, int i, int jFirst, int jLast
         if (options.threeFrequencies) {
             for (std::size_t t = 0; t < terms.size(); ++t) {
                 const TripleTerm& k = plan.triples[t];
-                // The same sums, in the same order, as the plain expressions.
+                // The pair's sums as every enumeration forms them.
                 terms[t] = {static_cast<double>(k.k3),
                             static_cast<double>(std::abs(k.k3)),
-                            k.k1 * f1 + k.k2 * f2,
-                            std::abs(k.k1) * b1 + std::abs(k.k2) * b2,
+                            k.pairSum(f1, f2),
+                            k.pairWidth(b1, b2),
                             k.k1,
                             k.k2,
                             k.k3,

@@ -91,8 +91,8 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
                 const double b3 = table[static_cast<std::size_t>(m - 1)].transmitHalfWidth;
                 const double b123 = std::max(b12, b3);
                 for (const TripleTerm& t : triples) {
-                    const double pairSum = t.k1 * f1 + t.k2 * f2;
-                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                    const double pairSum = t.pairSum(f1, f2);
+                    const double pairWidth = t.pairWidth(b1, b2);
                     const double sum = pairSum + static_cast<double>(t.k3) * f3;
                     const double k3Width = std::abs(t.k3);
                     p.F = t.absolute ? std::abs(sum) : sum;
