@@ -1,21 +1,10 @@
 #include "BatchOptions.h"
 
-#include <charconv>
+#include "OptionReading.h"
 
 namespace spurline::cli {
 
 namespace {
-
-bool ParseCount(const std::string& text, int low, int high, int& value) {
-    int parsed = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, parsed);
-    if (ec != std::errc() || ptr != end || parsed < low || parsed > high) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const std::size_t x = text.find('x');
@@ -32,31 +21,30 @@ BatchTake TakeBatchOption(const std::vector<std::string>& arguments, std::size_t
         batch.noCap = true;
         return BatchTake::Taken;
     }
-    if (argument != "--format" && argument != "--graph" && argument != "--graph-size" &&
-        argument != "--threads") {
+    static const char* const Valued[] = {"--format", "--graph", "--graph-size", "--threads"};
+    if (!IsOneOf(argument, Valued)) {
         return BatchTake::NotMine;
     }
-    if (k + 1 >= arguments.size()) {
-        error = argument + " needs a value";
+    const std::string* value = TakeValue(arguments, k, error);
+    if (value == nullptr) {
         return BatchTake::Bad;
     }
-    const std::string& value = arguments[++k];
     bool good = true;
     if (argument == "--format") {
-        good = value == "tsv" || value == "csv" || value == "json";
-        batch.format = value == "csv"    ? OutputFormat::Csv
-                       : value == "json" ? OutputFormat::Json
-                                         : OutputFormat::Tsv;
+        good = Choose(
+            *value,
+            {{"tsv", OutputFormat::Tsv}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}},
+            batch.format);
     } else if (argument == "--graph") {
-        good = !value.empty();
-        batch.graphPath = value;
+        good = !value->empty();
+        batch.graphPath = *value;
     } else if (argument == "--graph-size") {
-        good = ParseSize(value, batch.graphWidth, batch.graphHeight);
+        good = ParseSize(*value, batch.graphWidth, batch.graphHeight);
     } else {
-        good = ParseCount(value, 1, 1024, batch.threads);
+        good = ParseCount(*value, 1, 1024, batch.threads);
     }
     if (!good) {
-        error = "bad value for " + argument + ": " + value;
+        error = BadValue(argument, *value);
         return BatchTake::Bad;
     }
     return BatchTake::Taken;

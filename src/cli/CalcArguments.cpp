@@ -1,23 +1,11 @@
 #include "CalcArguments.h"
 
+#include "OptionReading.h"
 #include "document/NumberFormat.h"
-
-#include <algorithm>
-#include <iterator>
 
 namespace spurline::cli {
 
 namespace {
-
-std::optional<bool> OnOff(const std::string& value) {
-    if (value == "on") {
-        return true;
-    }
-    if (value == "off") {
-        return false;
-    }
-    return std::nullopt;
-}
 
 bool ParseOrders(const std::string& value, IntermodOptions& options) {
     IntermodOptions chosen = options;
@@ -119,58 +107,47 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             }
             continue;
         }
-        static const char* Known[] = {"--orders", "--harmonics", "--worst-case", "--three",
-                                      "--filter", "--lower",     "--upper",      "--locale"};
-        if (std::find(std::begin(Known), std::end(Known), argument) == std::end(Known)) {
+        static const char* const Known[] = {"--orders", "--harmonics", "--worst-case", "--three",
+                                            "--filter", "--lower",     "--upper",      "--locale"};
+        if (!IsOneOf(argument, Known)) {
             error = "unknown option " + argument;
             return std::nullopt;
         }
-        if (k + 1 >= arguments.size()) {
-            error = argument + " needs a value";
+        const std::string* value = TakeValue(arguments, k, error);
+        if (value == nullptr) {
             return std::nullopt;
         }
-        const std::string& value = arguments[++k];
         bool good = true;
         if (argument == "--orders") {
-            good = ParseOrders(value, parsed.options);
-        } else if (argument == "--harmonics" || argument == "--worst-case" ||
-                   argument == "--three") {
-            const std::optional<bool> on = OnOff(value);
-            good = on.has_value();
-            if (good) {
-                (argument == "--harmonics"    ? parsed.options.harmonics
-                 : argument == "--worst-case" ? parsed.options.worstCase
-                                              : parsed.options.threeFrequencies) = *on;
-            }
+            good = ParseOrders(*value, parsed.options);
+        } else if (argument == "--harmonics") {
+            good = ChooseOnOff(*value, parsed.options.harmonics);
+        } else if (argument == "--worst-case") {
+            good = ChooseOnOff(*value, parsed.options.worstCase);
+        } else if (argument == "--three") {
+            good = ChooseOnOff(*value, parsed.options.threeFrequencies);
         } else if (argument == "--filter") {
-            static const char* Names[] = {"any", "all", "planned", "existing"};
-            good = false;
-            for (int index = 0; index < 4; ++index) {
-                if (value == Names[index]) {
-                    parsed.options.filter = VictimFilter::FromOption(index);
-                    good = true;
-                }
-            }
+            good = Choose(*value,
+                          {{"any", VictimFilter::FromOption(0)},
+                           {"all", VictimFilter::FromOption(1)},
+                           {"planned", VictimFilter::FromOption(2)},
+                           {"existing", VictimFilter::FromOption(3)}},
+                          parsed.options.filter);
         } else if (argument == "--lower") {
-            lower = value;
+            lower = *value;
         } else if (argument == "--upper") {
-            upper = value;
+            upper = *value;
         } else if (argument == "--locale") {
-            if (value == "en") {
-                parsed.locale = Locale::English();
-            } else if (value == "de") {
-                parsed.locale = Locale::German();
-            } else if (value == "system") {
-                parsed.locale = systemLocale;
-            } else {
-                good = false;
-            }
+            good = Choose(
+                *value,
+                {{"en", Locale::English()}, {"de", Locale::German()}, {"system", systemLocale}},
+                parsed.locale);
         } else {
             error = "unknown option " + argument;
             return std::nullopt;
         }
         if (!good) {
-            error = "bad value for " + argument + ": " + value;
+            error = BadValue(argument, *value);
             return std::nullopt;
         }
     }
@@ -184,7 +161,7 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
                                Limit{upper, parsed.options.upperLimit, "--upper"}}) {
         if (limit.text.has_value()) {
             if (!ParseNumber(*limit.text, parsed.locale).has_value()) {
-                error = std::string("bad value for ") + limit.name + ": " + *limit.text;
+                error = BadValue(limit.name, *limit.text);
                 return std::nullopt;
             }
             limit.target = *limit.text;

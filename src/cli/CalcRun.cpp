@@ -4,6 +4,7 @@
 #include "CsvSite.h"
 #include "DescriptorBuffer.h"
 #include "FindRun.h"
+#include "OptionReading.h"
 #include "OutputWatch.h"
 #include "document/AtomicFile.h"
 #include "document/ErrorReport.h"
@@ -100,7 +101,7 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     std::string error;
     const std::optional<CalcArguments> parsed = ParseCalcArguments(arguments, systemLocale, error);
     if (!parsed) {
-        err << "spurline-calc: " << error << "\nTry 'spurline-calc --help' for more information.\n";
+        err << RefusalText(error);
         return ExitBadInput;
     }
     if (parsed->help) {

@@ -1,5 +1,6 @@
 #include "FindArguments.h"
 
+#include "OptionReading.h"
 #include "document/NumberFormat.h"
 
 #include <cmath>
@@ -39,32 +40,23 @@ bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, F
         find.summary = true;
         return true;
     }
-    bool number = false;
-    for (const char* name : NumberOptions) {
-        number = number || argument == name;
-    }
-    if (argument != "--find" && !number) {
+    if (argument != "--find" && !IsOneOf(argument, NumberOptions)) {
         return false;
     }
-    if (k + 1 >= arguments.size()) {
-        error = argument + " needs a value";
+    const std::string* value = TakeValue(arguments, k, error);
+    if (value == nullptr) {
         return true;
     }
-    const std::string& value = arguments[++k];
     if (argument == "--find") {
         find.find = true;
-        if (value == "tx") {
-            find.request.role = FinderRole::Tx;
-        } else if (value == "rx") {
-            find.request.role = FinderRole::Rx;
-        } else if (value == "both") {
-            find.request.role = FinderRole::Both;
-        } else {
-            error = "bad value for --find: " + value;
+        if (!Choose(*value,
+                    {{"tx", FinderRole::Tx}, {"rx", FinderRole::Rx}, {"both", FinderRole::Both}},
+                    find.request.role)) {
+            error = BadValue(argument, *value);
         }
         return true;
     }
-    find.numbers[argument] = value;
+    find.numbers[argument] = *value;
     return true;
 }
 
@@ -97,7 +89,7 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
         const std::optional<double> value = ParseNumber(found->second, locale);
         const bool whole = value && *value == std::floor(*value) && *value < 1e6;
         if (!value || (targets[n] == nullptr && !whole)) {
-            error = "bad value for " + found->first + ": " + found->second;
+            error = BadValue(found->first, found->second);
             return false;
         }
         if (targets[n] != nullptr) {

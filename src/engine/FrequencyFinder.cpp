@@ -78,12 +78,12 @@ void TriplesWithin(const CalculationTable& site, const IntermodOptions& options,
             const double b2 = site[j].transmitHalfWidth;
             const double b12 = std::max(b1, b2);
             for (const TripleTerm& t : terms) {
-                const double pairSum = t.k1 * f1 + t.k2 * f2;
-                const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                const double pairSum = t.pairSum(f1, f2);
+                const double pairWidth = t.pairWidth(b1, b2);
                 const double k3Width = std::abs(t.k3);
                 const double reach =
                     (worst ? pairWidth + k3Width * widest : std::max(b12, widest)) + ValueMargin;
-                const int order = std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3);
+                const int order = t.order();
                 // The sum pairSum + k3 f3 within [low - reach, high + reach], or for |sum| its
                 // negative too: one or two runs of third transmitters, merged when they meet.
                 std::pair<double, double> runs[2] = {
@@ -310,11 +310,10 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
                 const double f3 = rm.transmitFrequency;
                 const double b3 = rm.transmitHalfWidth;
                 for (const TripleTerm& t : triples) {
-                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * bc;
+                    const double pairWidth = t.pairWidth(b1, bc);
                     const double k3Width = std::abs(t.k3);
                     collect({t.k1 * f1, static_cast<double>(t.k3) * f3, true, t.absolute, t.k2,
-                             std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
-                             worst ? pairWidth + k3Width * b3 : std::max(b12, b3)});
+                             t.order(), worst ? pairWidth + k3Width * b3 : std::max(b12, b3)});
                 }
             }
             // The candidate third to every pair (i, j) of the site.
@@ -326,11 +325,10 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
                 const double f2 = rj.transmitFrequency;
                 const double b2 = rj.transmitHalfWidth;
                 for (const TripleTerm& t : triples) {
-                    const double pairSum = t.k1 * f1 + t.k2 * f2;
-                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                    const double pairSum = t.pairSum(f1, f2);
+                    const double pairWidth = t.pairWidth(b1, b2);
                     const double k3Width = std::abs(t.k3);
-                    collect({pairSum, 0, false, t.absolute, t.k3,
-                             std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3),
+                    collect({pairSum, 0, false, t.absolute, t.k3, t.order(),
                              worst ? pairWidth + k3Width * bc : std::max(std::max(b1, b2), bc)});
                 }
             }

@@ -1,23 +1,10 @@
 #include "engine/PairEnumeration.h"
 
-#include <array>
 #include <cmath>
 
 namespace spurline {
 
 namespace {
-
-// Orders 5, 7 and 9, in the order they are tried.
-constexpr std::array<Triple, 3> Fifth{{{1, 1, -3, true}, {1, 2, -2, true}, {2, 1, -2, true}}};
-constexpr std::array<Triple, 5> Seventh{
-    {{1, 2, -4, true}, {1, 3, -3, true}, {2, 1, -4, true}, {2, 2, -3, true}, {3, 1, -3, true}}};
-constexpr std::array<Triple, 7> Ninth{{{1, 3, -5, true},
-                                       {1, 4, -4, true},
-                                       {2, 2, -5, true},
-                                       {2, 3, -4, true},
-                                       {3, 1, -5, true},
-                                       {3, 2, -4, true},
-                                       {4, 1, -4, true}}};
 
 // Widens an interval a little beyond the rounding of the sums that the walk computes.
 double Below(double value) {
@@ -105,20 +92,7 @@ EnumerationPlan::EnumerationPlan(const CalculationTable& table, const IntermodOp
         half.push_back(row.transmitHalfWidth);
         transmits.push_back(row.transmits() ? 1 : 0);
     }
-    if (options.harmonics && options.order(3)) {
-        triples.push_back({1, 1, 1, false});
-    }
-    if (options.order(3)) {
-        triples.push_back({1, 1, -1, true});
-    }
-    auto addOrder = [&](int order, const auto& list) {
-        if (options.order(order)) {
-            triples.insert(triples.end(), list.begin(), list.end());
-        }
-    };
-    addOrder(5, Fifth);
-    addOrder(7, Seventh);
-    addOrder(9, Ninth);
+    triples = TripleTerms(options);
 
     std::vector<std::pair<double, int>> thirds;
     for (int m = 1; m <= n; ++m) {

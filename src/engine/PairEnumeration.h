@@ -2,6 +2,7 @@
 
 #include "engine/CalculationTable.h"
 #include "engine/IntermodOptions.h"
+#include "engine/ProductCoefficients.h"
 #include "engine/ProductRecorder.h"
 
 #include <algorithm>
@@ -10,12 +11,6 @@
 #include <vector>
 
 namespace spurline {
-
-// A three-transmitter product k1 f1 + k2 f2 + k3 f3; the sum of all three is not taken absolute.
-struct Triple {
-    int k1, k2, k3;
-    bool absolute;
-};
 
 // What the enumeration of candidates needs from one calculation, read once: the transmitters'
 // frequencies and half-bandwidths (MHz) and the options, so that any thread can walk any part of
@@ -26,7 +21,7 @@ struct EnumerationPlan {
     std::vector<double> half;
     std::vector<char> transmits;
     IntermodOptions options;
-    std::vector<Triple> triples; // in the order they are tried
+    std::vector<TripleTerm> triples; // in the order they are tried
     // The transmitters that can be a third one (valid frequency), ascending by frequency, with
     // their entry numbers, and their widest half-bandwidth.
     std::vector<double> thirdFrequencies;
@@ -124,12 +119,12 @@ UnitStop EnumerateUnit(const EnumerationPlan& plan, int i, int jFirst, int jLast
 
         if (options.threeFrequencies) {
             for (std::size_t t = 0; t < terms.size(); ++t) {
-                const Triple& k = plan.triples[t];
-                // The same sums, in the same order, as the plain expressions.
+                const TripleTerm& k = plan.triples[t];
+                // The pair's sums as every enumeration forms them.
                 terms[t] = {static_cast<double>(k.k3),
                             static_cast<double>(std::abs(k.k3)),
-                            k.k1 * f1 + k.k2 * f2,
-                            std::abs(k.k1) * b1 + std::abs(k.k2) * b2,
+                            k.pairSum(f1, f2),
+                            k.pairWidth(b1, b2),
                             k.k1,
                             k.k2,
                             k.k3,

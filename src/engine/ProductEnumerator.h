@@ -2,6 +2,7 @@
 
 #include "engine/CalculationTable.h"
 #include "engine/IntermodOptions.h"
+#include "engine/ProductCoefficients.h"
 
 #include <algorithm>
 #include <array>
@@ -9,16 +10,6 @@
 #include <vector>
 
 namespace spurline {
-
-// A three-transmitter product k1 f1 + k2 f2 + k3 f3 (f1, f2 the pair, f3 the third
-// transmitter); absolute is false only for the sum of all three.
-struct TripleTerm {
-    int k1, k2, k3;
-    bool absolute;
-};
-
-// The three-transmitter products the options ask for, in the order the calculation tries them.
-std::vector<TripleTerm> TripleTerms(const IntermodOptions& options);
 
 // A product as the enumeration hands it over: centre F and half-bandwidth B (MHz), its order and
 // the entry numbers (1-based, 0 when absent) of its components.
@@ -100,13 +91,13 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
                 const double b3 = table[static_cast<std::size_t>(m - 1)].transmitHalfWidth;
                 const double b123 = std::max(b12, b3);
                 for (const TripleTerm& t : triples) {
-                    const double pairSum = t.k1 * f1 + t.k2 * f2;
-                    const double pairWidth = std::abs(t.k1) * b1 + std::abs(t.k2) * b2;
+                    const double pairSum = t.pairSum(f1, f2);
+                    const double pairWidth = t.pairWidth(b1, b2);
                     const double sum = pairSum + static_cast<double>(t.k3) * f3;
                     const double k3Width = std::abs(t.k3);
                     p.F = t.absolute ? std::abs(sum) : sum;
                     p.B = worst ? pairWidth + k3Width * b3 : b123;
-                    p.order = std::abs(t.k1) + std::abs(t.k2) + std::abs(t.k3);
+                    p.order = t.order();
                     p.entries = {i, j, m};
                     visit(p);
                 }

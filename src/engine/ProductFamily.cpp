@@ -1,7 +1,5 @@
 #include "engine/ProductFamily.h"
 
-#include <numeric>
-
 namespace spurline::finder {
 
 void Family::RunEach(PartialTester& tester) const {
@@ -32,34 +30,8 @@ void Family::Prepare(const BandIndex& receivers, CalculationLimits limits, const
     // Far beyond the rounding of a few additions of numbers this large.
     mu_ = 1e-7 + 1e-11 * (std::max(std::abs(v_.front()), std::abs(v_.back())) +
                           std::abs(shape_.k) * reach);
-    BuildBuckets();
+    buckets_.Build(v_, v_.size());
     BuildZones(receivers.bands(), limits);
-}
-
-void Family::BuildBuckets() {
-    const double span = v_.back() - v_.front();
-    buckets_ = 1;
-    scale_ = 0;
-    if (v_.size() > 1 && span > 0 && std::isfinite(static_cast<double>(v_.size()) / span)) {
-        buckets_ = v_.size();
-        scale_ = static_cast<double>(buckets_) / span;
-    }
-    bucketStart_.assign(buckets_ + 1, 0);
-    for (double v : v_) {
-        ++bucketStart_[BucketOf(v) + 1];
-    }
-    std::partial_sum(bucketStart_.begin(), bucketStart_.end(), bucketStart_.begin());
-}
-
-std::size_t Family::BucketOf(double value) const {
-    const double position = (value - v_.front()) * scale_;
-    if (!(position >= 0)) {
-        return 0;
-    }
-    if (position >= static_cast<double>(buckets_)) {
-        return buckets_ - 1;
-    }
-    return static_cast<std::size_t>(position);
 }
 
 std::size_t Family::LowerBound(double x) const {
@@ -69,9 +41,9 @@ std::size_t Family::LowerBound(double x) const {
     if (x > v_.back()) {
         return v_.size();
     }
-    const std::size_t b = BucketOf(x);
-    const auto first = v_.begin() + static_cast<long>(bucketStart_[b]);
-    const auto last = v_.begin() + static_cast<long>(bucketStart_[b + 1]);
+    const std::size_t b = buckets_.Of(x);
+    const auto first = v_.begin() + static_cast<long>(buckets_.Begin(b));
+    const auto last = v_.begin() + static_cast<long>(buckets_.End(b));
     return static_cast<std::size_t>(std::lower_bound(first, last, x) - v_.begin());
 }
 

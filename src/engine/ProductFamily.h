@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PartialTester.h"
+#include "engine/ValueBuckets.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,10 +54,6 @@ private:
 
     void Prepare(const BandIndex& receivers, CalculationLimits limits, const Tally& tally);
 
-    void BuildBuckets();
-
-    std::size_t BucketOf(double value) const;
-
     // The first member whose v is not below x. Values in earlier buckets are below x and values
     // in later ones above it, as the bucket never decreases with the value.
     std::size_t LowerBound(double x) const;
@@ -93,9 +90,7 @@ private:
     Partial shape_;
     std::vector<Member> members_;
     std::vector<double> v_; // the members' v, ascending
-    std::vector<std::uint32_t> bucketStart_;
-    std::size_t buckets_ = 1;
-    double scale_ = 0;
+    ValueBuckets buckets_;  // over v_
     double mu_ = 0;
     std::vector<Piece> pieces_; // by lower end
     std::vector<Zone> zones_;

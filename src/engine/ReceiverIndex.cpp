@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace spurline {
 
@@ -50,24 +49,7 @@ void ReceiverIndex::Build(const CalculationTable& table, const VictimFilter& fil
         prefixMaxHigh_.push_back(highest);
     }
 
-    buckets_ = 1;
-    scale_ = 0;
-    if (low_.size() > 1) {
-        const double span = low_.back() - low_.front();
-        const std::size_t wanted = std::min(MaxBuckets, 2 * low_.size());
-        const double scale = static_cast<double>(wanted) / span;
-        if (span > 0 && std::isfinite(scale)) {
-            buckets_ = wanted;
-            scale_ = scale;
-        }
-    }
-    // bucketStart_[b]: the number of edges whose bucket is below b. BucketOf never decreases
-    // as the value grows, so a value in bucket b lies above every edge of an earlier bucket.
-    bucketStart_.assign(buckets_ + 1, 0);
-    for (double low : low_) {
-        ++bucketStart_[BucketOf(low) + 1];
-    }
-    std::partial_sum(bucketStart_.begin(), bucketStart_.end(), bucketStart_.begin());
+    buckets_.Build(low_, std::min(MaxBuckets, 2 * low_.size()));
 }
 
 void ReceiverIndex::Hits(double top, double bottom, std::vector<int>& entries) const {

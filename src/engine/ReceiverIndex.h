@@ -2,10 +2,10 @@
 
 #include "engine/CalculationTable.h"
 #include "engine/IntermodOptions.h"
+#include "engine/ValueBuckets.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 namespace spurline {
@@ -44,31 +44,18 @@ private:
         if (top >= low_.back()) {
             return n;
         }
-        const std::size_t bucket = BucketOf(top);
+        const std::size_t bucket = buckets_.Of(top);
         // Edges in earlier buckets are below top, edges in later buckets above it.
-        const double* first = low_.data() + bucketStart_[bucket];
-        const double* last = low_.data() + bucketStart_[bucket + 1];
+        const double* first = low_.data() + buckets_.Begin(bucket);
+        const double* last = low_.data() + buckets_.End(bucket);
         return static_cast<std::size_t>(std::upper_bound(first, last, top) - low_.data());
-    }
-
-    std::size_t BucketOf(double value) const {
-        const double position = (value - low_.front()) * scale_;
-        if (!(position >= 0)) {
-            return 0;
-        }
-        if (position >= static_cast<double>(buckets_)) {
-            return buckets_ - 1;
-        }
-        return static_cast<std::size_t>(position);
     }
 
     std::vector<double> low_;           // lower band edges, ascending
     std::vector<double> high_;          // upper band edges, same order
     std::vector<double> prefixMaxHigh_; // highest upper edge among the first p + 1
     std::vector<int> entry_;            // entry numbers, same order
-    std::vector<std::uint32_t> bucketStart_;
-    std::size_t buckets_ = 1;
-    double scale_ = 0;
+    ValueBuckets buckets_;              // over low_
 };
 
 } // namespace spurline

@@ -1,8 +1,11 @@
-#include "engine/ProductEnumerator.h"
+#include "engine/ProductCoefficients.h"
+
+#include <array>
 
 namespace spurline {
 
 namespace {
+// Orders 5, 7 and 9, in the order they are tried.
 constexpr std::array<TripleTerm, 3> Fifth{{{1, 1, -3, true}, {1, 2, -2, true}, {2, 1, -2, true}}};
 constexpr std::array<TripleTerm, 5> Seventh{
     {{1, 2, -4, true}, {1, 3, -3, true}, {2, 1, -4, true}, {2, 2, -3, true}, {3, 1, -3, true}}};
