@@ -1,10 +1,12 @@
 #include "app/AppShell.h"
 
+#include "app/ColumnWidths.h"
 #include "app/FileCommandHost.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindow.h"
 #include "app/RecentFilesMenu.h"
 #include "app/frmSplash.h"
+#include "document/ColumnSettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,6 +42,12 @@ QCheckBox& Box(frmMain& window, const char* name) {
 Qt::CheckState ToCheckState(int value) {
     return value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked;
 }
+
+// The lists whose column widths are kept, by the name of their columns and their key.
+constexpr std::array<std::pair<const char*, const char*>, 2> ListColumns{{
+    {"lvFreqsColumns", FrequencyColumnsKey},
+    {"lvIntermodsColumns", IntermodColumnsKey},
+}};
 
 int ToStored(Qt::CheckState state) {
     return state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0;
@@ -78,10 +86,21 @@ AppShell::~AppShell() {
 
 void AppShell::LoadSettings() {
     ApplyOptions(spurline::LoadSettings(store_, window_.document().locale(), recentFiles_->list()));
+    for (const auto& [name, key] : ListColumns) {
+        if (auto* columns = window_.findChild<ColumnWidths*>(QString::fromLatin1(name))) {
+            // What the list has now is the default for a width that cannot be read.
+            columns->SetWidthsTwips(LoadColumnWidths(store_, key, columns->WidthsTwips()));
+        }
+    }
 }
 
 void AppShell::SaveSettings() {
     spurline::SaveSettings(store_, CurrentOptions(), recentFiles_->list());
+    for (const auto& [name, key] : ListColumns) {
+        if (const auto* columns = window_.findChild<ColumnWidths*>(QString::fromLatin1(name))) {
+            SaveColumnWidths(store_, key, columns->WidthsTwips());
+        }
+    }
 }
 
 StoredOptions AppShell::CurrentOptions() const {

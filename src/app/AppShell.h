@@ -25,9 +25,10 @@ public:
              ITimerFactory& timers);
     ~AppShell() override;
 
-    // Loads the recent files and the options; an option absent or unreadable gets its default.
+    // Loads the recent files, the options and the lists' column widths; an option or width
+    // absent or unreadable gets its default.
     void LoadSettings();
-    // Saves the recent files and the options.
+    // Saves the recent files, the options and the column widths.
     void SaveSettings();
     // Shows the splash and about window, modeless and on top of the main window.
     void mnuAbout_Click();

@@ -15,6 +15,7 @@ class QTableView;
 
 namespace spurline {
 
+class ColumnWidths;
 class GraphWidget;
 class IntermodListModel;
 
@@ -67,6 +68,7 @@ private:
     GraphController& graph_;
     Locale locale_;
     QTableView* lvIntermods_ = nullptr;
+    ColumnWidths* columns_ = nullptr;
     QObject* listViewport_ = nullptr; // compared only: it may be on its way out
     GraphWidget* picSpectrum_ = nullptr;
     std::array<QCheckBox*, 10> chkImOrder{};

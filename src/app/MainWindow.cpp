@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/CalculationRunner.h"
+#include "app/ColumnWidths.h"
 #include "app/FileCommandHost.h"
 #include "app/FinderWindows.h"
 #include "app/FrequencyListEvents.h"
@@ -328,10 +329,7 @@ void frmMain::BuildWidgets() {
 }
 
 void frmMain::SetColumnWidths() {
-    for (int column = 0; column < FrequencyColumnCount; ++column) {
-        lvFreqs->setColumnWidth(
-            column, TwipsToPixels(ColumnWidthsTwips[static_cast<std::size_t>(column)], *this));
-    }
+    new ColumnWidths(*lvFreqs, {ColumnWidthsTwips.begin(), ColumnWidthsTwips.end()}, {ColRemarks});
 }
 
 void frmMain::BuildMenus() {
@@ -466,7 +464,7 @@ void frmMain::mnuSelectAll_Click() {
 void frmMain::ShowEditMenu(const EditMenuState& states, const QPoint& globalPosition, bool popUp) {
     menus_.ApplyEditMenu(states);
     if (popUp) {
-        menus_.mnuEdit->popup(globalPosition);
+        menus_.PopUpEdit(states, globalPosition);
     }
 }
 
