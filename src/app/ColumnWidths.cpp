@@ -28,9 +28,17 @@ ColumnWidths::ColumnWidths(QTableView& view, const std::vector<int>& designTwips
     connect(&due_, &QTimer::timeout, this, &ColumnWidths::Fit);
     connect(header, &QHeaderView::sectionResized, this, &ColumnWidths::SectionResized);
     connect(header, &QHeaderView::sectionCountChanged, this, &ColumnWidths::SectionCountChanged);
-    if (view_.model() != nullptr) {
-        connect(view_.model(), &QAbstractItemModel::headerDataChanged, &due_,
-                qOverload<>(&QTimer::start));
+    if (const QAbstractItemModel* model = view_.model()) {
+        connect(model, &QAbstractItemModel::headerDataChanged, &due_, qOverload<>(&QTimer::start));
+        const auto measure = [this] {
+            contentDue_ = true;
+            due_.start();
+        };
+        connect(model, &QAbstractItemModel::modelReset, this, measure);
+        connect(model, &QAbstractItemModel::layoutChanged, this, measure);
+        connect(model, &QAbstractItemModel::rowsInserted, this, measure);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, measure);
+        connect(model, &QAbstractItemModel::dataChanged, this, measure);
     }
     viewport_ = view_.viewport();
     viewport_->installEventFilter(this);
@@ -81,20 +89,47 @@ void ColumnWidths::Fit() {
         return;
     }
     const QScopedValueRollback fitting(fitting_, true);
-    QHeaderView* header = view_.horizontalHeader();
     const int fill = FillColumn();
-    int used = 0;
-    for (int c = 0; c < static_cast<int>(widths_.size()); ++c) {
-        if (view_.isColumnHidden(c) || c == fill) {
+    if (contentDue_) {
+        MeasureContents();
+    }
+    std::vector<int> sizes(widths_.size(), 0);
+    int free = view_.viewport()->width();
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        if (!view_.isColumnHidden(static_cast<int>(c))) {
+            sizes[c] = std::max(widths_[c], MinimumWidth(static_cast<int>(c)));
+            free -= sizes[c];
+        }
+    }
+    // Free width first shows the texts cut short in the columns before the filling one.
+    for (const int c : fillColumns_) {
+        const auto k = static_cast<std::size_t>(c);
+        if (free <= 0 || c == fill || k >= sizes.size() || view_.isColumnHidden(c)) {
             continue;
         }
-        const int width = std::max(widths_[static_cast<std::size_t>(c)], MinimumWidth(c));
-        header->resizeSection(c, width);
-        used += width;
+        const int grow = std::clamp(contents_[k] - sizes[k], 0, free);
+        sizes[k] += grow;
+        free -= grow;
     }
     if (fill >= 0) {
-        const int chosen = std::max(widths_[static_cast<std::size_t>(fill)], MinimumWidth(fill));
-        header->resizeSection(fill, std::max(chosen, view_.viewport()->width() - used));
+        sizes[static_cast<std::size_t>(fill)] += std::max(0, free);
+    }
+    QHeaderView* header = view_.horizontalHeader();
+    for (std::size_t c = 0; c < sizes.size(); ++c) {
+        if (sizes[c] > 0) {
+            header->resizeSection(static_cast<int>(c), sizes[c]);
+        }
+    }
+}
+
+void ColumnWidths::MeasureContents() {
+    contentDue_ = false;
+    contents_.assign(widths_.size(), 0);
+    auto& view = static_cast<QAbstractItemView&>(view_);
+    for (const int c : fillColumns_) {
+        if (c < static_cast<int>(contents_.size()) && !view_.isColumnHidden(c)) {
+            contents_[static_cast<std::size_t>(c)] = view.sizeHintForColumn(c);
+        }
     }
 }
 

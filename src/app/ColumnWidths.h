@@ -8,9 +8,10 @@ class QTableView;
 
 namespace spurline {
 
-// The columns of a list: the user drags them wider or narrower, one of them takes the width the
-// others leave free, none is ever narrower than its heading needs, and the widths chosen can be
-// read and set in twips so that they outlive the program.
+// The columns of a list: the user drags them wider or narrower, the width the others leave free
+// goes to the filling columns (first as much as their texts need, the rest to the last), none is
+// ever narrower than its heading needs, and the widths chosen can be read and set in twips so that
+// they outlive the program.
 class ColumnWidths final : public QObject {
     Q_OBJECT
 
@@ -39,11 +40,14 @@ protected:
 private:
     void SectionResized(int column, int oldSize, int newSize);
     void SectionCountChanged();
+    void MeasureContents();
 
     QTableView& view_;
     QObject* viewport_ = nullptr; // compared only: the view may be on its way out
-    std::vector<int> widths_; // pixels
+    std::vector<int> widths_;     // pixels
     std::vector<int> fillColumns_;
+    std::vector<int> contents_; // pixels the texts of the filling candidates need
+    bool contentDue_ = true;
     bool fitting_ = false;
     QTimer due_; // a drag or a run of changes is laid out once, when it has settled
 };

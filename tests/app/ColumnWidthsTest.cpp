@@ -76,20 +76,24 @@ protected:
         }
         return sizes;
     }
-    // Widening the window widens only the filling column, until the columns fill the list.
-    void ExpectOnlyFillGrows(const QTableView* view, int fill) {
+    // Widening the window widens only the filling columns, until the columns fill the list.
+    void ExpectOnlyFillGrows(const QTableView* view, std::vector<int> fill) {
         Resize({1024, 768});
         std::vector<int> narrow = Sizes(view);
         Resize({1600, 1000});
         std::vector<int> wide = Sizes(view);
-        const auto f = static_cast<std::size_t>(fill);
-        EXPECT_GT(wide[f], narrow[f]);
+        const auto last = static_cast<std::size_t>(fill.back());
+        EXPECT_GT(wide[last], narrow[last]);
         int total = 0;
         for (const int size : wide) {
             total += size;
         }
         EXPECT_EQ(total, view->viewport()->width());
-        narrow[f] = wide[f] = 0;
+        for (const int c : fill) {
+            const auto k = static_cast<std::size_t>(c);
+            EXPECT_GE(wide[k], narrow[k]);
+            narrow[k] = wide[k] = 0;
+        }
         EXPECT_EQ(wide, narrow);
     }
 
@@ -122,11 +126,26 @@ TEST_F(ColumnWidthsTest, EveryHeadingFitsAtBothScreenSizes) {
 TEST_F(ColumnWidthsTest, RemarksAndTheLastCompositionOrVictimColumnTakeTheFreeWidth) {
     Start();
     OpenExample();
-    ExpectOnlyFillGrows(lvFreqs, ColRemarks);
+    ExpectOnlyFillGrows(lvFreqs, {ColRemarks});
     Filter(0);
-    ExpectOnlyFillGrows(lvIntermods, ImColComposition2);
+    ExpectOnlyFillGrows(lvIntermods, {ImColComposition1, ImColComposition2});
+    // With the victim columns shown the compositions first get what their texts need.
     Filter(2);
-    ExpectOnlyFillGrows(lvIntermods, ImColAffectedExisting);
+    window->cmdCalculate_Click();
+    Settle();
+    ExpectOnlyFillGrows(lvIntermods, {ImColComposition1, ImColComposition2, ImColAffects,
+                                      ImColAffectedPlanned, ImColAffectedExisting});
+    ASSERT_GT(lvIntermods->model()->rowCount(), 1);
+    const auto* delegate = lvIntermods->itemDelegate();
+    for (const int c : {ImColComposition1, ImColComposition2}) {
+        for (int row = 0; row < lvIntermods->model()->rowCount(); ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(lvIntermods);
+            const QModelIndex index = lvIntermods->model()->index(row, c);
+            EXPECT_LE(delegate->sizeHint(option, index).width(), lvIntermods->columnWidth(c))
+                << index.data().toString().toStdString();
+        }
+    }
     // A column dragged wider takes its width from the filling one.
     const int remarks = lvFreqs->columnWidth(ColRemarks);
     lvFreqs->horizontalHeader()->resizeSection(ColFrequency,
