@@ -130,7 +130,7 @@ TEST_F(ColumnWidthsTest, RemarksAndTheLastCompositionOrVictimColumnTakeTheFreeWi
     Filter(0);
     ExpectOnlyFillGrows(lvIntermods, {ImColComposition1, ImColComposition2});
     // With the victim columns shown the compositions first get what their texts need.
-    Filter(2);
+    Filter(1);
     window->cmdCalculate_Click();
     Settle();
     ExpectOnlyFillGrows(lvIntermods, {ImColComposition1, ImColComposition2, ImColAffects,

@@ -81,7 +81,8 @@ TEST_F(FinderWindowsTest, ThreeChannelsFoundAndAddedStayClean) {
     dialog.Find();
     EXPECT_FALSE(dialog.outOfDate());
     EXPECT_EQ(status->text().toStdString().find("Out of date"), std::string::npos);
-    const double added = std::stod(TrimBlanks(window->document().entry(before).frequency()));
+    const double added =
+        QString::fromStdString(TrimBlanks(window->document().entry(before).frequency())).toDouble();
     QAbstractItemModel* results = dialog.results()->model();
     for (int r = 0; r < results->rowCount(); ++r) {
         if (results->index(r, 0).data().toString().toDouble() == added) {
