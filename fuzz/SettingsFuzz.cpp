@@ -1,10 +1,11 @@
-// The stored options and recent files from arbitrary sections, keys and values: whatever loads is
-// in range and survives a save and a load; and every stored path, shortened by CompactPath, fits
-// or is the bare file name, the same as trying every cut would give.
+// The stored options, recent files and column widths from arbitrary sections, keys and values:
+// whatever loads is in range and survives a save and a load; and every stored path, shortened by
+// CompactPath, fits or is the bare file name, the same as trying every cut would give.
 //
 // Input: lines of "section<TAB>key<TAB>value"; the first byte picks the decimal convention.
 
 #include "FuzzSupport.h"
+#include "document/ColumnSettings.h"
 #include "document/CompactPath.h"
 #include "document/RecentFiles.h"
 #include "document/Settings.h"
@@ -187,6 +188,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecentFiles again(measurer);
     Require(LoadSettings(store, locale, again) == loaded, "options survive a save and a load");
     Require(Same(Entries(again), entries), "recent files survive a save and a load");
+
+    // Column widths: each stored one in range, or the default, and the same after a round trip.
+    const std::vector<int> defaults{780, 1770, 1470, 1350, 750, 840, 1350, 3000};
+    for (const char* key : {FrequencyColumnsKey, IntermodColumnsKey}) {
+        const std::vector<int> widths = LoadColumnWidths(store, key, defaults);
+        Require(widths.size() == defaults.size(), "a width for every column", key);
+        for (const int width : widths)
+            Require(width >= 1 && width <= 30000, "a column width in range", std::to_string(width));
+        SaveColumnWidths(store, key, widths);
+        Require(LoadColumnWidths(store, key, defaults) == widths,
+                "column widths survive a save and a load", key);
+    }
 
     for (const std::string& value : values) {
         for (const int width : {0, 20, static_cast<int>(value.size() / 2), 500})

@@ -1,11 +1,13 @@
 #include "app/AppShell.h"
 
+#include "app/ColumnWidths.h"
 #include "app/FileCommandHost.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
 #include "app/RecentFilesMenu.h"
 #include "app/frmSplash.h"
+#include "document/ColumnSettings.h"
 #include "engine/RecalculateDue.h"
 #include "graph/GraphController.h"
 
@@ -80,10 +82,22 @@ AppShell::~AppShell() {
 
 void AppShell::LoadSettings() {
     ApplyOptions(spurline::LoadSettings(store_, parts_.locale, recentFiles_->list()));
+    for (const auto& [columns, key] : ListColumns()) {
+        // What the list has now is the default for a width that cannot be read.
+        columns->SetWidthsTwips(LoadColumnWidths(store_, key, columns->WidthsTwips()));
+    }
 }
 
 void AppShell::SaveSettings() {
     spurline::SaveSettings(store_, CurrentOptions(), recentFiles_->list());
+    for (const auto& [columns, key] : ListColumns()) {
+        SaveColumnWidths(store_, key, columns->WidthsTwips());
+    }
+}
+
+std::array<std::pair<ColumnWidths*, const char*>, 2> AppShell::ListColumns() const {
+    return {{{&parts_.frequencyColumns, FrequencyColumnsKey},
+             {&parts_.panel.columnWidths(), IntermodColumnsKey}}};
 }
 
 StoredOptions AppShell::CurrentOptions() const {

@@ -8,9 +8,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <array>
+#include <utility>
 
 namespace spurline {
 
+class ColumnWidths;
 class FileCommandHost;
 class FileCommands;
 class frmMain;
@@ -35,6 +38,7 @@ struct ShellParts {
     GraphController& graph;
     const Locale& locale;
     QObject& helpButton;
+    ColumnWidths& frequencyColumns;
 };
 
 // What the main window gets around it for a whole session: the settings read at start-up and
@@ -51,9 +55,10 @@ public:
              ITimerFactory& timers);
     ~AppShell() override;
 
-    // Loads the recent files and the options; an option absent or unreadable gets its default.
+    // Loads the recent files, the options and the lists' column widths; an option or width
+    // absent or unreadable gets its default.
     void LoadSettings();
-    // Saves the recent files and the options.
+    // Saves the recent files, the options and the column widths.
     void SaveSettings();
     // Shows the splash and about window, modeless and on top of the main window.
     void mnuAbout_Click();
@@ -70,6 +75,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The lists whose column widths are kept, with their settings keys.
+    std::array<std::pair<ColumnWidths*, const char*>, 2> ListColumns() const;
+
     frmMain& window_;
     ShellParts parts_;
     ISettingsStore& store_;

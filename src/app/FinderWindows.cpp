@@ -1,5 +1,6 @@
 #include "app/FinderWindows.h"
 
+#include "app/ColumnWidths.h"
 #include "app/IntermodPanel.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
@@ -53,6 +54,8 @@ QTableView* SortableTable(CellTableModel* model, QWidget* parent) {
     // Rows stay in the order given (the ranking) until a heading is clicked.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->setSortingEnabled(true);
+    // Headings readable before the first run; the last column takes the free width.
+    new ColumnWidths(*table, {}, {model->columnCount() - 1});
     return table;
 }
 
@@ -99,10 +102,12 @@ QVariant CellTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         return texts_[row][column];
     }
+    // A column without numbers (remarks) sorts by its text, left-aligned.
+    const bool numeric = column < keys_[row].size();
     if (role == Qt::UserRole) {
-        return keys_[row][column];
+        return numeric ? QVariant(keys_[row][column]) : QVariant(texts_[row][column]);
     }
-    if (role == Qt::TextAlignmentRole && column > 0) {
+    if (role == Qt::TextAlignmentRole && column > 0 && numeric) {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     return {};
@@ -165,6 +170,7 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     model_ = new CellTableModel(Captions(FinderColumnCaptions), this);
     table_ = SortableTable(model_, this);
     status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblStatus"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(find_);
@@ -183,6 +189,18 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(table_, &QTableView::doubleClicked, this, &FindFrequenciesDialog::AddSelected);
+    // Adding a channel (or any change to the site or the options) makes the ranking stale.
+    connect(&window_, &frmMain::recalculationDue, this, &FindFrequenciesDialog::MarkOutOfDate);
+}
+
+void FindFrequenciesDialog::MarkOutOfDate() {
+    if (searching_ || found_.empty() || outOfDate_) {
+        return;
+    }
+    outOfDate_ = true;
+    add_->setEnabled(false);
+    status_->setText(Q(findertexts::OutOfDate));
+    status_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
 }
 
 void FindFrequenciesDialog::Open() {
@@ -260,6 +278,8 @@ void FindFrequenciesDialog::Find() {
     }
     searching_ = true;
     stop_ = false;
+    outOfDate_ = false;
+    status_->setStyleSheet(QString());
     find_->setEnabled(false);
     add_->setEnabled(false);
     BusyCursor busy;
@@ -301,6 +321,9 @@ void FindFrequenciesDialog::Find() {
 }
 
 void FindFrequenciesDialog::AddSelected() {
+    if (outOfDate_) {
+        return;
+    }
     const QModelIndexList rows = table_->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         sources_.messages.CenteredMsgBox(findertexts::PickFirst, msgbox::Exclamation);
@@ -333,7 +356,9 @@ void FindFrequenciesDialog::reject() {
 SiteSummaryWindow::SiteSummaryWindow(const FinderSources& sources, QWidget* parent)
     : QDialog(parent), sources_(sources) {
     setWindowTitle(Q(findertexts::SummaryTitle));
-    model_ = new CellTableModel(Captions(SummaryColumnCaptions), this);
+    std::vector<QString> captions = Captions(SummaryColumnCaptions);
+    captions.push_back(Q(findertexts::Remarks));
+    model_ = new CellTableModel(std::move(captions), this);
     table_ = SortableTable(model_, this);
     worst_ = new QLineEdit(this);
     worst_->setReadOnly(true);
@@ -377,6 +402,7 @@ void SiteSummaryWindow::Refresh() {
         for (const std::string& cell : SummaryCells(s, list)) {
             row.push_back(Q(cell));
         }
+        row.push_back(Q(TrimBlanks(list.entry(s.entry - 1).remarks())));
         texts.push_back(std::move(row));
         const CalculationRow calc = ReadCalculationRow(list.entry(s.entry - 1), list.locale());
         keys.push_back({static_cast<double>(s.entry), calc.receiveFrequency,

@@ -58,8 +58,11 @@ public:
     QTableView* results() const { return table_; }
     // Runs the search with the inputs as they stand (the "Find" button).
     void Find();
-    // Adds the candidate of the selected result row (the "Add" button).
+    // Adds the candidate of the selected result row (the "Add" button); not from a stale ranking.
     void AddSelected();
+    // The site or the options changed: the ranking shown is marked stale until the next "Find".
+    void MarkOutOfDate();
+    bool outOfDate() const { return outOfDate_; }
 
 protected:
     void reject() override;
@@ -87,10 +90,11 @@ private:
     FinderRequest used_;
     bool searching_ = false;
     bool stop_ = false;
+    bool outOfDate_ = false;
 };
 
-// Intermods > "Site summary...": who is to blame, entry by entry; a double click selects the
-// entry in the frequency list.
+// Intermods > "Site summary...": who is to blame, entry by entry and named by its remarks; a
+// double click selects the entry in the frequency list.
 class SiteSummaryWindow final : public QDialog {
     Q_OBJECT
 public:

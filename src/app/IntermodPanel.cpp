@@ -1,5 +1,6 @@
 #include "app/IntermodPanel.h"
 
+#include "app/ColumnWidths.h"
 #include "app/GraphWidget.h"
 #include "app/IntermodListModel.h"
 #include "app/Twips.h"
@@ -25,11 +26,11 @@ namespace spurline {
 
 namespace {
 
-// Widths of the intermod list's columns in twips; 5 to 7 start hidden.
-constexpr std::array<int, IntermodColumnCount> ColumnWidthsTwips{1880, 800, 3760, 3760, 1,
-                                                                 1,    1,   2580, 1880};
-// Columns 5 to 7 when the victim analysis fills them.
-constexpr std::array<int, 3> VictimColumnWidthsTwips{900, 2880, 2880};
+// Widths of the intermod list's columns in twips; 5 to 7, which the victim analysis fills, start
+// hidden.
+constexpr std::array<int, IntermodColumnCount> ColumnWidthsTwips{1880, 800,  3760, 3760, 900,
+                                                                 2880, 2880, 2580, 1880};
+constexpr int VictimColumnCount = 3;
 
 constexpr std::array<int, 5> Orders{2, 3, 5, 7, 9};
 
@@ -61,10 +62,10 @@ IntermodPanel::IntermodPanel(IntermodListModel& model, GraphController& graph, c
     lvIntermods_->verticalHeader()->setDefaultSectionSize(lvIntermods_->fontMetrics().height() + 6);
     lvIntermods_->horizontalHeader()->setHighlightSections(false);
     lvIntermods_->horizontalHeader()->setSectionsClickable(true);
-    for (int column = 0; column < IntermodColumnCount; ++column) {
-        lvIntermods_->setColumnWidth(
-            column, TwipsToPixels(ColumnWidthsTwips[static_cast<std::size_t>(column)], *this));
-    }
+    // The last composition or victim column shown takes the free width.
+    columns_ = new ColumnWidths(*lvIntermods_, {ColumnWidthsTwips.begin(), ColumnWidthsTwips.end()},
+                                {ImColComposition1, ImColComposition2, ImColAffects,
+                                 ImColAffectedPlanned, ImColAffectedExisting});
     ShowVictimColumns(false);
     listViewport_ = lvIntermods_->viewport();
     listViewport_->installEventFilter(this);
@@ -245,13 +246,11 @@ void IntermodPanel::optShow_Click(int index) {
 }
 
 void IntermodPanel::ShowVictimColumns(bool show) {
-    for (std::size_t i = 0; i < VictimColumnWidthsTwips.size(); ++i) {
-        const int column = ImColAffects + static_cast<int>(i);
+    // Shown again at the widths they had.
+    for (int column = ImColAffects; column < ImColAffects + VictimColumnCount; ++column) {
         lvIntermods_->setColumnHidden(column, !show);
-        if (show) {
-            lvIntermods_->setColumnWidth(column, TwipsToPixels(VictimColumnWidthsTwips[i], *this));
-        }
     }
+    columns_->Fit();
 }
 
 void IntermodPanel::SyncGraph() {

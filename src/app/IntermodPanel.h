@@ -15,6 +15,7 @@ class QTableView;
 
 namespace spurline {
 
+class ColumnWidths;
 class GraphWidget;
 class IntermodListModel;
 
@@ -41,6 +42,8 @@ public:
 
     QTableView& lvIntermods() { return *lvIntermods_; }
     GraphWidget& picSpectrum() { return *picSpectrum_; }
+    // The intermod list's columns, whose widths the settings keep.
+    ColumnWidths& columnWidths() { return *columns_; }
 
     // The option check boxes that are kept between sessions.
     QCheckBox& chkImOrderBox(int order) { return *chkImOrder.at(static_cast<std::size_t>(order)); }
@@ -74,6 +77,7 @@ private:
     GraphController& graph_;
     Locale locale_;
     QTableView* lvIntermods_ = nullptr;
+    ColumnWidths* columns_ = nullptr;
     QObject* listViewport_ = nullptr; // compared only: it may be on its way out
     GraphWidget* picSpectrum_ = nullptr;
     std::array<QCheckBox*, 10> chkImOrder{};

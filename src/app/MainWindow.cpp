@@ -2,6 +2,7 @@
 
 #include "app/AppShell.h"
 #include "app/CalculationRunner.h"
+#include "app/ColumnWidths.h"
 #include "app/FileCommandHost.h"
 #include "app/FinderWindows.h"
 #include "app/FrequencyListEvents.h"
@@ -151,8 +152,9 @@ void frmMain::AttachWheelHook() {
 }
 
 ShellParts frmMain::shellParts() {
-    return ShellParts{menus_,       *fileCommands_, *host_,         messages_,   *ui_.tbsIntermods,
-                      recalculate_, graph_,         list_.locale(), *ui_.cmdHelp};
+    return ShellParts{
+        menus_,       *fileCommands_, *host_,         messages_,    *ui_.tbsIntermods,
+        recalculate_, graph_,         list_.locale(), *ui_.cmdHelp, *ui_.lvFreqsColumns};
 }
 
 void frmMain::ConnectControls() {
@@ -329,7 +331,7 @@ void frmMain::mnuSelectAll_Click() {
 void frmMain::ShowEditMenu(const EditMenuState& states, const QPoint& globalPosition, bool popUp) {
     menus_.ApplyEditMenu(states);
     if (popUp) {
-        menus_.mnuEdit->popup(globalPosition);
+        menus_.PopUpEdit(states, globalPosition);
     }
 }
 

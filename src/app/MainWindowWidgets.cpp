@@ -1,12 +1,12 @@
 #include "app/MainWindowWidgets.h"
 
+#include "app/ColumnWidths.h"
 #include "app/FrequencyListModel.h"
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
 #include "app/IdColumnFit.h"
 #include "app/IntermodPanel.h"
 #include "app/SiteHeader.h"
-#include "app/Twips.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -30,7 +30,7 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
     return b;
 }
 
-QTableView* BuildFrequencyView(QWidget& window, FrequencyListModel& model, QWidget* parent) {
+QTableView* BuildFrequencyView(FrequencyListModel& model, QWidget* parent, ColumnWidths*& columns) {
     auto* view = new QTableView(parent);
     view->setObjectName(QStringLiteral("lvFreqs"));
     view->setModel(&model);
@@ -44,10 +44,8 @@ QTableView* BuildFrequencyView(QWidget& window, FrequencyListModel& model, QWidg
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < FrequencyColumnCount; ++column) {
-        view->setColumnWidth(
-            column, TwipsToPixels(ColumnWidthsTwips[static_cast<std::size_t>(column)], window));
-    }
+    columns =
+        new ColumnWidths(*view, {ColumnWidthsTwips.begin(), ColumnWidthsTwips.end()}, {ColRemarks});
     new IdColumnFit(*view, ColId, view->columnWidth(ColId));
     return view;
 }
@@ -83,7 +81,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, FrequencyList& list,
     w.cmdAdd = Button("&Add...", "cmdAdd", w.central);
     w.cmdDelete = Button("&Delete", "cmdDelete", w.central);
     w.cmdClear = Button("Clea&r All", "cmdClear", w.central);
-    w.lvFreqs = BuildFrequencyView(window, model, w.central);
+    w.lvFreqs = BuildFrequencyView(model, w.central, w.lvFreqsColumns);
     w.lblFrequencies->setBuddy(w.lvFreqs);
 
     w.lblIntermods = new QLabel(QStringLiteral("Intermodulation products"), w.central);

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace spurline {
 
+class ColumnWidths;
 class FrequencyList;
 class FrequencyListModel;
 class GraphController;
@@ -24,6 +25,7 @@ struct MainWindowWidgets {
     QLabel* lblFrequencies = nullptr;
     QLabel* lblIntermods = nullptr;
     QTableView* lvFreqs = nullptr;
+    ColumnWidths* lvFreqsColumns = nullptr;
     IntermodPanel* tbsIntermods = nullptr;
     GraphZoomPanel* picZoomPan = nullptr;
     QPushButton* cmdClear = nullptr;

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPoint>
 
 namespace spurline {
 
@@ -78,6 +79,8 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
                                 QKeySequence(Qt::CTRL | Qt::Key_I));
     m.mnuEdit->addSeparator();
     m.mnuSaveGraph = Item(m.mnuEdit, "Save graph as...", "mnuSaveGraph");
+    QObject::connect(m.mnuEdit, &QMenu::aboutToHide, m.mnuSaveGraph,
+                     [item = m.mnuSaveGraph] { item->setVisible(true); });
     bar.addMenu(m.mnuEdit);
 
     m.mnuHelp = Menu(&bar, "H&elp", "mnuHelp");
@@ -94,6 +97,11 @@ void MainMenus::ApplyEditMenu(const EditMenuState& state) const {
     mnuSelectAll->setEnabled(state.selectAll);
     mnuSelectChecked->setEnabled(state.selectChecked);
     mnuInvertSelection->setEnabled(state.invertSelection);
+}
+
+void MainMenus::PopUpEdit(const EditMenuState& state, const QPoint& globalPosition) const {
+    mnuSaveGraph->setVisible(state.saveGraph);
+    mnuEdit->popup(globalPosition);
 }
 
 } // namespace spurline

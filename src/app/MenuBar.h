@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QPoint;
 class QMenu;
 class QMenuBar;
 
@@ -45,6 +46,9 @@ struct MainMenus {
 
     // Sets the enabled states of the Edit menu's items.
     void ApplyEditMenu(const EditMenuState& state) const;
+    // Pops up the Edit menu with the items that apply where it was asked for ("Save graph as..."
+    // only over the graph); from the menu bar it shows every item again.
+    void PopUpEdit(const EditMenuState& state, const QPoint& globalPosition) const;
 };
 
 MainMenus BuildMainMenus(QMenuBar& bar);

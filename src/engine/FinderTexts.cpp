@@ -78,9 +78,13 @@ std::string WorstTransmitterText(const std::vector<EntrySummary>& summary,
         return "No product reaches a receiver.";
     }
     const EntrySummary& s = summary[static_cast<std::size_t>(worst - 1)];
+    const FrequencyEntry& e = list.entry(worst - 1);
+    // Named as the user named it, so that nobody has to look the number up.
+    const std::string remarks = TrimBlanks(e.remarks());
     return "Most trouble: entry " + std::to_string(worst) + " (" +
-           TrimBlanks(list.entry(worst - 1).frequency()) + " MHz), " + std::to_string(s.products) +
-           " products reaching " + std::to_string(s.victims) + " receivers.";
+           (remarks.empty() ? "" : remarks + ", ") + TrimBlanks(e.frequency()) + " MHz), " +
+           std::to_string(s.products) + " products reaching " + std::to_string(s.victims) +
+           " receivers.";
 }
 
 } // namespace spurline

@@ -56,13 +56,18 @@ inline constexpr const char* Duplicate = "This frequency is already in the list.
 inline constexpr const char* OutOfRange = "The frequency is out of range";
 inline constexpr const char* Stopped = "Search stopped.";
 inline constexpr const char* PickFirst = "Select a candidate to add.";
+// The ranking once the site or the options have changed since it was found.
+inline constexpr const char* OutOfDate = "Out of date: press Find to refresh.";
+// The site summary window's last column, after SummaryColumnCaptions.
+inline constexpr const char* Remarks = "Remarks";
 } // namespace findertexts
 
 // "12 of 1601 candidates clean." or, when planning, "3 of 3 channels chosen."
 std::string FinderStatus(const std::vector<CandidateResult>& found, const FinderRequest& request);
 
-// "Most trouble: entry 13 (450.00000 MHz), 2 products reaching 2 receivers." or, with no
-// product reaching a receiver, "No product reaches a receiver."
+// "Most trouble: entry 13 (Fire service base, 450.00000 MHz), 2 products reaching 2 receivers."
+// (without remarks "entry 13 (450.00000 MHz)") or, with no product reaching a receiver, "No
+// product reaches a receiver."
 std::string WorstTransmitterText(const std::vector<EntrySummary>& summary,
                                  const FrequencyList& list);
 

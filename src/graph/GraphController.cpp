@@ -99,6 +99,7 @@ std::string GraphController::MouseMove(float X, float Y) {
 EditMenuState GraphController::GraphMenu(int& EditMenuTarget) const {
     EditMenuState menu;
     menu.copy = true;
+    menu.saveGraph = true;
     EditMenuTarget = EditGraph;
     return menu;
 }

@@ -21,6 +21,7 @@ struct EditMenuState {
     bool selectAll = false;
     bool selectChecked = false;
     bool invertSelection = false;
+    bool saveGraph = false; // "Save graph as...": the pop-up over the graph offers it
 };
 
 // The "Auto &zoom" check items: at most one is checked.

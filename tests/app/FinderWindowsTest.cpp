@@ -2,8 +2,11 @@
 
 #include "MainWindowFixture.h"
 #include "app/IntermodPanel.h"
+#include "document/TextHelpers.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -63,12 +66,62 @@ TEST_F(FinderWindowsTest, ThreeChannelsFoundAndAddedStayClean) {
             EXPECT_EQ(row.texts[ImColComposition2].find(id), std::string::npos) << id;
         }
     }
-    // Adding one again is the list's duplicate.
+    // The site has changed: the ranking says so and adds nothing more until found again.
+    auto* status = dialog.findChild<QLabel*>("lblStatus");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(dialog.outOfDate());
+    EXPECT_EQ(status->text(), "Out of date: press Find to refresh.");
     dialog.results()->selectRow(0);
+    dialog.AddSelected();
+    EXPECT_EQ(window->document().count(), before + 3);
+    EXPECT_TRUE(messages.shown.empty());
+
+    // Found again, one of them is now the list's duplicate.
+    dialog.findChild<QSpinBox*>("udcCount")->setValue(1);
+    dialog.Find();
+    EXPECT_FALSE(dialog.outOfDate());
+    EXPECT_EQ(status->text().toStdString().find("Out of date"), std::string::npos);
+    const double added =
+        QString::fromStdString(TrimBlanks(window->document().entry(before).frequency())).toDouble();
+    QAbstractItemModel* results = dialog.results()->model();
+    for (int r = 0; r < results->rowCount(); ++r) {
+        if (results->index(r, 0).data().toString().toDouble() == added) {
+            dialog.results()->selectRow(r);
+        }
+    }
     dialog.AddSelected();
     EXPECT_EQ(window->document().count(), before + 3);
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown.back().prompt, "This frequency is already in the list.");
+}
+
+TEST_F(FinderWindowsTest, SummaryNamesEntriesByTheirRemarks) {
+    const FrequencyList& list = window->document();
+    IntermodOptions options = window->intermodPanel().Options();
+    options.setOrder(2, true);
+    options.threeFrequencies = true;
+    window->intermodPanel().SetOptions(options);
+    window->finder().mnuSiteSummary->trigger();
+    SiteSummaryWindow& summary = window->finder().summaryWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
+    QAbstractItemModel* table = summary.table()->model();
+    ASSERT_EQ(table->columnCount(), 9);
+    EXPECT_EQ(table->headerData(8, Qt::Horizontal).toString(), "Remarks");
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const int entry = table->index(r, 0).data().toInt();
+        EXPECT_EQ(table->index(r, 8).data().toString().toStdString(),
+                  TrimBlanks(list.entry(entry - 1).remarks()));
+    }
+    // "Most trouble: entry N (remarks, frequency MHz), ...".
+    const QString worst = summary.findChild<QLineEdit*>()->text();
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^Most trouble: entry (\\d+) \\((.*), (.*) MHz\\), \\d+ "
+                                          "products reaching \\d+ receivers\\.$"))
+            .match(worst);
+    ASSERT_TRUE(match.hasMatch()) << worst.toStdString();
+    const FrequencyEntry& named = list.entry(match.captured(1).toInt() - 1);
+    EXPECT_EQ(match.captured(2).toStdString(), TrimBlanks(named.remarks()));
+    EXPECT_EQ(match.captured(3).toStdString(), TrimBlanks(named.frequency()));
 }
 
 TEST_F(FinderWindowsTest, SummarySortsAndSelectsTheEntry) {

@@ -169,6 +169,33 @@ TEST_F(MainWindowGraphTest, RightButtonOnTheGraphPopsUpTheEditMenuForTheGraph) {
     EXPECT_FALSE(picSpectrum->dragging());
 }
 
+TEST_F(MainWindowGraphTest, OnlyTheGraphsPopUpOffersSaveGraph) {
+    OpenExample();
+    Calculate();
+    auto* edit = Find<QMenu>("mnuEdit");
+    auto* saveGraph = Find<QAction>("mnuSaveGraph");
+    auto* intermods = Find<QTabWidget>("tbsIntermods");
+    const auto popUpOver = [&](QTableView* list) {
+        const QRect cell = list->visualRect(list->model()->index(0, 1));
+        QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, cell.center());
+        EXPECT_TRUE(edit->isVisible());
+        EXPECT_FALSE(saveGraph->isVisible());
+        edit->hide();
+        // From the menu bar the item is there again.
+        EXPECT_TRUE(saveGraph->isVisible());
+    };
+    popUpOver(lvFreqs);
+    intermods->setCurrentIndex(0);
+    popUpOver(lvIntermods);
+    intermods->setCurrentIndex(1);
+    const QPoint at(picSpectrum->width() / 2, picSpectrum->height() / 2);
+    QTest::mousePress(picSpectrum, Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_TRUE(saveGraph->isVisible());
+    edit->hide();
+    QTest::mouseRelease(picSpectrum, Qt::RightButton, Qt::NoModifier, at);
+}
+
 TEST_F(MainWindowGraphTest, AutoZoomItemsAreExclusiveAndFitAfterACalculation) {
     auto* autoExtents = Find<QAction>("mnuAutoExtents");
     auto* autoVictims = Find<QAction>("mnuAutoVictims");
