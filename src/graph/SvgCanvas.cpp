@@ -1,7 +1,5 @@
 #include "graph/SvgCanvas.h"
 
-#include "output/ProductWriter.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
