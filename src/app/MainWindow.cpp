@@ -215,7 +215,7 @@ void frmMain::BuildWidgets() {
     txtFilename->installEventFilter(this);
     txtDate->setReadOnly(true);
 
-    auto button = [this](const char* caption, const char* name, QWidget* parent) {
+    auto button = [](const char* caption, const char* name, QWidget* parent) {
         auto* b = new QPushButton(QString::fromLatin1(caption), parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
@@ -575,7 +575,7 @@ void frmMain::PlaceControls() {
     const int headerHeight = header_->sizeHint().height();
     header_->setGeometry(m, m, std::max(0, W - 2 * m), headerHeight);
 
-    auto design = [this](QWidget* w, QSize size) {
+    auto design = [](QWidget* w, QSize size) {
         return ControlRect{w->x(), w->y(), size.width(), size.height()};
     };
     auto buttonSize = [this](QPushButton* b) {
