@@ -85,7 +85,8 @@ double SvgCanvas::TextWidth(std::string_view text) const {
     const auto glyphs = std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     });
-    return std::max(1.0, glyphs * font_.size * PixelsPerPoint * AverageGlyph) * PixelWidth();
+    return std::max(1.0, static_cast<double>(glyphs) * font_.size * PixelsPerPoint * AverageGlyph) *
+           PixelWidth();
 }
 
 double SvgCanvas::TextHeight(std::string_view) const {
