@@ -4,6 +4,9 @@
 #   make bench   build and run the benchmarks
 #   make fuzz    build the fuzz targets with clang and run each for FUZZ_SECONDS (default 120)
 #   make format  clang-format the sources
+#   make format-check  fail when a source is not clang-formatted
+#   make werror  build the program and spurline-calc (Release, no tests) with warnings as errors,
+#                with g++ and with clang++-14
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
@@ -11,8 +14,12 @@ DEBUG_DIR := build/debug
 BENCH_DIR := build/bench
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 120
+WERROR_GCC_DIR := build/werror-gcc
+WERROR_CLANG_DIR := build/werror-clang
+# ccache, where installed, keeps repeated CI builds short.
+LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps run build test bench fuzz format clean
+.PHONY: deps run build test bench fuzz format format-check werror clean
 
 deps:
 	@scripts/install-deps
@@ -42,6 +49,17 @@ fuzz: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+werror: deps
+	cmake -S . -B $(WERROR_GCC_DIR) -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Release \
+		-DSPURLINE_TESTS=OFF -DSPURLINE_WERROR=ON $(LAUNCHER)
+	cmake --build $(WERROR_GCC_DIR) -j $(JOBS)
+	cmake -S . -B $(WERROR_CLANG_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Release \
+		-DSPURLINE_TESTS=OFF -DSPURLINE_WERROR=ON $(LAUNCHER)
+	cmake --build $(WERROR_CLANG_DIR) -j $(JOBS)
 
 clean:
 	rm -rf build

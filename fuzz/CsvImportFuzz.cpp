@@ -38,9 +38,10 @@ std::string Describe(const FrequencyList& list) {
     return text;
 }
 
-// Named lines lie after the heading and within the file, each once and in order.
+// Named lines lie within the file, each once and in order; line 1 too, as a file without the
+// heading row begins with an entry.
 void RequireLinesInOrder(const std::vector<CsvRejectedLine>& named, int lines, const char* what) {
-    int previous = 0; // line 1 is named too when the file starts with an entry, not a heading
+    int previous = 0;
     for (const CsvRejectedLine& line : named) {
         Require(line.line > previous && line.line <= lines, what, CsvRejectedLineText(line));
         previous = line.line;

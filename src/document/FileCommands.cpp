@@ -50,7 +50,7 @@ bool FileCommands::cmdSave_Click() {
         dialogs_.GetSaveFileName(DialogOptions("Save frequency list", true));
     if (!chosen)
         return false;
-    const std::string name = *chosen;
+    const std::string& name = *chosen;
     if (!name.empty())
         dialogFileName_ = name;
     if (list_.empty() || name.empty())
@@ -95,7 +95,7 @@ void FileCommands::cmdLoad_Click() {
         dialogs_.GetOpenFileName(DialogOptions("Open frequency list", false));
     if (!chosen)
         return;
-    const std::string name = *chosen;
+    const std::string& name = *chosen;
     if (!name.empty())
         dialogFileName_ = name;
     if (!EndsWithFrqIgnoringCase(name))

@@ -76,7 +76,7 @@ std::string FrequencyList::NextId() const {
 }
 
 std::string FrequencyList::UniqueKeyFor(double offsetFrequency, std::string_view avoid) {
-    const std::string base = KeyFor(offsetFrequency, locale_);
+    std::string base = KeyFor(offsetFrequency, locale_);
     if (keys_.count(base) == 0 && base != avoid) {
         return base;
     }

@@ -2,9 +2,9 @@
 
 #include "document/ErrorReport.h"
 #include "document/NumberFormat.h"
+#include "document/QuotedText.h"
 #include "document/TextEncoding.h"
 #include "document/TextHelpers.h"
-#include "output/ProductWriter.h"
 
 #include <algorithm>
 #include <array>

@@ -53,7 +53,7 @@ bool UsesDecimalComma(const Locale& locale) {
 }
 
 std::string PadLeft(std::string_view text, int width, char fill) {
-    const std::string trimmed = TrimBlanks(text);
+    std::string trimmed = TrimBlanks(text);
     const auto length = static_cast<long long>(CharacterCount(trimmed));
     // A text too long for the width is shown whole: a number cut to fit would read as another.
     if (length >= width) {
@@ -79,7 +79,7 @@ std::string CommandLineFile(const std::vector<std::string>& arguments,
         return unquoted(arguments.front());
     }
     for (const auto& argument : arguments) {
-        const std::string file = unquoted(argument);
+        std::string file = unquoted(argument);
         if (!file.empty() && fileExists && fileExists(file)) {
             return file;
         }

@@ -193,7 +193,7 @@ private:
     // Hands over a chunk of slice s (held under a reservation of chunk_ places); with last, the
     // slice's end too.
     void HandOver(std::size_t s, Chunk&& chunk, bool reserved, bool last, bool checkAtEnd,
-                  std::exception_ptr failure) {
+                  const std::exception_ptr& failure) {
         bool wake = false;
         {
             std::lock_guard lock(mutex_);
@@ -270,7 +270,7 @@ public:
     bool Aborted() const { return queue_.stop_.load(std::memory_order_relaxed); }
 
     // Hands over the rest and the slice's end.
-    void Finish(std::exception_ptr failure = nullptr) {
+    void Finish(const std::exception_ptr& failure = nullptr) {
         queue_.HandOver(slice_, std::move(chunk_), reserved_, true, pendingCheck_, failure);
         reserved_ = false;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace spurline {
 
@@ -40,7 +41,7 @@ void ReceiverIndex::Build(const CalculationTable& table, const VictimFilter& fil
     high_.clear();
     prefixMaxHigh_.clear();
     entry_.clear();
-    double highest = -INFINITY;
+    double highest = -std::numeric_limits<double>::infinity();
     for (const Receiver& receiver : receivers) {
         low_.push_back(receiver.low);
         high_.push_back(receiver.high);

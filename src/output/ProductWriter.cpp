@@ -1,10 +1,10 @@
 #include "output/ProductWriter.h"
 
 #include "document/NumberFormat.h"
+#include "document/QuotedText.h"
 #include "engine/IntermodOptions.h"
 #include "engine/ProductRecorder.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace spurline {
@@ -121,37 +121,6 @@ private:
 };
 
 } // namespace
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + '"';
-}
 
 std::unique_ptr<ProductWriter> MakeTsvWriter(std::ostream& out) {
     return std::make_unique<DelimitedWriter>(out, false);

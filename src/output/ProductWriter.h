@@ -37,9 +37,4 @@ std::unique_ptr<ProductWriter> MakeCsvWriter(std::ostream& out);
 // One JSON document: site, options, products (numbers, components, victims), outcome.
 std::unique_ptr<ProductWriter> MakeJsonWriter(std::ostream& out);
 
-// RFC 4180: a field with a comma, quote, CR or LF is quoted, its quotes doubled.
-std::string CsvField(const std::string& text);
-// A JSON string literal, quotes included.
-std::string JsonString(const std::string& text);
-
 } // namespace spurline

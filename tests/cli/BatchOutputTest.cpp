@@ -1,6 +1,7 @@
 // spurline-calc's machine-readable outputs against its tab-separated list.
 
 #include "CalcRun.h"
+#include "document/QuotedText.h"
 #include "output/ProductWriter.h"
 #include "support/TemporaryFolder.h"
 
