@@ -189,8 +189,6 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(table_, &QTableView::doubleClicked, this, &FindFrequenciesDialog::AddSelected);
-    // Adding a channel (or any change to the site or the options) makes the ranking stale.
-    connect(&window_, &frmMain::recalculationDue, this, &FindFrequenciesDialog::MarkOutOfDate);
 }
 
 void FindFrequenciesDialog::MarkOutOfDate() {
@@ -433,6 +431,12 @@ FinderCommands::FinderCommands(QWidget& window, QMenu& mnuIntermods, const Finde
         window.show();
         window.raise();
     });
+}
+
+void FinderCommands::SiteChanged() {
+    if (find_ != nullptr) {
+        find_->MarkOutOfDate();
+    }
 }
 
 FindFrequenciesDialog& FinderCommands::findDialog() {

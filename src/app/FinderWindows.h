@@ -116,6 +116,8 @@ public:
     // window: the parent of both windows; the items go before the second item of mnuIntermods.
     FinderCommands(QWidget& window, QMenu& mnuIntermods, const FinderSources& sources);
     FindFrequenciesDialog& findDialog();
+    // Adding a channel (or any change to the site or the options) makes a ranking shown stale.
+    void SiteChanged();
     SiteSummaryWindow& summaryWindow();
     QAction* mnuFindFrequencies = nullptr;
     QAction* mnuSiteSummary = nullptr;

@@ -91,6 +91,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     BuildMenus();
     finder_ = new FinderCommands(*this, *menus_.mnuIntermods,
                                  FinderSources{list_, *ui_.tbsIntermods, messages_});
+    connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
 
     host_ =
         std::make_unique<FileCommandHost>(*this, ui_.header->txtFilename(), *ui_.statusline,
