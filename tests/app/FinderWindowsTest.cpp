@@ -41,6 +41,7 @@ TEST_F(FinderWindowsTest, ThreeChannelsFoundAndAddedStayClean) {
     const int before = window->document().count();
     window->finder().mnuFindFrequencies->trigger();
     FindFrequenciesDialog& dialog = window->finder().findDialog();
+    Check(dialog.results()->model());
     ASSERT_TRUE(dialog.isVisible());
     dialog.findChild<QComboBox*>("cboRole")->setCurrentIndex(2);
     Type(&dialog, "txtFrom", "450");
@@ -103,6 +104,7 @@ TEST_F(FinderWindowsTest, SummaryNamesEntriesByTheirRemarks) {
     window->intermodPanel().SetOptions(options);
     window->finder().mnuSiteSummary->trigger();
     SiteSummaryWindow& summary = window->finder().summaryWindow();
+    Check(summary.table()->model());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
     QAbstractItemModel* table = summary.table()->model();
     ASSERT_EQ(table->columnCount(), 9);
@@ -127,6 +129,7 @@ TEST_F(FinderWindowsTest, SummaryNamesEntriesByTheirRemarks) {
 TEST_F(FinderWindowsTest, SummarySortsAndSelectsTheEntry) {
     window->finder().mnuSiteSummary->trigger();
     SiteSummaryWindow& summary = window->finder().summaryWindow();
+    Check(summary.table()->model());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
     QTableView* table = summary.table();
     ASSERT_EQ(table->model()->rowCount(), window->document().count());

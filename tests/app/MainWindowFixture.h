@@ -4,6 +4,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace spurline {
 
@@ -26,9 +28,19 @@ namespace spurline {
 class MainWindowFixture : public ::testing::Test {
 protected:
     void CreateWindow(const Locale& locale) {
+        testers.clear();
         window = std::make_unique<frmMain>(locale, messages, dialogs);
         lvFreqs = Find<QTableView>("lvFreqs");
         lvIntermods = Find<QTableView>("lvIntermods");
+        // Every test that drives the window also checks that both list models keep Qt's model
+        // rules (a broken rule aborts the test).
+        Check(lvFreqs->model());
+        Check(lvIntermods->model());
+    }
+
+    void Check(QAbstractItemModel* model) {
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            model, QAbstractItemModelTester::FailureReportingMode::Fatal));
     }
 
     void ShowWindow() {
@@ -84,6 +96,8 @@ protected:
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialogs dialogs;
     std::unique_ptr<frmMain> window;
+    // After the window, so they go before the models they watch.
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
     QTableView* lvFreqs = nullptr;
     QTableView* lvIntermods = nullptr;
 };
