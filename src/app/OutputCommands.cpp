@@ -164,7 +164,7 @@ void OutputCommands::print_selection() {
     }
     QtPagePrinter page(
         current, [this](QSize box) { return GraphPicture(box); },
-        window_.intermodPanel().picSpectrum().size());
+        sources_.panel.picSpectrum().size());
     spurline::print_selection(page, Content(), printWhat_, messages_,
                               [this](bool busy) { busy_.Set(busy); });
 }
