@@ -258,7 +258,7 @@ void frmMain::DrawGraph() {
 // --- commands
 
 void frmMain::mnuNew_Click() {
-    list_.Clear();
+    fileCommands_->Clear();
     RecalculateDue();
 }
 
@@ -271,7 +271,7 @@ void frmMain::cmdSave_Click() {
 }
 
 void frmMain::cmdClear_Click() {
-    if (list_.Clear()) {
+    if (fileCommands_->Clear()) {
         ui_.cmdAdd->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -169,4 +169,15 @@ bool FileCommands::SaveQuestion() {
     return cmdSave_Click();
 }
 
+bool FileCommands::Clear() {
+    if (list_.empty())
+        return false;
+    const std::string prompt =
+        std::string("Are you sure you want to") + "\r\n" + "clear all of the data?";
+    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes)
+        return false;
+    list_.Clear();
+    return true;
+}
+
 } // namespace spurline

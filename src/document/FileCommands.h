@@ -25,7 +25,7 @@ public:
     virtual void AddMRUItem(const std::string& path) = 0;
 };
 
-// Saving, loading and the save question of the frequency list file.
+// Saving, loading, clearing and the save question of the frequency list file.
 class FileCommands {
 public:
     FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
@@ -42,6 +42,8 @@ public:
     // Asks about unsaved changes; Yes saves. Returns false only when the user said Yes and the
     // list was not saved (the Save dialog cancelled or the save failed).
     bool SaveQuestion();
+    // File > New and the Clear button: asks, then clears the list. Returns whether it cleared.
+    bool Clear();
 
     const std::string& dialogFileName() const { return dialogFileName_; }
     // The dialog is shared with the export, which leaves its own file name in it.

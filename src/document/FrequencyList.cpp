@@ -270,15 +270,7 @@ void FrequencyList::deletedata() {
     CallRecalculateDue();
 }
 
-bool FrequencyList::Clear() {
-    if (empty()) {
-        return false;
-    }
-    const std::string prompt =
-        std::string("Are you sure you want to") + "\r\n" + "clear all of the data?";
-    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes) {
-        return false;
-    }
+void FrequencyList::Clear() {
     RemoveAllEntries();
     siteName_.clear();
     comment_.clear();
@@ -290,7 +282,6 @@ bool FrequencyList::Clear() {
     commands_.calculate = false;
     commands_.print = false;
     NotifyState();
-    return true;
 }
 
 void FrequencyList::RemoveAllEntries() {

@@ -97,8 +97,8 @@ public:
     bool CommitDialogEntry(const DialogEntry& values);
     // Deletes the selected entries and renumbers the rest.
     void deletedata();
-    // Asks, then removes everything. Returns whether it cleared.
-    bool Clear();
+    // Removes everything: entries, header fields, file and intermod results; nothing is changed.
+    void Clear();
     // Removes every entry and the intermod results without asking (start of a load).
     void RemoveAllEntries();
 

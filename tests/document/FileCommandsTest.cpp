@@ -585,5 +585,28 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
     }
 }
 
+TEST(FileCommands, ClearAsksAndResetsEverything) {
+    Session f(Locale::English());
+    EXPECT_FALSE(f.commands.Clear()); // empty: no question at all
+    EXPECT_TRUE(f.box.shown.empty());
+    f.list.AddEntry({"100", "0", "12.5", "Both", "Exist", "12.5", ""});
+    f.list.SetSiteName("North Ridge");
+    f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
+    f.list.SetListCommandsEnabled(true);
+    f.box.answers = {msgbox::No};
+    EXPECT_FALSE(f.commands.Clear());
+    EXPECT_EQ(f.list.count(), 1);
+    EXPECT_EQ(f.box.shown[0].prompt, "Are you sure you want to\r\nclear all of the data?");
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::Question);
+    f.box.answers = {msgbox::Yes};
+    EXPECT_TRUE(f.commands.Clear());
+    EXPECT_TRUE(f.list.empty());
+    EXPECT_EQ(f.list.siteName(), "");
+    EXPECT_EQ(f.list.filePath(), "");
+    EXPECT_EQ(f.resultClears, 1);
+    const CommandStates& on = f.list.commands();
+    EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
+}
+
 } // namespace
 } // namespace spurline
