@@ -61,14 +61,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     openDocument_ = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
-    list_.recalculateDue = [this] { RecalculateDue(); };
-    list_.clearIntermodResults = [this] {
-        intermodRows_.Clear();
-        products_.Clear();
-        if (intermodModel_ != nullptr) {
-            intermodModel_->Refresh();
-        }
-    };
+    list_.AddObserver(this);
     calculation_.recalculateDue = [this] { RecalculateDue(); };
     calculation_.SetThreads(DefaultCalculationThreads());
     recalculate_.calculate = [this] { cmdCalculate_Click(); };
@@ -128,7 +121,7 @@ frmMain::~frmMain() {
     model_ = nullptr;
     delete intermodModel_;
     intermodModel_ = nullptr;
-    list_.clearIntermodResults = nullptr;
+    list_.RemoveObserver(this);
     intermodRows_.stateChanged = nullptr;
 }
 
@@ -246,6 +239,18 @@ void frmMain::UpdateCaption(const std::string& path) {
 void frmMain::RecalculateDue() {
     emit recalculationDue();
     recalculate_();
+}
+
+void frmMain::RecalculationDue() {
+    RecalculateDue();
+}
+
+void frmMain::IntermodResultsCleared() {
+    intermodRows_.Clear();
+    products_.Clear();
+    if (intermodModel_ != nullptr) {
+        intermodModel_->Refresh();
+    }
 }
 
 void frmMain::DrawGraph() {

@@ -125,8 +125,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
         host_.SetWindowEnabled(true);
         host_.SetBusyCursor(false);
         // The list has changed, so products and graph of the old list are stale.
-        if (list_.recalculateDue)
-            list_.recalculateDue();
+        list_.NotifyRecalculationDue();
         ShowErrorReport(messages_, failure);
         return false;
     };
@@ -150,8 +149,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
         list_.SetChanged(false);
         list_.SetAllSelected(false);
     }
-    if (list_.recalculateDue)
-        list_.recalculateDue();
+    list_.NotifyRecalculationDue();
     host_.SetBusyCursor(false);
     return true;
 }

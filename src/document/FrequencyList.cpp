@@ -91,8 +91,8 @@ std::string FrequencyList::UniqueKeyFor(double offsetFrequency, std::string_view
 }
 
 bool FrequencyList::Skip(SkipReason reason, const std::string& frequency) {
-    if (entrySkipped) {
-        entrySkipped(reason, frequency);
+    for (auto* o : observers_) {
+        o->EntrySkipped(reason, frequency);
     }
     return false;
 }
@@ -235,7 +235,7 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
     }
     currentRow_ = target;
     NotifySelection();
-    CallRecalculateDue();
+    NotifyRecalculationDue();
     return true;
 }
 
@@ -267,7 +267,7 @@ void FrequencyList::deletedata() {
     commands_.calculate = !empty();
     commands_.deleteButton = false;
     NotifyState();
-    CallRecalculateDue();
+    NotifyRecalculationDue();
 }
 
 void FrequencyList::Clear() {
@@ -285,8 +285,8 @@ void FrequencyList::Clear() {
 }
 
 void FrequencyList::RemoveAllEntries() {
-    if (clearIntermodResults) {
-        clearIntermodResults();
+    for (auto* o : observers_) {
+        o->IntermodResultsCleared();
     }
     entries_.clear();
     offsetFrequencyCount_.clear();
@@ -301,7 +301,7 @@ void FrequencyList::SetChecked(int row, bool checked) {
     if (e.checked != checked) {
         e.checked = checked;
         NotifyChanged(row);
-        CallRecalculateDue();
+        NotifyRecalculationDue();
     }
 }
 
@@ -414,9 +414,9 @@ void FrequencyList::NotifySelection() {
     }
 }
 
-void FrequencyList::CallRecalculateDue() {
-    if (recalculateDue) {
-        recalculateDue();
+void FrequencyList::NotifyRecalculationDue() {
+    for (auto* o : observers_) {
+        o->RecalculationDue();
     }
 }
 

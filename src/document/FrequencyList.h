@@ -4,7 +4,6 @@
 #include "document/Locale.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,17 +13,6 @@
 namespace spurline {
 
 class IMessageBox;
-
-// Told about every change of the document so that views can mirror it.
-class IFrequencyListObserver {
-public:
-    virtual ~IFrequencyListObserver() = default;
-    virtual void EntriesReset() = 0;         // rows removed, reordered or cleared
-    virtual void EntryAppended(int row) = 0; // 0-based
-    virtual void EntryChanged(int row) = 0;  // texts, check mark, selection or victim mark
-    virtual void SelectionChanged() = 0;     // the selection of many rows at once
-    virtual void DocumentStateChanged() = 0; // header fields, changed state, command states
-};
 
 // Enabled states of the commands that depend on the list; menu items mirror their buttons.
 struct CommandStates {
@@ -54,6 +42,24 @@ struct DialogEntry {
 // Why AddEntry left an entry out (a blank line is not an entry and is no skip).
 enum class SkipReason { Duplicate, OutOfRange };
 
+// Told about every change of the document so that views and commands can follow it; each
+// observer overrides what it needs.
+class IFrequencyListObserver {
+public:
+    virtual ~IFrequencyListObserver() = default;
+    virtual void EntriesReset() {}             // rows removed, reordered or cleared
+    virtual void EntryAppended(int /*row*/) {} // 0-based
+    virtual void EntryChanged(int /*row*/) {}  // texts, check mark, selection or victim mark
+    virtual void SelectionChanged() {}         // the selection of many rows at once
+    virtual void DocumentStateChanged() {}     // header fields, changed state, command states
+    virtual void RecalculationDue() {}         // calculated products may be stale
+    // The intermod list and the product collection are to be emptied (Clear and the start of a
+    // load).
+    virtual void IntermodResultsCleared() {}
+    // An entry AddEntry left out; frequency as the duplicate message shows it.
+    virtual void EntrySkipped(SkipReason /*reason*/, const std::string& /*frequency*/) {}
+};
+
 struct SortState {
     bool sorted = false;
     int column = 0; // 0 for ID, 1 to 7 for the other columns
@@ -66,16 +72,12 @@ class FrequencyList {
 public:
     FrequencyList(Locale locale, IMessageBox& messages);
 
-    // Called after every change that can make calculated products stale.
-    std::function<void()> recalculateDue;
-    // Clears the intermod list and the product collection (Clear and the start of a load).
-    std::function<void()> clearIntermodResults;
-    // Told about every entry AddEntry leaves out, after any message about it; the one path by
-    // which skipped entries are reported. frequency as the duplicate message shows it.
-    std::function<void(SkipReason reason, const std::string& frequency)> entrySkipped;
-
+    // Observers are told in the order they were added.
     void AddObserver(IFrequencyListObserver* observer);
     void RemoveObserver(IFrequencyListObserver* observer);
+    // Tells the observers that calculated products may be stale (after a command that changed
+    // the list in several steps, or failed halfway).
+    void NotifyRecalculationDue();
 
     const Locale& locale() const { return locale_; }
 
@@ -167,7 +169,6 @@ private:
     void NotifyChanged(int row);
     void NotifyState();
     void NotifySelection();
-    void CallRecalculateDue();
 
     Locale locale_;
     IMessageBox& messages_;

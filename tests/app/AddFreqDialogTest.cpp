@@ -1,6 +1,7 @@
 #include "app/MainWindowFixture.h"
 #include "app/UpDownControl.h"
 #include "app/frmAddFreq.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@ namespace {
 class AddFreqDialogTest : public ::testing::Test {
 protected:
     AddFreqDialogTest() : list(Locale::English(), messages), dialog(list) {
-        list.recalculateDue = [this] { ++recalculations; };
         dialog.beep = [this] { ++beeps; };
     }
 
@@ -85,7 +85,7 @@ protected:
     testing::ScriptedMessageBox messages;
     FrequencyList list;
     frmAddFreq dialog;
-    int recalculations = 0;
+    testing::ListEvents events{list};
     int beeps = 0;
 };
 
@@ -118,7 +118,7 @@ TEST_F(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     EXPECT_EQ(list.entry(0).texts,
               (std::array<std::string, 8>{" 1", "      174.00000", "+4,600.00", "12.50", "Both",
                                           "Plan", "25.00", "Mast A"}));
-    EXPECT_EQ(recalculations, 1);
+    EXPECT_EQ(events.recalculations, 1);
 
     // Shown again with the last entry's values, which are a duplicate: a beep, and the dialog
     // stays.

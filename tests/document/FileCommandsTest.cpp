@@ -3,6 +3,7 @@
 #include "document/ErrorReport.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
@@ -70,17 +71,13 @@ public:
 // One main window's worth of document, boxes, dialogs and commands.
 struct Session {
     explicit Session(Locale locale)
-        : list(std::move(locale), box), commands(list, box, dialogs, host) {
-        list.recalculateDue = [this] { ++recalculations; };
-        list.clearIntermodResults = [this] { ++resultClears; };
-    }
+        : list(std::move(locale), box), commands(list, box, dialogs, host) {}
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     FakeHost host;
     FrequencyList list;
     FileCommands commands;
-    int recalculations = 0;
-    int resultClears = 0;
+    testing::ListEvents events{list};
 
     // After every command the window is usable again and the pointer normal.
     void ExpectUsable() const {
@@ -201,8 +198,8 @@ TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
         const CommandStates& on = reader.list.commands();
         EXPECT_TRUE(on.clear && on.calculate && on.print && reader.list.ShowDuplicateMessages);
         EXPECT_FALSE(reader.list.sortState().sorted);
-        EXPECT_EQ(reader.resultClears, 1);
-        EXPECT_EQ(reader.recalculations, 1);
+        EXPECT_EQ(reader.events.resultClears, 1);
+        EXPECT_EQ(reader.events.recalculations, 1);
         EXPECT_EQ(reader.host.caption, path);
         EXPECT_EQ(reader.host.statusCleared, 1);
         reader.ExpectUsable();
@@ -427,8 +424,8 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     s.ExpectUsable();
     EXPECT_FALSE(s.list.commands().calculate);
     // The old products and graph are stale now.
-    EXPECT_EQ(s.recalculations, 1);
-    EXPECT_EQ(s.resultClears, 1);
+    EXPECT_EQ(s.events.recalculations, 1);
+    EXPECT_EQ(s.events.resultClears, 1);
     // Text garbage: every line is read, duplicates are declined once, no two rows share a key.
     s.box.answers = {msgbox::No};
     s.Load(folder.File("text.frq"),
@@ -603,7 +600,7 @@ TEST(FileCommands, ClearAsksAndResetsEverything) {
     EXPECT_TRUE(f.list.empty());
     EXPECT_EQ(f.list.siteName(), "");
     EXPECT_EQ(f.list.filePath(), "");
-    EXPECT_EQ(f.resultClears, 1);
+    EXPECT_EQ(f.events.resultClears, 1);
     const CommandStates& on = f.list.commands();
     EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
 }

@@ -5,6 +5,7 @@
 #include "document/FrequencyListReader.h"
 #include "document/TextHelpers.h"
 #include "engine/SiteBuilder.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
 
@@ -90,8 +91,7 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
 TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
     testing::ScriptedMessageBox box;
     FrequencyList list(Locale::English(), box);
-    std::vector<std::string> own;
-    list.entrySkipped = [&](SkipReason, const std::string& frequency) { own.push_back(frequency); };
+    testing::ListEvents own(list);
     std::vector<std::string> lines;
     LoadListener listener;
     listener.lineSkipped = [&](const SkippedLine& s) { lines.push_back(SkippedLineText(s)); };
@@ -103,11 +103,11 @@ TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
                          "line 7: duplicate frequency 174.00000 MHz was not added",
                          "line 8: duplicate frequency 178.60000 MHz was not added",
                          "line 10: frequency 0.00000 MHz out of range was not added"}));
-    EXPECT_EQ(own, (std::vector<std::string>{"174.00000", "178.60000", "0.00000"}));
-    // The load puts the list's own listener back.
-    ASSERT_TRUE(list.entrySkipped);
+    EXPECT_EQ(own.skipped, (std::vector<std::string>{"174.00000", "178.60000", "0.00000"}));
+    // The load's own listener goes with the load; the list's other observers stay.
     list.AddEntry({"174", "0", "", "", "", "", ""});
-    EXPECT_EQ(own.size(), 4u);
+    EXPECT_EQ(own.skipped.size(), 4u);
+    EXPECT_EQ(lines.size(), 3u);
 }
 
 TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {

@@ -2,6 +2,7 @@
 
 #include "document/MessageBox.h"
 #include "support/CLocale.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +21,10 @@ Fields Entry(std::string frequency, std::string offset = "0", std::string txrx =
 }
 
 struct ListFixture {
-    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale), box) {
-        list.recalculateDue = [this] { ++recalculations; };
-        list.clearIntermodResults = [this] { ++resultClears; };
-    }
+    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale), box) {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
-    int recalculations = 0;
-    int resultClears = 0;
+    testing::ListEvents events{list};
 };
 
 TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
@@ -115,7 +112,7 @@ TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     EXPECT_EQ(ids({0, 4, 97}), "1|5|98|");
     EXPECT_EQ(f.list.entry(4).frequency(), "      105.00000");
     EXPECT_TRUE(f.list.changed());
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     EXPECT_FALSE(f.list.commands().deleteButton);
     // The deleted frequency can be added again: the duplicate index follows deletions.
     EXPECT_TRUE(f.list.AddEntry(Entry("104")));
@@ -172,9 +169,9 @@ TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     f.list.SelectAll();
     EXPECT_TRUE(f.list.entry(3).selected);
     f.list.SetChecked(1, false);
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     f.list.SetChecked(1, false); // no change, no signal
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     f.list.SelectChecked();
     EXPECT_TRUE(f.list.entry(0).selected);
     EXPECT_FALSE(f.list.entry(1).selected);
