@@ -55,8 +55,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
                  IFileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), ownMessages_(std::move(ownMessages)), ownDialogs_(std::move(ownDialogs)),
       messages_(messages ? *messages : *ownMessages_), dialogs_(dialogs ? *dialogs : *ownDialogs_),
-      list_(locale, messages_), products_(messages_),
-      calculation_(list_, products_, intermodRows_, messages_),
+      list_(locale), products_(messages_), calculation_(list_, products_, intermodRows_, messages_),
       recalculate_(calculation_, products_, intermodRows_), graph_(list_, products_) {
     openDocument_ = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -30,7 +30,25 @@ bool EndsWithFrqIgnoringCase(const std::string& name) {
 
 FileCommands::FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
                            IFileCommandHost& host)
-    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {}
+    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {
+    list_.AddObserver(this);
+}
+
+FileCommands::~FileCommands() {
+    list_.RemoveObserver(this);
+}
+
+// Every entry the list leaves out is named, until the user declines further messages.
+void FileCommands::EntrySkipped(SkipReason reason, const std::string& frequency) {
+    if (!ShowDuplicateMessages)
+        return;
+    const char* what =
+        reason == SkipReason::Duplicate ? "Duplicate frequency " : "Frequency out of range ";
+    const std::string prompt =
+        what + frequency + "MHz" + "\r\n" + "was not added. Show further messages?";
+    ShowDuplicateMessages =
+        messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
+}
 
 // Both dialogs start in the program's folder with the last chosen name; the Save dialog asks
 // before overwriting and needs an existing folder, the Open dialog an existing file.
@@ -108,7 +126,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
     if (path.empty())
         return false;
     host_.SetBusyCursor(true);
-    list_.ShowDuplicateMessages = true;
+    ShowDuplicateMessages = true;
     host_.UpdateCaption(path);
 
     list_.RemoveAllEntries();

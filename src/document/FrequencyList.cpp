@@ -1,6 +1,5 @@
 #include "document/FrequencyList.h"
 
-#include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 
@@ -27,8 +26,7 @@ bool TextLess(const std::string& a, const std::string& b) {
 
 } // namespace
 
-FrequencyList::FrequencyList(Locale locale, IMessageBox& messages)
-    : locale_(std::move(locale)), messages_(messages) {}
+FrequencyList::FrequencyList(Locale locale) : locale_(std::move(locale)) {}
 
 void FrequencyList::AddObserver(IFrequencyListObserver* observer) {
     observers_.push_back(observer);
@@ -121,19 +119,9 @@ void FrequencyList::WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_vi
                                   : FormatNumberText(rxBandwidth, patterns::Bandwidth, locale_);
 }
 
-// Every entry the loader leaves out is reported here, until the user declines further messages
-// for this load.
+// Every entry the loader leaves out is reported here, with its frequency as shown.
 bool FrequencyList::SkipEntry(SkipReason reason, std::string_view frequencyText) {
-    const std::string shown = FormatNumberText(frequencyText, patterns::Frequency, locale_);
-    if (ShowDuplicateMessages) {
-        const char* what =
-            reason == SkipReason::Duplicate ? "Duplicate frequency " : "Frequency out of range ";
-        const std::string prompt =
-            what + shown + "MHz" + "\r\n" + "was not added. Show further messages?";
-        ShowDuplicateMessages =
-            messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
-    }
-    return Skip(reason, shown);
+    return Skip(reason, FormatNumberText(frequencyText, patterns::Frequency, locale_));
 }
 
 bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {

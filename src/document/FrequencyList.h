@@ -12,8 +12,6 @@
 
 namespace spurline {
 
-class IMessageBox;
-
 // Enabled states of the commands that depend on the list; menu items mirror their buttons.
 struct CommandStates {
     bool save = false; // the document's changed state
@@ -70,7 +68,7 @@ struct SortState {
 // file, the changed state and the states of the commands that depend on the list.
 class FrequencyList {
 public:
-    FrequencyList(Locale locale, IMessageBox& messages);
+    explicit FrequencyList(Locale locale);
 
     // Observers are told in the order they were added.
     void AddObserver(IFrequencyListObserver* observer);
@@ -142,7 +140,6 @@ public:
     void SetPrintEnabled(bool enabled);
     void ListFocusChanged(bool hasFocus); // enables Delete with focus and a current row
 
-    bool ShowDuplicateMessages = false;
     bool EditMode = false;
     int EditMenuTarget = EditNone;
 
@@ -150,8 +147,8 @@ public:
     char FieldSeparator() const;
 
 private:
-    // Tells the user (while ShowDuplicateMessages) that an entry line was left out and why, and
-    // reports it; returns false for AddEntry to return.
+    // Reports an entry line left out, with its frequency as shown; returns false for AddEntry to
+    // return.
     bool SkipEntry(SkipReason reason, std::string_view frequencyText);
     void AppendRow(double offsetFrequency);
     void WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_view txBandwidth,
@@ -171,7 +168,6 @@ private:
     void NotifySelection();
 
     Locale locale_;
-    IMessageBox& messages_;
     std::vector<FrequencyEntry> entries_;
     std::unordered_map<double, int> offsetFrequencyCount_;
     std::unordered_set<std::string> keys_;

@@ -2,7 +2,6 @@
 #include "app/UpDownControl.h"
 #include "app/frmAddFreq.h"
 #include "support/ListEvents.h"
-#include "support/ScriptedMessageBox.h"
 
 #include <QApplication>
 #include <QImage>
@@ -21,7 +20,7 @@ namespace {
 // In one locale: the dialog shows its model's texts, which are pinned in both locales.
 class AddFreqDialogTest : public ::testing::Test {
 protected:
-    AddFreqDialogTest() : list(Locale::English(), messages), dialog(list) {
+    AddFreqDialogTest() : list(Locale::English()), dialog(list) {
         dialog.beep = [this] { ++beeps; };
     }
 
@@ -82,7 +81,6 @@ protected:
 
     QColor FrequencyColour() const { return Box("txtFrequency")->palette().color(QPalette::Text); }
 
-    testing::ScriptedMessageBox messages;
     FrequencyList list;
     frmAddFreq dialog;
     testing::ListEvents events{list};

@@ -1,7 +1,6 @@
 #include "app/FrequencyListModel.h"
 
 #include "support/ListEvents.h"
-#include "support/ScriptedMessageBox.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>
@@ -54,8 +53,7 @@ protected:
     }
 
     WarningCollector collector;
-    testing::ScriptedMessageBox messages;
-    FrequencyList list{Locale::English(), messages};
+    FrequencyList list{Locale::English()};
     FrequencyListModel model{list};
     QAbstractItemModelTester tester{&model,
                                     QAbstractItemModelTester::FailureReportingMode::Warning};

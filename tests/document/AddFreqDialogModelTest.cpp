@@ -19,7 +19,7 @@ constexpr auto Rx = AddFreqDialogModel::Group::Receiver;
 // The dialog's logic over a list, with one helper per field the user types into and leaves.
 struct Site {
     explicit Site(const Locale& locale)
-        : list(locale, box), m(locale), comma(locale.decimalSeparator == ",") {}
+        : list(locale), m(locale), comma(locale.decimalSeparator == ",") {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
     Model m;

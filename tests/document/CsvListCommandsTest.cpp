@@ -20,7 +20,7 @@ struct Import {
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     testing::TemporaryFolder folder;
-    FrequencyList list{Locale::English(), box};
+    FrequencyList list{Locale::English()};
     CsvListCommands commands{list, dialogs, box};
 
     int Run(const std::string& csv) {

@@ -70,8 +70,7 @@ public:
 
 // One main window's worth of document, boxes, dialogs and commands.
 struct Session {
-    explicit Session(Locale locale)
-        : list(std::move(locale), box), commands(list, box, dialogs, host) {}
+    explicit Session(Locale locale) : list(std::move(locale)), commands(list, box, dialogs, host) {}
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     FakeHost host;
@@ -196,7 +195,7 @@ TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
         EXPECT_EQ(reader.list.fileDisplayPath(), "...north-ridge.frq");
         EXPECT_FALSE(reader.list.changed());
         const CommandStates& on = reader.list.commands();
-        EXPECT_TRUE(on.clear && on.calculate && on.print && reader.list.ShowDuplicateMessages);
+        EXPECT_TRUE(on.clear && on.calculate && on.print && reader.commands.ShowDuplicateMessages);
         EXPECT_FALSE(reader.list.sortState().sorted);
         EXPECT_EQ(reader.events.resultClears, 1);
         EXPECT_EQ(reader.events.recalculations, 1);
@@ -578,7 +577,7 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
         EXPECT_EQ(no.list.count(), 2);
         EXPECT_EQ(no.Prompts(), std::vector<std::string>(
                                     load, prompt("Frequency out of range 12,345,678.00000")));
-        EXPECT_FALSE(no.list.ShowDuplicateMessages);
+        EXPECT_FALSE(no.commands.ShowDuplicateMessages);
     }
 }
 
@@ -603,6 +602,39 @@ TEST(FileCommands, ClearAsksAndResetsEverything) {
     EXPECT_EQ(f.events.resultClears, 1);
     const CommandStates& on = f.list.commands();
     EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
+}
+
+// An entry line's fields: frequency (MHz) and offset (kHz), both bandwidths 12.5 kHz.
+std::array<std::string, 7> Line(std::string frequency, std::string offset = "0") {
+    return {std::move(frequency), std::move(offset), "12.5", "Both", "Exist", "12.5", ""};
+}
+
+TEST(FileCommands, DuplicatesByOffsetFrequencyAsShownWithMessage) {
+    Session f(Locale::English());
+    f.commands.ShowDuplicateMessages = true;
+    ASSERT_TRUE(f.list.AddEntry(Line("174", "4600")));
+    // Same frequency, other offset: a different transmit frequency, so it is added.
+    ASSERT_TRUE(f.list.AddEntry(Line("174", "0")));
+    ASSERT_TRUE(f.list.AddEntry(Line("100.000001")));
+    EXPECT_TRUE(f.box.shown.empty());
+    // 178.6 MHz with offset 0 transmits where the first entry does; 100.000002 MHz and 100 MHz
+    // 1 Hz up would show, calculate and save as 100.00000 beside the third.
+    f.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Line("178.6", "0")));
+    EXPECT_FALSE(f.list.AddEntry(Line("100.000002")));
+    EXPECT_FALSE(f.list.AddEntry(Line("100", "0.001")));
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
+    EXPECT_TRUE(f.commands.ShowDuplicateMessages);
+    std::vector<std::string> prompts;
+    for (const auto& shown : f.box.shown)
+        prompts.push_back(shown.prompt);
+    const auto prompt = [](const std::string& frequency) {
+        return "Duplicate frequency " + frequency + "MHz\r\nwas not added. Show further messages?";
+    };
+    EXPECT_EQ(prompts, (std::vector<std::string>{prompt("178.60000"), prompt("100.00000"),
+                                                 prompt("100.00000")}));
+    ASSERT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.list.entry(2).key, "F:100.00000");
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 using Fields = std::array<std::string, 7>;
 
 struct Document {
-    explicit Document(Locale locale) : list(std::move(locale), box) {}
+    explicit Document(Locale locale) : list(std::move(locale)) {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
 };
@@ -90,7 +90,7 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
 
 TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     testing::ListEvents own(list);
     std::vector<std::string> lines;
     LoadListener listener;
@@ -114,13 +114,13 @@ TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
     // A decimal-point file read with the decimal comma: ";" inside a number field is this list's
     // separator, which a save drops; the entry must read now as it will read back then.
     testing::ScriptedMessageBox box;
-    FrequencyList first(Locale::German(), box);
+    FrequencyList first(Locale::German());
     ReadFrequencyList(first, "S,\r\nD,\r\nC,\r\n174;5,0;1,25,Both,Exist,25,Mast; A,\r\n"
                              "174,5,25,Tx,Exist,,,\r\n");
     ASSERT_EQ(first.count(), 2);
     EXPECT_EQ(first.entry(0).frequency(), "    1.745,00000");
     EXPECT_EQ(first.entry(0).remarks(), "Mast; A");
-    FrequencyList second(Locale::German(), box);
+    FrequencyList second(Locale::German());
     ReadFrequencyList(second, WriteFrequencyListText(first, "D"));
     ASSERT_EQ(second.count(), 2);
     for (int row = 0; row < 2; ++row) {
@@ -132,7 +132,7 @@ TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
 
 TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     testing::ScriptedMessageBox box;
-    FrequencyList german(Locale::German(), box);
+    FrequencyList german(Locale::German());
     testing::AddSiteEntry(german, 1450.125, -12.5, 25, "Tx", "Plan", 0, "Mast, \"north\"");
     testing::AddSiteEntry(german, 88.6, 0, 180, "Both", "Exist", 200);
     testing::AddSiteEntry(german, 174.0125, 5000, 0, "Rx", "Exist", 12.5, "Ü-Wagen");
@@ -143,7 +143,7 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     const std::string path = (folder.path() / "site.csv").string();
     testing::WriteBytes(path, csv);
     for (const Locale& locale : {Locale::German(), Locale::English()}) {
-        FrequencyList back(locale, box);
+        FrequencyList back(locale);
         std::vector<CsvRejectedLine> changed;
         EXPECT_TRUE(ReadFrequencyListCsv(back, ReadWholeFile(path), &changed).empty());
         ASSERT_EQ(back.count(), german.count());
@@ -156,7 +156,7 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
 
 TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     const std::string text = "heading\n"
                              "450,0,25,Tx,Plan,,\"two\nlines\"\n"
                              "450,0,12.5,Rx,Exist,12.5,\n"

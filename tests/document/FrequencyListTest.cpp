@@ -3,7 +3,6 @@
 #include "document/MessageBox.h"
 #include "support/CLocale.h"
 #include "support/ListEvents.h"
-#include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +20,7 @@ Fields Entry(std::string frequency, std::string offset = "0", std::string txrx =
 }
 
 struct ListFixture {
-    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale), box) {}
-    testing::ScriptedMessageBox box;
+    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale)) {}
     FrequencyList list;
     testing::ListEvents events{list};
 };
@@ -61,34 +59,6 @@ TEST(FrequencyList, TxRxStatusAndOffsetRules) {
     // An empty frequency adds nothing.
     EXPECT_FALSE(f.list.AddEntry(Entry("")));
     EXPECT_EQ(f.list.count(), 4);
-}
-
-TEST(FrequencyList, DuplicatesByOffsetFrequencyAsShownWithMessage) {
-    ListFixture f;
-    f.list.ShowDuplicateMessages = true;
-    ASSERT_TRUE(f.list.AddEntry(Entry("174", "4600")));
-    // Same frequency, other offset: a different transmit frequency, so it is added.
-    ASSERT_TRUE(f.list.AddEntry(Entry("174", "0")));
-    ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
-    EXPECT_TRUE(f.box.shown.empty());
-    // 178.6 MHz with offset 0 transmits where the first entry does; 100.000002 MHz and 100 MHz
-    // 1 Hz up would show, calculate and save as 100.00000 beside the third.
-    f.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes};
-    EXPECT_FALSE(f.list.AddEntry(Entry("178.6", "0")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100.000002")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100", "0.001")));
-    EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
-    EXPECT_TRUE(f.list.ShowDuplicateMessages);
-    std::vector<std::string> prompts;
-    for (const auto& shown : f.box.shown)
-        prompts.push_back(shown.prompt);
-    const auto prompt = [](const std::string& frequency) {
-        return "Duplicate frequency " + frequency + "MHz\r\nwas not added. Show further messages?";
-    };
-    EXPECT_EQ(prompts, (std::vector<std::string>{prompt("178.60000"), prompt("100.00000"),
-                                                 prompt("100.00000")}));
-    ASSERT_EQ(f.list.count(), 3);
-    EXPECT_EQ(f.list.entry(2).key, "F:100.00000");
 }
 
 TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
