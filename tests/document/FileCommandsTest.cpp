@@ -569,6 +569,10 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
                                         prompt("Frequency out of range 0,00000"),
                                         prompt("Frequency out of range 100.000,00000")}));
     EXPECT_EQ(yes.box.shown[0].buttons, msgbox::ExclamationYesNo);
+    // The messages stay on after the load: an entry a later import leaves out is named too.
+    yes.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(yes.list.AddEntry({"99999,99999", "0", "12,5", "Both", "Exist", "12,5", ""}));
+    EXPECT_EQ(yes.Prompts().back(), prompt("Duplicate frequency 99.999,99999"));
     // No stops the messages of both kinds for the rest of this load only.
     Session no(Locale::English());
     for (int load = 1; load <= 2; ++load) {
