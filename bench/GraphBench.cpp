@@ -57,7 +57,7 @@ private:
 };
 
 struct FullSite {
-    FullSite() : list(Locale::English(), box), products(box) {
+    FullSite() : list(Locale::English()), products(box) {
         const Locale& locale = list.locale();
         const char* roles[] = {"Both", "Rx", "Tx", "Both"};
         for (int i = 0; i < 200; ++i) {

@@ -23,7 +23,7 @@ using bench::SilentBox;
 
 struct BenchSite {
     SilentBox box;
-    FrequencyList list{Locale::English(), box};
+    FrequencyList list{Locale::English()};
     cIntermodItems products{box};
     IntermodList rows;
     IntermodCalculation calculation{list, products, rows, box};

@@ -61,7 +61,7 @@ std::string CrowdedSite(int count) {
 void Load(benchmark::State& state, const std::string& text) {
     SilentBox box;
     for (auto _ : state) {
-        FrequencyList list(Locale::English(), box);
+        FrequencyList list(Locale::English());
         ReadFrequencyList(list, text);
         benchmark::DoNotOptimize(list.count());
     }
@@ -86,7 +86,7 @@ void BM_CrowdedSite(benchmark::State& state) {
     double bytes = 0;
     double held = 0;
     for (auto _ : state) {
-        FrequencyList list(Locale::English(), box);
+        FrequencyList list(Locale::English());
         ReadFrequencyList(list, text);
         cIntermodItems products(box);
         IntermodList rows;
@@ -115,7 +115,7 @@ BENCHMARK(BM_CrowdedSite)
 // 40 transmitters with orders 3 to 9 fill the intermod list to its cap of 32,700 rows.
 struct FullList {
     SilentBox box;
-    FrequencyList list{Locale::English(), box};
+    FrequencyList list{Locale::English()};
     cIntermodItems products{box};
     IntermodList rows;
     FullList() {

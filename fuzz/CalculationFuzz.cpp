@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3)
         return 0;
     QuietMessageBox box;
-    FrequencyList list(LocaleFromByte(data[0]), box);
+    FrequencyList list(LocaleFromByte(data[0]));
     try {
         ReadFrequencyList(list,
                           std::string_view(reinterpret_cast<const char*>(data) + 3, size - 3));

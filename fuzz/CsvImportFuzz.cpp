@@ -58,8 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const Locale locale = LocaleFromByte(data[0]);
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    QuietMessageBox box;
-    FrequencyList first(locale, box);
+    FrequencyList first(locale);
     std::vector<CsvRejectedLine> rejected;
     std::vector<CsvRejectedLine> changed;
     try {
@@ -76,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     const std::string csv = WriteFrequencyListCsv(first);
-    FrequencyList second(locale, box);
+    FrequencyList second(locale);
     const std::vector<CsvRejectedLine> again = ReadFrequencyListCsv(second, csv);
     Require(again.empty(), "an exported list imports whole",
             csv + "---\n" + CsvRejectedLineText(again.empty() ? CsvRejectedLine{} : again[0]));
@@ -86,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(csvAgain == csv, "an imported export exports to the same bytes",
             csv + "---\n" + csvAgain);
 
-    FrequencyList loaded(locale, box);
+    FrequencyList loaded(locale);
     try {
         ReadFrequencyList(loaded, EncodeFileText(WriteFrequencyListText(first, "D")));
     } catch (const CommandFailure& failure) {

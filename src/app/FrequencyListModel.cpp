@@ -95,7 +95,7 @@ bool FrequencyListModel::setData(const QModelIndex& index, const QVariant& value
         index.row() >= rows_) {
         return false;
     }
-    // The document announces the change (and calls recalculateDue) itself.
+    // The document announces the change (and that a recalculation is due) itself.
     list_.SetChecked(index.row(), value.toInt() == Qt::Checked);
     return true;
 }

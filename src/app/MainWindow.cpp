@@ -56,20 +56,12 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
                  IFileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), ownMessages_(std::move(ownMessages)), ownDialogs_(std::move(ownDialogs)),
       messages_(messages ? *messages : *ownMessages_), dialogs_(dialogs ? *dialogs : *ownDialogs_),
-      list_(locale, messages_), products_(messages_),
-      calculation_(list_, products_, intermodRows_, messages_),
+      list_(locale), products_(messages_), calculation_(list_, products_, intermodRows_, messages_),
       recalculate_(calculation_, products_, intermodRows_), graph_(list_, products_) {
     openDocument_ = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
-    list_.recalculateDue = [this] { RecalculateDue(); };
-    list_.clearIntermodResults = [this] {
-        intermodRows_.Clear();
-        products_.Clear();
-        if (intermodModel_ != nullptr) {
-            intermodModel_->Refresh();
-        }
-    };
+    list_.AddObserver(this);
     calculation_.recalculateDue = [this] { RecalculateDue(); };
     calculation_.SetThreads(DefaultCalculationThreads());
     recalculate_.calculate = [this] { cmdCalculate_Click(); };
@@ -130,7 +122,7 @@ frmMain::~frmMain() {
     model_ = nullptr;
     delete intermodModel_;
     intermodModel_ = nullptr;
-    list_.clearIntermodResults = nullptr;
+    list_.RemoveObserver(this);
     intermodRows_.stateChanged = nullptr;
 }
 
@@ -251,6 +243,18 @@ void frmMain::RecalculateDue() {
     recalculate_();
 }
 
+void frmMain::RecalculationDue() {
+    RecalculateDue();
+}
+
+void frmMain::IntermodResultsCleared() {
+    intermodRows_.Clear();
+    products_.Clear();
+    if (intermodModel_ != nullptr) {
+        intermodModel_->Refresh();
+    }
+}
+
 void frmMain::DrawGraph() {
     graph_.showRemarks = menus_.mnuShowRemarks != nullptr && menus_.mnuShowRemarks->isChecked();
     if (ui_.tbsIntermods != nullptr) {
@@ -261,7 +265,7 @@ void frmMain::DrawGraph() {
 // --- commands
 
 void frmMain::mnuNew_Click() {
-    list_.Clear();
+    fileCommands_->Clear();
     RecalculateDue();
 }
 
@@ -274,7 +278,7 @@ void frmMain::cmdSave_Click() {
 }
 
 void frmMain::cmdClear_Click() {
-    if (list_.Clear()) {
+    if (fileCommands_->Clear()) {
         ui_.cmdAdd->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -42,7 +42,7 @@ class OutputCommands;
 // each area (file commands, list events, intermod panel, calculation runner, output, finder).
 // Building the controls, placing them, the site header, the selection and the key preview each
 // have a class of their own.
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, private IFrequencyListObserver {
     Q_OBJECT
 
 public:
@@ -111,6 +111,9 @@ private:
     void MirrorAutoZoom();
     void MirrorDocumentState();
     void AttachWheelHook();
+    // The document's calls for a recalculation and for emptied results.
+    void RecalculationDue() override;
+    void IntermodResultsCleared() override;
 
     std::unique_ptr<IMessageBox> ownMessages_;
     std::unique_ptr<IFileDialogs> ownDialogs_;

@@ -35,7 +35,6 @@ enum ExitStatus { ExitComplete = 0, ExitFailed = 1, ExitBadInput = 2, ExitIncomp
 // Reads the file as the program's loader does, duplicates skipped without a question; every
 // skipped line is named on standard error. Throws CommandFailure when the file cannot be read.
 void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
-    list.ShowDuplicateMessages = false;
     LoadListener listener;
     listener.lineSkipped = [&](const SkippedLine& skipped) {
         err << "spurline-calc: " << path << ": " << SkippedLineText(skipped) << '\n';
@@ -110,7 +109,7 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     }
 
     StreamMessageBox box(err);
-    FrequencyList list(parsed->locale, box);
+    FrequencyList list(parsed->locale);
     try {
         LoadSite(list, parsed->sitePath, err);
     } catch (const CommandFailure& failure) {

@@ -55,9 +55,7 @@ int CsvListCommands::ImportCsv() {
     if (added > 0) {
         // Unsaved work, as after Add: Save is offered and quitting asks.
         list_.MarkEntriesAdded();
-        if (list_.recalculateDue) {
-            list_.recalculateDue();
-        }
+        list_.NotifyRecalculationDue();
     }
     return added;
 }

@@ -30,7 +30,25 @@ bool EndsWithFrqIgnoringCase(const std::string& name) {
 
 FileCommands::FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
                            IFileCommandHost& host)
-    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {}
+    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {
+    list_.AddObserver(this);
+}
+
+FileCommands::~FileCommands() {
+    list_.RemoveObserver(this);
+}
+
+// Every entry the list leaves out is named, until the user declines further messages.
+void FileCommands::EntrySkipped(SkipReason reason, const std::string& frequency) {
+    if (!ShowDuplicateMessages)
+        return;
+    const char* what =
+        reason == SkipReason::Duplicate ? "Duplicate frequency " : "Frequency out of range ";
+    const std::string prompt =
+        what + frequency + "MHz" + "\r\n" + "was not added. Show further messages?";
+    ShowDuplicateMessages =
+        messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
+}
 
 // Both dialogs start in the program's folder with the last chosen name; the Save dialog asks
 // before overwriting and needs an existing folder, the Open dialog an existing file.
@@ -108,7 +126,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
     if (path.empty())
         return false;
     host_.SetBusyCursor(true);
-    list_.ShowDuplicateMessages = true;
+    ShowDuplicateMessages = true;
     host_.UpdateCaption(path);
 
     list_.RemoveAllEntries();
@@ -125,8 +143,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
         host_.SetWindowEnabled(true);
         host_.SetBusyCursor(false);
         // The list has changed, so products and graph of the old list are stale.
-        if (list_.recalculateDue)
-            list_.recalculateDue();
+        list_.NotifyRecalculationDue();
         ShowErrorReport(messages_, failure);
         return false;
     };
@@ -150,8 +167,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
         list_.SetChanged(false);
         list_.SetAllSelected(false);
     }
-    if (list_.recalculateDue)
-        list_.recalculateDue();
+    list_.NotifyRecalculationDue();
     host_.SetBusyCursor(false);
     return true;
 }
@@ -167,6 +183,17 @@ bool FileCommands::SaveQuestion() {
     if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes)
         return true;
     return cmdSave_Click();
+}
+
+bool FileCommands::Clear() {
+    if (list_.empty())
+        return false;
+    const std::string prompt =
+        std::string("Are you sure you want to") + "\r\n" + "clear all of the data?";
+    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes)
+        return false;
+    list_.Clear();
+    return true;
 }
 
 } // namespace spurline

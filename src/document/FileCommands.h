@@ -25,11 +25,15 @@ public:
     virtual void AddMRUItem(const std::string& path) = 0;
 };
 
-// Saving, loading and the save question of the frequency list file.
-class FileCommands {
+// Saving, loading, clearing and the save question of the frequency list file, and the message
+// about each entry a load or an import leaves out.
+class FileCommands final : private IFrequencyListObserver {
 public:
     FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
                  IFileCommandHost& host);
+    ~FileCommands() override;
+    FileCommands(const FileCommands&) = delete;
+    FileCommands& operator=(const FileCommands&) = delete;
 
     // Asks for a name and writes the file. Returns whether the file was written.
     bool cmdSave_Click();
@@ -42,12 +46,19 @@ public:
     // Asks about unsaved changes; Yes saves. Returns false only when the user said Yes and the
     // list was not saved (the Save dialog cancelled or the save failed).
     bool SaveQuestion();
+    // File > New and the Clear button: asks, then clears the list. Returns whether it cleared.
+    bool Clear();
 
     const std::string& dialogFileName() const { return dialogFileName_; }
     // The dialog is shared with the export, which leaves its own file name in it.
     void SetDialogFileName(std::string name) { dialogFileName_ = std::move(name); }
 
+    // A load turns the messages about left-out entries on; the user's No turns them off until the
+    // next load (a later import still shows them while they are on).
+    bool ShowDuplicateMessages = false;
+
 private:
+    void EntrySkipped(SkipReason reason, const std::string& frequency) override;
     FileDialogOptions DialogOptions(const std::string& title, bool saving);
 
     FrequencyList& list_;

@@ -1,6 +1,5 @@
 #include "document/FrequencyList.h"
 
-#include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 
@@ -27,8 +26,7 @@ bool TextLess(const std::string& a, const std::string& b) {
 
 } // namespace
 
-FrequencyList::FrequencyList(Locale locale, IMessageBox& messages)
-    : locale_(std::move(locale)), messages_(messages) {}
+FrequencyList::FrequencyList(Locale locale) : locale_(std::move(locale)) {}
 
 void FrequencyList::AddObserver(IFrequencyListObserver* observer) {
     observers_.push_back(observer);
@@ -91,8 +89,8 @@ std::string FrequencyList::UniqueKeyFor(double offsetFrequency, std::string_view
 }
 
 bool FrequencyList::Skip(SkipReason reason, const std::string& frequency) {
-    if (entrySkipped) {
-        entrySkipped(reason, frequency);
+    for (auto* o : observers_) {
+        o->EntrySkipped(reason, frequency);
     }
     return false;
 }
@@ -121,19 +119,9 @@ void FrequencyList::WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_vi
                                   : FormatNumberText(rxBandwidth, patterns::Bandwidth, locale_);
 }
 
-// Every entry the loader leaves out is reported here, until the user declines further messages
-// for this load.
+// Every entry the loader leaves out is reported here, with its frequency as shown.
 bool FrequencyList::SkipEntry(SkipReason reason, std::string_view frequencyText) {
-    const std::string shown = FormatNumberText(frequencyText, patterns::Frequency, locale_);
-    if (ShowDuplicateMessages) {
-        const char* what =
-            reason == SkipReason::Duplicate ? "Duplicate frequency " : "Frequency out of range ";
-        const std::string prompt =
-            what + shown + "MHz" + "\r\n" + "was not added. Show further messages?";
-        ShowDuplicateMessages =
-            messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
-    }
-    return Skip(reason, shown);
+    return Skip(reason, FormatNumberText(frequencyText, patterns::Frequency, locale_));
 }
 
 bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
@@ -235,7 +223,7 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
     }
     currentRow_ = target;
     NotifySelection();
-    CallRecalculateDue();
+    NotifyRecalculationDue();
     return true;
 }
 
@@ -267,18 +255,10 @@ void FrequencyList::deletedata() {
     commands_.calculate = !empty();
     commands_.deleteButton = false;
     NotifyState();
-    CallRecalculateDue();
+    NotifyRecalculationDue();
 }
 
-bool FrequencyList::Clear() {
-    if (empty()) {
-        return false;
-    }
-    const std::string prompt =
-        std::string("Are you sure you want to") + "\r\n" + "clear all of the data?";
-    if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes) {
-        return false;
-    }
+void FrequencyList::Clear() {
     RemoveAllEntries();
     siteName_.clear();
     comment_.clear();
@@ -290,12 +270,11 @@ bool FrequencyList::Clear() {
     commands_.calculate = false;
     commands_.print = false;
     NotifyState();
-    return true;
 }
 
 void FrequencyList::RemoveAllEntries() {
-    if (clearIntermodResults) {
-        clearIntermodResults();
+    for (auto* o : observers_) {
+        o->IntermodResultsCleared();
     }
     entries_.clear();
     offsetFrequencyCount_.clear();
@@ -310,7 +289,7 @@ void FrequencyList::SetChecked(int row, bool checked) {
     if (e.checked != checked) {
         e.checked = checked;
         NotifyChanged(row);
-        CallRecalculateDue();
+        NotifyRecalculationDue();
     }
 }
 
@@ -423,9 +402,9 @@ void FrequencyList::NotifySelection() {
     }
 }
 
-void FrequencyList::CallRecalculateDue() {
-    if (recalculateDue) {
-        recalculateDue();
+void FrequencyList::NotifyRecalculationDue() {
+    for (auto* o : observers_) {
+        o->RecalculationDue();
     }
 }
 

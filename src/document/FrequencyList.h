@@ -4,7 +4,6 @@
 #include "document/Locale.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,19 +11,6 @@
 #include <vector>
 
 namespace spurline {
-
-class IMessageBox;
-
-// Told about every change of the document so that views can mirror it.
-class IFrequencyListObserver {
-public:
-    virtual ~IFrequencyListObserver() = default;
-    virtual void EntriesReset() = 0;         // rows removed, reordered or cleared
-    virtual void EntryAppended(int row) = 0; // 0-based
-    virtual void EntryChanged(int row) = 0;  // texts, check mark, selection or victim mark
-    virtual void SelectionChanged() = 0;     // the selection of many rows at once
-    virtual void DocumentStateChanged() = 0; // header fields, changed state, command states
-};
 
 // Enabled states of the commands that depend on the list; menu items mirror their buttons.
 struct CommandStates {
@@ -54,6 +40,24 @@ struct DialogEntry {
 // Why AddEntry left an entry out (a blank line is not an entry and is no skip).
 enum class SkipReason { Duplicate, OutOfRange };
 
+// Told about every change of the document so that views and commands can follow it; each
+// observer overrides what it needs.
+class IFrequencyListObserver {
+public:
+    virtual ~IFrequencyListObserver() = default;
+    virtual void EntriesReset() {}             // rows removed, reordered or cleared
+    virtual void EntryAppended(int /*row*/) {} // 0-based
+    virtual void EntryChanged(int /*row*/) {}  // texts, check mark, selection or victim mark
+    virtual void SelectionChanged() {}         // the selection of many rows at once
+    virtual void DocumentStateChanged() {}     // header fields, changed state, command states
+    virtual void RecalculationDue() {}         // calculated products may be stale
+    // The intermod list and the product collection are to be emptied (Clear and the start of a
+    // load).
+    virtual void IntermodResultsCleared() {}
+    // An entry AddEntry left out; frequency as the duplicate message shows it.
+    virtual void EntrySkipped(SkipReason /*reason*/, const std::string& /*frequency*/) {}
+};
+
 struct SortState {
     bool sorted = false;
     int column = 0; // 0 for ID, 1 to 7 for the other columns
@@ -64,18 +68,14 @@ struct SortState {
 // file, the changed state and the states of the commands that depend on the list.
 class FrequencyList {
 public:
-    FrequencyList(Locale locale, IMessageBox& messages);
+    explicit FrequencyList(Locale locale);
 
-    // Called after every change that can make calculated products stale.
-    std::function<void()> recalculateDue;
-    // Clears the intermod list and the product collection (Clear and the start of a load).
-    std::function<void()> clearIntermodResults;
-    // Told about every entry AddEntry leaves out, after any message about it; the one path by
-    // which skipped entries are reported. frequency as the duplicate message shows it.
-    std::function<void(SkipReason reason, const std::string& frequency)> entrySkipped;
-
+    // Observers are told in the order they were added.
     void AddObserver(IFrequencyListObserver* observer);
     void RemoveObserver(IFrequencyListObserver* observer);
+    // Tells the observers that calculated products may be stale (after a command that changed
+    // the list in several steps, or failed halfway).
+    void NotifyRecalculationDue();
 
     const Locale& locale() const { return locale_; }
 
@@ -97,8 +97,8 @@ public:
     bool CommitDialogEntry(const DialogEntry& values);
     // Deletes the selected entries and renumbers the rest.
     void deletedata();
-    // Asks, then removes everything. Returns whether it cleared.
-    bool Clear();
+    // Removes everything: entries, header fields, file and intermod results; nothing is changed.
+    void Clear();
     // Removes every entry and the intermod results without asking (start of a load).
     void RemoveAllEntries();
 
@@ -140,7 +140,6 @@ public:
     void SetPrintEnabled(bool enabled);
     void ListFocusChanged(bool hasFocus); // enables Delete with focus and a current row
 
-    bool ShowDuplicateMessages = false;
     bool EditMode = false;
     int EditMenuTarget = EditNone;
 
@@ -148,8 +147,8 @@ public:
     char FieldSeparator() const;
 
 private:
-    // Tells the user (while ShowDuplicateMessages) that an entry line was left out and why, and
-    // reports it; returns false for AddEntry to return.
+    // Reports an entry line left out, with its frequency as shown; returns false for AddEntry to
+    // return.
     bool SkipEntry(SkipReason reason, std::string_view frequencyText);
     void AppendRow(double offsetFrequency);
     void WriteRole(FrequencyEntry& e, TxRxChoice role, std::string_view txBandwidth,
@@ -167,10 +166,8 @@ private:
     void NotifyChanged(int row);
     void NotifyState();
     void NotifySelection();
-    void CallRecalculateDue();
 
     Locale locale_;
-    IMessageBox& messages_;
     std::vector<FrequencyEntry> entries_;
     std::unordered_map<double, int> offsetFrequencyCount_;
     std::unordered_set<std::string> keys_;

@@ -5,25 +5,31 @@
 #include "document/TextEncoding.h"
 
 #include <array>
-#include <utility>
 
 namespace spurline {
 
 namespace {
 
-// Puts the list's own skip listener back however the load ends.
-class SkipListenerScope {
+// Names the entries the load leaves out to the caller, for as long as the load runs.
+class SkipReporter final : public IFrequencyListObserver {
 public:
-    SkipListenerScope(FrequencyList& list,
-                      std::function<void(SkipReason, const std::string&)> listener)
-        : list_(list), previous_(std::exchange(list.entrySkipped, std::move(listener))) {}
-    ~SkipListenerScope() { list_.entrySkipped = std::move(previous_); }
-    SkipListenerScope(const SkipListenerScope&) = delete;
-    SkipListenerScope& operator=(const SkipListenerScope&) = delete;
+    SkipReporter(FrequencyList& list, const LoadListener& listener, const int& line)
+        : list_(list), listener_(listener), line_(line) {
+        list_.AddObserver(this);
+    }
+    ~SkipReporter() override { list_.RemoveObserver(this); }
+    SkipReporter(const SkipReporter&) = delete;
+    SkipReporter& operator=(const SkipReporter&) = delete;
+
+    void EntrySkipped(SkipReason reason, const std::string& frequency) override {
+        if (listener_.lineSkipped)
+            listener_.lineSkipped(SkippedLine{line_, reason, frequency});
+    }
 
 private:
     FrequencyList& list_;
-    std::function<void(SkipReason, const std::string&)> previous_;
+    const LoadListener& listener_;
+    const int& line_;
 };
 
 } // namespace
@@ -52,13 +58,7 @@ void ReadFrequencyList(FrequencyList& list, std::string_view bytes, const LoadLi
     list.SetComment(header[2]);
 
     int line = 3;
-    const auto previous = list.entrySkipped;
-    SkipListenerScope scope(list, [&](SkipReason reason, const std::string& frequency) {
-        if (previous)
-            previous(reason, frequency);
-        if (listener.lineSkipped)
-            listener.lineSkipped(SkippedLine{line, reason, frequency});
-    });
+    const SkipReporter reporter(list, listener, line);
     do {
         if (reader.AtEnd())
             throw CommandFailure(errors::InputPastEndOfFile, "Input past end of file",

@@ -1,7 +1,7 @@
 #include "app/MainWindowFixture.h"
 #include "app/UpDownControl.h"
 #include "app/frmAddFreq.h"
-#include "support/ScriptedMessageBox.h"
+#include "support/ListEvents.h"
 
 #include <QApplication>
 #include <QImage>
@@ -20,8 +20,7 @@ namespace {
 // In one locale: the dialog shows its model's texts, which are pinned in both locales.
 class AddFreqDialogTest : public ::testing::Test {
 protected:
-    AddFreqDialogTest() : list(Locale::English(), messages), dialog(list) {
-        list.recalculateDue = [this] { ++recalculations; };
+    AddFreqDialogTest() : list(Locale::English()), dialog(list) {
         dialog.beep = [this] { ++beeps; };
     }
 
@@ -82,10 +81,9 @@ protected:
 
     QColor FrequencyColour() const { return Box("txtFrequency")->palette().color(QPalette::Text); }
 
-    testing::ScriptedMessageBox messages;
     FrequencyList list;
     frmAddFreq dialog;
-    int recalculations = 0;
+    testing::ListEvents events{list};
     int beeps = 0;
 };
 
@@ -118,7 +116,7 @@ TEST_F(AddFreqDialogTest, AddsAnEntryTypedIntoTheFields) {
     EXPECT_EQ(list.entry(0).texts,
               (std::array<std::string, 8>{" 1", "      174.00000", "+4,600.00", "12.50", "Both",
                                           "Plan", "25.00", "Mast A"}));
-    EXPECT_EQ(recalculations, 1);
+    EXPECT_EQ(events.recalculations, 1);
 
     // Shown again with the last entry's values, which are a duplicate: a beep, and the dialog
     // stays.

@@ -1,6 +1,6 @@
 #include "app/FrequencyListModel.h"
 
-#include "support/ScriptedMessageBox.h"
+#include "support/ListEvents.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>
@@ -42,9 +42,7 @@ std::array<std::string, 7> Fields(std::string frequency, std::string offset, std
 
 class FrequencyListModelTest : public ::testing::Test {
 protected:
-    FrequencyListModelTest() {
-        list.recalculateDue = [this] { ++recalculations; };
-    }
+    FrequencyListModelTest() {}
     void TearDown() override {
         EXPECT_TRUE(WarningCollector::warnings().isEmpty())
             << WarningCollector::warnings().join(QLatin1Char('\n')).toStdString();
@@ -55,12 +53,11 @@ protected:
     }
 
     WarningCollector collector;
-    testing::ScriptedMessageBox messages;
-    FrequencyList list{Locale::English(), messages};
+    FrequencyList list{Locale::English()};
     FrequencyListModel model{list};
     QAbstractItemModelTester tester{&model,
                                     QAbstractItemModelTester::FailureReportingMode::Warning};
-    int recalculations = 0;
+    testing::ListEvents events{list};
 };
 
 // The texts themselves are the document's; the model shows them, aligned, with one check column.
@@ -93,7 +90,7 @@ TEST_F(FrequencyListModelTest, RowsShowTheDisplayTextsAligned) {
     }
     EXPECT_EQ(Text(1, ColTxBandwidth), QStringLiteral("N/A"));
     EXPECT_FALSE(model.setData(model.index(0, ColRemarks), QStringLiteral("x"), Qt::EditRole));
-    EXPECT_EQ(recalculations, 0);
+    EXPECT_EQ(events.recalculations, 0);
 }
 
 TEST_F(FrequencyListModelTest, VictimMarksShowColourWithRedInTheLowByteBoldOrGrey) {

@@ -16,8 +16,7 @@ namespace {
 
 // Writes a frequency list file the way the program itself does.
 void WriteSite(const std::string& path, const Locale& locale) {
-    testing::ScriptedMessageBox messages;
-    FrequencyList site(locale, messages);
+    FrequencyList site(locale);
     const std::string bw = locale.decimalSeparator == "," ? "12,5" : "12.5";
     site.SetSiteName("North Ridge");
     site.SetComment("Hilltop site");

@@ -83,7 +83,7 @@ TEST(CalcRun, AFailedOutputStopsTheCalculation) {
         SCOPED_TRACE(threads);
         std::ostringstream err;
         StreamMessageBox box(err);
-        FrequencyList list(Locale::English(), box);
+        FrequencyList list(Locale::English());
         ReadFrequencyList(list, ReadWholeFile(Site), LoadListener{});
         cIntermodItems products(box);
         IntermodList rows;

@@ -1,5 +1,6 @@
 #include "document/AddFreqDialogModel.h"
 
+#include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,12 @@ constexpr auto Rx = AddFreqDialogModel::Group::Receiver;
 // The dialog's logic over a list, with one helper per field the user types into and leaves.
 struct Site {
     explicit Site(const Locale& locale)
-        : list(locale, box), m(locale), comma(locale.decimalSeparator == ",") {
-        list.recalculateDue = [this] { ++recalculations; };
-    }
+        : list(locale), m(locale), comma(locale.decimalSeparator == ",") {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
     Model m;
     bool comma;
-    int recalculations = 0;
+    testing::ListEvents events{list};
 
     // A number written the English way, in this locale: point and comma swap places.
     std::string L(std::string text) const {
@@ -410,7 +409,7 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         EXPECT_TRUE(first.checked && first.selected);
         EXPECT_EQ(s.list.currentRow(), 0);
         EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
-        EXPECT_EQ(s.recalculations, 1);
+        EXPECT_EQ(s.events.recalculations, 1);
         // The same values again are a duplicate, and so is 178.6 MHz without offset, which
         // transmits where the first entry does.
         s.Add();

@@ -4,6 +4,7 @@
 
 #include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
@@ -19,7 +20,7 @@ struct Import {
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     testing::TemporaryFolder folder;
-    FrequencyList list{Locale::English(), box};
+    FrequencyList list{Locale::English()};
     CsvListCommands commands{list, dialogs, box};
 
     int Run(const std::string& csv) {
@@ -53,19 +54,17 @@ TEST(CsvListCommands, AnImportThatAddsEntriesMarksTheListChanged) {
             import.list.SetListCommandsEnabled(true);
             import.list.SetChanged(false);
         }
-        int recalculations = 0;
-        import.list.recalculateDue = [&] { ++recalculations;
-    };
-    EXPECT_EQ(import.Run(c.csv), c.added);
-    EXPECT_EQ(import.list.changed(), c.added > 0);
-    EXPECT_EQ(import.list.commands().clear, c.added > 0 || c.loaded);
-    EXPECT_EQ(import.list.commands().calculate, c.added > 0 || c.loaded);
-    EXPECT_EQ(recalculations, c.added > 0 ? 1 : 0);
-}
-// A cancelled import changes nothing.
-Import cancelled;
-EXPECT_EQ(cancelled.commands.ImportCsv(), 0);
-EXPECT_FALSE(cancelled.list.changed());
+        const testing::ListEvents events(import.list);
+        EXPECT_EQ(import.Run(c.csv), c.added);
+        EXPECT_EQ(import.list.changed(), c.added > 0);
+        EXPECT_EQ(import.list.commands().clear, c.added > 0 || c.loaded);
+        EXPECT_EQ(import.list.commands().calculate, c.added > 0 || c.loaded);
+        EXPECT_EQ(events.recalculations, c.added > 0 ? 1 : 0);
+    }
+    // A cancelled import changes nothing.
+    Import cancelled;
+    EXPECT_EQ(cancelled.commands.ImportCsv(), 0);
+    EXPECT_FALSE(cancelled.list.changed());
 } // namespace
 
 // One message names the lines not taken and the lines taken with a change.
@@ -98,5 +97,5 @@ TEST(CsvListCommands, TheSummaryNamesLinesNotTakenAndLinesChanged) {
     }
 }
 
-} // namespace spurline
+} // namespace
 } // namespace spurline

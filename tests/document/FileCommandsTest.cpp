@@ -3,6 +3,7 @@
 #include "document/ErrorReport.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
@@ -69,18 +70,13 @@ public:
 
 // One main window's worth of document, boxes, dialogs and commands.
 struct Session {
-    explicit Session(Locale locale)
-        : list(std::move(locale), box), commands(list, box, dialogs, host) {
-        list.recalculateDue = [this] { ++recalculations; };
-        list.clearIntermodResults = [this] { ++resultClears; };
-    }
+    explicit Session(Locale locale) : list(std::move(locale)), commands(list, box, dialogs, host) {}
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     FakeHost host;
     FrequencyList list;
     FileCommands commands;
-    int recalculations = 0;
-    int resultClears = 0;
+    testing::ListEvents events{list};
 
     // After every command the window is usable again and the pointer normal.
     void ExpectUsable() const {
@@ -199,10 +195,10 @@ TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
         EXPECT_EQ(reader.list.fileDisplayPath(), "...north-ridge.frq");
         EXPECT_FALSE(reader.list.changed());
         const CommandStates& on = reader.list.commands();
-        EXPECT_TRUE(on.clear && on.calculate && on.print && reader.list.ShowDuplicateMessages);
+        EXPECT_TRUE(on.clear && on.calculate && on.print && reader.commands.ShowDuplicateMessages);
         EXPECT_FALSE(reader.list.sortState().sorted);
-        EXPECT_EQ(reader.resultClears, 1);
-        EXPECT_EQ(reader.recalculations, 1);
+        EXPECT_EQ(reader.events.resultClears, 1);
+        EXPECT_EQ(reader.events.recalculations, 1);
         EXPECT_EQ(reader.host.caption, path);
         EXPECT_EQ(reader.host.statusCleared, 1);
         reader.ExpectUsable();
@@ -427,8 +423,8 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     s.ExpectUsable();
     EXPECT_FALSE(s.list.commands().calculate);
     // The old products and graph are stale now.
-    EXPECT_EQ(s.recalculations, 1);
-    EXPECT_EQ(s.resultClears, 1);
+    EXPECT_EQ(s.events.recalculations, 1);
+    EXPECT_EQ(s.events.resultClears, 1);
     // Text garbage: every line is read, duplicates are declined once, no two rows share a key.
     s.box.answers = {msgbox::No};
     s.Load(folder.File("text.frq"),
@@ -573,6 +569,10 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
                                         prompt("Frequency out of range 0,00000"),
                                         prompt("Frequency out of range 100.000,00000")}));
     EXPECT_EQ(yes.box.shown[0].buttons, msgbox::ExclamationYesNo);
+    // The messages stay on after the load: an entry a later import leaves out is named too.
+    yes.box.answers = {msgbox::Yes};
+    EXPECT_FALSE(yes.list.AddEntry({"99999,99999", "0", "12,5", "Both", "Exist", "12,5", ""}));
+    EXPECT_EQ(yes.Prompts().back(), prompt("Duplicate frequency 99.999,99999"));
     // No stops the messages of both kinds for the rest of this load only.
     Session no(Locale::English());
     for (int load = 1; load <= 2; ++load) {
@@ -581,8 +581,64 @@ TEST(FileCommands, FrequenciesOutOfRangeAreReportedLikeDuplicatesAndLeftOut) {
         EXPECT_EQ(no.list.count(), 2);
         EXPECT_EQ(no.Prompts(), std::vector<std::string>(
                                     load, prompt("Frequency out of range 12,345,678.00000")));
-        EXPECT_FALSE(no.list.ShowDuplicateMessages);
+        EXPECT_FALSE(no.commands.ShowDuplicateMessages);
     }
+}
+
+TEST(FileCommands, ClearAsksAndResetsEverything) {
+    Session f(Locale::English());
+    EXPECT_FALSE(f.commands.Clear()); // empty: no question at all
+    EXPECT_TRUE(f.box.shown.empty());
+    f.list.AddEntry({"100", "0", "12.5", "Both", "Exist", "12.5", ""});
+    f.list.SetSiteName("North Ridge");
+    f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
+    f.list.SetListCommandsEnabled(true);
+    f.box.answers = {msgbox::No};
+    EXPECT_FALSE(f.commands.Clear());
+    EXPECT_EQ(f.list.count(), 1);
+    EXPECT_EQ(f.box.shown[0].prompt, "Are you sure you want to\r\nclear all of the data?");
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::Question);
+    f.box.answers = {msgbox::Yes};
+    EXPECT_TRUE(f.commands.Clear());
+    EXPECT_TRUE(f.list.empty());
+    EXPECT_EQ(f.list.siteName(), "");
+    EXPECT_EQ(f.list.filePath(), "");
+    EXPECT_EQ(f.events.resultClears, 1);
+    const CommandStates& on = f.list.commands();
+    EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
+}
+
+// An entry line's fields: frequency (MHz) and offset (kHz), both bandwidths 12.5 kHz.
+std::array<std::string, 7> Line(std::string frequency, std::string offset = "0") {
+    return {std::move(frequency), std::move(offset), "12.5", "Both", "Exist", "12.5", ""};
+}
+
+TEST(FileCommands, DuplicatesByOffsetFrequencyAsShownWithMessage) {
+    Session f(Locale::English());
+    f.commands.ShowDuplicateMessages = true;
+    ASSERT_TRUE(f.list.AddEntry(Line("174", "4600")));
+    // Same frequency, other offset: a different transmit frequency, so it is added.
+    ASSERT_TRUE(f.list.AddEntry(Line("174", "0")));
+    ASSERT_TRUE(f.list.AddEntry(Line("100.000001")));
+    EXPECT_TRUE(f.box.shown.empty());
+    // 178.6 MHz with offset 0 transmits where the first entry does; 100.000002 MHz and 100 MHz
+    // 1 Hz up would show, calculate and save as 100.00000 beside the third.
+    f.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes};
+    EXPECT_FALSE(f.list.AddEntry(Line("178.6", "0")));
+    EXPECT_FALSE(f.list.AddEntry(Line("100.000002")));
+    EXPECT_FALSE(f.list.AddEntry(Line("100", "0.001")));
+    EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
+    EXPECT_TRUE(f.commands.ShowDuplicateMessages);
+    std::vector<std::string> prompts;
+    for (const auto& shown : f.box.shown)
+        prompts.push_back(shown.prompt);
+    const auto prompt = [](const std::string& frequency) {
+        return "Duplicate frequency " + frequency + "MHz\r\nwas not added. Show further messages?";
+    };
+    EXPECT_EQ(prompts, (std::vector<std::string>{prompt("178.60000"), prompt("100.00000"),
+                                                 prompt("100.00000")}));
+    ASSERT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.list.entry(2).key, "F:100.00000");
 }
 
 } // namespace

@@ -53,7 +53,7 @@ TEST(FrequencyListCsv, NumbersWithAnExponentReadExactly) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.line) + (german ? " de" : " en"));
             testing::ScriptedMessageBox box;
-            FrequencyList list(german ? Locale::German() : Locale::English(), box);
+            FrequencyList list(german ? Locale::German() : Locale::English());
             EXPECT_TRUE(ReadFrequencyListCsv(list, Heading + c.line + "\r\n").empty());
             ASSERT_EQ(list.count(), 1);
             EXPECT_DOUBLE_EQ(list.OffsetFrequency(0), c.offsetFrequency);
@@ -65,7 +65,7 @@ TEST(FrequencyListCsv, NumbersWithAnExponentReadExactly) {
     }
     // What is no number stays refused, exponent or not.
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     EXPECT_EQ(
         Texts(ReadFrequencyListCsv(list, Heading + "4e,0,1,Tx,Plan,,\r\n"
                                                    "450,1e5.5,1,Tx,Plan,,\r\n"
@@ -86,7 +86,7 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
         SCOPED_TRACE(german ? "de" : "en");
         testing::ScriptedMessageBox box;
         const Locale locale = german ? Locale::German() : Locale::English();
-        FrequencyList list(locale, box);
+        FrequencyList list(locale);
         testing::AddSiteEntry(list, 1000, -400000, 10, "Tx", "Exist", 0, "x");
         testing::AddSiteEntry(list, 1200, 0, 100000, "Both", "Plan", 2500000, "y");
         testing::AddSiteEntry(list, 0.00125, 0.5, 0.01, "Rx", "Exist", 0.01);
@@ -94,7 +94,7 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
         EXPECT_EQ(csv, Heading + "1000,-400000,10,Tx,Exist,,x\r\n"
                                  "1200,0,100000,Both,Plan,2500000,y\r\n"
                                  "0.00125,0.5,,Rx,Exist,0.01,\r\n");
-        FrequencyList back(locale, box);
+        FrequencyList back(locale);
         EXPECT_TRUE(ReadFrequencyListCsv(back, csv).empty());
         ASSERT_EQ(back.count(), list.count());
         for (int row = 0; row < list.count(); ++row) {
@@ -105,7 +105,7 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
     // A tiny negative offset shows as "-0.00"; it goes out as 0, without a sign that would make
     // the next export differ.
     testing::ScriptedMessageBox box;
-    FrequencyList tiny(Locale::English(), box);
+    FrequencyList tiny(Locale::English());
     ASSERT_TRUE(tiny.AddEntry({"2000", "-0.00004", "1", "Tx", "Plan", "", ""}));
     EXPECT_EQ(tiny.entry(0).offset(), "-0.00");
     EXPECT_EQ(WriteFrequencyListCsv(tiny), Heading + "2000,0,1,Tx,Plan,,\r\n");
@@ -114,7 +114,7 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
 // NUL bytes and other control characters are no text: a list file holding them would not load.
 TEST(FrequencyListCsv, LinesWithControlCharactersAreRefused) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     const std::string text = Heading + "450,0,1,Tx,Plan,,a" + std::string(1, '\0') + "b\r\n" +
                              "451,0,1,Tx,Plan,,\"\x01\"\r\n"
                              "452,0,1\x1b,Tx,Plan,,\r\n"
@@ -128,7 +128,7 @@ TEST(FrequencyListCsv, LinesWithControlCharactersAreRefused) {
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.entry(0).remarks(), "tab here");
     // What was taken saves to a file that loads.
-    FrequencyList loaded(Locale::English(), box);
+    FrequencyList loaded(Locale::English());
     ReadFrequencyList(loaded, WriteFrequencyListText(list, "D"));
     EXPECT_EQ(loaded.count(), 1);
 }
@@ -148,7 +148,7 @@ TEST(FrequencyListCsv, Utf16FilesAreRefusedAsAWhole) {
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.substr(0, 4));
         testing::ScriptedMessageBox box;
-        FrequencyList list(Locale::English(), box);
+        FrequencyList list(Locale::English());
         try {
             ReadFrequencyListCsv(list, bytes);
             ADD_FAILURE() << "read";
@@ -180,7 +180,7 @@ TEST(FrequencyListCsv, TheFirstRowIsTheHeadingOnlyWhenItIsNoEntry) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         testing::ScriptedMessageBox box;
-        FrequencyList list(Locale::English(), box);
+        FrequencyList list(Locale::English());
         EXPECT_EQ(Texts(ReadFrequencyListCsv(list, c.text)), c.rejected);
         EXPECT_EQ(list.count(), c.entries);
     }
@@ -202,14 +202,14 @@ TEST(FrequencyListCsv, TheFieldSeparatorLeavesImportedRemarks) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.remark);
         testing::ScriptedMessageBox box;
-        FrequencyList list(c.locale, box);
+        FrequencyList list(c.locale);
         std::vector<CsvRejectedLine> changed;
         EXPECT_EQ(ReadFrequencyListCsv(list, text, &changed).size(), 1U);
         EXPECT_EQ(Texts(changed), c.changed);
         ASSERT_EQ(list.count(), 2);
         EXPECT_EQ(list.entry(0).remarks(), c.remark);
         // The saved file reads back with seven fields and the same remark.
-        FrequencyList loaded(c.locale, box);
+        FrequencyList loaded(c.locale);
         ReadFrequencyList(loaded, WriteFrequencyListText(list, "D"));
         ASSERT_EQ(loaded.count(), 2);
         EXPECT_EQ(loaded.entry(0).texts, list.entry(0).texts);

@@ -5,6 +5,7 @@
 #include "document/FrequencyListReader.h"
 #include "document/TextHelpers.h"
 #include "engine/SiteBuilder.h"
+#include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TemporaryFolder.h"
 
@@ -16,7 +17,7 @@ namespace {
 using Fields = std::array<std::string, 7>;
 
 struct Document {
-    explicit Document(Locale locale) : list(std::move(locale), box) {}
+    explicit Document(Locale locale) : list(std::move(locale)) {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
 };
@@ -89,9 +90,8 @@ TEST(FrequencyListFile, ConvertsNumericFieldsToTheReadersNotation) {
 
 TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
-    std::vector<std::string> own;
-    list.entrySkipped = [&](SkipReason, const std::string& frequency) { own.push_back(frequency); };
+    FrequencyList list(Locale::English());
+    testing::ListEvents own(list);
     std::vector<std::string> lines;
     LoadListener listener;
     listener.lineSkipped = [&](const SkippedLine& s) { lines.push_back(SkippedLineText(s)); };
@@ -103,24 +103,24 @@ TEST(FrequencyListReader, SkippedLinesReachTheListenerAndTheListsOwnPath) {
                          "line 7: duplicate frequency 174.00000 MHz was not added",
                          "line 8: duplicate frequency 178.60000 MHz was not added",
                          "line 10: frequency 0.00000 MHz out of range was not added"}));
-    EXPECT_EQ(own, (std::vector<std::string>{"174.00000", "178.60000", "0.00000"}));
-    // The load puts the list's own listener back.
-    ASSERT_TRUE(list.entrySkipped);
+    EXPECT_EQ(own.skipped, (std::vector<std::string>{"174.00000", "178.60000", "0.00000"}));
+    // The load's own listener goes with the load; the list's other observers stay.
     list.AddEntry({"174", "0", "", "", "", "", ""});
-    EXPECT_EQ(own.size(), 4u);
+    EXPECT_EQ(own.skipped.size(), 4u);
+    EXPECT_EQ(lines.size(), 3u);
 }
 
 TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
     // A decimal-point file read with the decimal comma: ";" inside a number field is this list's
     // separator, which a save drops; the entry must read now as it will read back then.
     testing::ScriptedMessageBox box;
-    FrequencyList first(Locale::German(), box);
+    FrequencyList first(Locale::German());
     ReadFrequencyList(first, "S,\r\nD,\r\nC,\r\n174;5,0;1,25,Both,Exist,25,Mast; A,\r\n"
                              "174,5,25,Tx,Exist,,,\r\n");
     ASSERT_EQ(first.count(), 2);
     EXPECT_EQ(first.entry(0).frequency(), "    1.745,00000");
     EXPECT_EQ(first.entry(0).remarks(), "Mast; A");
-    FrequencyList second(Locale::German(), box);
+    FrequencyList second(Locale::German());
     ReadFrequencyList(second, WriteFrequencyListText(first, "D"));
     ASSERT_EQ(second.count(), 2);
     for (int row = 0; row < 2; ++row) {
@@ -132,7 +132,7 @@ TEST(FrequencyListReader, NumberFieldsWithTheOtherSeparatorReadAsTheySave) {
 
 TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     testing::ScriptedMessageBox box;
-    FrequencyList german(Locale::German(), box);
+    FrequencyList german(Locale::German());
     testing::AddSiteEntry(german, 1450.125, -12.5, 25, "Tx", "Plan", 0, "Mast, \"north\"");
     testing::AddSiteEntry(german, 88.6, 0, 180, "Both", "Exist", 200);
     testing::AddSiteEntry(german, 174.0125, 5000, 0, "Rx", "Exist", 12.5, "Ü-Wagen");
@@ -143,7 +143,7 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
     const std::string path = (folder.path() / "site.csv").string();
     testing::WriteBytes(path, csv);
     for (const Locale& locale : {Locale::German(), Locale::English()}) {
-        FrequencyList back(locale, box);
+        FrequencyList back(locale);
         std::vector<CsvRejectedLine> changed;
         EXPECT_TRUE(ReadFrequencyListCsv(back, ReadWholeFile(path), &changed).empty());
         ASSERT_EQ(back.count(), german.count());
@@ -156,7 +156,7 @@ TEST(FrequencyListCsv, ExportedListImportsBackFromDiskInEitherConvention) {
 
 TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     const std::string text = "heading\n"
                              "450,0,25,Tx,Plan,,\"two\nlines\"\n"
                              "450,0,12.5,Rx,Exist,12.5,\n"

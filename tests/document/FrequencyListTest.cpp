@@ -2,7 +2,7 @@
 
 #include "document/MessageBox.h"
 #include "support/CLocale.h"
-#include "support/ScriptedMessageBox.h"
+#include "support/ListEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,9 @@ Fields Entry(std::string frequency, std::string offset = "0", std::string txrx =
 }
 
 struct ListFixture {
-    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale), box) {
-        list.recalculateDue = [this] { ++recalculations; };
-        list.clearIntermodResults = [this] { ++resultClears; };
-    }
-    testing::ScriptedMessageBox box;
+    explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale)) {}
     FrequencyList list;
-    int recalculations = 0;
-    int resultClears = 0;
+    testing::ListEvents events{list};
 };
 
 TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
@@ -66,34 +61,6 @@ TEST(FrequencyList, TxRxStatusAndOffsetRules) {
     EXPECT_EQ(f.list.count(), 4);
 }
 
-TEST(FrequencyList, DuplicatesByOffsetFrequencyAsShownWithMessage) {
-    ListFixture f;
-    f.list.ShowDuplicateMessages = true;
-    ASSERT_TRUE(f.list.AddEntry(Entry("174", "4600")));
-    // Same frequency, other offset: a different transmit frequency, so it is added.
-    ASSERT_TRUE(f.list.AddEntry(Entry("174", "0")));
-    ASSERT_TRUE(f.list.AddEntry(Entry("100.000001")));
-    EXPECT_TRUE(f.box.shown.empty());
-    // 178.6 MHz with offset 0 transmits where the first entry does; 100.000002 MHz and 100 MHz
-    // 1 Hz up would show, calculate and save as 100.00000 beside the third.
-    f.box.answers = {msgbox::Yes, msgbox::Yes, msgbox::Yes};
-    EXPECT_FALSE(f.list.AddEntry(Entry("178.6", "0")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100.000002")));
-    EXPECT_FALSE(f.list.AddEntry(Entry("100", "0.001")));
-    EXPECT_EQ(f.box.shown[0].buttons, msgbox::ExclamationYesNo);
-    EXPECT_TRUE(f.list.ShowDuplicateMessages);
-    std::vector<std::string> prompts;
-    for (const auto& shown : f.box.shown)
-        prompts.push_back(shown.prompt);
-    const auto prompt = [](const std::string& frequency) {
-        return "Duplicate frequency " + frequency + "MHz\r\nwas not added. Show further messages?";
-    };
-    EXPECT_EQ(prompts, (std::vector<std::string>{prompt("178.60000"), prompt("100.00000"),
-                                                 prompt("100.00000")}));
-    ASSERT_EQ(f.list.count(), 3);
-    EXPECT_EQ(f.list.entry(2).key, "F:100.00000");
-}
-
 TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     ListFixture f;
     for (int i = 0; i < 100; ++i)
@@ -115,7 +82,7 @@ TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     EXPECT_EQ(ids({0, 4, 97}), "1|5|98|");
     EXPECT_EQ(f.list.entry(4).frequency(), "      105.00000");
     EXPECT_TRUE(f.list.changed());
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     EXPECT_FALSE(f.list.commands().deleteButton);
     // The deleted frequency can be added again: the duplicate index follows deletions.
     EXPECT_TRUE(f.list.AddEntry(Entry("104")));
@@ -162,29 +129,6 @@ TEST(FrequencyList, KeysStayUniqueWhenOffsetFrequenciesDifferOnlyBeyondTheKeysDe
     EXPECT_TRUE(f.list.entry(0).key.starts_with("F:100.02501"));
 }
 
-TEST(FrequencyList, ClearAsksAndResetsEverything) {
-    ListFixture f;
-    EXPECT_FALSE(f.list.Clear()); // empty: no question at all
-    EXPECT_TRUE(f.box.shown.empty());
-    f.list.AddEntry(Entry("100"));
-    f.list.SetSiteName("North Ridge");
-    f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
-    f.list.SetListCommandsEnabled(true);
-    f.box.answers = {msgbox::No};
-    EXPECT_FALSE(f.list.Clear());
-    EXPECT_EQ(f.list.count(), 1);
-    EXPECT_EQ(f.box.shown[0].prompt, "Are you sure you want to\r\nclear all of the data?");
-    EXPECT_EQ(f.box.shown[0].buttons, msgbox::Question);
-    f.box.answers = {msgbox::Yes};
-    EXPECT_TRUE(f.list.Clear());
-    EXPECT_TRUE(f.list.empty());
-    EXPECT_EQ(f.list.siteName(), "");
-    EXPECT_EQ(f.list.filePath(), "");
-    EXPECT_EQ(f.resultClears, 1);
-    const CommandStates& on = f.list.commands();
-    EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
-}
-
 TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     ListFixture f;
     for (int i = 0; i < 4; ++i)
@@ -195,9 +139,9 @@ TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     f.list.SelectAll();
     EXPECT_TRUE(f.list.entry(3).selected);
     f.list.SetChecked(1, false);
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     f.list.SetChecked(1, false); // no change, no signal
-    EXPECT_EQ(f.recalculations, 1);
+    EXPECT_EQ(f.events.recalculations, 1);
     f.list.SelectChecked();
     EXPECT_TRUE(f.list.entry(0).selected);
     EXPECT_FALSE(f.list.entry(1).selected);

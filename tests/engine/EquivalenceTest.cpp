@@ -72,7 +72,7 @@ void ExpectEquivalent(const SiteSpec& c, const std::string& label, Tally& tally,
                       int cap = IntermodCalculation::ListCap, long sliceSteps = 32768) {
     SCOPED_TRACE(label);
     testing::ScriptedMessageBox box;
-    FrequencyList list(c.locale, box);
+    FrequencyList list(c.locale);
     testing::AddSpecEntries(list, c);
     // Marks left over from an earlier run must not matter.
     for (int r = 0; r < list.count(); r += 2) {

@@ -82,7 +82,7 @@ protected:
 
     // Builds the site's list.
     std::unique_ptr<FrequencyList> Build(const Site& s) {
-        auto list = std::make_unique<FrequencyList>(s.locale, box);
+        auto list = std::make_unique<FrequencyList>(s.locale);
         testing::AddSpecEntries(*list, s);
         return list;
     }

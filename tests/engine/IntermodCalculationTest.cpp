@@ -20,7 +20,7 @@ namespace {
 // sites are compared with the plain algorithm elsewhere; these cases pin exact values and what
 // the window sees: outcomes, messages, commands, progress and aborts.
 struct Site {
-    explicit Site(Locale locale = Locale::English()) : list(std::move(locale), box) {}
+    explicit Site(Locale locale = Locale::English()) : list(std::move(locale)) {}
 
     testing::ScriptedMessageBox box;
     FrequencyList list;

@@ -42,7 +42,7 @@ TEST(ProductTexts, CompositionsLabelsBoundsAndTags) {
 // A site and everything a recorder writes to.
 struct Recording {
     testing::ScriptedMessageBox box;
-    FrequencyList list{Locale::English(), box};
+    FrequencyList list{Locale::English()};
     cIntermodItems products{box};
     IntermodList rows;
     testing::ScriptedCallbacks events;
@@ -174,7 +174,7 @@ std::tuple<int, std::uint32_t, bool, bool, int> Fields(const VictimMark& m) {
 
 TEST(VictimMarks, LowestOrderWinsAndUnmarkKeepsTheTag) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
     testing::AddSiteEntry(list, 451, 0, 25, "Rx", "Exist", 25);
 
@@ -193,7 +193,7 @@ TEST(VictimMarks, LowestOrderWinsAndUnmarkKeepsTheTag) {
 
 TEST(VictimMarks, WaitingInputRunsEventsAndEscapeSetsTheAbortFlag) {
     testing::ScriptedMessageBox box;
-    FrequencyList list(Locale::English(), box);
+    FrequencyList list(Locale::English());
     testing::AddSiteEntry(list, 450, 0, 25, "Rx", "Exist", 25);
     testing::ScriptedCallbacks events;
     bool abort = false;

@@ -12,7 +12,7 @@ namespace spurline::testing {
 
 // A frequency list and a product collection for the graph's tests.
 struct GraphSite {
-    explicit GraphSite(Locale locale = Locale::English()) : list(locale, box), products(box) {}
+    explicit GraphSite(Locale locale = Locale::English()) : list(locale), products(box) {}
 
     // Numbers are given as display texts, as the list keeps them.
     void Entry(const std::string& frequency, const std::string& offset, const std::string& txBw,

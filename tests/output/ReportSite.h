@@ -13,7 +13,7 @@ namespace spurline::testing {
 // A small site as the window would show it: two frequency rows and three intermod rows, with
 // the display texts of the given locale.
 struct ReportSite {
-    explicit ReportSite(Locale locale) : list(std::move(locale), box) {
+    explicit ReportSite(Locale locale) : list(std::move(locale)) {
         const bool comma = list.locale().decimalSeparator == ",";
         list.AddEntry({comma ? "174,5" : "174.5", "4600", "12", "Both", "Exist", "25", "  Mast A"});
         list.AddEntry({"1200", "0", "25", "Rx", "Plan", "30", ""});
