@@ -17,27 +17,6 @@
 namespace spurline::fuzz {
 namespace {
 
-// The entries' texts, save the offset, which counts by its value: a tiny offset such as 0.0006
-// kHz shows as "+0.00" (its sign picks the format) and goes out and comes back as zero, "0".
-std::string Describe(const FrequencyList& list) {
-    std::string text;
-    for (int row = 0; row < list.count(); ++row) {
-        const FrequencyEntry& entry = list.entry(row);
-        for (int column = 0; column < static_cast<int>(entry.texts.size()); ++column) {
-            if (column == ColOffset) {
-                char value[32];
-                std::snprintf(value, sizeof value, "%.17g", list.OffsetFrequency(row));
-                text += value;
-            } else {
-                text += entry.texts[static_cast<std::size_t>(column)];
-            }
-            text += "|";
-        }
-        text += "\n";
-    }
-    return text;
-}
-
 // Named lines lie within the file, each once and in order; line 1 too, as a file without the
 // heading row begins with an entry.
 void RequireLinesInOrder(const std::vector<CsvRejectedLine>& named, int lines, const char* what) {
@@ -79,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<CsvRejectedLine> again = ReadFrequencyListCsv(second, csv);
     Require(again.empty(), "an exported list imports whole",
             csv + "---\n" + CsvRejectedLineText(again.empty() ? CsvRejectedLine{} : again[0]));
-    Require(Describe(second) == Describe(first), "an exported list imports to the same entries",
-            Describe(first) + "---\n" + Describe(second));
+    Require(DescribeEntries(second) == DescribeEntries(first),
+            "an exported list imports to the same entries",
+            DescribeEntries(first) + "---\n" + DescribeEntries(second));
     const std::string csvAgain = WriteFrequencyListCsv(second);
     Require(csvAgain == csv, "an imported export exports to the same bytes",
             csv + "---\n" + csvAgain);
@@ -91,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const CommandFailure& failure) {
         Require(false, "an imported list saves to a file that loads", FormatErrorReport(failure));
     }
-    Require(Describe(loaded) == Describe(first), "an imported list saves and loads to the same",
-            Describe(first) + "---\n" + Describe(loaded));
+    Require(DescribeEntries(loaded) == DescribeEntries(first),
+            "an imported list saves and loads to the same",
+            DescribeEntries(first) + "---\n" + DescribeEntries(loaded));
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/FrequencyList.h"
 #include "document/Locale.h"
 #include "document/MessageBox.h"
 
@@ -24,6 +25,27 @@ inline void Require(bool holds, const char* property, const std::string& detail 
         std::fprintf(stderr, "property broken: %s\n%s\n", property, detail.c_str());
         std::abort();
     }
+}
+
+// The entries' texts, a line each, save the offset, which counts by its value: a tiny offset such
+// as 0.0006 kHz shows as "+0.00" (its sign picks the format) and reads back as zero, "0".
+inline std::string DescribeEntries(const FrequencyList& list) {
+    std::string text;
+    for (int row = 0; row < list.count(); ++row) {
+        const FrequencyEntry& entry = list.entry(row);
+        for (int column = 0; column < static_cast<int>(entry.texts.size()); ++column) {
+            if (column == ColOffset) {
+                char value[32];
+                std::snprintf(value, sizeof value, "%.17g", list.OffsetFrequency(row));
+                text += value;
+            } else {
+                text += entry.texts[static_cast<std::size_t>(column)];
+            }
+            text += "|";
+        }
+        text += "\n";
+    }
+    return text;
 }
 
 // The convention a fuzz input asks for in its first byte.

@@ -25,26 +25,10 @@ std::unique_ptr<FrequencyList> Loaded(std::string_view bytes, const Locale& loca
     return list;
 }
 
-// A text written anew must load as it was: the header and every entry's texts, save the offset,
-// which counts by its value: a tiny offset such as 0.0006 kHz shows as "+0.00" (its sign picks
-// the format) and reads back as zero, which shows as "0".
+// A text written anew must load as it was: the header and every entry (see DescribeEntries).
 std::string Describe(const FrequencyList& list) {
-    std::string text = list.siteName() + "|" + list.lastSaved() + "|" + list.comment() + "|";
-    for (int row = 0; row < list.count(); ++row) {
-        const FrequencyEntry& entry = list.entry(row);
-        text += "\n";
-        for (int column = 0; column < static_cast<int>(entry.texts.size()); ++column) {
-            if (column == ColOffset) {
-                char value[32];
-                std::snprintf(value, sizeof value, "%.17g", list.OffsetFrequency(row));
-                text += value;
-            } else {
-                text += entry.texts[static_cast<std::size_t>(column)];
-            }
-            text += "|";
-        }
-    }
-    return text + "\n";
+    return list.siteName() + "|" + list.lastSaved() + "|" + list.comment() + "|\n" +
+           DescribeEntries(list);
 }
 
 } // namespace
