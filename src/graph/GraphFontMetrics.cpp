@@ -14,6 +14,7 @@ using namespace liberationsans;
 // A character outside the table takes a digit's width: the picture falls back to another face
 // for it, whose width the table cannot know.
 constexpr int FallbackAdvance = 1139;
+constexpr char32_t SoftHyphen = 0xAD;
 
 // Font units at a pixel size, in 1/64 pixel, cut towards zero (FreeType's 16.16 linear advance
 // taken to 26.6).
@@ -71,6 +72,9 @@ double TextWidth(std::string_view text, int pixelSize) {
     char32_t previous = 0;
     for (std::size_t at = 0; at < text.size();) {
         const char32_t c = Next(text, at);
+        if (c == SoftHyphen) {
+            continue; // shown only where a line breaks, which labels never do
+        }
         width += Cut64(Advance(c), pixelSize) + Round64(Kern(previous, c), pixelSize);
         previous = c;
     }
