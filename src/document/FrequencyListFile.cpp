@@ -33,20 +33,15 @@ std::string SafeFieldText(std::string_view text, char separator) {
 std::string WithoutGrouping(std::string_view text, const Locale& locale) {
     if (!ParseNumber(text, locale))
         return std::string(text);
+    // Besides the locale's own mark, the marks either convention groups with.
     const std::string& group = locale.groupSeparator;
-    if (UsesDecimalComma(locale)) {
-        std::string out = RemoveAll(RemoveAll(text, "."), " ");
-        if (!group.empty() && group != "." && group != " ")
-            out = RemoveAll(out, group);
-        return out;
-    }
+    if (UsesDecimalComma(locale))
+        return RemoveAll(RemoveAll(RemoveAll(text, "."), " "), group);
     std::string out = RemoveAll(text, ",");
-    if (!group.empty() && group != ",") {
-        // The leading blanks are the frequency's padding, not grouping.
-        const std::size_t digits = out.find_first_not_of(' ');
-        if (digits != std::string::npos)
-            out = out.substr(0, digits) + RemoveAll(std::string_view(out).substr(digits), group);
-    }
+    // The leading blanks are the frequency's padding, not grouping.
+    const std::size_t digits = out.find_first_not_of(' ');
+    if (digits != std::string::npos)
+        out = out.substr(0, digits) + RemoveAll(std::string_view(out).substr(digits), group);
     return out;
 }
 
