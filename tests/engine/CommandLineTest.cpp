@@ -171,6 +171,19 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
         EXPECT_EQ(result.status, 3);
         EXPECT_EQ(result.out, heading + want.substr(0, want.find("448", 5)));
         EXPECT_NE(result.err.find("Only 2 of 3 clean channels found.\n"), std::string::npos);
+        // A band of one channel is a band; one that runs backwards is refused with its reason.
+        const std::string one =
+            german ? "--from 449 --to 449 --step 25,0" : "--from 449 --to 449 --step 25.0";
+        result = Run(site + " " + find + one);
+        EXPECT_EQ(result.out, heading + want.substr(want.rfind("449", want.size() - 5)));
+        result =
+            Run(site + " " + find +
+                (german ? "--from 449 --to 448,9 --step 25" : "--from 449 --to 448.9 --step 25"));
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(
+            result.err.find("The band must run from a frequency above 0 up to one not below it."),
+            std::string::npos)
+            << result.err;
     }
     const std::string english = Site(EnglishSite);
     const Outcome summary = Run(english + "--locale en --filter all --summary " + PairOptions);

@@ -58,7 +58,7 @@ TEST(GraphFontMetrics, EveryAdvanceAndKernPairIsTheFontsOwn) {
     }
     for (char32_t c = 0x20; c <= 0xFF; ++c) {
         if (c >= 0x7F && c < 0xA0) {
-            continue; // control characters: no glyph on either side
+            continue; // control characters, whose rendering is the font engine's own choice
         }
         const std::string text = Utf8(c);
         EXPECT_NEAR(svg.TextWidth(text), screen.TextWidth(text), 0.5) << std::hex << int(c);
