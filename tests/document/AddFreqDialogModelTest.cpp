@@ -331,6 +331,14 @@ TEST(AddFreqDialogModel, TypedRangesSetBandwidthAndFrequency) {
         EXPECT_EQ(m.rangeText(RxStart), s.L("150.00000"));
         s.Type(RxStop, "150.025");
         EXPECT_EQ(s.Fields(), s.L("150.01250|+4,600.00|3:100|4:37.50|2|1|"));
+        // Ranges shown after a change are no input: the rounded ends of 8.33 kHz would move
+        // the frequency if leaving them counted as typing.
+        m.ChooseBandwidth(Rx, 2);
+        const std::string shown = s.Fields();
+        for (RangeBox box : {RxStart, RxStop})
+            m.RangeLostFocus(box);
+        EXPECT_EQ(s.Fields(), shown);
+        m.ChooseBandwidth(Rx, 4);
         // Transmitter range of a transceiver: the offset and the transmitter group.
         s.Range(TxStart, "155", TxStop, "155.025", TxStop);
         EXPECT_EQ(s.Fields(), s.L("150.01250|+5,000.00|4:100|4:37.50|2|1|"));
