@@ -328,6 +328,13 @@ TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {
         EXPECT_EQ(found[0].lowestOrder, c.conflicts > 0 ? 3 : 0);
         EXPECT_DOUBLE_EQ(found[0].closestKHz, c.closestKHz);
     }
+    // With the first candidate on the air, the site summary measures the same distance.
+    auto withIt = Build(s);
+    ASSERT_TRUE(testing::AddSiteEntry(*withIt, 450.1, 0, 12.5, "Tx", "Exist", 12.5));
+    const std::vector<EntrySummary> summary = SummariseSite(Table(*withIt), s.options, {0, 1e6});
+    ASSERT_EQ(summary.size(), 4u);
+    EXPECT_NEAR(summary[2].closestKHz, 3, 1e-6);
+    EXPECT_EQ(summary[2].lowestOrder, 3);
 }
 
 } // namespace
