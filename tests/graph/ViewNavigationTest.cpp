@@ -59,6 +59,8 @@ TEST(ViewNavigation, Scroll) {
     ExpectView(ScrollUp({10, 20}), 15, 25);
     // The new upper edge 100002 is not below 100000.
     ExpectView(ScrollUp({99990, 99998}), 99990, 99998);
+    ExpectView(ScrollUp({99985, 99995}), 99985, 99995); // would end on 100000 exactly
+    ExpectView(ScrollUp({99984, 99994}), 99989, 99999);
     ExpectView(ScrollUp({0, 100000}), 0, 100000);
 }
 
