@@ -172,6 +172,9 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     EXPECT_EQ(f.list.entry(2).remarks(), "a");
     f.list.SwitchSortingOff();
     EXPECT_FALSE(f.list.sortState().sorted);
+    // A column past the last (a stored setting, say) sorts nothing.
+    f.list.SortByColumn(FrequencyColumnCount);
+    EXPECT_FALSE(f.list.sortState().sorted);
 }
 
 TEST(FrequencyList, TextSortIgnoresLetterCaseUnderATurkishCLocale) {
