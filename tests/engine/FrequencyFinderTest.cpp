@@ -304,6 +304,48 @@ TEST_F(FinderTest, RankingSpacingAndPlanningTogether) {
     EXPECT_DOUBLE_EQ(furthest, static_cast<double>(all.size() + 1) / 11);
 }
 
+TEST_F(FinderTest, AProductExactlyOnALimitOrABandEdgeCounts) {
+    // 2 x 450 - 451 = 449 MHz: the site's product reaching a receiving candidate, and the
+    // candidate's own product reaching the site's receiver; 12.5 kHz everywhere, so bands 12.5
+    // kHz apart touch.
+    struct Case {
+        const char* role;
+        FinderRole finding;
+        double mhz;
+        CalculationLimits limits;
+        int conflicts;
+    };
+    const CalculationLimits all{0, 1e6};
+    const Case cases[] = {{"Tx", FinderRole::Rx, 449, {449, 449}, 1},
+                          {"Tx", FinderRole::Rx, 449, {449.00001, 1e6}, 0},
+                          {"Tx", FinderRole::Rx, 449, {0, 448.99999}, 0},
+                          {"Tx", FinderRole::Rx, 449.0125, all, 1},
+                          {"Tx", FinderRole::Rx, 448.9875, all, 1},
+                          {"Tx", FinderRole::Rx, 449.0126, all, 0},
+                          {"Rx", FinderRole::Tx, 451, {449, 449}, 1},
+                          {"Rx", FinderRole::Tx, 451, {449.00001, 1e6}, 0},
+                          {"Rx", FinderRole::Tx, 451, {0, 448.99999}, 0},
+                          {"Rx", FinderRole::Tx, 451.0125, all, 1},
+                          {"Rx", FinderRole::Tx, 450.9875, all, 1},
+                          {"Rx", FinderRole::Tx, 451.0126, all, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.role) + " " + std::to_string(c.mhz) + " in " +
+                     std::to_string(c.limits.lower) + " " + std::to_string(c.limits.upper));
+        const double second = std::string(c.role) == "Tx" ? 451 : 449;
+        const Site s =
+            ThirdOrderSite(Locale::English(), {{450, 0, 12.5, 12.5}, {second, 0, 12.5, 12.5}},
+                           {"Tx", c.role}, false);
+        FrequencyFinder finder(Table(*Build(s)), s.options, c.limits);
+        FinderRequest request;
+        request.role = c.finding;
+        request.fromMHz = request.toMHz = c.mhz;
+        request.txBandwidthKHz = request.rxBandwidthKHz = 12.5;
+        const std::vector<CandidateResult> found = finder.Search(request);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].conflicts, c.conflicts);
+    }
+}
+
 TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {
     // Transmitters at 450 and 450.3 MHz, a receiver at 449.803 MHz: the candidate c forms
     // 450 + c - 450.3, which reaches the receiver within 12.5 kHz of its centre.
