@@ -446,6 +446,9 @@ TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     // Transmit bands that only touch the axis ends (437 to 437.5, 462.5 to 463): skipped too.
     site.Entry("470", "-32750", "500", "Both", "Exist", "0");
     site.Entry("430", "32750", "500", "Both", "Exist", "0");
+    // Transmit bands across either axis end reach in.
+    site.Entry("437.4", "0", "500", "Tx", "Exist", "N/A");
+    site.Entry("462.6", "0", "500", "Tx", "Exist", "N/A");
     GraphInputs inputs = InputsFor(site, 440, 460);
     inputs.plotFirstOrder = true;
     RecordingCanvas canvas(Width, Height);
@@ -457,8 +460,10 @@ TEST(DrawGraph, RangeTestsAtTheAxisEnds) {
     EXPECT_EQ(products[2].colour, Rgb(0, 255, 255));
     ExpectAt(products[2], 4625, Any, Any, Any);
     const auto entries = EntryBoxesOf(canvas, 2);
-    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(entries.size(), 3u);
     ExpectAt(entries[0], 4370.5, Any, Any, Any);
+    ExpectAt(entries[1], 4371.5, 4376.5, Any, Any);
+    ExpectAt(entries[2], 4623.5, 4628.5, Any, Any);
 }
 
 class CountingHost final : public IGraphDrawHost {
