@@ -84,7 +84,8 @@ public:
     bool AddEntry(const std::array<std::string, 7>& fields);
     // Stores the dialog's values into editRow, or as a new last entry when editRow is no row; the
     // document is then changed. Returns false, storing nothing, when another entry has the same
-    // offset frequency.
+    // offset frequency. Like DeleteRows it leaves NotifyRecalculationDue to the command, which
+    // calls it once the selection and command states have followed.
     bool CommitDialogEntry(const DialogEntry& values, int editRow = -1);
     // Deletes the rows (0-based, any order) and renumbers the rest; the document is then changed.
     void DeleteRows(const std::vector<int>& rows);
