@@ -2,6 +2,7 @@
 
 #include "app/ColumnWidths.h"
 #include "app/IntermodPanel.h"
+#include "document/FrequencySelection.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
@@ -203,7 +204,7 @@ void FindFrequenciesDialog::MarkOutOfDate() {
 
 void FindFrequenciesDialog::Open() {
     const FrequencyList& list = sources_.list;
-    const int row = list.currentRow();
+    const int row = sources_.selection.currentRow();
     if (row >= 0 && row < list.count()) {
         // The selected entry's bandwidths and role are the likeliest for its new neighbour.
         const FrequencyEntry& e = list.entry(row);
@@ -333,8 +334,9 @@ void FindFrequenciesDialog::AddSelected() {
             continue;
         }
         using Result = AddFreqDialogModel::CommitResult;
-        const Result result = AddFoundChannel(sources_.list, used_,
-                                              found_[static_cast<std::size_t>(row)].frequencyMHz);
+        const Result result =
+            AddFoundChannel(sources_.list, sources_.selection, sources_.commands, used_,
+                            found_[static_cast<std::size_t>(row)].frequencyMHz);
         if (result != Result::Stored) {
             sources_.messages.CenteredMsgBox(result == Result::Duplicate ? findertexts::Duplicate
                                                                          : findertexts::OutOfRange,
@@ -374,12 +376,12 @@ SiteSummaryWindow::SiteSummaryWindow(const FinderSources& sources, QWidget* pare
     connect(refresh, &QPushButton::clicked, this, &SiteSummaryWindow::Refresh);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        FrequencyList& list = sources_.list;
+        FrequencySelection& selection = sources_.selection;
         const int row = SourceRow(table_, index);
-        if (row >= 0 && row < list.count()) {
-            list.SetAllSelected(false);
-            list.SetSelected(row, true);
-            list.SetCurrentRow(row);
+        if (row >= 0 && row < sources_.list.count()) {
+            selection.SetAllSelected(false);
+            selection.SetSelected(row, true);
+            selection.SetCurrentRow(row);
         }
     });
 }

@@ -20,13 +20,17 @@ class QTableView;
 namespace spurline {
 
 class FrequencyList;
+class FrequencySelection;
 class IMessageBox;
 class IntermodPanel;
+class ListCommandStates;
 
-// What the finder windows work with: the document, the options as the intermod panel shows them,
-// and the message boxes.
+// What the finder windows work with: the document with its selection and command states, the
+// options as the intermod panel shows them, and the message boxes.
 struct FinderSources {
     FrequencyList& list;
+    FrequencySelection& selection;
+    ListCommandStates& commands;
     IntermodPanel& panel;
     IMessageBox& messages;
 };

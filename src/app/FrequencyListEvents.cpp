@@ -1,6 +1,9 @@
 #include "app/FrequencyListEvents.h"
 
+#include "document/DeleteEntries.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -11,10 +14,11 @@
 
 namespace spurline {
 
-FrequencyListEvents::FrequencyListEvents(FrequencyList& list, QTableView& lvFreqs,
+FrequencyListEvents::FrequencyListEvents(FrequencyList& list, FrequencySelection& selection,
+                                         ListCommandStates& commands, QTableView& lvFreqs,
                                          QPushButton& cmdDelete, QObject* parent)
-    : QObject(parent), list_(list), lvFreqs_(lvFreqs), viewport_(lvFreqs.viewport()),
-      cmdDelete_(cmdDelete) {
+    : QObject(parent), list_(list), selection_(selection), commands_(commands), lvFreqs_(lvFreqs),
+      viewport_(lvFreqs.viewport()), cmdDelete_(cmdDelete) {
     lvFreqs_.installEventFilter(this);
     lvFreqs_.viewport()->installEventFilter(this);
     cmdDelete_.installEventFilter(this);
@@ -27,9 +31,8 @@ FrequencyListEvents::FrequencyListEvents(FrequencyList& list, QTableView& lvFreq
 }
 
 void FrequencyListEvents::cmdAdd_Click() {
-    list_.EditMode = false;
     if (showDialog) {
-        showDialog();
+        showDialog(false);
     }
     if (!list_.empty()) {
         emit focusListRequested();
@@ -40,18 +43,17 @@ void FrequencyListEvents::cmdAdd_Click() {
 }
 
 void FrequencyListEvents::cmdDelete_Click() {
-    list_.deletedata();
+    deletedata(list_, selection_, commands_);
 }
 
 void FrequencyListEvents::EditCurrent() {
-    list_.EditMode = !list_.empty() && list_.currentRow() >= 0;
     if (showDialog) {
-        showDialog();
+        showDialog(!list_.empty() && selection_.currentRow() >= 0);
     }
 }
 
 void FrequencyListEvents::ToggleSelectedChecks() {
-    const int current = list_.currentRow();
+    const int current = selection_.currentRow();
     if (current < 0 || current >= list_.count()) {
         return;
     }
@@ -61,7 +63,7 @@ void FrequencyListEvents::ToggleSelectedChecks() {
     list_.SetChecked(current, !list_.entry(current).checked);
     for (int row = 0; row < list_.count(); ++row) {
         const FrequencyEntry& entry = list_.entry(row);
-        if (row != current && entry.selected && entry.id() != currentId) {
+        if (row != current && selection_.selected(row) && entry.id() != currentId) {
             list_.SetChecked(row, !entry.checked);
         }
     }
@@ -73,8 +75,8 @@ bool FrequencyListEvents::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Delete) {
-                if (list_.currentRow() >= 0) {
-                    list_.deletedata();
+                if (selection_.currentRow() >= 0) {
+                    deletedata(list_, selection_, commands_);
                 }
                 return true;
             }
@@ -90,12 +92,12 @@ bool FrequencyListEvents::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::FocusIn:
-            list_.ListFocusChanged(true);
+            commands_.ListFocusChanged(true);
             break;
         case QEvent::FocusOut:
             // Focus passing to the "&Delete" button keeps it enabled, so that it can be pressed.
             if (QApplication::focusWidget() != &cmdDelete_) {
-                list_.ListFocusChanged(false);
+                commands_.ListFocusChanged(false);
             }
             break;
         default:
@@ -104,7 +106,7 @@ bool FrequencyListEvents::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            list_.EditMenuTarget = EditFrequencyList;
+            commands_.EditMenuTarget = EditFrequencyList;
             const bool any = !list_.empty();
             EditMenuState states;
             states.deleteItem = any;
@@ -124,7 +126,7 @@ bool FrequencyListEvents::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut && QApplication::focusWidget() != &lvFreqs_) {
-            list_.ListFocusChanged(false);
+            commands_.ListFocusChanged(false);
         }
     }
     return QObject::eventFilter(watched, event);

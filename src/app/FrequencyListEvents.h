@@ -12,6 +12,8 @@ class QTableView;
 namespace spurline {
 
 class FrequencyList;
+class FrequencySelection;
+class ListCommandStates;
 
 // How the frequency list view answers the user: sorting by a column, the Delete, Return and
 // Space keys, double click, the right-button Edit menu, and the "&Delete" button's enabled state
@@ -20,11 +22,12 @@ class FrequencyListEvents final : public QObject {
     Q_OBJECT
 
 public:
-    FrequencyListEvents(FrequencyList& list, QTableView& lvFreqs, QPushButton& cmdDelete,
+    FrequencyListEvents(FrequencyList& list, FrequencySelection& selection,
+                        ListCommandStates& commands, QTableView& lvFreqs, QPushButton& cmdDelete,
                         QObject* parent = nullptr);
 
-    // Opens the add/edit dialog modally (EditMode already set).
-    std::function<void()> showDialog;
+    // Opens the add/edit dialog modally: to add (editMode false) or to edit the current row.
+    std::function<void(bool editMode)> showDialog;
     // RecalculateDue.
     std::function<void()> recalculateDue;
 
@@ -46,6 +49,8 @@ private:
     void ToggleSelectedChecks();
 
     FrequencyList& list_;
+    FrequencySelection& selection_;
+    ListCommandStates& commands_;
     QTableView& lvFreqs_;
     QObject* viewport_; // compared only: it may be on its way out
     QPushButton& cmdDelete_;

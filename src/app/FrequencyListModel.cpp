@@ -152,10 +152,6 @@ void FrequencyListModel::EntryChanged(int row) {
     emit documentRowChanged(row);
 }
 
-void FrequencyListModel::SelectionChanged() {
-    emit documentSelectionChanged();
-}
-
 void FrequencyListModel::DocumentStateChanged() {
     emit documentStateChanged();
 }

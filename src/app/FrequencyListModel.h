@@ -27,18 +27,17 @@ public:
     FrequencyList& list() { return list_; }
 
 signals:
-    // A row's selection may have changed (with its texts, check mark or victim mark).
+    // A row was appended, or its texts, check mark or victim mark changed.
     void documentRowChanged(int row);
-    // The selection of many rows changed at once.
+    // The rows were reset: the view shows the selection afresh.
     void documentSelectionChanged();
-    // Header fields, changed state or command states changed.
+    // Header fields or the changed state changed.
     void documentStateChanged();
 
 private:
     void EntriesReset() override;
     void EntryAppended(int row) override;
     void EntryChanged(int row) override;
-    void SelectionChanged() override;
     void DocumentStateChanged() override;
 
     FrequencyList& list_;

@@ -1,16 +1,22 @@
 #include "app/FrequencySelectionSync.h"
 
 #include "app/FrequencyListModel.h"
-#include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
 
 namespace spurline {
 
-FrequencySelectionSync::FrequencySelectionSync(FrequencyList& list, FrequencyListModel& model,
-                                               QTableView& lvFreqs, QObject* parent)
-    : QObject(parent), list_(list), model_(model), lvFreqs_(lvFreqs) {
+FrequencySelectionSync::FrequencySelectionSync(FrequencySelection& selection,
+                                               ListCommandStates& commands,
+                                               FrequencyListModel& model, QTableView& lvFreqs,
+                                               QObject* parent)
+    : QObject(parent), selection_(selection), commands_(commands), model_(model),
+      lvFreqs_(lvFreqs) {
+    selection_.selectionChanged = [this] { MirrorSelection(); };
+    selection_.rowSelectionChanged = [this](int row) { MirrorRowSelection(row); };
     connect(lvFreqs_.selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FrequencySelectionSync::ViewSelectionChanged);
     connect(lvFreqs_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -21,14 +27,19 @@ FrequencySelectionSync::FrequencySelectionSync(FrequencyList& list, FrequencyLis
             &FrequencySelectionSync::MirrorRowSelection);
 }
 
+FrequencySelectionSync::~FrequencySelectionSync() {
+    selection_.selectionChanged = nullptr;
+    selection_.rowSelectionChanged = nullptr;
+}
+
 void FrequencySelectionSync::MirrorSelection() {
     QItemSelectionModel* selection = lvFreqs_.selectionModel();
     QItemSelection wanted;
     const int lastColumn = FrequencyColumnCount - 1;
     int first = -1;
-    for (int row = 0; row <= list_.count(); ++row) {
-        const bool selected =
-            row < list_.count() && row < model_.rowCount() && list_.entry(row).selected;
+    const int rows = model_.rowCount();
+    for (int row = 0; row <= rows; ++row) {
+        const bool selected = row < rows && selection_.selected(row);
         if (selected && first < 0) {
             first = row;
         } else if (!selected && first >= 0) {
@@ -38,7 +49,7 @@ void FrequencySelectionSync::MirrorSelection() {
     }
     mirroring_ = true;
     selection->select(wanted, QItemSelectionModel::ClearAndSelect);
-    const int current = list_.currentRow();
+    const int current = selection_.currentRow();
     const QModelIndex currentIndex =
         current >= 0 && current < model_.rowCount() ? model_.index(current, 0) : QModelIndex();
     if (selection->currentIndex().row() != currentIndex.row() ||
@@ -49,11 +60,11 @@ void FrequencySelectionSync::MirrorSelection() {
 }
 
 void FrequencySelectionSync::MirrorRowSelection(int row) {
-    if (mirroring_ || row < 0 || row >= model_.rowCount() || row >= list_.count()) {
+    if (mirroring_ || row < 0 || row >= model_.rowCount() || row >= selection_.count()) {
         return;
     }
     QItemSelectionModel* selection = lvFreqs_.selectionModel();
-    const bool wanted = list_.entry(row).selected;
+    const bool wanted = selection_.selected(row);
     if (selection->isRowSelected(row, QModelIndex()) == wanted) {
         return;
     }
@@ -73,8 +84,8 @@ void FrequencySelectionSync::ViewSelectionChanged(const QItemSelection& selected
     mirroring_ = true;
     for (const QItemSelection* ranges : {&selected, &deselected}) {
         for (const QItemSelectionRange& range : *ranges) {
-            for (int row = range.top(); row <= range.bottom() && row < list_.count(); ++row) {
-                list_.SetSelected(row, selection->isRowSelected(row, QModelIndex()));
+            for (int row = range.top(); row <= range.bottom() && row < selection_.count(); ++row) {
+                selection_.SetSelected(row, selection->isRowSelected(row, QModelIndex()));
             }
         }
     }
@@ -85,10 +96,10 @@ void FrequencySelectionSync::ViewCurrentChanged(const QModelIndex& current) {
     if (mirroring_) {
         return;
     }
-    list_.SetCurrentRow(current.isValid() ? current.row() : -1);
+    selection_.SetCurrentRow(current.isValid() ? current.row() : -1);
     // A click into the list gives it the focus before the row is current.
     if (lvFreqs_.hasFocus()) {
-        list_.ListFocusChanged(true);
+        commands_.ListFocusChanged(true);
     }
 }
 

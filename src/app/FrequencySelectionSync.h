@@ -7,20 +7,21 @@ class QTableView;
 
 namespace spurline {
 
-class FrequencyList;
 class FrequencyListModel;
+class FrequencySelection;
+class ListCommandStates;
 
-// Keeps the frequency list view's selection and current row in line with the document's, both
-// ways: the document's changes are shown in the view, the user's clicks are stored in the
-// document.
+// Keeps the frequency list view's selection and current row in line with the core's selection
+// model, both ways: its changes are shown in the view, the user's clicks are stored in it.
 class FrequencySelectionSync final : public QObject {
     Q_OBJECT
 
 public:
-    FrequencySelectionSync(FrequencyList& list, FrequencyListModel& model, QTableView& lvFreqs,
-                           QObject* parent);
+    FrequencySelectionSync(FrequencySelection& selection, ListCommandStates& commands,
+                           FrequencyListModel& model, QTableView& lvFreqs, QObject* parent);
+    ~FrequencySelectionSync() override;
 
-    // Shows the document's selection and current row in the view.
+    // Shows the selection and current row in the view.
     void MirrorSelection();
 
 private:
@@ -28,10 +29,11 @@ private:
     void ViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void ViewCurrentChanged(const QModelIndex& current);
 
-    FrequencyList& list_;
+    FrequencySelection& selection_;
+    ListCommandStates& commands_;
     FrequencyListModel& model_;
     QTableView& lvFreqs_;
-    bool mirroring_ = false; // the view is being brought in line with the document
+    bool mirroring_ = false; // the view is being brought in line with the selection model
 };
 
 } // namespace spurline

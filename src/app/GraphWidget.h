@@ -25,7 +25,8 @@ public:
     QtCanvas& canvas() { return canvas_; }
     // The colour the picture is cleared to.
     static QColor backgroundColour() { return QColor::fromRgb(QtCanvas::Background); }
-    // Where the right button makes the graph the Edit menu's target (the list's EditMenuTarget).
+    // Where the right button makes the graph the Edit menu's target (ListCommandStates'
+    // EditMenuTarget).
     void setEditMenuTarget(int* target) { editMenuTarget_ = target; }
     bool dragging() const { return dragging_; }
 

@@ -19,6 +19,7 @@
 #include "app/OutputCommands.h"
 #include "app/SiteHeader.h"
 #include "app/frmAddFreq.h"
+#include "document/DeleteEntries.h"
 #include "engine/ParallelEnumeration.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
@@ -63,6 +64,8 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     };
     list_.AddObserver(this);
     calculation_.recalculateDue = [this] { RecalculateDue(); };
+    calculation_.selection = &selection_;
+    calculation_.commandStates = &listCommands_;
     calculation_.SetThreads(DefaultCalculationThreads());
     recalculate_.calculate = [this] { cmdCalculate_Click(); };
     recalculate_.drawGraph = [this] { DrawGraph(); };
@@ -74,36 +77,42 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     AttachWheelHook();
     model_ = new FrequencyListModel(list_, this);
     intermodModel_ = new IntermodListModel(intermodRows_, this);
-    ui_ = BuildMainWindowWidgets(*this, list_, *model_, *intermodModel_, graph_);
+    ui_ = BuildMainWindowWidgets(*this, list_, *model_, *intermodModel_, graph_,
+                                 listCommands_.EditMenuTarget);
     setCentralWidget(ui_.central);
     new MainWindowPlacement(*this, ui_);
-    selection_ = new FrequencySelectionSync(list_, *model_, *ui_.lvFreqs, this);
+    selectionSync_ =
+        new FrequencySelectionSync(selection_, listCommands_, *model_, *ui_.lvFreqs, this);
     ConnectControls();
     resize(1000, 720);
     BuildMenus();
-    finder_ = new FinderCommands(*this, *menus_.mnuIntermods,
-                                 FinderSources{list_, *ui_.tbsIntermods, messages_});
+    finder_ = new FinderCommands(
+        *this, *menus_.mnuIntermods,
+        FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_});
     connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
 
     host_ =
         std::make_unique<FileCommandHost>(*this, ui_.header->txtFilename(), *ui_.statusline,
                                           [this](const std::string& path) { UpdateCaption(path); });
-    fileCommands_ = std::make_unique<FileCommands>(list_, messages_, dialogs_, *host_);
+    fileCommands_ = std::make_unique<FileCommands>(list_, selection_, listCommands_, messages_,
+                                                   dialogs_, *host_);
     runner_ =
         std::make_unique<CalculationRunner>(*this, calculation_, *ui_.progressbarouter,
                                             *ui_.progressbarinner, *ui_.pcdone, list_.locale());
     runner_->recalculateDue = [this] { RecalculateDue(); };
 
-    output_ = new OutputCommands(
-        *this,
-        OutputSources{list_, products_, graph_, *ui_.tbsIntermods, *ui_.lvFreqs, *fileCommands_},
-        messages_, dialogs_);
-    listEvents_ = new FrequencyListEvents(list_, *ui_.lvFreqs, *ui_.cmdDelete, this);
-    listEvents_->showDialog = [this] { ShowAddFreqDialog(); };
+    output_ = new OutputCommands(*this,
+                                 OutputSources{list_, selection_, listCommands_, products_, graph_,
+                                               *ui_.tbsIntermods, *ui_.lvFreqs, *fileCommands_},
+                                 messages_, dialogs_);
+    listEvents_ = new FrequencyListEvents(list_, selection_, listCommands_, *ui_.lvFreqs,
+                                          *ui_.cmdDelete, this);
+    listEvents_->showDialog = [this](bool editMode) { ShowAddFreqDialog(editMode); };
     listEvents_->recalculateDue = [this] { RecalculateDue(); };
     ConnectCommands();
     StartKeyPreview();
 
+    listCommands_.stateChanged = [this] { MirrorDocumentState(); };
     MirrorDocumentState();
     MirrorIntermodState();
     UpdateCaption({});
@@ -113,8 +122,9 @@ frmMain::~frmMain() {
     hookWheel_->setHwnd(nullptr);
     keyPreview_.reset();
     runner_.reset();
-    delete selection_;
-    selection_ = nullptr;
+    listCommands_.stateChanged = nullptr;
+    delete selectionSync_;
+    selectionSync_ = nullptr;
     // The models observe the document and the rows; let them go first.
     ui_.lvFreqs->setModel(nullptr);
     ui_.tbsIntermods->lvIntermods().setModel(nullptr);
@@ -166,7 +176,7 @@ void frmMain::ConnectControls() {
             [this] { graph_.PlotFirstOrderClicked(); });
     connect(panel, &IntermodPanel::editMenuRequested, this,
             [this](const EditMenuState& states, const QPoint& at) {
-                list_.EditMenuTarget = EditIntermodList;
+                listCommands_.EditMenuTarget = EditIntermodList;
                 ShowEditMenu(states, at, intermodModel_->rowCount() > 0);
             });
     connect(
@@ -217,13 +227,14 @@ void frmMain::BuildMenus() {
     m.mnuDelete->setShortcutContext(Qt::WidgetShortcut);
     ui_.lvFreqs->addAction(m.mnuDelete);
     connect(m.mnuDelete, &QAction::triggered, this, [this] {
-        if (ui_.lvFreqs->hasFocus() || list_.EditMenuTarget == EditFrequencyList) {
-            list_.deletedata();
+        if (ui_.lvFreqs->hasFocus() || listCommands_.EditMenuTarget == EditFrequencyList) {
+            deletedata(list_, selection_, listCommands_);
         }
     });
     connect(m.mnuSelectAll, &QAction::triggered, this, &frmMain::mnuSelectAll_Click);
-    connect(m.mnuSelectChecked, &QAction::triggered, this, [this] { list_.SelectChecked(); });
-    connect(m.mnuInvertSelection, &QAction::triggered, this, [this] { list_.InvertSelection(); });
+    connect(m.mnuSelectChecked, &QAction::triggered, this, [this] { selection_.SelectChecked(); });
+    connect(m.mnuInvertSelection, &QAction::triggered, this,
+            [this] { selection_.InvertSelection(); });
     connect(m.mnuContents, &QAction::triggered, this, &frmMain::mnuHelp_Click);
     MirrorAutoZoom();
 }
@@ -287,16 +298,16 @@ void frmMain::cmdAdd_Click() {
     listEvents_->cmdAdd_Click();
 }
 
-void frmMain::ShowAddFreqDialog() {
+void frmMain::ShowAddFreqDialog(bool editMode) {
     if (showAddFreq_) {
-        showAddFreq_();
+        showAddFreq_(editMode);
         return;
     }
     // Created on first use and hidden, not destroyed, when dismissed: it keeps its fields.
     if (addFreq_ == nullptr) {
-        addFreq_ = new frmAddFreq(list_, this);
+        addFreq_ = new frmAddFreq(list_, selection_, listCommands_, this);
     }
-    addFreq_->Open(list_.EditMode);
+    addFreq_->Open(editMode);
 }
 
 void frmMain::cmdCalculate_Click() {
@@ -326,10 +337,10 @@ void frmMain::mnuHelp_Click() {
 }
 
 void frmMain::mnuSelectAll_Click() {
-    if (list_.EditMenuTarget == EditIntermodList) {
+    if (listCommands_.EditMenuTarget == EditIntermodList) {
         ui_.tbsIntermods->lvIntermods().selectAll();
     } else {
-        list_.SelectAll();
+        selection_.SelectAll(listCommands_.EditMenuTarget);
     }
 }
 
@@ -379,15 +390,9 @@ void frmMain::StartKeyPreview() {
 
 void frmMain::MirrorDocumentState() {
     ui_.header->Mirror();
-    const CommandStates& commands = list_.commands();
-    ui_.header->cmdSave().setEnabled(commands.save);
-    menus_.mnuSave->setEnabled(commands.save);
-    ui_.cmdClear->setEnabled(commands.clear);
-    ui_.cmdCalculate->setEnabled(commands.calculate);
-    menus_.mnuCalculate->setEnabled(commands.calculate);
-    ui_.cmdPrint->setEnabled(commands.print);
-    menus_.mnuPrint->setEnabled(commands.print);
-    ui_.cmdDelete->setEnabled(commands.deleteButton);
+    const CommandStates commands = listCommands_.commands();
+    ui_.MirrorCommandStates(commands);
+    menus_.MirrorCommandStates(commands);
 }
 
 } // namespace spurline

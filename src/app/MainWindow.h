@@ -7,6 +7,8 @@
 #include "document/FileCommands.h"
 #include "document/FileDialogs.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
@@ -54,6 +56,8 @@ public:
     ~frmMain() override;
 
     FrequencyList& document() { return list_; }
+    FrequencySelection& selection() { return selection_; }
+    ListCommandStates& listCommands() { return listCommands_; }
     FileCommands& fileCommands() { return *fileCommands_; }
     const cIntermodItems& products() const { return products_; }
     const IntermodList& intermodRows() const { return intermodRows_; }
@@ -67,7 +71,9 @@ public:
     ShellParts shellParts();
 
     // Replaces the add/edit dialog (tests that do not exercise the dialog itself).
-    void SetAddFreqDialog(std::function<void()> show) { showAddFreq_ = std::move(show); }
+    void SetAddFreqDialog(std::function<void(bool editMode)> show) {
+        showAddFreq_ = std::move(show);
+    }
     // How the help document is handed to the desktop (tests record it instead).
     void SetDocumentOpener(std::function<bool(const QString&)> open) {
         openDocument_ = std::move(open);
@@ -105,7 +111,7 @@ private:
     void BuildMenus();
     void ConnectCommands();
     void StartKeyPreview();
-    void ShowAddFreqDialog();
+    void ShowAddFreqDialog(bool editMode);
     void ShowEditMenu(const EditMenuState& states, const QPoint& globalPosition, bool popUp);
     void MirrorIntermodState();
     void MirrorAutoZoom();
@@ -120,7 +126,10 @@ private:
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
     FrequencyList list_;
-    CsvListCommands csvCommands_{list_, dialogs_, messages_};
+    // Before the views: the selection follows the rows before the views read it.
+    FrequencySelection selection_{list_};
+    ListCommandStates listCommands_{list_, selection_};
+    CsvListCommands csvCommands_{list_, listCommands_, dialogs_, messages_};
     cIntermodItems products_;
     IntermodList intermodRows_;
     IntermodCalculation calculation_;
@@ -129,7 +138,7 @@ private:
     FrequencyListModel* model_ = nullptr;
     IntermodListModel* intermodModel_ = nullptr;
     MainWindowWidgets ui_;
-    FrequencySelectionSync* selection_ = nullptr;
+    FrequencySelectionSync* selectionSync_ = nullptr;
     std::unique_ptr<KeyPreview> keyPreview_;
     std::unique_ptr<FileCommandHost> host_;
     std::unique_ptr<FileCommands> fileCommands_;
@@ -138,7 +147,7 @@ private:
     OutputCommands* output_ = nullptr;
     FinderCommands* finder_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
-    std::function<void()> showAddFreq_;
+    std::function<void(bool editMode)> showAddFreq_;
     std::function<bool(const QString&)> openDocument_;
     MainMenus menus_;
     CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window

@@ -7,6 +7,7 @@
 #include "app/IdColumnFit.h"
 #include "app/IntermodPanel.h"
 #include "app/SiteHeader.h"
+#include "document/ListCommandStates.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -68,9 +69,18 @@ void BuildProgressFrame(MainWindowWidgets& w) {
 
 } // namespace
 
+void MainWindowWidgets::MirrorCommandStates(const CommandStates& commands) const {
+    header->cmdSave().setEnabled(commands.save);
+    cmdClear->setEnabled(commands.clear);
+    cmdCalculate->setEnabled(commands.calculate);
+    cmdPrint->setEnabled(commands.print);
+    cmdDelete->setEnabled(commands.deleteButton);
+}
+
 MainWindowWidgets BuildMainWindowWidgets(QWidget& window, FrequencyList& list,
                                          FrequencyListModel& model,
-                                         IntermodListModel& intermodModel, GraphController& graph) {
+                                         IntermodListModel& intermodModel, GraphController& graph,
+                                         int& editMenuTarget) {
     MainWindowWidgets w;
     w.central = new QWidget(&window);
     w.central->setObjectName(QStringLiteral("central"));
@@ -87,7 +97,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, FrequencyList& list,
     w.lblIntermods = new QLabel(QStringLiteral("Intermodulation products"), w.central);
     w.lblIntermods->setObjectName(QStringLiteral("lblIntermods"));
     w.tbsIntermods = new IntermodPanel(intermodModel, graph, list.locale(), w.central);
-    w.tbsIntermods->picSpectrum().setEditMenuTarget(&list.EditMenuTarget);
+    w.tbsIntermods->picSpectrum().setEditMenuTarget(&editMenuTarget);
     // The zoom panel lies over the graph's top left corner, which stays put when the page grows.
     IntermodPanel* panel = w.tbsIntermods;
     w.picZoomPan = new GraphZoomPanel(

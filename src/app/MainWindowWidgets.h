@@ -9,6 +9,7 @@ class QWidget;
 namespace spurline {
 
 class ColumnWidths;
+struct CommandStates;
 class FrequencyList;
 class FrequencyListModel;
 class GraphController;
@@ -39,13 +40,17 @@ struct MainWindowWidgets {
     QFrame* progressbarinner = nullptr;
     QLabel* pcdone = nullptr;
     QLabel* statusline = nullptr;
+
+    // Enables the buttons as the list's command states say.
+    void MirrorCommandStates(const CommandStates& commands) const;
 };
 
 // Builds the client area for window (its central widget is set by the caller): the site header,
 // the frequency list over model, the intermod panel over intermodModel and graph, the buttons,
-// the progress frame and the status line.
+// the progress frame and the status line. A right click on the graph sets editMenuTarget.
 MainWindowWidgets BuildMainWindowWidgets(QWidget& window, FrequencyList& list,
                                          FrequencyListModel& model,
-                                         IntermodListModel& intermodModel, GraphController& graph);
+                                         IntermodListModel& intermodModel, GraphController& graph,
+                                         int& editMenuTarget);
 
 } // namespace spurline

@@ -1,5 +1,6 @@
 #include "app/MenuBar.h"
 
+#include "document/ListCommandStates.h"
 #include "graph/GraphController.h"
 
 #include <QAction>
@@ -88,6 +89,12 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
     m.mnuAbout = Item(m.mnuHelp, "&About...", "mnuAbout");
     bar.addMenu(m.mnuHelp);
     return m;
+}
+
+void MainMenus::MirrorCommandStates(const CommandStates& commands) const {
+    mnuSave->setEnabled(commands.save);
+    mnuCalculate->setEnabled(commands.calculate);
+    mnuPrint->setEnabled(commands.print);
 }
 
 void MainMenus::ApplyEditMenu(const EditMenuState& state) const {

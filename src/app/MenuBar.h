@@ -7,6 +7,7 @@ class QMenuBar;
 
 namespace spurline {
 
+struct CommandStates;
 struct EditMenuState;
 
 // The main window's menu tree with its captions and shortcuts; the window connects the items.
@@ -44,6 +45,8 @@ struct MainMenus {
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
 
+    // Enables Save, Calculate and Print as their buttons are.
+    void MirrorCommandStates(const CommandStates& commands) const;
     // Sets the enabled states of the Edit menu's items.
     void ApplyEditMenu(const EditMenuState& state) const;
     // Pops up the Edit menu with the items that apply where it was asked for ("Save graph as..."

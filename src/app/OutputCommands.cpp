@@ -4,8 +4,10 @@
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/frmPrint.h"
+#include "document/DeleteEntries.h"
 #include "document/FileCommands.h"
 #include "document/FileDialogs.h"
+#include "document/ListCommandStates.h"
 #include "engine/IntermodItems.h"
 #include "graph/DrawGraph.h"
 #include "graph/GraphController.h"
@@ -189,7 +191,7 @@ QImage OutputCommands::GraphPicture(QSize box) const {
 
 bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        int& target = sources_.list.EditMenuTarget;
+        int& target = sources_.commands.EditMenuTarget;
         if (watched == frequencyView_) {
             target = EditFrequencyList;
         } else if (watched == intermodView_) {
@@ -202,10 +204,10 @@ bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OutputCommands::mnuCopy_Click() {
-    const int target = sources_.list.EditMenuTarget;
+    const int target = sources_.commands.EditMenuTarget;
     copy_.Copy(target, [this, target] {
         if (target == EditFrequencyList) {
-            return FrequencyCopyTable(sources_.list);
+            return FrequencyCopyTable(sources_.list, sources_.selection);
         }
         const ReportContent content = Content();
         QItemSelectionModel* selection = sources_.panel.lvIntermods().selectionModel();
@@ -221,8 +223,8 @@ void OutputCommands::mnuCut_Click() {
     mnuCopy_Click();
     // Only frequency rows that were just copied are deleted: after a click on the intermod list
     // or the graph the copy holds those, and the selected frequencies would be lost unseen.
-    if (sources_.list.EditMenuTarget == EditFrequencyList) {
-        sources_.list.deletedata();
+    if (sources_.commands.EditMenuTarget == EditFrequencyList) {
+        deletedata(sources_.list, sources_.selection, sources_.commands);
     }
 }
 

@@ -22,15 +22,20 @@ class cIntermodItems;
 class FileCommands;
 class frmPrint;
 class FrequencyList;
+class FrequencySelection;
+class ListCommandStates;
 class GraphController;
 class IFileDialogs;
 class IMessageBox;
 class IntermodPanel;
 
-// What the output commands read: the document, the products, the graph, the intermod panel with
-// its list and graph, the frequency list view, and the file commands' dialog file name.
+// What the output commands read: the document with its selection and command states (the Edit
+// menu's target), the products, the graph, the intermod panel with its list and graph, the
+// frequency list view, and the file commands' dialog file name.
 struct OutputSources {
     FrequencyList& list;
+    FrequencySelection& selection;
+    ListCommandStates& commands;
     const cIntermodItems& products;
     GraphController& graph;
     IntermodPanel& panel;

@@ -42,8 +42,10 @@ QRadioButton* MakeOption(QButtonGroup* group, int index, QWidget* parent) {
 
 } // namespace
 
-frmAddFreq::frmAddFreq(FrequencyList& list, QWidget* parent)
-    : QDialog(parent), beep([] { QApplication::beep(); }), list_(list), model_(list.locale()) {
+frmAddFreq::frmAddFreq(FrequencyList& list, FrequencySelection& selection,
+                       ListCommandStates& commands, QWidget* parent)
+    : QDialog(parent), beep([] { QApplication::beep(); }), list_(list), selection_(selection),
+      commands_(commands), model_(list.locale()) {
     setObjectName(QStringLiteral("frmAddFreq"));
     setModal(true);
     BuildWidgets();
@@ -285,9 +287,8 @@ QLineEdit* frmAddFreq::RangeField(RangeBox box) const {
 }
 
 void frmAddFreq::Activate(bool editMode) {
-    list_.EditMode = editMode;
     fieldWithFocus_ = nullptr;
-    model_.Activate(list_);
+    model_.Activate(list_, editMode ? selection_.currentRow() : -1);
     ShowModel();
     txtFrequency->setFocus(Qt::OtherFocusReason);
     update(); // the red cross comes or goes
@@ -408,7 +409,7 @@ void frmAddFreq::cmdAdd_Click() {
         fieldWithFocus_ = nullptr;
         FieldLostFocus(field);
     }
-    switch (model_.Commit(list_)) {
+    switch (model_.Commit(list_, selection_, commands_)) {
     case AddFreqDialogModel::CommitResult::Incomplete:
         return;
     case AddFreqDialogModel::CommitResult::Duplicate:

@@ -2,6 +2,8 @@
 
 #include "document/AddFreqDialogModel.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 
 #include <QDialog>
 #include <array>
@@ -24,12 +26,13 @@ class frmAddFreq final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAddFreq(FrequencyList& list, QWidget* parent = nullptr);
+    frmAddFreq(FrequencyList& list, FrequencySelection& selection, ListCommandStates& commands,
+               QWidget* parent = nullptr);
 
     // Shows the dialog modally to add an entry (editMode false) or to edit the list's current
     // row; returns QDialog::Accepted when the list took the entry.
     int Open(bool editMode);
-    // What Open does before the modal loop: sets the list's EditMode and fills the fields.
+    // What Open does before the modal loop: fills the fields (from the current row when editing).
     void Activate(bool editMode);
 
     const AddFreqDialogModel& model() const { return model_; }
@@ -58,6 +61,8 @@ private:
     QLineEdit* RangeField(RangeBox box) const;
 
     FrequencyList& list_;
+    FrequencySelection& selection_;
+    ListCommandStates& commands_;
     AddFreqDialogModel model_;
     QLineEdit* fieldWithFocus_ = nullptr; // left without a lost-focus rule yet
 

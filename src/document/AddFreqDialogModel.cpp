@@ -1,5 +1,7 @@
 #include "document/AddFreqDialogModel.h"
 
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 
@@ -79,7 +81,7 @@ void AddFreqDialogModel::FillBandwidthFromText(Group group, const std::string& t
     }
 }
 
-void AddFreqDialogModel::Activate(const FrequencyList& list) {
+void AddFreqDialogModel::Activate(const FrequencyList& list, int editRow) {
     if (UsesDecimalComma(locale_)) {
         ToLocaleDecimalComma(frequency_);
         ToLocaleDecimalComma(offset_);
@@ -90,8 +92,9 @@ void AddFreqDialogModel::Activate(const FrequencyList& list) {
         }
     }
 
-    const int row = list.currentRow();
-    const bool editing = list.EditMode && row >= 0 && row < list.count();
+    const int row = editRow;
+    const bool editing = row >= 0 && row < list.count();
+    editRow_ = editing ? row : -1;
     if (!editing) {
         buttonCaption_ = "Add";
         windowCaption_ = "Add new frequency";
@@ -286,11 +289,20 @@ DialogEntry AddFreqDialogModel::Entry() const {
     return entry;
 }
 
-AddFreqDialogModel::CommitResult AddFreqDialogModel::Commit(FrequencyList& list) const {
+AddFreqDialogModel::CommitResult AddFreqDialogModel::Commit(FrequencyList& list,
+                                                            FrequencySelection& selection,
+                                                            ListCommandStates& commands) const {
     if (!CanCommit()) {
         return CommitResult::Incomplete;
     }
-    return list.CommitDialogEntry(Entry()) ? CommitResult::Stored : CommitResult::Duplicate;
+    const bool editing = editRow_ >= 0 && editRow_ < list.count();
+    if (!list.CommitDialogEntry(Entry(), editing ? editRow_ : -1)) {
+        return CommitResult::Duplicate;
+    }
+    commands.MarkEntriesAdded();
+    selection.SelectOnly(editing ? editRow_ : list.count() - 1);
+    list.NotifyRecalculationDue();
+    return CommitResult::Stored;
 }
 
 } // namespace spurline

@@ -9,6 +9,9 @@
 
 namespace spurline {
 
+class FrequencySelection;
+class ListCommandStates;
+
 // The add/edit frequency dialog's fields and rules, without any window: the texts of every box,
 // the option groups, their normalisation when a box loses the focus, the up-down steps, the
 // occupied ranges, the red frequency and the red cross, and the entry handed to the list.
@@ -70,8 +73,8 @@ public:
 
     // --- events
     // Every time the dialog is shown: the locale's decimal comma, the captions, and in edit mode
-    // (the list's EditMode with a current row) the fields from the current row; then the ranges.
-    void Activate(const FrequencyList& list);
+    // (editRow is a row of the list; -1 adds) the fields from that row; then the ranges.
+    void Activate(const FrequencyList& list, int editRow);
     void FrequencyLostFocus();
     void OffsetLostFocus();
     void OffsetUpDown(int steps); // +1 per up click, -1 per down click (0.5 kHz each)
@@ -93,8 +96,10 @@ public:
     double BandwidthValue(Group group) const;                                          // kHz
     bool CanCommit() const { return !frequency_.empty() && !frequencyRed_; }
     DialogEntry Entry() const;
-    // Add/Update, once the box just left has been normalised.
-    CommitResult Commit(FrequencyList& list) const;
+    // Add/Update, once the box just left has been normalised: the stored row is then selected
+    // alone and current, the list changed with Clear and Calculate on, and the products stale.
+    CommitResult Commit(FrequencyList& list, FrequencySelection& selection,
+                        ListCommandStates& commands) const;
 
 private:
     struct Bandwidth {
@@ -114,6 +119,7 @@ private:
     std::string OtherText(double kHz) const;
 
     Locale locale_;
+    int editRow_ = -1; // the row being edited, -1 when adding
     std::string frequency_ = "174.000";
     std::string offset_ = "0";
     Bandwidth txBandwidth_;

@@ -54,7 +54,7 @@ int CsvListCommands::ImportCsv() {
     }
     if (added > 0) {
         // Unsaved work, as after Add: Save is offered and quitting asks.
-        list_.MarkEntriesAdded();
+        commands_.MarkEntriesAdded();
         list_.NotifyRecalculationDue();
     }
     return added;

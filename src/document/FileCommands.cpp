@@ -4,6 +4,8 @@
 #include "document/ErrorReport.h"
 #include "document/FrequencyListFile.h"
 #include "document/FrequencyListReader.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
 #include "document/TextEncoding.h"
@@ -28,9 +30,11 @@ bool EndsWithFrqIgnoringCase(const std::string& name) {
 
 } // namespace
 
-FileCommands::FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
-                           IFileCommandHost& host)
-    : list_(list), messages_(messages), dialogs_(dialogs), host_(host) {
+FileCommands::FileCommands(FrequencyList& list, FrequencySelection& selection,
+                           ListCommandStates& commands, IMessageBox& messages,
+                           IFileDialogs& dialogs, IFileCommandHost& host)
+    : list_(list), selection_(selection), commands_(commands), messages_(messages),
+      dialogs_(dialogs), host_(host) {
     list_.AddObserver(this);
 }
 
@@ -135,7 +139,7 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
 
     list_.SetFile(path, host_.CompactForFileNameField(path));
 
-    list_.SetListCommandsEnabled(false);
+    commands_.SetListCommandsEnabled(false);
     host_.LetEventsRun();
     host_.SetWindowEnabled(false);
 
@@ -163,9 +167,9 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
 
     host_.SetWindowEnabled(true);
     if (!list_.empty()) {
-        list_.SetListCommandsEnabled(true);
+        commands_.SetListCommandsEnabled(true);
         list_.SetChanged(false);
-        list_.SetAllSelected(false);
+        selection_.SetAllSelected(false);
     }
     list_.NotifyRecalculationDue();
     host_.SetBusyCursor(false);
@@ -193,6 +197,7 @@ bool FileCommands::Clear() {
     if (messages_.CenteredMsgBox(prompt, msgbox::Question) != msgbox::Yes)
         return false;
     list_.Clear();
+    commands_.SetListCommandsEnabled(false);
     return true;
 }
 

@@ -8,7 +8,9 @@
 
 namespace spurline {
 
+class FrequencySelection;
 class IMessageBox;
+class ListCommandStates;
 
 // What the load and save commands need from the main window.
 class IFileCommandHost {
@@ -29,8 +31,8 @@ public:
 // about each entry a load or an import leaves out.
 class FileCommands final : private IFrequencyListObserver {
 public:
-    FileCommands(FrequencyList& list, IMessageBox& messages, IFileDialogs& dialogs,
-                 IFileCommandHost& host);
+    FileCommands(FrequencyList& list, FrequencySelection& selection, ListCommandStates& commands,
+                 IMessageBox& messages, IFileDialogs& dialogs, IFileCommandHost& host);
     ~FileCommands() override;
     FileCommands(const FileCommands&) = delete;
     FileCommands& operator=(const FileCommands&) = delete;
@@ -62,6 +64,8 @@ private:
     FileDialogOptions DialogOptions(const std::string& title, bool saving);
 
     FrequencyList& list_;
+    FrequencySelection& selection_;
+    ListCommandStates& commands_;
     IMessageBox& messages_;
     IFileDialogs& dialogs_;
     IFileCommandHost& host_;

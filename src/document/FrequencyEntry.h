@@ -37,12 +37,12 @@ struct VictimMark {
     bool operator==(const VictimMark&) const = default;
 };
 
-// One row of the frequency list: its eight display texts and its per-row state. Numbers are read
-// back from the texts with LeadingNumber wherever they are needed.
+// One row of the frequency list: its eight display texts and its per-row state (the selection is
+// the view's, see FrequencySelection). Numbers are read back from the texts with LeadingNumber
+// wherever they are needed.
 struct FrequencyEntry {
     std::array<std::string, FrequencyColumnCount> texts;
     bool checked = true;
-    bool selected = false;
     std::string key; // "F:" + offset frequency, set when added
     VictimMark mark;
 

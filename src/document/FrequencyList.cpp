@@ -168,11 +168,8 @@ bool FrequencyList::AddEntry(const std::array<std::string, 7>& fields) {
     return true;
 }
 
-bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
-    int target = EditMode ? currentRow_ : -1;
-    if (target >= count()) {
-        target = -1;
-    }
+bool FrequencyList::CommitDialogEntry(const DialogEntry& values, int editRow) {
+    int target = editRow >= 0 && editRow < count() ? editRow : -1;
     const double offsetFrequency =
         LeadingNumber(values.frequency, locale_) + LeadingNumber(values.offset, locale_) / 1000.0;
     for (int row = 0; row < count(); ++row) {
@@ -216,46 +213,36 @@ bool FrequencyList::CommitDialogEntry(const DialogEntry& values) {
         NotifyChanged(target);
     }
 
-    MarkEntriesAdded();
-
-    for (int row = 0; row < count(); ++row) {
-        entries_[row].selected = row == target;
-    }
-    currentRow_ = target;
-    NotifySelection();
-    NotifyRecalculationDue();
+    changed_ = true;
+    NotifyState();
     return true;
 }
 
-void FrequencyList::deletedata() {
-    if (currentRow_ < 0 || currentRow_ >= count()) {
-        return;
+void FrequencyList::DeleteRows(const std::vector<int>& rows) {
+    std::vector<char> deleted(entries_.size(), 0);
+    for (int row : rows) {
+        if (row >= 0 && row < count()) {
+            deleted[row] = 1;
+        }
     }
-    const FrequencyEntry* current = &entries_[currentRow_];
-    int newCurrent = -1;
+    std::vector<int> from;
     std::vector<FrequencyEntry> kept;
     kept.reserve(entries_.size());
-    for (auto& e : entries_) {
-        if (!e.selected) {
-            if (&e == current) {
-                newCurrent = static_cast<int>(kept.size());
-            }
-            kept.push_back(std::move(e));
+    for (int row = 0; row < count(); ++row) {
+        if (deleted[row] == 0) {
+            from.push_back(row);
+            kept.push_back(std::move(entries_[row]));
         }
     }
     entries_ = std::move(kept);
-    currentRow_ = newCurrent;
     for (int row = 0; row < count(); ++row) {
         entries_[row].texts[ColId] = std::to_string(row + 1);
     }
     RebuildIndex();
-    NotifyReset();
+    NotifyRearranged(from);
 
-    commands_.save = true;
-    commands_.calculate = !empty();
-    commands_.deleteButton = false;
+    changed_ = true;
     NotifyState();
-    NotifyRecalculationDue();
 }
 
 void FrequencyList::Clear() {
@@ -265,10 +252,7 @@ void FrequencyList::Clear() {
     filePath_.clear();
     fileDisplayPath_.clear();
     lastSaved_.clear();
-    commands_.clear = false;
-    commands_.save = false;
-    commands_.calculate = false;
-    commands_.print = false;
+    changed_ = false;
     NotifyState();
 }
 
@@ -280,8 +264,7 @@ void FrequencyList::RemoveAllEntries() {
     offsetFrequencyCount_.clear();
     keys_.clear();
     nextKeySuffix_.clear();
-    currentRow_ = -1;
-    NotifyReset();
+    NotifyRearranged({});
 }
 
 void FrequencyList::SetChecked(int row, bool checked) {
@@ -318,16 +301,11 @@ void FrequencyList::SortByColumn(int column) {
     });
     std::vector<FrequencyEntry> sorted;
     sorted.reserve(entries_.size());
-    int newCurrent = -1;
-    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
-        if (order[i] == currentRow_) {
-            newCurrent = i;
-        }
-        sorted.push_back(std::move(entries_[order[i]]));
+    for (int from : order) {
+        sorted.push_back(std::move(entries_[from]));
     }
     entries_ = std::move(sorted);
-    currentRow_ = newCurrent;
-    NotifyReset();
+    NotifyRearranged(order);
 }
 
 void FrequencyList::SwitchSortingOff() {
@@ -345,7 +323,7 @@ void FrequencyList::SetSiteName(std::string_view text) {
         return;
     }
     siteName_ = FilterHeaderText(text);
-    commands_.save = true;
+    changed_ = true;
     NotifyState();
 }
 
@@ -354,7 +332,7 @@ void FrequencyList::SetComment(std::string_view text) {
         return;
     }
     comment_ = FilterHeaderText(text);
-    commands_.save = true;
+    changed_ = true;
     NotifyState();
 }
 
@@ -372,13 +350,16 @@ void FrequencyList::SetFile(std::string fullPath, std::string displayPath) {
 // --- changed state
 
 void FrequencyList::SetChanged(bool changed) {
-    commands_.save = changed;
+    changed_ = changed;
     NotifyState();
 }
 
 // --- notifications
 
-void FrequencyList::NotifyReset() {
+void FrequencyList::NotifyRearranged(const std::vector<int>& from) {
+    for (auto* o : observers_) {
+        o->RowsRearranged(from);
+    }
     for (auto* o : observers_) {
         o->EntriesReset();
     }
@@ -393,12 +374,6 @@ void FrequencyList::NotifyChanged(int row) {
 void FrequencyList::NotifyState() {
     for (auto* o : observers_) {
         o->DocumentStateChanged();
-    }
-}
-
-void FrequencyList::NotifySelection() {
-    for (auto* o : observers_) {
-        o->SelectionChanged();
     }
 }
 

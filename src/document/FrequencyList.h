@@ -12,18 +12,6 @@
 
 namespace spurline {
 
-// Enabled states of the commands that depend on the list; menu items mirror their buttons.
-struct CommandStates {
-    bool save = false; // the document's changed state
-    bool clear = false;
-    bool calculate = false;
-    bool print = false;
-    bool deleteButton = false;
-};
-
-// Which view the Edit menu acts on.
-enum EditTarget : int { EditNone = 0, EditIntermodList = 1, EditFrequencyList = 2, EditGraph = 3 };
-
 enum class TxRxChoice { Tx, Rx, Both };
 
 // The add/edit dialog's validated values, as display texts.
@@ -47,10 +35,11 @@ public:
     virtual ~IFrequencyListObserver() = default;
     virtual void EntriesReset() {}             // rows removed, reordered or cleared
     virtual void EntryAppended(int /*row*/) {} // 0-based
-    virtual void EntryChanged(int /*row*/) {}  // texts, check mark, selection or victim mark
-    virtual void SelectionChanged() {}         // the selection of many rows at once
-    virtual void DocumentStateChanged() {}     // header fields, changed state, command states
-    virtual void RecalculationDue() {}         // calculated products may be stale
+    virtual void EntryChanged(int /*row*/) {}  // texts, check mark or victim mark
+    // Rows were removed or reordered: row i now holds what was row from[i]. EntriesReset follows.
+    virtual void RowsRearranged(const std::vector<int>& /*from*/) {}
+    virtual void DocumentStateChanged() {} // header fields, changed state
+    virtual void RecalculationDue() {}     // calculated products may be stale
     // The intermod list and the product collection are to be emptied (Clear and the start of a
     // load).
     virtual void IntermodResultsCleared() {}
@@ -65,7 +54,8 @@ struct SortState {
 };
 
 // The document: the site's entries in display order, the site name, comment, last-saved date and
-// file, the changed state and the states of the commands that depend on the list.
+// file, and the changed state. What the view selects and which commands it offers live beside it
+// (FrequencySelection, ListCommandStates).
 class FrequencyList {
 public:
     explicit FrequencyList(Locale locale);
@@ -92,24 +82,19 @@ public:
     // Rx BW kHz, remarks); a duplicate or a frequency out of range is reported and left out.
     // Used by the loader. Returns whether added.
     bool AddEntry(const std::array<std::string, 7>& fields);
-    // Stores the dialog's values as a new entry (EditMode false) or into the current row.
-    // Returns false, storing nothing, when another entry has the same offset frequency.
-    bool CommitDialogEntry(const DialogEntry& values);
-    // Deletes the selected entries and renumbers the rest.
-    void deletedata();
+    // Stores the dialog's values into editRow, or as a new last entry when editRow is no row; the
+    // document is then changed. Returns false, storing nothing, when another entry has the same
+    // offset frequency. Like DeleteRows it leaves NotifyRecalculationDue to the command, which
+    // calls it once the selection and command states have followed.
+    bool CommitDialogEntry(const DialogEntry& values, int editRow = -1);
+    // Deletes the rows (0-based, any order) and renumbers the rest; the document is then changed.
+    void DeleteRows(const std::vector<int>& rows);
     // Removes everything: entries, header fields, file and intermod results; nothing is changed.
     void Clear();
     // Removes every entry and the intermod results without asking (start of a load).
     void RemoveAllEntries();
 
-    void SelectAll(); // acts on the frequency list when it is the Edit menu's target
-    void SelectChecked();
-    void InvertSelection();
-    void SetSelected(int row, bool selected);
-    void SetAllSelected(bool selected);
     void SetChecked(int row, bool checked);
-    void SetCurrentRow(int row); // -1 for none
-    int currentRow() const { return currentRow_; }
     void SetVictimMark(int row, const VictimMark& mark);
 
     // Sorts by a column's display text; the order toggles on every call.
@@ -129,19 +114,9 @@ public:
     const std::string& filePath() const { return filePath_; }
     const std::string& fileDisplayPath() const { return fileDisplayPath_; }
 
-    // --- states
-    bool changed() const { return commands_.save; }
+    // --- changed state
+    bool changed() const { return changed_; }
     void SetChanged(bool changed);
-    // After entries were added by a command (Add, an import): changed, Clear and Calculate on.
-    void MarkEntriesAdded();
-    const CommandStates& commands() const { return commands_; }
-    void SetListCommandsEnabled(bool enabled); // Clear, Calculate and Print together
-    void SetCalculateEnabled(bool enabled);
-    void SetPrintEnabled(bool enabled);
-    void ListFocusChanged(bool hasFocus); // enables Delete with focus and a current row
-
-    bool EditMode = false;
-    int EditMenuTarget = EditNone;
 
     // The character the file format uses between fields in this locale: ";" or ",".
     char FieldSeparator() const;
@@ -162,10 +137,10 @@ private:
     // Reports an entry AddEntry leaves out; returns false for AddEntry to return.
     bool Skip(SkipReason reason, const std::string& frequency);
     std::string FilterHeaderText(std::string_view text) const;
-    void NotifyReset();
+    // Tells the observers the new order (row i was from[i]), then the reset.
+    void NotifyRearranged(const std::vector<int>& from);
     void NotifyChanged(int row);
     void NotifyState();
-    void NotifySelection();
 
     Locale locale_;
     std::vector<FrequencyEntry> entries_;
@@ -174,10 +149,8 @@ private:
     // Per base key, the first " (n)" suffix not yet tried, so entries sharing a key (offset
     // frequencies that differ beyond its five decimals) are keyed in linear time.
     std::unordered_map<std::string, int> nextKeySuffix_;
-    int currentRow_ = -1;
-    bool listHasFocus_ = false;
     SortState sort_;
-    CommandStates commands_;
+    bool changed_ = false;
     std::string siteName_, comment_, lastSaved_, filePath_, fileDisplayPath_;
     std::vector<IFrequencyListObserver*> observers_;
 };

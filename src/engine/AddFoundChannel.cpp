@@ -5,14 +5,14 @@
 
 namespace spurline {
 
-AddFreqDialogModel::CommitResult AddFoundChannel(FrequencyList& list, const FinderRequest& request,
+AddFreqDialogModel::CommitResult AddFoundChannel(FrequencyList& list, FrequencySelection& selection,
+                                                 ListCommandStates& commands,
+                                                 const FinderRequest& request,
                                                  double frequencyMHz) {
     using Model = AddFreqDialogModel;
     const Locale& locale = list.locale();
-    const bool editMode = list.EditMode;
-    list.EditMode = false;
     Model model(locale);
-    model.Activate(list);
+    model.Activate(list, -1);
     model.SetFrequencyText(FormatNumber(frequencyMHz, "0.00000", locale));
     model.FrequencyLostFocus();
     model.SetOffsetText(
@@ -28,9 +28,7 @@ AddFreqDialogModel::CommitResult AddFoundChannel(FrequencyList& list, const Find
                      : request.role == FinderRole::Rx ? Model::ChoiceRx
                                                       : Model::ChoiceBoth);
     model.ChooseStatus(Model::StatusPlanned);
-    const Model::CommitResult result = model.Commit(list);
-    list.EditMode = editMode;
-    return result;
+    return model.Commit(list, selection, commands);
 }
 
 } // namespace spurline

@@ -2,6 +2,8 @@
 
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "engine/CalculationCallbacks.h"
@@ -129,7 +131,9 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
         abort_ = false;
         rows_.Clear();
         products_.Clear();
-        list_.SetCalculateEnabled(false);
+        if (commandStates != nullptr) {
+            commandStates->SetCalculateEnabled(false);
+        }
 
         const Stop stop = Enumerate(options, limits, events);
         if (stop == Stop::Capped) {
@@ -173,8 +177,10 @@ CalculationResult IntermodCalculation::Calculate(const IntermodOptions& options,
         none.key = "None";
         rows_.AddRow(std::move(none));
     }
-    list_.SetPrintEnabled(recorded > 0);
-    list_.SetCalculateEnabled(true);
+    if (commandStates != nullptr) {
+        commandStates->SetPrintEnabled(recorded > 0);
+        commandStates->SetCalculateEnabled(true);
+    }
     if (result.outcome == CalculationOutcome::Aborted) {
         // A shortened list must not pass for a complete one; the single "None" row shows
         // nothing that could be stale.
@@ -199,7 +205,9 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     CalculationTable table;
     table.reserve(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {
-        list_.SetSelected(r - 1, false);
+        if (selection != nullptr) {
+            selection->SetSelected(r - 1, false);
+        }
         unmark_freq(list_, r);
         VictimMark cleared = list_.entry(r - 1).mark;
         cleared.tag = 0;

@@ -12,7 +12,9 @@ namespace spurline {
 
 class CalculationCallbacks;
 class FrequencyList;
+class FrequencySelection;
 class IMessageBox;
+class ListCommandStates;
 class IntermodList;
 class cIntermodItems;
 
@@ -70,6 +72,10 @@ public:
 
     // The out-of-date signal, called when an abort is noticed among the third transmitters.
     std::function<void()> recalculateDue;
+    // The window's view of the list, when there is one: a calculation clears the selection, and
+    // turns Calculate off while it runs and Print on when it recorded products.
+    FrequencySelection* selection = nullptr;
+    ListCommandStates* commandStates = nullptr;
 
     // Runs one calculation (the "&Calculate" command's core); the window keeps itself disabled
     // around it and runs its own finishing steps (auto zoom, the list's sort) afterwards.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditMenuTarget.h"
 #include "graph/DrawGraph.h"
 #include "graph/HoverReadout.h"
 #include "graph/ViewNavigation.h"

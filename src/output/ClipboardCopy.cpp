@@ -1,7 +1,9 @@
 #include "output/ClipboardCopy.h"
 
+#include "document/EditMenuTarget.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyList.h"
+#include "document/FrequencySelection.h"
 #include "document/MessageBox.h"
 
 #include <new>
@@ -9,12 +11,12 @@
 
 namespace spurline {
 
-CopyTable FrequencyCopyTable(const FrequencyList& list) {
+CopyTable FrequencyCopyTable(const FrequencyList& list, const FrequencySelection& selection) {
     CopyTable table;
     table.captions.assign(FrequencyColumnCaptions.begin(), FrequencyColumnCaptions.end());
-    for (const FrequencyEntry& e : list.entries()) {
-        if (e.selected) {
-            table.rows.emplace_back(e.texts);
+    for (int row = 0; row < list.count(); ++row) {
+        if (selection.selected(row)) {
+            table.rows.emplace_back(list.entry(row).texts);
         }
     }
     return table;

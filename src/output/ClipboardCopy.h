@@ -11,6 +11,7 @@
 namespace spurline {
 
 class FrequencyList;
+class FrequencySelection;
 class IMessageBox;
 
 // The platform clipboard as the copy command needs it.
@@ -30,7 +31,7 @@ struct CopyTable {
     std::vector<std::span<const std::string>> rows;
 };
 
-CopyTable FrequencyCopyTable(const FrequencyList& list);
+CopyTable FrequencyCopyTable(const FrequencyList& list, const FrequencySelection& selection);
 // displayed: the intermod rows in displayed order; selected: per displayed row.
 CopyTable IntermodCopyTable(const std::vector<const IntermodListRow*>& displayed,
                             const std::vector<bool>& selected);

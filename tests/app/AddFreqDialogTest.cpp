@@ -20,7 +20,7 @@ namespace {
 // In one locale: the dialog shows its model's texts, which are pinned in both locales.
 class AddFreqDialogTest : public ::testing::Test {
 protected:
-    AddFreqDialogTest() : list(Locale::English()), dialog(list) {
+    AddFreqDialogTest() : list(Locale::English()), dialog(list, selection, states) {
         dialog.beep = [this] { ++beeps; };
     }
 
@@ -82,6 +82,8 @@ protected:
     QColor FrequencyColour() const { return Box("txtFrequency")->palette().color(QPalette::Text); }
 
     FrequencyList list;
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
     frmAddFreq dialog;
     testing::ListEvents events{list};
     int beeps = 0;
@@ -230,7 +232,7 @@ TEST_F(AddFreqDialogTest, EditModeFillsFromTheCurrentRowAndUpdatesIt) {
     ASSERT_TRUE(list.AddEntry({"165.25", "0", "12", "Rx", "Exist", "100", "Control"}));
     list.SetChecked(1, false);
 
-    list.SetCurrentRow(0);
+    selection.SetCurrentRow(0);
     Show(true);
     ExpectTexts({"txtOffset", "+4,600.00", "txtRemarks", "Mast A"});
     ExpectChecked({"chspacing2", "rxprot6", "chktxrx2", "chstatus0"});
@@ -238,7 +240,7 @@ TEST_F(AddFreqDialogTest, EditModeFillsFromTheCurrentRowAndUpdatesIt) {
 
     // An unchecked row: the red cross, corner to corner on the dialog's surface.
     dialog.hide();
-    list.SetCurrentRow(1);
+    selection.SetCurrentRow(1);
     Show(true);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit frequency  2"));
     const QImage crossed = dialog.grab().toImage();

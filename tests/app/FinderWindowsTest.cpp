@@ -144,8 +144,8 @@ TEST_F(FinderWindowsTest, SummarySortsAndSelectsTheEntry) {
     const QPoint at = table->visualRect(first).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(window->document().currentRow(), entry - 1);
-    EXPECT_TRUE(window->document().entry(entry - 1).selected);
+    EXPECT_EQ(window->selection().currentRow(), entry - 1);
+    EXPECT_TRUE(window->selection().selected(entry - 1));
 }
 
 } // namespace

@@ -152,10 +152,10 @@ TEST_F(MainWindowGraphTest, WheelTurnLeftToTheWindowZoomsOneStepPerNotch) {
 }
 
 TEST_F(MainWindowGraphTest, RightButtonOnTheGraphPopsUpTheEditMenuForTheGraph) {
-    window->document().EditMenuTarget = EditFrequencyList;
+    window->listCommands().EditMenuTarget = EditFrequencyList;
     const QPoint at(picSpectrum->width() / 2, picSpectrum->height() / 2);
     QTest::mousePress(picSpectrum, Qt::RightButton, Qt::NoModifier, at);
-    EXPECT_EQ(window->document().EditMenuTarget, EditGraph);
+    EXPECT_EQ(window->listCommands().EditMenuTarget, EditGraph);
     auto* edit = Find<QMenu>("mnuEdit");
     EXPECT_TRUE(edit->isVisible());
     EXPECT_TRUE(Find<QAction>("mnuCopy")->isEnabled());

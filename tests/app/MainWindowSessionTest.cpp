@@ -19,7 +19,7 @@ class SessionTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         CreateWindow(Locale::English());
-        window->SetAddFreqDialog([this] { editModes.push_back(window->document().EditMode); });
+        window->SetAddFreqDialog([this](bool editMode) { editModes.push_back(editMode); });
         window->SetDocumentOpener([this](const QString& path) {
             opened << path;
             return true;
@@ -181,7 +181,7 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
 
     // Right-clicking the empty intermod list shows no menu but targets it and disables Copy.
     QTest::mouseClick(lvIntermods->viewport(), Qt::RightButton);
-    EXPECT_EQ(window->document().EditMenuTarget, EditIntermodList);
+    EXPECT_EQ(window->listCommands().EditMenuTarget, EditIntermodList);
     EXPECT_FALSE(Find<QAction>("mnuCopy")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuDelete")->isEnabled());
     EXPECT_FALSE(Find<QMenu>("mnuEdit")->isVisible());
@@ -269,7 +269,7 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     ClickRow(1);
     ClickRow(3, Qt::ControlModifier);
     ClickRow(5, Qt::ControlModifier);
-    ASSERT_EQ(window->document().currentRow(), 5);
+    ASSERT_EQ(window->selection().currentRow(), 5);
     QTest::keyClick(lvFreqs, Qt::Key_Space);
     for (int row = 1; row <= 5; ++row) {
         EXPECT_EQ(window->document().entry(row).checked, row % 2 == 0) << row;
@@ -307,7 +307,7 @@ TEST_F(SessionTest, SpaceDeleteReturnDoubleClickAndTheDeleteButton) {
     // The right button over the list sets the Edit menu for it.
     const QRect row0 = lvFreqs->visualRect(lvFreqs->model()->index(0, ColRemarks));
     QTest::mouseClick(lvFreqs->viewport(), Qt::RightButton, Qt::NoModifier, row0.center());
-    EXPECT_EQ(window->document().EditMenuTarget, EditFrequencyList);
+    EXPECT_EQ(window->listCommands().EditMenuTarget, EditFrequencyList);
     EXPECT_TRUE(Find<QAction>("mnuDelete")->isEnabled());
     EXPECT_TRUE(Find<QAction>("mnuInvertSelection")->isEnabled());
     auto* edit = Find<QMenu>("mnuEdit");
@@ -321,7 +321,7 @@ TEST_F(SessionTest, KeyPreviewAndHelp) {
     ClickRow(2);
     // Page Down zooms the graph (pinned with the graph) and still moves the list's current row.
     QTest::keyClick(lvFreqs, Qt::Key_PageDown);
-    EXPECT_GT(window->document().currentRow(), 2);
+    EXPECT_GT(window->selection().currentRow(), 2);
 
     // Help: the button and F1 open the guide beside the program (where it is looked for is
     // pinned with the help document).
@@ -406,7 +406,7 @@ TEST_F(SessionTest, EscapeAbortsALongCalculationStartedByATimer) {
         window->document().AddEntry({testing::Fixed(400 + i * 0.7, 6), "0", "12.5", "Tx", "Exist",
                                      "12.5", "tx " + std::to_string(i)});
     }
-    window->document().SetCalculateEnabled(true);
+    window->listCommands().SetCalculateEnabled(true);
     ChooseOptions(true);
 
     bool sawDisabled = false;
@@ -459,15 +459,15 @@ TEST_F(SessionTest, InsertOpensTheAddDialogOnce) {
     ClickRow(2);
     // A modal dialog takes the activation with it: until the window manager gives it back, no
     // control has the focus while the key travels on from the list to the window.
-    window->SetAddFreqDialog([this] {
-        editModes.push_back(window->document().EditMode);
+    window->SetAddFreqDialog([this](bool editMode) {
+        editModes.push_back(editMode);
         QApplication::setActiveWindow(nullptr);
     });
     lvFreqs->setFocus();
     QTest::keyClick(lvFreqs, Qt::Key_Insert);
     EXPECT_EQ(editModes, std::vector<bool>{false});
     // The list still received the key: its current row is unchanged.
-    EXPECT_EQ(window->document().currentRow(), 2);
+    EXPECT_EQ(window->selection().currentRow(), 2);
 }
 
 TEST_F(SessionTest, DeleteActsOnTheFrequencyListOnlyWithItsFocusOrAsTheEditTarget) {
@@ -482,11 +482,11 @@ TEST_F(SessionTest, DeleteActsOnTheFrequencyListOnlyWithItsFocusOrAsTheEditTarge
         QWidget* view = page == 0 ? lvIntermods->viewport() : Find<QWidget>("picSpectrum");
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
-        window->document().EditMenuTarget = EditIntermodList;
+        window->listCommands().EditMenuTarget = EditIntermodList;
         mnuDelete->trigger();
         EXPECT_EQ(window->document().count(), loaded) << page;
     }
-    window->document().EditMenuTarget = EditFrequencyList;
+    window->listCommands().EditMenuTarget = EditFrequencyList;
     mnuDelete->trigger();
     ClickRow(0);
     QTest::keyClick(lvFreqs, Qt::Key_Delete);

@@ -54,8 +54,8 @@ protected:
 
     std::vector<bool> Selected() const {
         std::vector<bool> selected;
-        for (const FrequencyEntry& e : window->document().entries()) {
-            selected.push_back(e.selected);
+        for (int row = 0; row < window->document().count(); ++row) {
+            selected.push_back(window->selection().selected(row));
         }
         return selected;
     }
@@ -227,11 +227,11 @@ TEST_F(MainWindowTest, SelectionGoesBothWaysBetweenViewAndDocument) {
     ClickRow(0);
     EXPECT_EQ(Selected(), (std::vector<bool>{true, false, false}));
 
-    window->document().SetAllSelected(false);
+    window->selection().SetAllSelected(false);
     EXPECT_TRUE(ViewSelectedRows().isEmpty());
-    window->document().SetSelected(2, true);
+    window->selection().SetSelected(2, true);
     EXPECT_EQ(ViewSelectedRows(), QList<int>({2}));
-    window->document().InvertSelection();
+    window->selection().InvertSelection();
     EXPECT_EQ(ViewSelectedRows(), QList<int>({0, 1}));
 }
 

@@ -1,5 +1,7 @@
 #include "document/AddFreqDialogModel.h"
 
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "support/ListEvents.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -22,6 +24,8 @@ struct Site {
         : list(locale), m(locale), comma(locale.decimalSeparator == ",") {}
     testing::ScriptedMessageBox box;
     FrequencyList list;
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
     Model m;
     bool comma;
     testing::ListEvents events{list};
@@ -35,14 +39,11 @@ struct Site {
         return text;
     }
     void Edit(int row) {
-        list.EditMode = true;
-        list.SetCurrentRow(row);
-        m.Activate(list);
+        selection.SetCurrentRow(row);
+        m.Activate(list, selection.currentRow());
     }
-    void Add() {
-        list.EditMode = false;
-        m.Activate(list);
-    }
+    void Add() { m.Activate(list, -1); }
+    Result Commit() { return m.Commit(list, selection, states); }
     void Frequency(const std::string& text) {
         m.SetFrequencyText(text);
         m.FrequencyLostFocus();
@@ -295,9 +296,8 @@ TEST(AddFreqDialogModel, EditModeFillsFromTheCurrentRow) {
         EXPECT_EQ(m.buttonCaption(), "Add");
         EXPECT_EQ(s.Fields() + "|X", shown);
         // Edit mode without a current row adds.
-        s.list.SetCurrentRow(-1);
-        s.list.EditMode = true;
-        m.Activate(s.list);
+        s.selection.SetCurrentRow(-1);
+        m.Activate(s.list, s.selection.currentRow());
         EXPECT_EQ(m.buttonCaption(), "Add");
     }
 }
@@ -409,57 +409,57 @@ TEST(AddFreqDialogModel, CommitAddsUpdatesAndRefusesDuplicates) {
         m.ChooseBandwidth(Rx, 4);
         m.ChooseStatus(Model::StatusPlanned);
         m.RemarksChanged("Mast A", 6);
-        ASSERT_EQ(m.Commit(s.list), Result::Stored);
+        ASSERT_EQ(s.Commit(), Result::Stored);
         ASSERT_EQ(s.list.count(), 1);
         const FrequencyEntry& first = s.list.entry(0);
         EXPECT_EQ(first.texts, (Texts{" 1", s.L("      174.00000"), s.L("+4,600.00"), s.L("12.50"),
                                       "Both", "Plan", s.L("25.00"), "Mast A"}));
-        EXPECT_TRUE(first.checked && first.selected);
-        EXPECT_EQ(s.list.currentRow(), 0);
-        EXPECT_TRUE(s.list.changed() && s.list.commands().clear && s.list.commands().calculate);
+        EXPECT_TRUE(first.checked && s.selection.selected(0));
+        EXPECT_EQ(s.selection.currentRow(), 0);
+        EXPECT_TRUE(s.list.changed() && s.states.commands().clear && s.states.commands().calculate);
         EXPECT_EQ(s.events.recalculations, 1);
         // The same values again are a duplicate, and so is 178.6 MHz without offset, which
         // transmits where the first entry does.
         s.Add();
         EXPECT_EQ(m.frequency(), s.L("174.00000"));
-        EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
+        EXPECT_EQ(s.Commit(), Result::Duplicate);
         s.Frequency(s.L("178.6"));
         s.Offset("0");
-        EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
+        EXPECT_EQ(s.Commit(), Result::Duplicate);
         EXPECT_EQ(s.list.count(), 1);
         // A receiver only; the bandwidth of the unused side is "N/A".
         m.ChooseTxRx(Model::ChoiceRx);
         m.ChooseStatus(Model::StatusExisting);
         s.Frequency("174");
-        ASSERT_EQ(m.Commit(s.list), Result::Stored);
+        ASSERT_EQ(s.Commit(), Result::Stored);
         ASSERT_EQ(s.list.count(), 2);
         EXPECT_EQ(s.list.entry(1).texts, (Texts{" 2", s.L("      174.00000"), "0", "N/A", "Rx",
                                                 "Exist", s.L("25.00"), "Mast A"}));
         // Empty or red frequencies commit nothing.
         for (const char* bad : {"0", "100000"}) {
             s.Frequency(bad);
-            EXPECT_EQ(m.Commit(s.list), Result::Incomplete);
+            EXPECT_EQ(s.Commit(), Result::Incomplete);
         }
         EXPECT_EQ(s.list.count(), 2);
         // Update: the edited row itself is no duplicate; its ID, key and check mark stay.
         s.list.SetChecked(0, false);
         s.Edit(0);
         EXPECT_TRUE(m.redCross());
-        EXPECT_EQ(m.Commit(s.list), Result::Stored);
+        EXPECT_EQ(s.Commit(), Result::Stored);
         m.ChooseTxRx(Model::ChoiceTx);
         m.ChooseBandwidth(Tx, 6);
         s.Offset("0");
         // Now it would sit on the receiver at 174 MHz.
-        EXPECT_EQ(m.Commit(s.list), Result::Duplicate);
+        EXPECT_EQ(s.Commit(), Result::Duplicate);
         m.OffsetUpDown(+1);
-        ASSERT_EQ(m.Commit(s.list), Result::Stored);
+        ASSERT_EQ(s.Commit(), Result::Stored);
         ASSERT_EQ(s.list.count(), 2);
         const FrequencyEntry& edited = s.list.entry(0);
         EXPECT_EQ(edited.texts, (Texts{" 1", s.L("      174.00000"), s.L("+0.50"), s.L("200.00"),
                                        "Tx", "Plan", "N/A", "Mast A"}));
         EXPECT_EQ(edited.key, s.L("F:178.60000"));
-        EXPECT_TRUE(!edited.checked && edited.selected);
-        EXPECT_FALSE(s.list.entry(1).selected);
+        EXPECT_TRUE(!edited.checked && s.selection.selected(0));
+        EXPECT_FALSE(s.selection.selected(1));
     }
 }
 

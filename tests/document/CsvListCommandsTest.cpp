@@ -4,6 +4,7 @@
 
 #include "document/FrequencyListCsv.h"
 #include "document/FrequencyListReader.h"
+#include "document/FrequencySelection.h"
 #include "support/ListEvents.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
@@ -21,7 +22,9 @@ struct Import {
     testing::ScriptedFileDialogs dialogs;
     testing::TemporaryFolder folder;
     FrequencyList list{Locale::English()};
-    CsvListCommands commands{list, dialogs, box};
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
+    CsvListCommands commands{list, states, dialogs, box};
 
     int Run(const std::string& csv) {
         const std::string path = folder.File("list.csv");
@@ -51,14 +54,14 @@ TEST(CsvListCommands, AnImportThatAddsEntriesMarksTheListChanged) {
         Import import;
         if (c.loaded) {
             ReadFrequencyList(import.list, "S\r\nD\r\nC\r\n450,0,25,Tx,Plan,,,\r\n");
-            import.list.SetListCommandsEnabled(true);
+            import.states.SetListCommandsEnabled(true);
             import.list.SetChanged(false);
         }
         const testing::ListEvents events(import.list);
         EXPECT_EQ(import.Run(c.csv), c.added);
         EXPECT_EQ(import.list.changed(), c.added > 0);
-        EXPECT_EQ(import.list.commands().clear, c.added > 0 || c.loaded);
-        EXPECT_EQ(import.list.commands().calculate, c.added > 0 || c.loaded);
+        EXPECT_EQ(import.states.commands().clear, c.added > 0 || c.loaded);
+        EXPECT_EQ(import.states.commands().calculate, c.added > 0 || c.loaded);
         EXPECT_EQ(events.recalculations, c.added > 0 ? 1 : 0);
     }
     // A cancelled import changes nothing.

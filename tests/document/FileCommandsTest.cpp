@@ -1,6 +1,8 @@
 #include "document/FileCommands.h"
 
 #include "document/ErrorReport.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
 #include "support/ListEvents.h"
@@ -70,11 +72,14 @@ public:
 
 // One main window's worth of document, boxes, dialogs and commands.
 struct Session {
-    explicit Session(Locale locale) : list(std::move(locale)), commands(list, box, dialogs, host) {}
+    explicit Session(Locale locale)
+        : list(std::move(locale)), commands(list, selection, states, box, dialogs, host) {}
     testing::ScriptedMessageBox box;
     testing::ScriptedFileDialogs dialogs;
     FakeHost host;
     FrequencyList list;
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
     FileCommands commands;
     testing::ListEvents events{list};
 
@@ -171,7 +176,7 @@ TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
             writer.list.AddEntry(
                 {std::to_string(100 + k), "0", "1", "Rx", "Exist", "1", kRemarks[k]});
         writer.list.SetChecked(1, false);
-        writer.list.SetSelected(2, true);
+        writer.selection.SetSelected(2, true);
         ASSERT_TRUE(writer.Save(path));
         EXPECT_EQ(writer.dialogs.shown[1].options.initialName, path);
         const std::string bytes = ReadBytes(path);
@@ -187,14 +192,14 @@ TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
         for (int row = 0; row < writer.list.count(); ++row) {
             EXPECT_EQ(reader.list.entry(row).texts, writer.list.entry(row).texts) << row;
             EXPECT_TRUE(reader.list.entry(row).checked); // check marks are not stored
-            EXPECT_FALSE(reader.list.entry(row).selected);
+            EXPECT_FALSE(reader.selection.selected(row));
         }
         const bool comma = c.locale.decimalSeparator == ",";
         EXPECT_EQ(reader.Header(), writer.Header());
         EXPECT_EQ(reader.list.filePath(), path);
         EXPECT_EQ(reader.list.fileDisplayPath(), "...north-ridge.frq");
         EXPECT_FALSE(reader.list.changed());
-        const CommandStates& on = reader.list.commands();
+        const CommandStates& on = reader.states.commands();
         EXPECT_TRUE(on.clear && on.calculate && on.print && reader.commands.ShowDuplicateMessages);
         EXPECT_FALSE(reader.list.sortState().sorted);
         EXPECT_EQ(reader.events.resultClears, 1);
@@ -265,7 +270,7 @@ TEST(FileCommands, ShortFilesReportInputPastEndOfFile) {
         }
         EXPECT_EQ(s.Header(), c.header);
         s.ExpectUsable();
-        const CommandStates& on = s.list.commands();
+        const CommandStates& on = s.states.commands();
         EXPECT_TRUE(c.loads || (s.list.changed() && !on.clear && !on.calculate));
     }
     // No path, no load.
@@ -421,7 +426,7 @@ TEST(FileCommands, GarbageFilesGiveTheErrorReportAndLeaveTheProgramUsable) {
     EXPECT_TRUE(s.list.empty());
     EXPECT_EQ(s.list.siteName(), "North Ridge");
     s.ExpectUsable();
-    EXPECT_FALSE(s.list.commands().calculate);
+    EXPECT_FALSE(s.states.commands().calculate);
     // The old products and graph are stale now.
     EXPECT_EQ(s.events.recalculations, 1);
     EXPECT_EQ(s.events.resultClears, 1);
@@ -592,7 +597,7 @@ TEST(FileCommands, ClearAsksAndResetsEverything) {
     f.list.AddEntry({"100", "0", "12.5", "Both", "Exist", "12.5", ""});
     f.list.SetSiteName("North Ridge");
     f.list.SetFile("/tmp/a.frq", "/tmp/a.frq");
-    f.list.SetListCommandsEnabled(true);
+    f.states.SetListCommandsEnabled(true);
     f.box.answers = {msgbox::No};
     EXPECT_FALSE(f.commands.Clear());
     EXPECT_EQ(f.list.count(), 1);
@@ -604,7 +609,7 @@ TEST(FileCommands, ClearAsksAndResetsEverything) {
     EXPECT_EQ(f.list.siteName(), "");
     EXPECT_EQ(f.list.filePath(), "");
     EXPECT_EQ(f.events.resultClears, 1);
-    const CommandStates& on = f.list.commands();
+    const CommandStates& on = f.states.commands();
     EXPECT_FALSE(f.list.changed() || on.clear || on.save || on.calculate || on.print);
 }
 

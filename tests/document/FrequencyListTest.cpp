@@ -1,5 +1,8 @@
 #include "document/FrequencyList.h"
 
+#include "document/DeleteEntries.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "support/CLocale.h"
 #include "support/ListEvents.h"
@@ -22,7 +25,10 @@ Fields Entry(std::string frequency, std::string offset = "0", std::string txrx =
 struct ListFixture {
     explicit ListFixture(Locale locale = Locale::English()) : list(std::move(locale)) {}
     FrequencyList list;
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
     testing::ListEvents events{list};
+    void deletedata() { spurline::deletedata(list, selection, states); }
 };
 
 TEST(FrequencyList, AddEntryFormatsTextsInBothLocales) {
@@ -65,8 +71,8 @@ TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     ListFixture f;
     for (int i = 0; i < 100; ++i)
         f.list.AddEntry(Entry(std::to_string(100 + i)));
-    f.list.SetSelected(4, true);
-    f.list.deletedata(); // no current row: nothing happens
+    f.selection.SetSelected(4, true);
+    f.deletedata(); // no current row: nothing happens
     EXPECT_FALSE(f.list.changed());
     const auto ids = [&f](std::initializer_list<int> rows) {
         std::string line;
@@ -75,40 +81,37 @@ TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
         return line;
     };
     EXPECT_EQ(ids({0, 8, 9, 99}), " 1| 9|10|100|");
-    f.list.SetSelected(50, true);
-    f.list.SetCurrentRow(50);
-    f.list.deletedata();
+    f.selection.SetSelected(50, true);
+    f.selection.SetCurrentRow(50);
+    f.deletedata();
     ASSERT_EQ(f.list.count(), 98);
     EXPECT_EQ(ids({0, 4, 97}), "1|5|98|");
     EXPECT_EQ(f.list.entry(4).frequency(), "      105.00000");
     EXPECT_TRUE(f.list.changed());
     EXPECT_EQ(f.events.recalculations, 1);
-    EXPECT_FALSE(f.list.commands().deleteButton);
+    EXPECT_FALSE(f.states.commands().deleteButton);
     // The deleted frequency can be added again: the duplicate index follows deletions.
     EXPECT_TRUE(f.list.AddEntry(Entry("104")));
     // Deleting the last entries turns Calculate and Delete off; focus does not bring Delete back.
-    f.list.SetAllSelected(true);
-    f.list.SetCalculateEnabled(true);
-    f.list.SetCurrentRow(0);
-    f.list.ListFocusChanged(true);
-    EXPECT_TRUE(f.list.commands().deleteButton);
-    f.list.deletedata();
+    f.selection.SetAllSelected(true);
+    f.states.SetCalculateEnabled(true);
+    f.selection.SetCurrentRow(0);
+    f.states.ListFocusChanged(true);
+    EXPECT_TRUE(f.states.commands().deleteButton);
+    f.deletedata();
     EXPECT_TRUE(f.list.empty());
-    f.list.ListFocusChanged(true);
-    EXPECT_FALSE(f.list.commands().calculate || f.list.commands().deleteButton);
+    f.states.ListFocusChanged(true);
+    EXPECT_FALSE(f.states.commands().calculate || f.states.commands().deleteButton);
 }
 
 TEST(FrequencyList, StaleKeyOfEditedRowMovesAside) {
     ListFixture f;
     DialogEntry first{"100.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
     ASSERT_TRUE(f.list.CommitDialogEntry(first));
-    f.list.SetCurrentRow(0);
-    f.list.EditMode = true;
     DialogEntry moved{"120.00000", "0", "12.5", "12.5", TxRxChoice::Both, false, ""};
-    ASSERT_TRUE(f.list.CommitDialogEntry(moved));
+    ASSERT_TRUE(f.list.CommitDialogEntry(moved, 0));
     EXPECT_EQ(f.list.entry(0).key, "F:100.00000"); // stale
     // 100 MHz is free again: the add succeeds and every key stays unique.
-    f.list.EditMode = false;
     ASSERT_TRUE(f.list.CommitDialogEntry(first));
     ASSERT_EQ(f.list.count(), 2);
     EXPECT_EQ(f.list.entry(0).key + " " + f.list.entry(1).key, "F:120.00000 F:100.00000");
@@ -133,21 +136,21 @@ TEST(FrequencyList, SelectionCommandsAndCheckMarks) {
     ListFixture f;
     for (int i = 0; i < 4; ++i)
         f.list.AddEntry(Entry(std::to_string(200 + i)));
-    f.list.SelectAll(); // no Edit menu target yet
-    EXPECT_FALSE(f.list.entry(0).selected);
-    f.list.EditMenuTarget = EditFrequencyList;
-    f.list.SelectAll();
-    EXPECT_TRUE(f.list.entry(3).selected);
+    f.selection.SelectAll(f.states.EditMenuTarget); // no Edit menu target yet
+    EXPECT_FALSE(f.selection.selected(0));
+    f.states.EditMenuTarget = EditFrequencyList;
+    f.selection.SelectAll(f.states.EditMenuTarget);
+    EXPECT_TRUE(f.selection.selected(3));
     f.list.SetChecked(1, false);
     EXPECT_EQ(f.events.recalculations, 1);
     f.list.SetChecked(1, false); // no change, no signal
     EXPECT_EQ(f.events.recalculations, 1);
-    f.list.SelectChecked();
-    EXPECT_TRUE(f.list.entry(0).selected);
-    EXPECT_FALSE(f.list.entry(1).selected);
-    f.list.InvertSelection();
-    EXPECT_FALSE(f.list.entry(0).selected);
-    EXPECT_TRUE(f.list.entry(1).selected);
+    f.selection.SelectChecked();
+    EXPECT_TRUE(f.selection.selected(0));
+    EXPECT_FALSE(f.selection.selected(1));
+    f.selection.InvertSelection();
+    EXPECT_FALSE(f.selection.selected(0));
+    EXPECT_TRUE(f.selection.selected(1));
 }
 
 TEST(FrequencyList, SortByColumnTextTogglesOrder) {
@@ -155,14 +158,14 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     f.list.AddEntry(Entry("1000", "0", "Both", "Exist", "b"));
     f.list.AddEntry(Entry("99", "0", "Both", "Exist", "C"));
     f.list.AddEntry(Entry("150", "0", "Both", "Exist", "a"));
-    f.list.SetCurrentRow(1); // 99 MHz
+    f.selection.SetCurrentRow(1); // 99 MHz
     // The first click toggles from the initial ascending state to descending.
     f.list.SortByColumn(ColFrequency);
     EXPECT_TRUE(f.list.sortState().sorted);
     EXPECT_EQ(f.list.sortState().order, 1);
     EXPECT_EQ(f.list.entry(0).frequency(), "    1,000.00000");
     EXPECT_EQ(f.list.entry(2).frequency(), "       99.00000");
-    EXPECT_EQ(f.list.currentRow(), 2); // the current row follows its entry
+    EXPECT_EQ(f.selection.currentRow(), 2); // the current row follows its entry
     f.list.SortByColumn(ColFrequency);
     EXPECT_EQ(f.list.entry(0).frequency(), "       99.00000");
     // Another column continues the toggle; text order ignores letter case.

@@ -2,6 +2,8 @@
 
 #include "SiteBuilder.h"
 #include "document/ErrorReport.h"
+#include "document/FrequencySelection.h"
+#include "document/ListCommandStates.h"
 #include "engine/IntermodItems.h"
 #include "engine/IntermodList.h"
 #include "engine/RecalculateDue.h"
@@ -20,13 +22,18 @@ namespace {
 // sites are compared with the plain algorithm elsewhere; these cases pin exact values and what
 // the window sees: outcomes, messages, commands, progress and aborts.
 struct Site {
-    explicit Site(Locale locale = Locale::English()) : list(std::move(locale)) {}
+    explicit Site(Locale locale = Locale::English()) : list(std::move(locale)) {
+        calculation.selection = &selection;
+        calculation.commandStates = &states;
+    }
 
     testing::ScriptedMessageBox box;
     FrequencyList list;
     cIntermodItems products{box};
     IntermodList rows;
     IntermodCalculation calculation{list, products, rows, box};
+    FrequencySelection selection{list};
+    ListCommandStates states{list, selection};
     testing::ScriptedCallbacks events;
 
     CalculationResult Run(const IntermodOptions& options) {
@@ -112,8 +119,8 @@ TEST(IntermodCalculation, LimitsTheEmptyListAndNoProduct) {
     EXPECT_EQ(none.products, 0);
     ASSERT_EQ(site.rows.count(), 1);
     EXPECT_EQ(site.rows.rows()[0].key, "None");
-    EXPECT_FALSE(site.list.commands().print);
-    EXPECT_TRUE(site.list.commands().calculate);
+    EXPECT_FALSE(site.states.commands().print);
+    EXPECT_TRUE(site.states.commands().calculate);
     EXPECT_EQ(site.products.Count(), 0);
 }
 
@@ -121,7 +128,7 @@ TEST(IntermodCalculation, ThirdOrderPair) {
     Site site;
     site.Tx(450);
     site.Tx(451);
-    site.list.SetSelected(0, true); // a calculation clears the selection
+    site.selection.SetSelected(0, true); // a calculation clears the selection
     CalculationResult result = site.Run(Options({3}, false, false, false));
     EXPECT_EQ(result.outcome, CalculationOutcome::Complete);
     EXPECT_EQ(result.products, 2);
@@ -133,10 +140,10 @@ TEST(IntermodCalculation, ThirdOrderPair) {
     EXPECT_EQ(first.key, "ID: 1");
     EXPECT_EQ(first.tag, "50331673");
     EXPECT_EQ(site.products.Item(1)->frequency(), 449.0f);
-    EXPECT_TRUE(site.list.commands().print);
-    EXPECT_TRUE(site.list.commands().calculate);
+    EXPECT_TRUE(site.states.commands().print);
+    EXPECT_TRUE(site.states.commands().calculate);
     EXPECT_FALSE(site.events.busy);
-    EXPECT_FALSE(site.list.entry(0).selected);
+    EXPECT_FALSE(site.selection.selected(0));
     EXPECT_EQ(site.events.progress, (std::vector<int>{1, 2}));
     EXPECT_EQ(site.events.progressCount, 2);
     EXPECT_EQ(ProgressPercent(1, 2, Locale::English()), "50.0%");
@@ -169,7 +176,7 @@ TEST(IntermodCalculation, ListCapStopsWithTheMessageAndLeavesTheCollectionUnsort
     EXPECT_GT(site.rows.count(), IntermodCalculation::ListCap);
     EXPECT_TRUE(site.products.InCollection("ID: 1"));
     EXPECT_FALSE(site.events.busy);
-    EXPECT_TRUE(site.list.commands().print);
+    EXPECT_TRUE(site.states.commands().print);
 }
 
 TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
@@ -209,8 +216,8 @@ TEST(IntermodCalculation, EscapeAbortsKeepsAndSortsTheProducts) {
         EXPECT_EQ(site.rows.outOfDate(), c.products > 0);
         EXPECT_EQ(signals, c.signals);
         EXPECT_EQ(site.rows.statusLine(), c.products > 0 ? "Intermod list not up to date" : "");
-        EXPECT_TRUE(site.list.commands().calculate); // the window is usable again
-        EXPECT_EQ(site.list.commands().print, c.products > 0);
+        EXPECT_TRUE(site.states.commands().calculate); // the window is usable again
+        EXPECT_EQ(site.states.commands().print, c.products > 0);
         EXPECT_FALSE(site.events.busy);
         EXPECT_EQ(site.products.Count(), site.rows.count() - (c.products > 0 ? 0 : 1));
         int previous = 0;
@@ -352,8 +359,8 @@ TEST(IntermodCalculation, FailuresStopWithTheirMessages) {
         site.ExpectMessage(c.prompt, c.buttons);
         EXPECT_EQ(site.rows.statusLine(), c.status);
         EXPECT_EQ(result.products, c.products);
-        EXPECT_EQ(site.list.commands().print, c.products > 0);
-        EXPECT_TRUE(site.list.commands().calculate);
+        EXPECT_EQ(site.states.commands().print, c.products > 0);
+        EXPECT_TRUE(site.states.commands().calculate);
         EXPECT_FALSE(site.events.busy);
         if (c.products > 0) {
             EXPECT_EQ(site.products.Item(3)->order(), 5);

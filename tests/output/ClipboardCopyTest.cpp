@@ -1,5 +1,7 @@
 #include "output/ClipboardCopy.h"
 
+#include "document/EditMenuTarget.h"
+#include "document/FrequencySelection.h"
 #include "output/ReportSite.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +31,9 @@ TEST(ClipboardCopy, SelectedRowsOfTheTargetListOrThePicture) {
         std::string calls;
     };
     ReportSite site(Locale::English());
-    site.list.SetSelected(0, true);
-    site.list.SetSelected(1, true);
+    FrequencySelection selection(site.list);
+    selection.SetSelected(0, true);
+    selection.SetSelected(1, true);
     // Cells as displayed, untrimmed; the empty remark leaves a trailing TAB.
     const std::string text =
         FrequencyHeading + FirstRow + "\r\n 2\t    1,200.00000\t0\tN/A\tRx\tPlan\t30.00\t";
@@ -47,7 +50,7 @@ TEST(ClipboardCopy, SelectedRowsOfTheTargetListOrThePicture) {
         site.box.shown.clear();
         RecordingClipboard clipboard;
         ClipboardCopy(clipboard, site.box, c.limit).Copy(c.target, [&] {
-            return FrequencyCopyTable(site.list);
+            return FrequencyCopyTable(site.list, selection);
         });
         EXPECT_EQ(clipboard.calls, c.calls);
         const bool truncated = c.target == EditFrequencyList && c.limit < text.size();
