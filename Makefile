@@ -63,13 +63,13 @@ werror: deps
 		-DSPURLINE_TESTS=OFF -DSPURLINE_WERROR=ON $(LAUNCHER)
 	cmake --build $(WERROR_CLANG_DIR) -j $(JOBS)
 
-# Debian's hardening flags (stack protector, fortified functions, read-only relocations), as a
-# package built by Debian's own tools would have them.
+# Debian's hardening flags (stack protector, fortified functions, read-only relocations bound at
+# start), as a package built by Debian's own tools would have them.
 package: deps
-	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DSPURLINE_TESTS=OFF \
-		-DCMAKE_INSTALL_PREFIX=/usr $(LAUNCHER)
+		-DCMAKE_INSTALL_PREFIX=/usr $(LAUNCHER) \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack
 	@ls $(PACKAGE_DIR)/spurline_*.deb

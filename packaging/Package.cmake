@@ -4,16 +4,19 @@ set(CPACK_PACKAGE_NAME spurline)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${SPURLINE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "intermodulation planner for the frequencies of a radio site")
+# Lines of at most 72 characters, as the package's Description field wants them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Spurline keeps the transmitters, receivers and transceivers of one radio site in a
-frequency list, calculates the intermodulation products they form together (2nd to
-9th order, harmonics, three-transmitter products, worst-case bandwidth) and finds
-the receivers each product lands on. The result is shown as a sortable list and as
-a zoomable spectrum graph, and can be exported, printed and copied.
+    "Spurline keeps the transmitters, receivers and transceivers of one radio
+site in a frequency list, calculates the intermodulation products they
+form together (2nd to 9th order, harmonics, three-transmitter products,
+worst-case bandwidth) and finds the receivers each product lands on. The
+result is shown as a sortable list and as a zoomable spectrum graph, and
+can be exported, printed and copied.
 
-It also searches a band for clean channels for a new transmitter or receiver and
-shows which entries cause and suffer the most products. spurline-calc runs the same
-calculation from the command line, for scripts.")
+It also searches a band for clean channels for a new transmitter or
+receiver and shows which entries cause and suffer the most products.
+spurline-calc runs the same calculation from the command line, for
+scripts.")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${SPURLINE_PACKAGE_REVISION})
