@@ -7,6 +7,7 @@
 #   make format-check  fail when a source is not clang-formatted
 #   make werror  build the program and spurline-calc (Release, no tests) with warnings as errors,
 #                with g++ and with clang++-14
+#   make package build in Release for /usr and make the Debian package build/package/spurline_*.deb
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
@@ -16,10 +17,11 @@ FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 120
 WERROR_GCC_DIR := build/werror-gcc
 WERROR_CLANG_DIR := build/werror-clang
+PACKAGE_DIR := build/package
 # ccache, where installed, keeps repeated CI builds short.
 LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps run build test bench fuzz format format-check werror clean
+.PHONY: deps run build test bench fuzz format format-check werror package clean
 
 deps:
 	@scripts/install-deps
@@ -60,6 +62,17 @@ werror: deps
 	cmake -S . -B $(WERROR_CLANG_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Release \
 		-DSPURLINE_TESTS=OFF -DSPURLINE_WERROR=ON $(LAUNCHER)
 	cmake --build $(WERROR_CLANG_DIR) -j $(JOBS)
+
+# Debian's hardening flags (stack protector, fortified functions, read-only relocations bound at
+# start), as a package built by Debian's own tools would have them.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DSPURLINE_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr $(LAUNCHER) \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack
+	@ls $(PACKAGE_DIR)/spurline_*.deb
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 #include "app/FileCommandHost.h"
 
+#include "platform/QtDialogStartFolder.h"
 #include "platform/QtStrings.h"
 #include "platform/QtTextMeasurer.h"
 
@@ -93,7 +94,7 @@ LocalDateTime FileCommandHost::Now() {
 }
 
 std::string FileCommandHost::ProgramDirectory() {
-    return ToStdString(QCoreApplication::applicationDirPath());
+    return QtDialogStartFolder(QCoreApplication::applicationDirPath());
 }
 
 void FileCommandHost::AddMRUItem(const std::string& path) {

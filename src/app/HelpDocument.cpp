@@ -9,10 +9,10 @@
 
 namespace spurline {
 
-void OpenHelpDocument(const QString& programDirectory, IMessageBox& messages,
-                      const std::function<bool(const QString&)>& open) {
+void OpenHelpDocument(const QString& installedFolder, const QString& programDirectory,
+                      IMessageBox& messages, const std::function<bool(const QString&)>& open) {
     const std::vector<std::string> candidates =
-        HelpDocumentCandidates(ToStdString(programDirectory));
+        HelpDocumentCandidates(ToStdString(installedFolder), ToStdString(programDirectory));
     for (const std::string& candidate : candidates) {
         const QString path = QDir::cleanPath(ToQString(candidate));
         if (QFileInfo(path).isFile()) {

@@ -333,7 +333,8 @@ void frmMain::cmdCalculate_Click() {
 }
 
 void frmMain::mnuHelp_Click() {
-    OpenHelpDocument(QCoreApplication::applicationDirPath(), messages_, openDocument_);
+    OpenHelpDocument(QStringLiteral(SPURLINE_DOC_DIR), QCoreApplication::applicationDirPath(),
+                     messages_, openDocument_);
 }
 
 void frmMain::mnuSelectAll_Click() {

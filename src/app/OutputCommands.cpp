@@ -13,6 +13,7 @@
 #include "graph/GraphController.h"
 #include "output/PrintReport.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtDialogStartFolder.h"
 #include "platform/QtPagePrinter.h"
 #include "platform/QtStrings.h"
 
@@ -46,7 +47,9 @@ OutputCommands::OutputCommands(QWidget& window, const OutputSources& sources, IM
       clipboard_([this] { return sources_.panel.picSpectrum().image(); }),
       copy_(clipboard_, messages) {
     export_.setBusyCursor = [this](bool busy) { busy_.Set(busy); };
-    export_.programDirectory = [] { return ToStdString(QCoreApplication::applicationDirPath()); };
+    export_.programDirectory = [] {
+        return QtDialogStartFolder(QCoreApplication::applicationDirPath());
+    };
     export_.setDialogFileName = [this](const std::string& name) {
         sources_.files.SetDialogFileName(name);
     };

@@ -1,5 +1,6 @@
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
 #include "document/StreamMessageBox.h"
 #include "document/TextHelpers.h"
 #include "platform/QtFileDialogs.h"
@@ -57,6 +58,18 @@ void QuitOnceShown(QWidget& window, const spurline::StreamMessageBox& reported) 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer on a machine without a display too (the manual page is made
+    // from them at build time).
+    if (const auto answer = spurline::CommandLineAnswer(
+            std::vector<std::string>(argv + 1, argv + argc), SPURLINE_DOC_DIR)) {
+        std::cout << *answer << std::flush;
+        if (!std::cout) {
+            std::cerr << "spurline: write error\n";
+            return 1;
+        }
+        return 0;
+    }
+
     // Without a display Qt would abort with a message few users understand.
     if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
         std::cerr << "spurline: no display found; start it from a desktop session or under "

@@ -55,6 +55,7 @@ std::string CalcUsage() {
            "                         system the convention of this machine [system]\n" +
            BatchUsage() +
            "  --help                 this text\n"
+           "  --version              the program's name and version\n"
            "  --                     ends the options: what follows is the site file\n"
            "\n" +
            std::string(FindUsage()) +
@@ -65,6 +66,10 @@ std::string CalcUsage() {
            "not below the upper, a file that cannot be read or one without any entry;\n"
            "1 the output could not be written (\"write error\": the run stops there), the\n"
            "graph file could not be written, or any other failure.\n";
+}
+
+std::string CalcVersion() {
+    return std::string("spurline-calc ") + SPURLINE_VERSION + "\n";
 }
 
 std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& arguments,
@@ -82,6 +87,10 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
         }
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
             parsed.help = true;
+            return parsed;
+        }
+        if (!optionsEnded && argument == "--version") {
+            parsed.version = true;
             return parsed;
         }
         // After "--" every argument is a file name, also one that begins with "-".

@@ -17,6 +17,7 @@ struct CalcArguments {
     IntermodOptions options = IntermodOptions::Defaults();
     Locale locale = Locale::English();
     bool help = false;
+    bool version = false;
     FindArguments find; // --find or --summary instead of the list
     BatchOptions batch;
 };
@@ -28,5 +29,8 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
 
 // The --help text.
 std::string CalcUsage();
+
+// The --version text: "spurline-calc" and the project's version, one line.
+std::string CalcVersion();
 
 } // namespace spurline::cli

@@ -103,8 +103,8 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
         err << RefusalText(error);
         return ExitBadInput;
     }
-    if (parsed->help) {
-        out << CalcUsage();
+    if (parsed->help || parsed->version) {
+        out << (parsed->help ? CalcUsage() : CalcVersion());
         return Flushed(out) ? ExitComplete : WriteFailure(out, err);
     }
 

@@ -54,8 +54,9 @@ void FileCommands::EntrySkipped(SkipReason reason, const std::string& frequency)
         messages_.CenteredMsgBox(prompt, msgbox::ExclamationYesNo) == msgbox::Yes;
 }
 
-// Both dialogs start in the program's folder with the last chosen name; the Save dialog asks
-// before overwriting and needs an existing folder, the Open dialog an existing file.
+// Both dialogs start in the program's folder (where it may be written) with the last chosen name;
+// the Save dialog asks before overwriting and needs an existing folder, the Open dialog an existing
+// file.
 FileDialogOptions FileCommands::DialogOptions(const std::string& title, bool saving) {
     FileDialogOptions options;
     options.title = title;

@@ -23,6 +23,8 @@ public:
     virtual void ClearStatusLine() = 0;
     virtual std::string CompactForFileNameField(const std::string& path) = 0;
     virtual LocalDateTime Now() = 0;
+    // Where the dialogs open: the program's folder, or a folder the user may write to where
+    // that one is not.
     virtual std::string ProgramDirectory() = 0;
     virtual void AddMRUItem(const std::string& path) = 0;
 };

@@ -2,8 +2,9 @@
 
 namespace spurline {
 
-std::vector<std::string> HelpDocumentCandidates(const std::string& programDirectory) {
-    return {programDirectory + "/" + HelpDocumentName,
+std::vector<std::string> HelpDocumentCandidates(const std::string& installedFolder,
+                                                const std::string& programDirectory) {
+    return {installedFolder + "/" + HelpDocumentName, programDirectory + "/" + HelpDocumentName,
             programDirectory + "/../share/doc/spurline/" + HelpDocumentName};
 }
 

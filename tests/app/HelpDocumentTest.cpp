@@ -56,10 +56,16 @@ TEST(HelpDocument, TheBuiltGuideExplainsEveryMenuCommand) {
     }
 }
 
-TEST(HelpDocument, FoundBesideTheProgramOrInTheInstalledFolderElseReported) {
+TEST(HelpDocument, FoundInTheInstalledFolderThenBesideTheProgramElseReported) {
     testing::TemporaryFolder folder;
-    const QString bin = QString::fromStdString((folder.path() / "bin").string());
-    std::filesystem::create_directories(folder.path() / "bin");
+    const auto bin = folder.path() / "bin";
+    const auto installed = folder.path() / "doc";
+    const auto moved = folder.path() / "share/doc/spurline"; // beside bin, another prefix
+    for (const auto& made : {bin, installed, moved}) {
+        std::filesystem::create_directories(made);
+    }
+    const QString binText = QString::fromStdString(bin.string());
+    const QString installedText = QString::fromStdString(installed.string());
     testing::ScriptedMessageBox messages;
     QStringList opened;
     bool viewerFound = true;
@@ -68,31 +74,31 @@ TEST(HelpDocument, FoundBesideTheProgramOrInTheInstalledFolderElseReported) {
         return viewerFound;
     };
 
-    OpenHelpDocument(bin, messages, open);
+    OpenHelpDocument(installedText, binText, messages, open);
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].prompt, "The user guide " + bin.toStdString() +
+    EXPECT_EQ(messages.shown[0].prompt, "The user guide " + installed.string() +
                                             "/Spurline.pdf was not found.\r\n"
                                             "Reinstall Spurline to restore it.");
     EXPECT_EQ(messages.shown[0].buttons, msgbox::Exclamation);
 
-    const auto installed = folder.path() / "share/doc/spurline/Spurline.pdf";
-    std::filesystem::create_directories(installed.parent_path());
-    testing::WriteBytes(installed.string(), "%PDF");
-    OpenHelpDocument(bin, messages, open);
-    testing::WriteBytes((folder.path() / "bin/Spurline.pdf").string(), "%PDF");
-    OpenHelpDocument(bin, messages, open);
-    EXPECT_EQ(opened, QStringList({QString::fromStdString(installed.string()),
-                                   bin + QStringLiteral("/Spurline.pdf")}));
+    // Each guide added is found before those added earlier.
+    for (const auto& guideFolder : {moved, bin, installed}) {
+        testing::WriteBytes((guideFolder / "Spurline.pdf").string(), "%PDF");
+        OpenHelpDocument(installedText, binText, messages, open);
+    }
+    EXPECT_EQ(opened, QStringList({QString::fromStdString((moved / "Spurline.pdf").string()),
+                                   binText + QStringLiteral("/Spurline.pdf"),
+                                   installedText + QStringLiteral("/Spurline.pdf")}));
     EXPECT_EQ(messages.shown.size(), 1u);
 
     // No program could show it: the user is told where the guide is.
     viewerFound = false;
-    OpenHelpDocument(bin, messages, open);
+    OpenHelpDocument(installedText, binText, messages, open);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].prompt, "No program to show PDF files was found.\r\n"
                                         "The user guide is " +
-                                            bin.toStdString() + "/Spurline.pdf");
+                                            installed.string() + "/Spurline.pdf");
     EXPECT_EQ(messages.shown[1].buttons, msgbox::Exclamation);
 }
 

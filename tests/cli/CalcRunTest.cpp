@@ -27,6 +27,7 @@ TEST(CalcArguments, DashesEndTheOptionsAndUnknownOptionsAreNamed) {
         {{"site.frq", "-x"}, "", "unknown option -x"},
         {{"--", "-x"}, "-x", ""},
         {{"--locale", "en", "--", "--help"}, "--help", ""},
+        {{"--", "--version"}, "--version", ""},
         {{"--", "a.frq", "b.frq"}, "", "more than one site file: b.frq"},
         {{"--", "--", "a.frq"}, "", "more than one site file: a.frq"},
         {{"-"}, "-", ""},
@@ -47,7 +48,21 @@ TEST(CalcArguments, DashesEndTheOptionsAndUnknownOptionsAreNamed) {
         if (parsed) {
             EXPECT_EQ(parsed->sitePath, c.site);
             EXPECT_FALSE(parsed->help);
+            EXPECT_FALSE(parsed->version);
         }
+    }
+}
+
+// The version is the project's, printed before any site file is looked at.
+TEST(CalcRun, VersionPrintsTheProjectsVersionAlone) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--version"}, {"no-such-site.frq", "--version", "--bad"}}) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc(arguments, Locale::English(), out, err), 0);
+        EXPECT_EQ(out.str(), "spurline-calc " SPURLINE_PROJECT_VERSION "\n");
+        EXPECT_EQ(err.str(), "");
     }
 }
 

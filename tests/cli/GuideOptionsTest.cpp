@@ -75,6 +75,7 @@ std::map<std::string, std::string> HelpDefaults() {
         }
     }
     defaults.erase("--help");
+    defaults.erase("--version");
     defaults.erase("--");
     return defaults;
 }
