@@ -51,6 +51,7 @@ TEST(CompactPath, WindowsRootsAndSeparators) {
               "C:\\Users\\...\\Documents\\Sites\\north.frq");
     EXPECT_EQ(CompactPath(path, measurer, Width("C:\\...\\north.frq")), "C:\\...\\north.frq");
     EXPECT_EQ(CompactPath(path, measurer, 20), "...\\north.frq");
+    EXPECT_EQ(CompactPath("C:\\", measurer, 7), "C:\\"); // a bare root is never cut
     const std::string unc = "\\\\server\\share\\planning\\2026\\north.frq";
     EXPECT_EQ(CompactPath(unc, measurer, Width("\\\\server\\share\\...\\north.frq")),
               "\\\\server\\share\\...\\north.frq");

@@ -57,8 +57,8 @@ TEST(GraphFontMetrics, EveryAdvanceAndKernPairIsTheFontsOwn) {
         canvas->SetFont({"Arial", points});
     }
     for (char32_t c = 0x20; c <= 0xFF; ++c) {
-        if (c >= 0x7F && c < 0xA0) {
-            continue; // control characters, whose rendering is the font engine's own choice
+        if (c == 0x9C) {
+            continue; // the one control character the font engine leaves out; no label holds it
         }
         const std::string text = Utf8(c);
         EXPECT_NEAR(svg.TextWidth(text), screen.TextWidth(text), 0.5) << std::hex << int(c);
