@@ -15,6 +15,9 @@ constexpr double Stray = 6e-6; // MHz
 
 std::vector<CandidateRun> CandidateRuns(const FinderRequest& request) {
     const bool both = request.role == FinderRole::Both;
+    if (CheckFinderRequest(request) != nullptr) {
+        return {};
+    }
     if (request.channels.empty()) {
         CandidateRun run{both ? RoundTo(request.offsetKHz, 100) : 0, CandidateFrequencies(request)};
         return run.rx.empty() ? std::vector<CandidateRun>{} : std::vector<CandidateRun>{run};
