@@ -165,6 +165,11 @@ bool FinderInputsPanel::Fill(FinderRequest& request) const {
     if (!path_.empty()) {
         request.channels =
             ReadChannelList(text_, request.role, request.offsetKHz, locale_).channels;
+        // A list of pairs read for a transmitter has none: never fall back to the raster.
+        if (request.channels.empty()) {
+            messages_.CenteredMsgBox("No channels for this role in " + path_, msgbox::Exclamation);
+            return false;
+        }
     }
     request.exclusions.clear();
     for (const QString& row : exclusions_->stringList()) {

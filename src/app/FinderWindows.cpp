@@ -198,7 +198,7 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     layout->addWidget(table_, 1);
     layout->addWidget(status_);
     layout->addLayout(buttons);
-    resize(800, 680);
+    resize(960, 760);
 
     connect(find_, &QPushButton::clicked, this, &FindFrequenciesDialog::Find);
     connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);

@@ -75,6 +75,9 @@ ChannelListRead ReadChannelList(std::string_view text, FinderRole role, double o
         const bool commaSeparates =
             locale.decimalSeparator != "," || line.find('.') != std::string_view::npos;
         const std::vector<std::string_view> fields = Fields(line, commaSeparates);
+        if (fields.empty()) {
+            continue; // separators only, as a spreadsheet writes an empty row
+        }
         std::vector<double> values;
         for (std::size_t k = 0; k < fields.size(); ++k) {
             const std::optional<double> value = ReadChannelNumber(fields[k], locale);
