@@ -1,6 +1,7 @@
 // The stored options, recent files and column widths from arbitrary sections, keys and values:
 // whatever loads is in range and survives a save and a load; and every stored path, shortened by
-// CompactPath, fits or is the bare file name, the same as trying every cut would give.
+// CompactPath, fits or is the bare file name, the same as trying every cut would give; the
+// finder's excluded ranges survive a save and a load.
 //
 // Input: lines of "section<TAB>key<TAB>value"; the first byte picks the decimal convention.
 
@@ -9,8 +10,10 @@
 #include "document/CompactPath.h"
 #include "document/RecentFiles.h"
 #include "document/Settings.h"
+#include "engine/FinderExclusions.h"
 #include "support/MemorySettingsStore.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -200,6 +203,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(LoadColumnWidths(store, key, defaults) == widths,
                 "column widths survive a save and a load", key);
     }
+
+    // The finder's excluded ranges: each one readable, and the same after a round trip.
+    const std::vector<FinderExclusion> ranges = LoadExclusions(store);
+    for (const FinderExclusion& x : ranges)
+        Require(x.fromMHz > 0 && x.toMHz >= x.fromMHz && std::isfinite(x.toMHz),
+                "an excluded range in order");
+    SaveExclusions(store, ranges);
+    Require(LoadExclusions(store) == ranges, "excluded ranges survive a save and a load");
 
     for (const std::string& value : values) {
         for (const int width : {0, 20, static_cast<int>(value.size() / 2), 500})

@@ -2,6 +2,7 @@
 
 #include "app/ColumnWidths.h"
 #include "app/FileCommandHost.h"
+#include "app/FinderWindows.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
@@ -58,6 +59,7 @@ AppShell::AppShell(frmMain& window, ISettingsStore& store, const IMonitorSource&
 AppShell::AppShell(frmMain& window, const ShellParts& parts, ISettingsStore& store,
                    const IMonitorSource& monitors, ITimerFactory& timers)
     : window_(window), parts_(parts), store_(store), monitors_(monitors), timers_(timers) {
+    window_.finder().SetStore(store_);
     recentFiles_ = new RecentFilesMenu(*parts_.menus.mnuOpenRecent, window_.font(), parts_.files,
                                        parts_.messages, this);
     parts_.fileHost.addMRUItem = [this](const std::string& path) {

@@ -1,6 +1,7 @@
 #include "app/FinderWindows.h"
 
 #include "app/ColumnWidths.h"
+#include "app/FinderInputsPanel.h"
 #include "app/IntermodPanel.h"
 #include "document/FrequencySelection.h"
 #include "document/MessageBox.h"
@@ -155,6 +156,18 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     for (std::size_t k = 0; k < std::size(fields); ++k) {
         form->addRow(Q(findertexts::Labels[k]), const_cast<QWidget*>(fields[k]));
     }
+    inputs_ = new FinderInputsPanel(
+        locale, sources_.dialogs, sources_.messages,
+        [this] {
+            bool good = false;
+            return Request(good);
+        },
+        this);
+    connect(inputs_, &FinderInputsPanel::candidatesChanged, this, [this](bool channels) {
+        for (QLineEdit* box : {from_, to_, step_}) {
+            box->setEnabled(!channels);
+        }
+    });
     connect(role_, &QComboBox::currentIndexChanged, this, [this](int index) {
         txBandwidth_->setEnabled(index != 1);
         rxBandwidth_->setEnabled(index != 0);
@@ -180,11 +193,12 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(inputs_);
     layout->addWidget(progress_);
     layout->addWidget(table_, 1);
     layout->addWidget(status_);
     layout->addLayout(buttons);
-    resize(800, 680);
+    resize(960, 760);
 
     connect(find_, &QPushButton::clicked, this, &FindFrequenciesDialog::Find);
     connect(add_, &QPushButton::clicked, this, &FindFrequenciesDialog::AddSelected);
@@ -258,9 +272,12 @@ void FindFrequenciesDialog::Find() {
     }
     IMessageBox& messages = sources_.messages;
     bool good = false;
-    const FinderRequest request = Request(good);
+    FinderRequest request = Request(good);
     if (!good) {
         messages.CenteredMsgBox(findertexts::BadNumber, msgbox::Exclamation);
+        return;
+    }
+    if (!inputs_->Fill(request)) {
         return;
     }
     if (const char* problem = CheckFinderRequest(request)) {
@@ -335,7 +352,8 @@ void FindFrequenciesDialog::AddSelected() {
         }
         using Result = AddFreqDialogModel::CommitResult;
         const Result result =
-            AddFoundChannel(sources_.list, sources_.selection, sources_.commands, used_,
+            AddFoundChannel(sources_.list, sources_.selection, sources_.commands,
+                            WithOffsetOf(used_, found_[static_cast<std::size_t>(row)]),
                             found_[static_cast<std::size_t>(row)].frequencyMHz);
         if (result != Result::Stored) {
             sources_.messages.CenteredMsgBox(result == Result::Duplicate ? findertexts::Duplicate
@@ -441,9 +459,19 @@ void FinderCommands::SiteChanged() {
     }
 }
 
+void FinderCommands::SetStore(ISettingsStore& store) {
+    store_ = &store;
+    if (find_ != nullptr) {
+        find_->inputs()->SetStore(store);
+    }
+}
+
 FindFrequenciesDialog& FinderCommands::findDialog() {
     if (find_ == nullptr) {
         find_ = new FindFrequenciesDialog(sources_, &window_);
+        if (store_ != nullptr) {
+            find_->inputs()->SetStore(*store_);
+        }
     }
     return *find_;
 }

@@ -19,9 +19,12 @@ class QTableView;
 
 namespace spurline {
 
+class FinderInputsPanel;
 class FrequencyList;
 class FrequencySelection;
+class IFileDialogs;
 class IMessageBox;
+class ISettingsStore;
 class IntermodPanel;
 class ListCommandStates;
 
@@ -33,6 +36,7 @@ struct FinderSources {
     ListCommandStates& commands;
     IntermodPanel& panel;
     IMessageBox& messages;
+    IFileDialogs* dialogs = nullptr; // for "Load channels..."; none: the button is hidden
 };
 
 // Rows of texts with a number to sort each cell by (Qt::UserRole).
@@ -67,6 +71,7 @@ public:
     // The site or the options changed: the ranking shown is marked stale until the next "Find".
     void MarkOutOfDate();
     bool outOfDate() const { return outOfDate_; }
+    FinderInputsPanel* inputs() const { return inputs_; }
 
 protected:
     void reject() override;
@@ -84,6 +89,7 @@ private:
     QLineEdit* offset_ = nullptr;
     QLineEdit* spacing_ = nullptr;
     QSpinBox* count_ = nullptr;
+    FinderInputsPanel* inputs_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QTableView* table_ = nullptr;
     CellTableModel* model_ = nullptr;
@@ -122,6 +128,8 @@ public:
     FindFrequenciesDialog& findDialog();
     // Adding a channel (or any change to the site or the options) makes a ranking shown stale.
     void SiteChanged();
+    // Where the finder window keeps its excluded ranges between runs.
+    void SetStore(ISettingsStore& store);
     SiteSummaryWindow& summaryWindow();
     QAction* mnuFindFrequencies = nullptr;
     QAction* mnuSiteSummary = nullptr;
@@ -129,6 +137,7 @@ public:
 private:
     QWidget& window_;
     FinderSources sources_;
+    ISettingsStore* store_ = nullptr;
     FindFrequenciesDialog* find_ = nullptr;
     SiteSummaryWindow* summary_ = nullptr;
 };

@@ -88,7 +88,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     BuildMenus();
     finder_ = new FinderCommands(
         *this, *menus_.mnuIntermods,
-        FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_});
+        FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_, &dialogs_});
     connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
 
     host_ =

@@ -2,6 +2,7 @@
 
 #include "OptionReading.h"
 #include "document/NumberFormat.h"
+#include "engine/FinderExclusions.h"
 
 #include <cmath>
 
@@ -20,10 +21,17 @@ const char* FindUsage() {
            "                         higher lowest order, products farther from the centre\n"
            "  --from MHZ --to MHZ    the band to search (required with --find)\n"
            "  --step KHZ             channel step, the raster anchored at --from (required)\n"
+           "  --candidates FILE      the channels of a text or CSV file instead of a raster:\n"
+           "                         one a line, for both its transmit and receive frequency\n"
+           "                         (MHz); lines it cannot read are named on standard error\n"
+           "  --exclude MHZ-MHZ      a range no candidate's band may touch (repeatable);\n"
+           "                         candidates that do are ranked as not clean, \"excluded\"\n"
            "  --tx-bandwidth KHZ     the new entry's transmit bandwidth [12.5]\n"
            "  --rx-bandwidth KHZ     the new entry's receive bandwidth [12.5]\n"
            "  --offset KHZ           transmit offset of a transceiver [0]\n"
            "  --spacing KHZ          minimum distance from every existing carrier [0]\n"
+           "  Each candidate's last column names why it is not clean: \"co-channel [7]\" (its\n"
+           "  band touches entry 7's), \"intermod\", \"duplicate\", \"spacing\", \"excluded\".\n"
            "  --count N              plan N channels together, each clean with the others\n"
            "                         too; prints only the chosen ones, each as it is chosen\n"
            "                         (at most as many as the band has channels) [1: print all]\n"
@@ -40,11 +48,20 @@ bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, F
         find.summary = true;
         return true;
     }
-    if (argument != "--find" && !IsOneOf(argument, NumberOptions)) {
+    if (argument != "--find" && argument != "--candidates" && argument != "--exclude" &&
+        !IsOneOf(argument, NumberOptions)) {
         return false;
     }
     const std::string* value = TakeValue(arguments, k, error);
     if (value == nullptr) {
+        return true;
+    }
+    if (argument == "--candidates") {
+        find.candidates = *value;
+        return true;
+    }
+    if (argument == "--exclude") {
+        find.exclusions.push_back(*value);
         return true;
     }
     if (argument == "--find") {
@@ -66,19 +83,36 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
             error = find.numbers.begin()->first + " needs --find";
             return false;
         }
+        if (!find.candidates.empty() || !find.exclusions.empty()) {
+            error = std::string(find.candidates.empty() ? "--exclude" : "--candidates") +
+                    " needs --find";
+            return false;
+        }
         return true;
     }
     if (find.summary) {
         error = "--find and --summary cannot be combined";
         return false;
     }
-    for (const char* required : {"--from", "--to", "--step"}) {
-        if (find.numbers.count(required) == 0) {
-            error = std::string("--find needs ") + required;
+    for (const char* raster : {"--from", "--to", "--step"}) {
+        if (find.candidates.empty() && find.numbers.count(raster) == 0) {
+            error = std::string("--find needs ") + raster + " or --candidates";
+            return false;
+        }
+        if (!find.candidates.empty() && find.numbers.count(raster) != 0) {
+            error = std::string("--candidates and ") + raster + " cannot be combined";
             return false;
         }
     }
     FinderRequest& r = find.request;
+    for (const std::string& text : find.exclusions) {
+        const std::optional<FinderExclusion> x = ParseExclusion(text, locale);
+        if (!x) {
+            error = BadValue("--exclude", text);
+            return false;
+        }
+        r.exclusions.push_back(*x);
+    }
     double* targets[] = {&r.fromMHz,        &r.toMHz,     &r.stepKHz,    &r.txBandwidthKHz,
                          &r.rxBandwidthKHz, &r.offsetKHz, &r.spacingKHz, nullptr};
     for (std::size_t n = 0; n < std::size(NumberOptions); ++n) {
@@ -98,7 +132,12 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
             r.count = static_cast<int>(*value);
         }
     }
-    if (const char* problem = CheckFinderRequest(r)) {
+    // The file's channels come later; one stands in for them meanwhile.
+    FinderRequest checked = r;
+    if (!find.candidates.empty()) {
+        checked.channels = {{1, 1}};
+    }
+    if (const char* problem = CheckFinderRequest(checked)) {
         error = problem;
         return false;
     }

@@ -14,6 +14,8 @@ struct FindArguments {
     bool find = false;    // --find tx|rx|both
     bool summary = false; // --summary
     FinderRequest request;
+    std::string candidates;                     // --candidates FILE, read by RunFind
+    std::vector<std::string> exclusions;        // --exclude FROM-TO as given
     std::map<std::string, std::string> numbers; // option -> text, read once the locale is known
 };
 

@@ -2,9 +2,12 @@
 
 #include "FindArguments.h"
 #include "document/FrequencyList.h"
+#include "engine/ChannelList.h"
 #include "engine/FinderTexts.h"
 
+#include <fstream>
 #include <ostream>
+#include <sstream>
 
 namespace spurline::cli {
 
@@ -15,6 +18,33 @@ template <typename Cells> void PrintCells(std::ostream& out, const Cells& cells)
     }
     out << '\n';
 }
+// The channels of --candidates into request; false, with the reason told, when there are none.
+bool ReadCandidates(const std::string& path, const Locale& locale, FinderRequest& request,
+                    std::ostream& err) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (!file) {
+        err << "spurline-calc: " << path << ": cannot be read\n";
+        return false;
+    }
+    const ChannelListRead read =
+        ReadChannelList(bytes.str(), request.role, request.offsetKHz, locale);
+    for (const CsvRejectedLine& line : read.rejected) {
+        err << "spurline-calc: " << path << ": " << CsvRejectedLineText(line) << '\n';
+    }
+    request.channels = read.channels;
+    if (request.channels.empty()) {
+        err << "spurline-calc: " << path << ": no channels\n";
+        return false;
+    }
+    if (const char* problem = CheckFinderRequest(request)) {
+        err << "spurline-calc: " << path << ": " << problem << '\n';
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int RunFind(const FrequencyList& list, const IntermodOptions& options, const FindArguments& find,
@@ -33,26 +63,29 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
         }
         return 0;
     }
+    FinderRequest request = find.request;
+    if (!find.candidates.empty() && !ReadCandidates(find.candidates, list.locale(), request, err)) {
+        return 2;
+    }
     FrequencyFinder finder(table, options, limits);
-    const bool plan = find.request.count > 1;
+    const bool plan = request.count > 1;
     PrintCells(out, FinderColumnCaptions);
     std::vector<CandidateResult> found;
     if (plan) {
         // Each search of a plan can take seconds: a channel is written once it is chosen.
         out.flush();
-        found = finder.Plan(find.request, {}, [&](const CandidateResult& c) {
+        found = finder.Plan(request, {}, [&](const CandidateResult& c) {
             PrintCells(out, CandidateCells(c, list.locale()));
             out.flush();
         });
     } else {
-        found = finder.Search(find.request);
+        found = finder.Search(request);
         for (const CandidateResult& c : found) {
             PrintCells(out, CandidateCells(c, list.locale()));
         }
     }
-    if (plan && static_cast<int>(found.size()) < find.request.count) {
-        err << "Only " << found.size() << " of " << find.request.count
-            << " clean channels found.\n";
+    if (plan && static_cast<int>(found.size()) < request.count) {
+        err << "Only " << found.size() << " of " << request.count << " clean channels found.\n";
         return 3;
     }
     return 0;

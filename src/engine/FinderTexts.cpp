@@ -3,6 +3,7 @@
 #include "document/FrequencyList.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
+#include "engine/FinderVerdicts.h"
 #include "engine/ProductRecorder.h"
 
 #include <cmath>
@@ -19,13 +20,14 @@ std::string Order(int order) {
 }
 } // namespace
 
-std::array<std::string, 6> CandidateCells(const CandidateResult& c, const Locale& locale) {
+std::array<std::string, 7> CandidateCells(const CandidateResult& c, const Locale& locale) {
     return {FormatNumber(c.frequencyMHz, "0.00000", locale),
             c.clean() ? "yes" : "no",
             std::to_string(c.conflicts),
             Order(c.lowestOrder),
             Distance(c.closestKHz, locale),
-            Distance(c.nearestCarrierKHz, locale)};
+            Distance(c.nearestCarrierKHz, locale),
+            ConflictKinds(c)};
 }
 
 std::array<std::string, 8> SummaryCells(const EntrySummary& s, const FrequencyList& list) {

@@ -13,13 +13,13 @@ namespace spurline {
 class FrequencyList;
 
 // The columns of the finder's result table, as the window and the command line show them.
-inline constexpr std::array<const char*, 6> FinderColumnCaptions{
-    "Frequency (MHz)", "Clean",         "Conflicts",
-    "Lowest order",    "Closest (kHz)", "Nearest carrier (kHz)"};
+inline constexpr std::array<const char*, 7> FinderColumnCaptions{
+    "Frequency (MHz)",       "Clean",         "Conflicts", "Lowest order", "Closest (kHz)",
+    "Nearest carrier (kHz)", "Conflict kinds"};
 
 // One candidate's cells: frequency "0.00000", "yes"/"no", the count, the order label ("" for
-// none), the distances in kHz with one decimal ("" for none).
-std::array<std::string, 6> CandidateCells(const CandidateResult& candidate, const Locale& locale);
+// none), the distances in kHz with one decimal ("" for none), why it is not clean.
+std::array<std::string, 7> CandidateCells(const CandidateResult& candidate, const Locale& locale);
 
 // The columns of the site summary.
 inline constexpr std::array<const char*, 8> SummaryColumnCaptions{

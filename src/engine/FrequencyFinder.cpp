@@ -1,5 +1,7 @@
 #include "engine/FrequencyFinder.h"
 
+#include "engine/CandidateRuns.h"
+#include "engine/FinderVerdicts.h"
 #include "engine/ProductEnumerator.h"
 #include "engine/ProductFamily.h"
 
@@ -136,11 +138,23 @@ bool RanksBefore(const CandidateResult& a, const CandidateResult& b) {
 }
 
 const char* CheckFinderRequest(const FinderRequest& r) {
-    if (!(r.stepKHz >= 0.1)) {
+    const bool raster = r.channels.empty();
+    if (raster && !(r.stepKHz >= 0.1)) {
         return "The channel step must be at least 0.1 kHz.";
     }
-    if (!(r.fromMHz > 0) || !(r.toMHz >= r.fromMHz) || !std::isfinite(r.toMHz)) {
+    if (raster && (!(r.fromMHz > 0) || !(r.toMHz >= r.fromMHz) || !std::isfinite(r.toMHz))) {
         return "The band must run from a frequency above 0 up to one not below it.";
+    }
+    for (const FinderChannel& c : r.channels) {
+        if (!(c.receiveMHz > 0) || !(c.transmitMHz > 0) || !std::isfinite(c.receiveMHz) ||
+            !std::isfinite(c.transmitMHz)) {
+            return "Every channel must lie above 0 MHz.";
+        }
+    }
+    for (const FinderExclusion& x : r.exclusions) {
+        if (!(x.fromMHz > 0) || !(x.toMHz >= x.fromMHz) || !std::isfinite(x.toMHz)) {
+            return "An excluded range must run from a frequency above 0 up to one not below it.";
+        }
     }
     if (!(r.txBandwidthKHz >= 0) || !(r.rxBandwidthKHz >= 0) || !(r.spacingKHz >= 0) ||
         !std::isfinite(r.offsetKHz) || !std::isfinite(r.txBandwidthKHz) ||
@@ -150,7 +164,8 @@ const char* CheckFinderRequest(const FinderRequest& r) {
     if (r.count < 1) {
         return "The number of channels must be at least 1.";
     }
-    if ((r.toMHz - r.fromMHz) / (r.stepKHz / 1000) >= static_cast<double>(MaxCandidates)) {
+    if (raster ? (r.toMHz - r.fromMHz) / (r.stepKHz / 1000) >= static_cast<double>(MaxCandidates)
+               : r.channels.size() > MaxCandidates) {
         return "Too many candidate channels: narrow the band or widen the step.";
     }
     return nullptr;
@@ -159,6 +174,12 @@ const char* CheckFinderRequest(const FinderRequest& r) {
 std::vector<double> CandidateFrequencies(const FinderRequest& request) {
     std::vector<double> result;
     if (CheckFinderRequest(request) != nullptr) {
+        return result;
+    }
+    if (!request.channels.empty()) {
+        for (const CandidateRun& run : CandidateRuns(request)) {
+            result.insert(result.end(), run.rx.begin(), run.rx.end());
+        }
         return result;
     }
     const double step = request.stepKHz / 1000;
@@ -197,12 +218,55 @@ CalculationRow FrequencyFinder::CandidateRow(const FinderRequest& request,
     return row;
 }
 
+FinderRequest WithOffsetOf(FinderRequest request, const CandidateResult& found) {
+    if (request.role == FinderRole::Both) {
+        request.offsetKHz = found.offsetKHz;
+    }
+    return request;
+}
+
+CalculationRow FrequencyFinder::CandidateRow(const FinderRequest& request,
+                                             const CandidateResult& found) const {
+    return CandidateRow(WithOffsetOf(request, found), found.frequencyMHz);
+}
+
 std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& request,
                                                      const FinderProgress& progress) {
-    std::vector<double> frequencies = CandidateFrequencies(request);
-    if (frequencies.empty()) {
+    const std::vector<CandidateRun> runs = CandidateRuns(request);
+    std::size_t total = 0;
+    for (const CandidateRun& run : runs) {
+        total += run.rx.size();
+    }
+    std::vector<CandidateResult> results;
+    for (const CandidateRun& run : runs) {
+        // Each run's share of the progress by its number of candidates.
+        const double done = static_cast<double>(results.size()) / static_cast<double>(total);
+        const double share = static_cast<double>(run.rx.size()) / static_cast<double>(total);
+        FinderRequest part = request;
+        part.offsetKHz = run.offsetKHz;
+        const std::vector<CandidateResult> found = SearchRun(part, run.rx, [&](double fraction) {
+            return !progress || progress(done + share * fraction);
+        });
+        if (found.empty()) {
+            return {};
+        }
+        results.insert(results.end(), found.begin(), found.end());
+    }
+    if (results.empty()) {
         return {};
     }
+    JudgeOwnBands(results, site_, filter_, CandidateRow(request, results.front().frequencyMHz),
+                  request.exclusions);
+    if (progress) {
+        progress(1);
+    }
+    std::stable_sort(results.begin(), results.end(), RanksBefore);
+    return results;
+}
+
+std::vector<CandidateResult> FrequencyFinder::SearchRun(const FinderRequest& request,
+                                                        std::vector<double> frequencies,
+                                                        const FinderProgress& progress) {
     const CalculationRow model = CandidateRow(request, frequencies.front());
     const double offsetMHz = model.transmitFrequency - model.receiveFrequency;
     const bool receives = model.receives();
@@ -391,13 +455,13 @@ std::vector<CandidateResult> FrequencyFinder::Search(const FinderRequest& reques
         }
         r.nearestCarrierKHz = distance * 1000;
         r.spacingOk = r.nearestCarrierKHz + 1e-6 >= request.spacingKHz;
+        r.offsetKHz = request.role == FinderRole::Both ? request.offsetKHz : 0;
         if (nearest(taken, tally.tx()[t]) < SameFrequency) {
             r.spacingOk = false;
+            r.duplicate = true;
             r.nearestCarrierKHz = 0;
         }
     }
-    report(1);
-    std::stable_sort(results.begin(), results.end(), RanksBefore);
     return std::move(results);
 }
 
@@ -421,7 +485,7 @@ FrequencyFinder::Plan(const FinderRequest& request, const FinderProgress& progre
         if (onChosen) {
             onChosen(chosen.back());
         }
-        site_.push_back(CandidateRow(request, ranked.front().frequencyMHz));
+        site_.push_back(CandidateRow(request, ranked.front()));
     }
     site_ = original;
     return chosen;

@@ -1,14 +1,20 @@
 #include "app/FinderWindows.h"
 
 #include "MainWindowFixture.h"
+#include "app/FinderInputsPanel.h"
 #include "app/IntermodPanel.h"
 #include "document/TextHelpers.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TemporaryFolder.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QListView>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStringListModel>
 
 namespace spurline {
 namespace {
@@ -94,6 +100,86 @@ TEST_F(FinderWindowsTest, ThreeChannelsFoundAndAddedStayClean) {
     EXPECT_EQ(window->document().count(), before + 3);
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown.back().prompt, "This frequency is already in the list.");
+}
+
+TEST_F(FinderWindowsTest, ChannelListAndExclusionGiveWhatTheCommandLineGives) {
+    // The site, channels and range of CommandLine.FindsAmongListedChannelsOutsideExcludedRanges,
+    // whose spurline-calc output these rows are.
+    const std::string site = "North Ridge,\r\n01 Jan 2024 10:00:00,\r\nhill top,\r\n"
+                             "450.00000,0,25.00,Tx,Exist,N/A,main,\r\n"
+                             "451.00000,0,25.00,Tx,Exist,N/A,,\r\n"
+                             "449.00000,0,N/A,Rx,Plan,25.00,,\r\n";
+    const std::string channels = "449.0125\n449.5\n452\nabc\n470.0\n";
+    const std::vector<std::string> rows = {"452.00000\tyes\t0\t\t\t1000.0\t",
+                                           "470.00000\tno\t0\t\t\t19000.0\texcluded",
+                                           "449.01250\tno\t0\t\t\t12.5\tco-channel [3]",
+                                           "449.50000\tno\t1\t3rd\t0.0\t500.0\tintermod"};
+    auto german = [](std::string text, bool semicolons) {
+        for (char& c : text) {
+            c = c == '.' ? ',' : c == ',' && semicolons ? ';' : c;
+        }
+        return text;
+    };
+    testing::TemporaryFolder folder;
+    for (const bool de : {false, true}) {
+        SCOPED_TRACE(de);
+        CreateWindow(de ? Locale::German() : Locale::English());
+        ShowWindow();
+        testing::WriteBytes(folder.File("site.frq"), de ? german(site, true) : site);
+        testing::WriteBytes(folder.File("channels.txt"), de ? german(channels, false) : channels);
+        Open(folder.File("site.frq"));
+        ASSERT_EQ(window->document().count(), 3);
+        IntermodOptions options = window->intermodPanel().Options();
+        options.orders = {};
+        options.setOrder(3, true);
+        options.harmonics = options.threeFrequencies = options.worstCase = false;
+        options.filter = VictimFilter::FromOption(1);
+        window->intermodPanel().SetOptions(options);
+        testing::MemorySettingsStore store;
+        window->finder().SetStore(store);
+
+        window->finder().mnuFindFrequencies->trigger();
+        FindFrequenciesDialog& dialog = window->finder().findDialog();
+        dialog.findChild<QComboBox*>("cboRole")->setCurrentIndex(0);
+        dialogs.answers.push_back(folder.File("channels.txt"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnLoadChannels"), Qt::LeftButton);
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown.back().prompt,
+                  "4 channels loaded, lines not taken:\r\nline 4: \"abc\" is not a frequency");
+        EXPECT_FALSE(dialog.findChild<QLineEdit*>("txtFrom")->isEnabled());
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblCandidates")->text(),
+                  "Candidates: 4 channels from channels.txt");
+
+        // A range typed into a new row of the list, in the window's convention.
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnAddRange"), Qt::LeftButton);
+        auto* editor = dialog.inputs()->exclusionView()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, de ? "469,995-478,0" : "469.995-478.0");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the delegate commits the row queued
+        EXPECT_EQ(store.Read("Finder", "Exclusions").value_or(""), "469.995-478");
+
+        dialog.Find();
+        QAbstractItemModel* results = dialog.results()->model();
+        ASSERT_EQ(results->rowCount(), static_cast<int>(rows.size()));
+        ASSERT_EQ(results->columnCount(), 7);
+        EXPECT_EQ(results->headerData(6, Qt::Horizontal).toString(), "Conflict kinds");
+        for (int r = 0; r < results->rowCount(); ++r) {
+            std::string line;
+            for (int c = 0; c < 7; ++c) {
+                line += (c > 0 ? "\t" : "") + results->index(r, c).data().toString().toStdString();
+            }
+            EXPECT_EQ(line, de ? german(rows[r], false) : rows[r]);
+        }
+        // Kept for the next run, shown in the convention of that run's window.
+        FinderInputsPanel next(Locale::German(), nullptr, messages, {}, nullptr);
+        next.SetStore(store);
+        EXPECT_EQ(next.exclusions()->stringList(), QStringList{"469,99500-478,00000"});
+        // Back to the raster.
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnRaster"), Qt::LeftButton);
+        EXPECT_TRUE(dialog.findChild<QLineEdit*>("txtFrom")->isEnabled());
+        dialog.close();
+    }
 }
 
 TEST_F(FinderWindowsTest, SummaryNamesEntriesByTheirRemarks) {

@@ -193,10 +193,10 @@ TEST(CalcRun, PlannedChannelsAreWrittenAsTheyAreChosen) {
                       Locale::English(), out, err),
               3);
     const std::string heading = "Frequency (MHz)\tClean\tConflicts\tLowest order\t"
-                                "Closest (kHz)\tNearest carrier (kHz)\n";
-    const std::string first = heading + "448.95000\tyes\t0\t\t\t50.0\n";
-    EXPECT_EQ(log.flushed,
-              (std::vector<std::string>{heading, first, first + "449.05000\tyes\t0\t\t\t50.0\n"}));
+                                "Closest (kHz)\tNearest carrier (kHz)\tConflict kinds\n";
+    const std::string first = heading + "448.95000\tyes\t0\t\t\t50.0\t\n";
+    EXPECT_EQ(log.flushed, (std::vector<std::string>{heading, first,
+                                                     first + "449.05000\tyes\t0\t\t\t50.0\t\n"}));
     EXPECT_EQ(err.str(), "Only 2 of 999999 clean channels found.\n");
 }
 

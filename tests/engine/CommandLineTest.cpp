@@ -152,11 +152,12 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
     // The pair's product 449 MHz (25 kHz) touches receive bands up to 449.0125 MHz.
     const std::string find = PairOptions + "--filter all --find rx --rx-bandwidth 25 ";
     const std::string heading = "Frequency (MHz)\tClean\tConflicts\tLowest order\t"
-                                "Closest (kHz)\tNearest carrier (kHz)\n";
+                                "Closest (kHz)\tNearest carrier (kHz)\tConflict kinds\n";
     const std::string band = "--from 448.95 --to 449.05 --step 25.0";
-    const std::string out = "448.95000\tyes\t0\t\t\t50.0\n449.05000\tyes\t0\t\t\t50.0\n"
-                            "448.97500\tno\t1\t3rd\t25.0\t25.0\n449.02500\tno\t1\t3rd\t25.0\t25.0\n"
-                            "449.00000\tno\t1\t3rd\t0.0\t0.0\n";
+    const std::string out =
+        "448.95000\tyes\t0\t\t\t50.0\t\n449.05000\tyes\t0\t\t\t50.0\t\n"
+        "448.97500\tno\t1\t3rd\t25.0\t25.0\tintermod\n449.02500\tno\t1\t3rd\t25.0\t25.0\tintermod\n"
+        "449.00000\tno\t1\t3rd\t0.0\t0.0\tintermod; duplicate\n";
     for (const bool german : {false, true}) {
         SCOPED_TRACE(german);
         const std::string site =
@@ -193,11 +194,44 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
                            "2\t451.00000\tTx\t1\t1\t0\t\t\n3\t449.00000\tRx\t0\t0\t1\t3rd\t0.0\n");
     for (const char* bad :
          {"--find tx --from 450 --to 451", "--find tx --from 450 --to 451 --step 0.05",
-          "--find up --from 450 --to 451 --step 25", "--step 25", "--find tx --summary"}) {
+          "--find up --from 450 --to 451 --step 25", "--step 25", "--find tx --summary",
+          "--exclude 470-478", "--find tx --candidates x --from 450",
+          "--find tx --from 450 --to 451 --step 25 --exclude 478-470"}) {
         const Outcome result = Run(english + "--locale en " + bad);
         EXPECT_EQ(result.status, 2) << bad;
         EXPECT_EQ(result.out, "") << bad;
     }
+}
+
+TEST_F(CommandLine, FindsAmongListedChannelsOutsideExcludedRanges) {
+    // The list's fourth line is no channel; 449.0125 MHz transmits onto the receiver at 449 MHz
+    // (entry 3), 449.5 MHz forms 2 x 449.5 - 450 = 449 MHz, 470 MHz is excluded.
+    const std::string channels = "449.0125\n449.5\n452\nabc\n470.0\n";
+    const std::string out = "452.00000\tyes\t0\t\t\t1000.0\t\n"
+                            "470.00000\tno\t0\t\t\t19000.0\texcluded\n"
+                            "449.01250\tno\t0\t\t\t12.5\tco-channel [3]\n"
+                            "449.50000\tno\t1\t3rd\t0.0\t500.0\tintermod\n";
+    for (const bool german : {false, true}) {
+        SCOPED_TRACE(german);
+        const std::string site =
+            german ? Site(GermanSite) + "--locale de" : Site(EnglishSite) + "--locale en";
+        const std::string list = Write("channels.txt", german ? InGerman(channels) : channels);
+        const Outcome result =
+            Run(site + " " + PairOptions + "--filter all --find tx --candidates '" + list +
+                "' --exclude " + (german ? "469,995-478,0" : "469.995-478.0"));
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "Frequency (MHz)\tClean\tConflicts\tLowest order\tClosest (kHz)\t"
+                              "Nearest carrier (kHz)\tConflict kinds\n" +
+                                  (german ? InGerman(out) : out));
+        EXPECT_NE(
+            result.err.find("\nspurline-calc: " + list + ": line 4: \"abc\" is not a frequency\n"),
+            std::string::npos)
+            << result.err;
+    }
+    const Outcome none = Run(Site(EnglishSite) + "--find rx --candidates '" +
+                             Write("empty.txt", "# nothing yet\n") + "'");
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("empty.txt: no channels\n"), std::string::npos) << none.err;
 }
 
 } // namespace
