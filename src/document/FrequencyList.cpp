@@ -252,7 +252,6 @@ void FrequencyList::Clear() {
     filePath_.clear();
     fileDisplayPath_.clear();
     lastSaved_.clear();
-    siteLevels_ = {};
     changed_ = false;
     NotifyState();
 }
@@ -262,6 +261,7 @@ void FrequencyList::RemoveAllEntries() {
         o->IntermodResultsCleared();
     }
     entries_.clear();
+    siteLevels_ = {};
     offsetFrequencyCount_.clear();
     keys_.clear();
     nextKeySuffix_.clear();

@@ -98,7 +98,7 @@ public:
     void SetVictimMark(int row, const VictimMark& mark);
     // The entry's level values; the document is then changed and calculated levels are stale.
     void SetEntryLevels(int row, const EntryLevels& levels);
-    // The site-wide level values (defaults after Clear and at the start of a load).
+    // The site-wide level values (defaults again once every entry is removed).
     const SiteLevels& siteLevels() const { return siteLevels_; }
     void SetSiteLevels(const SiteLevels& levels);
 

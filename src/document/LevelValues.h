@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 namespace spurline {
@@ -31,5 +32,35 @@ struct SiteLevels {
 
     bool operator==(const SiteLevels&) const = default;
 };
+
+// The per-entry values in the order files and the CSV list carry them.
+enum LevelField : int {
+    LevelTxPower = 0,
+    LevelSensitivity,
+    LevelImRejection,
+    LevelTxExtra,
+    LevelRxExtra,
+    LevelFieldCount
+};
+
+inline constexpr std::array<const char*, LevelFieldCount> LevelFieldCaptions{
+    "Tx power (W)", "Sensitivity (dBm)", "IM rejection (dB)", "Tx isolation (dB)",
+    "Rx isolation (dB)"};
+
+std::optional<double>& LevelValue(EntryLevels& levels, int field);
+const std::optional<double>& LevelValue(const EntryLevels& levels, int field);
+
+// Whether a field takes the value: a power above 0, a sensitivity of any sign, a rejection or an
+// isolation of 0 or more; every value finite and within a million, so sums of powers stay finite.
+bool LevelValueAllowed(int field, double value);
+// What the field wants, for messages: "a number above 0", "a number", "a number of 0 or more".
+const char* LevelValueWanted(int field);
+
+// The site values in the order the companion file carries them, with the same rules: isolation
+// and harmonic attenuation (0 or more), then the five defaults of the per-entry values.
+inline constexpr int SiteLevelCount = 7;
+double& SiteLevelValue(SiteLevels& levels, int index);
+double SiteLevelValue(const SiteLevels& levels, int index);
+int SiteLevelRule(int index); // the LevelField whose rule the value follows
 
 } // namespace spurline
