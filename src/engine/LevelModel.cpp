@@ -3,6 +3,7 @@
 #include "engine/ProductRecorder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -30,6 +31,36 @@ const char* LevelClassName(LevelClass c) {
 
 double WattsToDbm(double watts) {
     return 10 * std::log10(watts * 1000);
+}
+
+namespace {
+// Rounded to hundredths first, so that -0.004 reads 0.00 and not -0.00.
+double Hundredths(double db) {
+    const double rounded = std::round(db * 100) / 100;
+    return rounded == 0 ? 0.0 : rounded;
+}
+} // namespace
+
+std::string LevelNumber(double db) {
+    if (!std::isfinite(db)) {
+        return {};
+    }
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, Hundredths(db), std::chars_format::fixed, 2);
+    return std::string(buffer, end.ptr);
+}
+
+std::string LevelText(double db, const Locale& locale) {
+    if (!std::isfinite(db)) {
+        return {};
+    }
+    std::string text = LevelNumber(db);
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
+        text.replace(point, 1, locale.decimalSeparator);
+    }
+    return text;
 }
 
 double PowerSumDbm(const std::vector<double>& levelsDbm) {

@@ -2,7 +2,9 @@
 
 #include "document/FrequencyEntry.h"
 #include "document/LevelValues.h"
+#include "document/Locale.h"
 
+#include <string>
 #include <vector>
 
 namespace spurline {
@@ -16,6 +18,10 @@ LevelClass ClassOfMargin(double marginDb);
 const char* LevelClassName(LevelClass c); // "harmful", "marginal", "negligible"
 
 double WattsToDbm(double watts);
+// A level or margin in hundredths of a dB: "-9.06" as machine text (never "-0.00"; "" when not
+// finite), and in the locale's convention for the list's texts.
+std::string LevelNumber(double db);
+std::string LevelText(double db, const Locale& locale);
 // Sum of powers given in dBm, in dBm; -infinity for none.
 double PowerSumDbm(const std::vector<double>& levelsDbm);
 
