@@ -68,17 +68,25 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
                 visit(EnumeratedProduct{std::abs(f1 - f2), B, 2, {i, j, 0}, {1, -1, 0}});
             }
             if (harmonics && options.order(3)) {
-                visit(EnumeratedProduct{2 * f1 + f2, worst ? 2 * b1 + 1 * b2 : b12, 3, {i, j, 0}, {2, 1, 0}});
-                visit(EnumeratedProduct{2 * f2 + f1, worst ? 2 * b2 + 1 * b1 : b12, 3, {j, i, 0}, {2, 1, 0}});
+                visit(EnumeratedProduct{
+                    2 * f1 + f2, worst ? 2 * b1 + 1 * b2 : b12, 3, {i, j, 0}, {2, 1, 0}});
+                visit(EnumeratedProduct{
+                    2 * f2 + f1, worst ? 2 * b2 + 1 * b1 : b12, 3, {j, i, 0}, {2, 1, 0}});
             }
             for (int N = 3; N <= 9; N += 2) {
                 if (options.order(N)) {
                     const int a = (N + 1) / 2;
                     const int b = (N - 1) / 2;
-                    visit(EnumeratedProduct{
-                        std::abs(a * f1 - b * f2), worst ? a * b1 + b * b2 : b12, N, {i, j, 0}, {a, -b, 0}});
-                    visit(EnumeratedProduct{
-                        std::abs(a * f2 - b * f1), worst ? a * b2 + b * b1 : b12, N, {j, i, 0}, {a, -b, 0}});
+                    visit(EnumeratedProduct{std::abs(a * f1 - b * f2),
+                                            worst ? a * b1 + b * b2 : b12,
+                                            N,
+                                            {i, j, 0},
+                                            {a, -b, 0}});
+                    visit(EnumeratedProduct{std::abs(a * f2 - b * f1),
+                                            worst ? a * b2 + b * b1 : b12,
+                                            N,
+                                            {j, i, 0},
+                                            {a, -b, 0}});
                 }
             }
             if (triples.empty()) {

@@ -29,8 +29,9 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
 
 // The receivers' intermodulation totals over the same products and receivers as SummariseSite,
 // worst margin first; keepGoing as there (stopped: empty).
-std::vector<ReceiverLevel> SummariseReceiverLevels(
-    const CalculationTable& table, const LevelTable& levels, const IntermodOptions& options,
-    CalculationLimits limits, const std::function<bool(int, int)>& keepGoing = {});
+std::vector<ReceiverLevel>
+SummariseReceiverLevels(const CalculationTable& table, const LevelTable& levels,
+                        const IntermodOptions& options, CalculationLimits limits,
+                        const std::function<bool(int, int)>& keepGoing = {});
 
 } // namespace spurline
