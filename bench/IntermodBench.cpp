@@ -1,7 +1,8 @@
 // Speed of the intermodulation calculation against the plain algorithm, on two site shapes:
 //   throughput: every candidate passes the limits and is tested against the receivers, none is
 //               recorded (transmitters at 400-470 MHz, receivers at 800-870 MHz);
-//   realistic:  transceivers inside 400-470 MHz, run until complete or until the list cap.
+//   realistic:  transceivers inside 400-470 MHz, run until complete or until the list cap;
+//               again with levels.
 
 #include "ReferenceCalculation.h"
 #include "SilentMessageBox.h"
@@ -89,8 +90,12 @@ std::unique_ptr<BenchSite> Realistic(int transceivers) {
     return site;
 }
 
-void RunEngine(benchmark::State& state, std::unique_ptr<BenchSite> site, int threads = 1) {
+void RunEngine(benchmark::State& state, std::unique_ptr<BenchSite> site, int threads = 1,
+               bool levels = false) {
     NoCalculationCallbacks events;
+    if (levels) {
+        site->calculation.levels = SiteLevels{};
+    }
     site->calculation.SetThreads(threads);
     long rows = 0;
     for (auto _ : state) {
@@ -135,6 +140,10 @@ void BM_ThroughputReference(benchmark::State& state) {
 void BM_RealisticEngine(benchmark::State& state) {
     RunEngine(state, Realistic(static_cast<int>(state.range(0))));
 }
+// The same with every product's level at each victim and the receivers' totals.
+void BM_RealisticLevels(benchmark::State& state) {
+    RunEngine(state, Realistic(static_cast<int>(state.range(0))), 1, true);
+}
 void BM_RealisticReference(benchmark::State& state) {
     RunReference(state, Realistic(static_cast<int>(state.range(0))));
 }
@@ -163,6 +172,13 @@ BENCHMARK(BM_ThroughputReference)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_RealisticEngine)
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_RealisticLevels)
     ->Arg(50)
     ->Arg(100)
     ->Arg(200)

@@ -1,12 +1,13 @@
 // CSV import on arbitrary bytes, in both decimal conventions: the lines it names lie in the file
 // in order; what it takes exports to CSV that imports to the same entries and the same bytes, and
-// saves to a list file that loads back to the same entries.
+// saves to a list file (and its level companion) that loads back to the same entries.
 
 #include "FuzzSupport.h"
 #include "document/ErrorReport.h"
 #include "document/FrequencyListCsv.h"
 #include "document/FrequencyListFile.h"
 #include "document/FrequencyListReader.h"
+#include "document/SiteLevelsFile.h"
 #include "document/TextEncoding.h"
 
 #include <algorithm>
@@ -68,6 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FrequencyList loaded(locale);
     try {
         ReadFrequencyList(loaded, EncodeFileText(WriteFrequencyListText(first, "D")));
+        // The level values travel beside the site file.
+        const std::vector<std::string> problems =
+            ReadSiteLevelsText(loaded, WriteSiteLevelsText(first));
+        Require(problems.empty(), "an imported list's level values read back beside its file",
+                problems.empty() ? std::string() : problems[0]);
     } catch (const CommandFailure& failure) {
         Require(false, "an imported list saves to a file that loads", FormatErrorReport(failure));
     }

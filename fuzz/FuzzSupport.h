@@ -27,8 +27,9 @@ inline void Require(bool holds, const char* property, const std::string& detail 
     }
 }
 
-// The entries' texts, a line each, save the offset, which counts by its value: a tiny offset such
-// as 0.0006 kHz shows as "+0.00" (its sign picks the format) and reads back as zero, "0".
+// The entries' texts and level values, a line each, save the offset, which counts by its value: a
+// tiny offset such as 0.0006 kHz shows as "+0.00" (its sign picks the format) and reads back as
+// zero, "0".
 inline std::string DescribeEntries(const FrequencyList& list) {
     std::string text;
     for (int row = 0; row < list.count(); ++row) {
@@ -41,6 +42,15 @@ inline std::string DescribeEntries(const FrequencyList& list) {
             } else {
                 text += entry.texts[static_cast<std::size_t>(column)];
             }
+            text += "|";
+        }
+        for (int field = 0; field < LevelFieldCount; ++field) {
+            const std::optional<double>& value = LevelValue(entry.levels, field);
+            char number[32] = "-";
+            if (value) {
+                std::snprintf(number, sizeof number, "%.17g", *value);
+            }
+            text += number;
             text += "|";
         }
         text += "\n";

@@ -1,8 +1,12 @@
 #include "app/IntermodListModel.h"
 
+#include "engine/LevelModel.h"
 #include "platform/QtStrings.h"
 
+#include <QBrush>
+#include <QColor>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace spurline {
@@ -15,7 +19,7 @@ int IntermodListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int IntermodListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : IntermodColumnCount;
+    return parent.isValid() ? 0 : IntermodColumnCount + 1;
 }
 
 const IntermodListRow& IntermodListModel::displayRow(int row) const {
@@ -26,11 +30,21 @@ QVariant IntermodListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
+    const IntermodListRow& row = displayRow(index.row());
     if (role == Qt::DisplayRole) {
-        return ToQString(displayRow(index.row()).texts[static_cast<std::size_t>(index.column())]);
+        if (index.column() == MarginColumn) {
+            return row.worstMarginDb ? ToQString(LevelText(*row.worstMarginDb, locale_))
+                                     : QString();
+        }
+        return ToQString(row.texts[static_cast<std::size_t>(index.column())]);
+    }
+    if (role == Qt::BackgroundRole && row.worstMarginDb &&
+        ClassOfMargin(*row.worstMarginDb) == LevelClass::Harmful) {
+        return QBrush(QColor(255, 205, 205));
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool right = index.column() == ImColFrequency || index.column() == ImColBandwidth;
+        const bool right = index.column() == ImColFrequency || index.column() == ImColBandwidth ||
+                           index.column() == MarginColumn;
         return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
     }
     return {};
@@ -40,6 +54,9 @@ QVariant IntermodListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < IntermodColumnCount) {
         return QString::fromLatin1(IntermodColumnCaptions[static_cast<std::size_t>(section)]);
+    }
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == MarginColumn) {
+        return QStringLiteral("Margin (dB)");
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -61,7 +78,7 @@ void IntermodListModel::Empty() {
 }
 
 void IntermodListModel::ColumnClick(int column) {
-    if (column < 0 || column >= IntermodColumnCount) {
+    if (column < 0 || column > MarginColumn) {
         return;
     }
     sort_.sorted = true;
@@ -78,6 +95,16 @@ void IntermodListModel::Sort() {
     const auto column = static_cast<std::size_t>(sort_.column);
     const auto& rows = rows_.rows();
     const bool descending = sort_.order == 1;
+    if (sort_.column == MarginColumn) {
+        // By value, worst first when descending; a row without a margin counts as the lowest.
+        const auto margin = [&](int r) {
+            return rows[static_cast<std::size_t>(r)].worstMarginDb.value_or(-HUGE_VAL);
+        };
+        std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+            return descending ? margin(b) < margin(a) : margin(a) < margin(b);
+        });
+        return;
+    }
     std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
         const std::string& left = rows[static_cast<std::size_t>(a)].texts[column];
         const std::string& right = rows[static_cast<std::size_t>(b)].texts[column];

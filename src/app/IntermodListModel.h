@@ -8,14 +8,20 @@
 
 namespace spurline {
 
-// The intermod list as a Qt table over the engine's rows: nine text columns, sorted by the text
-// of one column in the order the user last chose. The rows are taken over in one reset after a
+// The intermod list as a Qt table over the engine's rows: nine text columns and the worst margin
+// (shown while levels are on, harmful rows marked), sorted by the text of one column (the margin
+// by its value) in the order the user last chose. The rows are taken over in one reset after a
 // calculation, not row by row.
 class IntermodListModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     explicit IntermodListModel(const IntermodList& rows, QObject* parent = nullptr);
+
+    // The column after the list's nine: "Margin (dB)".
+    static constexpr int MarginColumn = IntermodColumnCount;
+    // The convention of the margin's text.
+    void SetLocale(const Locale& locale) { locale_ = locale; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -39,6 +45,7 @@ private:
     const IntermodList& rows_;
     std::vector<int> order_; // display position -> engine row
     SortState sort_;
+    Locale locale_ = Locale::English();
 };
 
 } // namespace spurline

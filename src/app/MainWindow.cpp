@@ -15,6 +15,7 @@
 #include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/KeyPreview.h"
+#include "app/LevelCommands.h"
 #include "app/MainWindowPlacement.h"
 #include "app/OutputCommands.h"
 #include "app/SiteHeader.h"
@@ -90,6 +91,10 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
         *this, *menus_.mnuIntermods,
         FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_, &dialogs_});
     connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
+    levels_ =
+        new LevelCommands(*this, *menus_.mnuIntermods, list_, ui_.tbsIntermods->lvIntermods());
+    levels_->recalculateDue = [this] { RecalculateDue(); };
+    intermodModel_->SetLocale(list_.locale());
 
     host_ =
         std::make_unique<FileCommandHost>(*this, ui_.header->txtFilename(), *ui_.statusline,
@@ -315,6 +320,8 @@ void frmMain::cmdCalculate_Click() {
         return;
     }
     const IntermodOptions options = ui_.tbsIntermods->Options();
+    calculation_.levels =
+        levels_->on() ? std::optional<SiteLevels>(list_.siteLevels()) : std::nullopt;
     const CalculationLimits limits =
         ReadLimits(options.lowerLimit, options.upperLimit, list_.locale());
     if (!(limits.lower < limits.upper)) {

@@ -36,6 +36,7 @@ class GraphZoomPanel;
 class IntermodListModel;
 class IntermodPanel;
 class KeyPreview;
+class LevelCommands;
 class MainWindowPlacement;
 class OutputCommands;
 
@@ -67,6 +68,7 @@ public:
     const MainMenus& menus() const { return menus_; }
     OutputCommands& output() { return *output_; }
     FinderCommands& finder() { return *finder_; }
+    LevelCommands& levels() { return *levels_; }
     // What the application shell around the window works with.
     ShellParts shellParts();
 
@@ -146,6 +148,7 @@ private:
     FrequencyListEvents* listEvents_ = nullptr;
     OutputCommands* output_ = nullptr;
     FinderCommands* finder_ = nullptr;
+    LevelCommands* levels_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
     std::function<void(bool editMode)> showAddFreq_;
     std::function<bool(const QString&)> openDocument_;

@@ -1,5 +1,6 @@
 #include "app/frmAddFreq.h"
 
+#include "app/LevelsSection.h"
 #include "app/UpDownControl.h"
 #include "platform/QtStrings.h"
 
@@ -146,6 +147,8 @@ void frmAddFreq::BuildWidgets() {
                          row, 4);
     }
     layout->addLayout(lower);
+    levels_ = new LevelsSection(list_.locale(), this);
+    layout->addWidget(levels_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -288,8 +291,11 @@ QLineEdit* frmAddFreq::RangeField(RangeBox box) const {
 
 void frmAddFreq::Activate(bool editMode) {
     fieldWithFocus_ = nullptr;
-    model_.Activate(list_, editMode ? selection_.currentRow() : -1);
+    const int row = editMode ? selection_.currentRow() : -1;
+    model_.Activate(list_, row);
     ShowModel();
+    // An entry being edited shows its own values; a new one starts from the site's.
+    levels_->Show(row >= 0 && row < list_.count() ? list_.entry(row).levels : EntryLevels{});
     txtFrequency->setFocus(Qt::OtherFocusReason);
     update(); // the red cross comes or goes
 }
@@ -409,6 +415,12 @@ void frmAddFreq::cmdAdd_Click() {
         fieldWithFocus_ = nullptr;
         FieldLostFocus(field);
     }
+    const std::optional<EntryLevels> levels = levels_->Values();
+    if (!levels) {
+        beep();
+        return;
+    }
+    const int editRow = model_.editRow();
     switch (model_.Commit(list_, selection_, commands_)) {
     case AddFreqDialogModel::CommitResult::Incomplete:
         return;
@@ -416,6 +428,9 @@ void frmAddFreq::cmdAdd_Click() {
         beep();
         return;
     case AddFreqDialogModel::CommitResult::Stored:
+        // The row Commit stored: the edited one, or the new last one.
+        list_.SetEntryLevels(editRow >= 0 && editRow < list_.count() ? editRow : list_.count() - 1,
+                             *levels);
         accept();
         return;
     }

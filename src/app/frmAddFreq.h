@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace spurline {
 
+class LevelsSection;
 class UpDownControl;
 
 // The add/edit frequency dialog: shows the dialog's fields over an AddFreqDialogModel and hands
@@ -36,6 +37,7 @@ public:
     void Activate(bool editMode);
 
     const AddFreqDialogModel& model() const { return model_; }
+    LevelsSection& levels() const { return *levels_; }
 
     // The system beep of a refused duplicate; tests count it instead.
     std::function<void()> beep;
@@ -85,6 +87,7 @@ private:
     std::array<QLineEdit*, 2> txtStopFrequency{};
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdCancel = nullptr;
+    LevelsSection* levels_ = nullptr;
 };
 
 } // namespace spurline

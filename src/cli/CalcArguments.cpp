@@ -53,7 +53,7 @@ std::string CalcUsage() {
            "  --locale en|de|system  number convention for reading the file, the limits and\n"
            "                         for the printed texts: en decimal point, de decimal comma,\n"
            "                         system the convention of this machine [system]\n" +
-           BatchUsage() +
+           BatchUsage() + LevelUsage() +
            "  --help                 this text\n"
            "  --version              the program's name and version\n"
            "  --                     ends the options: what follows is the site file\n"
@@ -103,6 +103,14 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             continue;
         }
         switch (TakeBatchOption(arguments, k, parsed.batch, error)) {
+        case BatchTake::Taken:
+            continue;
+        case BatchTake::Bad:
+            return std::nullopt;
+        case BatchTake::NotMine:
+            break;
+        }
+        switch (TakeLevelOption(arguments, k, parsed.levels, error)) {
         case BatchTake::Taken:
             continue;
         case BatchTake::Bad:
@@ -175,6 +183,9 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             }
             limit.target = *limit.text;
         }
+    }
+    if (!FinishLevelArguments(parsed.levels, parsed.locale, error)) {
+        return std::nullopt;
     }
     if (!FinishFindArguments(parsed.find, parsed.locale, error)) {
         return std::nullopt;

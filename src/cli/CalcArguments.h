@@ -2,6 +2,7 @@
 
 #include "BatchOptions.h"
 #include "FindArguments.h"
+#include "LevelArguments.h"
 #include "document/Locale.h"
 #include "engine/IntermodOptions.h"
 
@@ -20,6 +21,7 @@ struct CalcArguments {
     bool version = false;
     FindArguments find; // --find or --summary instead of the list
     BatchOptions batch;
+    LevelArguments levels;
 };
 
 // Reads the arguments after the program name; on a bad argument returns nothing and sets error.

@@ -13,6 +13,7 @@
 #include "document/FrequencyListReader.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
+#include "document/SiteLevelsFile.h"
 #include "document/StreamMessageBox.h"
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
@@ -44,6 +45,10 @@ void LoadSite(FrequencyList& list, const std::string& path, std::ostream& err) {
         return;
     }
     ReadFrequencyList(list, ReadSiteFile(path), listener);
+    // Values for entries the site lacks are named, never used.
+    for (const std::string& problem : LoadSiteLevels(list, path)) {
+        err << "spurline-calc: " << LevelsCompanionPath(path) << ": " << problem << '\n';
+    }
 }
 
 // A failure that concerns one file names it first, so a script can tell which one.
@@ -126,8 +131,13 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
         return ExitBadInput;
     }
 
+    std::optional<SiteLevels> levels;
+    if (parsed->levels.on) {
+        levels = parsed->levels.Apply(list.siteLevels());
+    }
     if (parsed->find.find || parsed->find.summary) {
-        const int status = RunFind(list, parsed->options, parsed->find, out, err);
+        const int status =
+            RunFind(list, parsed->options, parsed->find, levels ? &*levels : nullptr, out, err);
         return Flushed(out) ? status : WriteFailure(out, err);
     }
 
@@ -138,7 +148,7 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
                                             : batch.format == OutputFormat::Csv
                                                 ? MakeCsvWriter(out)
                                                 : MakeTsvWriter(out);
-    RunSummary summary{list.siteName(), {}, 0, !batch.noCap};
+    RunSummary summary{list.siteName(), {}, 0, !batch.noCap, levels, {}, list.locale()};
     // The heading waits for the first row: a run whose limits are rejected prints nothing.
     bool begun = false;
     const auto begin = [&] {
@@ -157,6 +167,7 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
         writer->Row(row);
     };
     IntermodCalculation calculation(list, products, rows, box);
+    calculation.levels = levels;
     calculation.SetThreads(batch.threads > 0 ? batch.threads : DefaultCalculationThreads());
     if (batch.noCap) {
         // Nothing is kept (--graph, which needs the products, is refused with --no-cap).
@@ -172,6 +183,7 @@ int RunCalc(const std::vector<std::string>& arguments, const Locale& systemLocal
     begin();
     summary.outcome = OutcomeName(result.outcome);
     summary.products = result.products;
+    summary.receivers = calculation.receiverLevels();
     writer->End(summary);
     if (!Flushed(out)) {
         return WriteFailure(out, err);

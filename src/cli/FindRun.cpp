@@ -48,7 +48,7 @@ bool ReadCandidates(const std::string& path, const Locale& locale, FinderRequest
 } // namespace
 
 int RunFind(const FrequencyList& list, const IntermodOptions& options, const FindArguments& find,
-            std::ostream& out, std::ostream& err) {
+            const SiteLevels* levels, std::ostream& out, std::ostream& err) {
     const CalculationLimits limits =
         ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
     if (!(limits.lower < limits.upper)) {
@@ -60,6 +60,14 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
         PrintCells(out, SummaryColumnCaptions);
         for (const EntrySummary& s : SummariseSite(table, options, limits)) {
             PrintCells(out, SummaryCells(s, list));
+        }
+        if (levels != nullptr) {
+            out << '\n';
+            PrintCells(out, ReceiverLevelCaptions);
+            const LevelTable model(list.entries(), *levels);
+            for (const ReceiverLevel& r : SummariseReceiverLevels(table, model, options, limits)) {
+                PrintCells(out, ReceiverLevelCells(r, list));
+            }
         }
         return 0;
     }

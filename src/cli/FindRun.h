@@ -5,6 +5,7 @@
 namespace spurline {
 class FrequencyList;
 struct IntermodOptions;
+struct SiteLevels;
 } // namespace spurline
 
 namespace spurline::cli {
@@ -13,8 +14,9 @@ struct FindArguments;
 
 // --find or --summary on a loaded site: writes the table to out (heading line, cells separated
 // by TAB) and messages to err. Returns the exit status: 0 done, 2 limits rejected, 3 fewer clean
-// channels than --count asked for.
+// channels than --count asked for. With levels, the summary is followed by an empty line and the
+// receivers' intermodulation totals, worst margin first.
 int RunFind(const FrequencyList& list, const IntermodOptions& options, const FindArguments& find,
-            std::ostream& out, std::ostream& err);
+            const SiteLevels* levels, std::ostream& out, std::ostream& err);
 
 } // namespace spurline::cli

@@ -95,6 +95,8 @@ public:
     double ReceiverBandwidth() const { return BandwidthValue(Group::Receiver); }       // kHz
     double BandwidthValue(Group group) const;                                          // kHz
     bool CanCommit() const { return !frequency_.empty() && !frequencyRed_; }
+    // The row being edited; -1 when adding.
+    int editRow() const { return editRow_; }
     DialogEntry Entry() const;
     // Add/Update, once the box just left has been normalised: the stored row is then selected
     // alone and current, the list changed with Clear and Calculate on, and the products stale.

@@ -8,6 +8,7 @@
 #include "document/ListCommandStates.h"
 #include "document/MessageBox.h"
 #include "document/SiteFile.h"
+#include "document/SiteLevelsFile.h"
 #include "document/TextEncoding.h"
 #include "document/TextHelpers.h"
 
@@ -90,6 +91,9 @@ bool FileCommands::cmdSave_Click() {
         list_.SetFile(name, host_.CompactForFileNameField(name));
         const std::string lastSaved = FormatDate(host_.Now(), patterns::LastSaved, list_.locale());
         list_.SetLastSaved(lastSaved);
+        // The level values first: should the site then fail, the old site and the new
+        // companion meet on the next load, which names what does not fit instead of using it.
+        SaveSiteLevels(list_, name);
         // The whole file is built first and replaces the old one only once it is written, so a
         // failure never costs the user the last good copy.
         WriteFileAtomically(name, EncodeFileText(WriteFrequencyListText(list_, lastSaved)));
@@ -153,10 +157,12 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
         return false;
     };
 
+    std::vector<std::string> levelProblems;
     try {
         LoadListener listener;
         listener.afterEntryLine = [this] { host_.LetEventsRun(); };
         ReadFrequencyList(list_, ReadSiteFile(path), listener);
+        levelProblems = LoadSiteLevels(list_, path);
     } catch (const CommandFailure& failure) {
         return fail(failure);
     } catch (const std::bad_alloc&) {
@@ -174,6 +180,9 @@ bool FileCommands::LoadFrequencyList(const std::string& path) {
     }
     list_.NotifyRecalculationDue();
     host_.SetBusyCursor(false);
+    if (!levelProblems.empty()) {
+        messages_.CenteredMsgBox(LevelsNotUsedMessage(levelProblems), msgbox::Exclamation);
+    }
     return true;
 }
 

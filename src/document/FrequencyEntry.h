@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LevelValues.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -45,6 +47,7 @@ struct FrequencyEntry {
     bool checked = true;
     std::string key; // "F:" + offset frequency, set when added
     VictimMark mark;
+    EntryLevels levels; // kept beside the texts: the site file does not carry them
 
     const std::string& text(FrequencyColumn column) const { return texts[column]; }
     const std::string& id() const { return texts[ColId]; }

@@ -261,6 +261,7 @@ void FrequencyList::RemoveAllEntries() {
         o->IntermodResultsCleared();
     }
     entries_.clear();
+    siteLevels_ = {};
     offsetFrequencyCount_.clear();
     keys_.clear();
     nextKeySuffix_.clear();
@@ -279,6 +280,24 @@ void FrequencyList::SetChecked(int row, bool checked) {
 void FrequencyList::SetVictimMark(int row, const VictimMark& mark) {
     entries_.at(row).mark = mark;
     NotifyChanged(row);
+}
+
+void FrequencyList::SetEntryLevels(int row, const EntryLevels& levels) {
+    FrequencyEntry& e = entries_.at(row);
+    if (e.levels != levels) {
+        e.levels = levels;
+        NotifyChanged(row);
+        SetChanged(true);
+        NotifyRecalculationDue();
+    }
+}
+
+void FrequencyList::SetSiteLevels(const SiteLevels& levels) {
+    if (siteLevels_ != levels) {
+        siteLevels_ = levels;
+        SetChanged(true);
+        NotifyRecalculationDue();
+    }
 }
 
 // --- sorting

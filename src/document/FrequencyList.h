@@ -96,6 +96,11 @@ public:
 
     void SetChecked(int row, bool checked);
     void SetVictimMark(int row, const VictimMark& mark);
+    // The entry's level values; the document is then changed and calculated levels are stale.
+    void SetEntryLevels(int row, const EntryLevels& levels);
+    // The site-wide level values (defaults again once every entry is removed).
+    const SiteLevels& siteLevels() const { return siteLevels_; }
+    void SetSiteLevels(const SiteLevels& levels);
 
     // Sorts by a column's display text; the order toggles on every call.
     void SortByColumn(int column);
@@ -150,6 +155,7 @@ private:
     // frequencies that differ beyond its five decimals) are keyed in linear time.
     std::unordered_map<std::string, int> nextKeySuffix_;
     SortState sort_;
+    SiteLevels siteLevels_;
     bool changed_ = false;
     std::string siteName_, comment_, lastSaved_, filePath_, fileDisplayPath_;
     std::vector<IFrequencyListObserver*> observers_;

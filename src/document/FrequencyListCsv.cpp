@@ -15,6 +15,8 @@ namespace spurline {
 
 namespace {
 
+constexpr std::size_t ListFieldCount = 7;
+
 // One RFC 4180 record from text at pos (advanced past it); counts the line ends it crosses.
 std::vector<std::string> NextRecord(std::string_view text, std::size_t& pos, int& lines) {
     std::vector<std::string> fields(1);
@@ -169,10 +171,38 @@ std::string HexByte(unsigned char byte) {
     return std::string("0x") + Digits[byte >> 4] + Digits[byte & 0xF];
 }
 
+// The optional level columns after the remarks: empty is absent; the reason when refused.
+bool LevelFields(const std::vector<std::string>& f, EntryLevels& levels, std::string& reason) {
+    for (int k = 0; k < LevelFieldCount; ++k) {
+        const std::size_t at = ListFieldCount + static_cast<std::size_t>(k);
+        const std::string trimmed = at < f.size() ? Trimmed(f[at]) : std::string();
+        if (trimmed.empty()) {
+            continue;
+        }
+        const std::optional<double> value = CsvNumber(trimmed);
+        if (!value || !LevelValueAllowed(k, *value)) {
+            reason = std::string(LevelFieldCaptions[static_cast<std::size_t>(k)]) + " \"" +
+                     trimmed + "\" is not " + LevelValueWanted(k);
+            return false;
+        }
+        LevelValue(levels, k) = *value;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string WriteFrequencyListCsv(const FrequencyList& list) {
-    std::string out = std::string(CsvListHeading) + "\r\n";
+    // Without level values the list keeps the seven columns that other programs know.
+    const bool levels = std::any_of(list.entries().begin(), list.entries().end(),
+                                    [](const FrequencyEntry& e) { return !e.levels.empty(); });
+    std::string out = CsvListHeading;
+    if (levels) {
+        for (const char* caption : LevelFieldCaptions) {
+            out += std::string(",") + caption;
+        }
+    }
+    out += "\r\n";
     const Locale& locale = list.locale();
     auto number = [&](const std::string& text) {
         return ParseNumber(Trimmed(text), locale).has_value() || LeadingNumber(text, locale) != 0
@@ -189,6 +219,10 @@ std::string WriteFrequencyListCsv(const FrequencyList& list) {
                                                e.texts[ColRemarks]};
         for (std::size_t c = 0; c < cells.size(); ++c) {
             out += (c > 0 ? "," : "") + CsvField(cells[c]);
+        }
+        for (int k = 0; levels && k < LevelFieldCount; ++k) {
+            const std::optional<double>& value = LevelValue(e.levels, k);
+            out += "," + (value ? FixedText(*value) : std::string());
         }
         out += "\r\n";
     }
@@ -230,8 +264,8 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
         auto at = [&](std::size_t k) { return k < f.size() ? f[k] : std::string(); };
         if (const std::optional<unsigned char> control = ControlCharacter(f)) {
             reason = "binary data (control character " + HexByte(*control) + ")";
-        } else if (f.size() > 7) {
-            reason = "more than 7 fields";
+        } else if (f.size() > ListFieldCount + LevelFieldCount) {
+            reason = "more than 12 fields";
         } else if (!NumberField(at(0), "frequency", Need::AboveZero, list.locale(), fields[0],
                                 reason) ||
                    !NumberField(at(1), "offset", Need::Any, list.locale(), fields[1], reason) ||
@@ -244,6 +278,10 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
             reason = "Tx/Rx \"" + role + "\" is not Tx, Rx or Both";
         } else if (!EqualsIgnoringCase(status, "Plan") && !EqualsIgnoringCase(status, "Exist")) {
             reason = "status \"" + status + "\" is not Plan or Exist";
+        }
+        EntryLevels levels;
+        if (reason.empty()) {
+            LevelFields(f, levels, reason);
         }
         if (!reason.empty()) {
             rejected.push_back({line, reason});
@@ -263,8 +301,13 @@ std::vector<CsvRejectedLine> ReadFrequencyListCsv(FrequencyList& list, std::stri
                 {line, "duplicate frequency " +
                            FormatNumberText(fields[0], patterns::Frequency, list.locale()) +
                            " MHz was not added"});
-        } else if (changed != nullptr && fields[6] != remark) {
-            changed->push_back({line, "\"" + separator + "\" removed from the remarks"});
+        } else {
+            if (!levels.empty()) {
+                list.SetEntryLevels(list.count() - 1, levels);
+            }
+            if (changed != nullptr && fields[6] != remark) {
+                changed->push_back({line, "\"" + separator + "\" removed from the remarks"});
+            }
         }
     }
     return rejected;

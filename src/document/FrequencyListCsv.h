@@ -21,6 +21,8 @@ inline constexpr const char* CsvListHeading =
 
 // The list as RFC 4180 CSV: the heading row, then one row per entry in display order, numbers
 // with a decimal point whatever the list's convention, "N/A" bandwidths left empty, CRLF ends.
+// When an entry carries level values, five columns follow the remarks (LevelFieldCaptions),
+// empty where an entry takes the site's default; the import reads them when present.
 std::string WriteFrequencyListCsv(const FrequencyList& list);
 
 // Adds the rows of a CSV frequency list (bytes as read from the file) through the loader's path,

@@ -42,6 +42,13 @@ std::array<std::string, 8> SummaryCells(const EntrySummary& s, const FrequencyLi
             Distance(s.closestKHz, list.locale())};
 }
 
+std::array<std::string, 6> ReceiverLevelCells(const ReceiverLevel& r, const FrequencyList& list) {
+    const FrequencyEntry& e = list.entry(r.entry - 1);
+    return {TrimBlanks(e.texts[ColId]),           TrimBlanks(e.frequency()),
+            std::to_string(r.products),           LevelText(r.levelDbm, list.locale()),
+            LevelText(r.marginDb, list.locale()), LevelClassName(ClassOfMargin(r.marginDb))};
+}
+
 CalculationTable ReadCalculationTable(const FrequencyList& list) {
     CalculationTable table;
     for (const FrequencyEntry& e : list.entries()) {

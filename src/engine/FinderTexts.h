@@ -74,6 +74,11 @@ std::string WorstTransmitterText(const std::vector<EntrySummary>& summary,
 // The site as the calculation reads it, entry by entry.
 CalculationTable ReadCalculationTable(const FrequencyList& list);
 
+// The site summary's table of receivers' intermodulation totals, worst first.
+inline constexpr std::array<const char*, 6> ReceiverLevelCaptions{
+    "ID", "Frequency (MHz)", "Products", "Level (dBm)", "Margin (dB)", "Class"};
+std::array<std::string, 6> ReceiverLevelCells(const ReceiverLevel& r, const FrequencyList& list);
+
 // The entry whose products reach the most receivers (then the most products); 0 for none.
 int WorstTransmitter(const std::vector<EntrySummary>& summary);
 

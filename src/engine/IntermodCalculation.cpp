@@ -219,6 +219,23 @@ IntermodCalculation::Stop IntermodCalculation::Enumerate(const IntermodOptions& 
     ProductRecorder recorder(table, options.filter, limits, list_, products_, rows_, events,
                              abort_);
     recorder.keepProducts = keepProducts;
+    receiverLevels_.clear();
+    std::optional<LevelTable> levelTable;
+    if (levels) {
+        levelTable.emplace(list_.entries(), *levels);
+        recorder.SetLevels(&*levelTable);
+    }
+    // The totals survive an abort or a failure part-way, as the products do.
+    struct LevelsOnExit {
+        const ProductRecorder& recorder;
+        const std::optional<LevelTable>& table;
+        std::vector<ReceiverLevel>& levels;
+        ~LevelsOnExit() {
+            if (table) {
+                levels = recorder.totals().Worst(*table);
+            }
+        }
+    } levelsOnExit{recorder, levelTable, receiverLevels_};
     // The count survives a failure part-way.
     struct CountOnExit {
         const ProductRecorder& recorder;

@@ -2,11 +2,14 @@
 
 #include "document/Locale.h"
 #include "engine/IntermodOptions.h"
+#include "engine/LevelModel.h"
 #include "engine/ParallelEnumeration.h"
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace spurline {
 
@@ -57,6 +60,14 @@ public:
     // comparisons. Tests cut finer.
     long sliceSteps = 32768;
 
+    // Set: every recorded product carries its level at each victim, and receiverLevels() the
+    // receivers' totals; the products found are the same either way. The entries' own values
+    // come from the list.
+    std::optional<SiteLevels> levels;
+    // The receivers that products reached in the last calculation with levels, worst margin
+    // first.
+    const std::vector<ReceiverLevel>& receiverLevels() const { return receiverLevels_; }
+
     // Threads that enumerate the candidates, at most MaxCalculationThreads(); the results do
     // not depend on it.
     void SetThreads(int threads) { threads_ = std::clamp(threads, 1, MaxCalculationThreads()); }
@@ -101,6 +112,7 @@ private:
     int threads_ = 1;
     int recorded_ = 0;
     std::size_t peakHeld_ = 0;
+    std::vector<ReceiverLevel> receiverLevels_;
 };
 
 } // namespace spurline

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct IntermodListRow {
     std::array<std::string, IntermodColumnCount> texts;
     std::string key;
     std::string tag;
+    // With levels: the lowest margin over the sensitivity among the product's victims (dB).
+    std::optional<double> worstMarginDb;
 };
 
 inline constexpr const char* StatusNotUpToDate = "Intermod list not up to date";

@@ -18,6 +18,7 @@ struct EnumeratedProduct {
     double B = 0;
     int order = 0;
     std::array<int, 3> entries{};
+    std::array<int, 3> coefficients{}; // of the entries, in their order; 0 when absent
 };
 
 // Every product the calculation offers for recording, in its order and with its arithmetic, so
@@ -50,7 +51,7 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
         if (harmonics) {
             for (int h = 2; h <= 3; ++h) {
                 if (options.order(h)) {
-                    visit(EnumeratedProduct{h * f1, worst ? h * b1 : b1, h, {i, 0, 0}});
+                    visit(EnumeratedProduct{h * f1, worst ? h * b1 : b1, h, {i, 0, 0}, {h, 0, 0}});
                 }
             }
         }
@@ -63,21 +64,29 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
             const double b12 = std::max(b1, b2);
             if (harmonics && options.order(2)) {
                 const double B = worst ? 1 * b1 + 1 * b2 : b12;
-                visit(EnumeratedProduct{f1 + f2, B, 2, {i, j, 0}});
-                visit(EnumeratedProduct{std::abs(f1 - f2), B, 2, {i, j, 0}});
+                visit(EnumeratedProduct{f1 + f2, B, 2, {i, j, 0}, {1, 1, 0}});
+                visit(EnumeratedProduct{std::abs(f1 - f2), B, 2, {i, j, 0}, {1, -1, 0}});
             }
             if (harmonics && options.order(3)) {
-                visit(EnumeratedProduct{2 * f1 + f2, worst ? 2 * b1 + 1 * b2 : b12, 3, {i, j, 0}});
-                visit(EnumeratedProduct{2 * f2 + f1, worst ? 2 * b2 + 1 * b1 : b12, 3, {j, i, 0}});
+                visit(EnumeratedProduct{
+                    2 * f1 + f2, worst ? 2 * b1 + 1 * b2 : b12, 3, {i, j, 0}, {2, 1, 0}});
+                visit(EnumeratedProduct{
+                    2 * f2 + f1, worst ? 2 * b2 + 1 * b1 : b12, 3, {j, i, 0}, {2, 1, 0}});
             }
             for (int N = 3; N <= 9; N += 2) {
                 if (options.order(N)) {
                     const int a = (N + 1) / 2;
                     const int b = (N - 1) / 2;
-                    visit(EnumeratedProduct{
-                        std::abs(a * f1 - b * f2), worst ? a * b1 + b * b2 : b12, N, {i, j, 0}});
-                    visit(EnumeratedProduct{
-                        std::abs(a * f2 - b * f1), worst ? a * b2 + b * b1 : b12, N, {j, i, 0}});
+                    visit(EnumeratedProduct{std::abs(a * f1 - b * f2),
+                                            worst ? a * b1 + b * b2 : b12,
+                                            N,
+                                            {i, j, 0},
+                                            {a, -b, 0}});
+                    visit(EnumeratedProduct{std::abs(a * f2 - b * f1),
+                                            worst ? a * b2 + b * b1 : b12,
+                                            N,
+                                            {j, i, 0},
+                                            {a, -b, 0}});
                 }
             }
             if (triples.empty()) {
@@ -99,6 +108,7 @@ void EnumerateProducts(const CalculationTable& table, const IntermodOptions& opt
                     p.B = worst ? pairWidth + k3Width * b3 : b123;
                     p.order = t.order();
                     p.entries = {i, j, m};
+                    p.coefficients = {t.k1, t.k2, t.k3};
                     visit(p);
                 }
             }

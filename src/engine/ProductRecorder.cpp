@@ -10,7 +10,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
+#include <optional>
 
 namespace spurline {
 
@@ -108,6 +110,11 @@ ProductRecorder::ProductRecorder(const CalculationTable& table, const VictimFilt
     }
 }
 
+void ProductRecorder::SetLevels(const LevelTable* table) {
+    levelTable_ = table;
+    totals_.Reset(table != nullptr ? table->size() : 0);
+}
+
 void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
                              const Component& c3, double B) {
     const int order =
@@ -132,6 +139,20 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
     }
 
     ++counter_;
+    std::optional<double> worstMargin;
+    if (levelTable_ != nullptr && !victims_.empty()) {
+        // Per product a few additions per victim: the level stays off the candidate loop.
+        const ProductSource source = levelTable_->Source(c1, c2, c3);
+        levels_.clear();
+        double worst = -std::numeric_limits<double>::infinity();
+        for (int v : victims_) {
+            const double level = levelTable_->LevelAt(source, v);
+            levels_.push_back(level);
+            totals_.Add(v, level);
+            worst = std::max(worst, level - levelTable_->Sensitivity(v));
+        }
+        worstMargin = worst;
+    }
     std::string key = "ID: " + std::to_string(counter_);
     ProductTexts texts = BuildProductTexts(F, c1, c2, c3, B, locale_);
 
@@ -158,8 +179,17 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
     row.texts[ImColBandwidth] = std::move(texts.bandwidth);
     row.key = std::move(key);
     row.tag = std::move(texts.tag);
+    row.worstMarginDb = worstMargin;
     if (rows_.productSink) {
-        rows_.productSink(row, RecordedProduct{F, B, order, {c1, c2, c3}, victims_, table_});
+        const bool withLevels = worstMargin.has_value();
+        rows_.productSink(row, RecordedProduct{F,
+                                               B,
+                                               order,
+                                               {c1, c2, c3},
+                                               victims_,
+                                               table_,
+                                               withLevels ? &levels_ : nullptr,
+                                               withLevels ? levelTable_ : nullptr});
         return;
     }
     rows_.AddRow(std::move(row));

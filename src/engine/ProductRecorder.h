@@ -3,6 +3,7 @@
 #include "document/Locale.h"
 #include "engine/CalculationTable.h"
 #include "engine/IntermodOptions.h"
+#include "engine/LevelModel.h"
 #include "engine/ReceiverIndex.h"
 
 #include <array>
@@ -32,6 +33,10 @@ struct RecordedProduct {
     std::array<Component, 3> components; // absent ones all zeros
     const std::vector<int>& victims;     // entry numbers, ascending
     const CalculationTable& table;       // for the entries' status codes
+    // With levels: the product's level (dBm) at each victim, in the victims' order, and the
+    // model for the victims' sensitivities; both null without.
+    const std::vector<double>* levels = nullptr;
+    const LevelTable* levelTable = nullptr;
 };
 
 // What Accepts lets through, for skipping candidates in bulk: a product at F with a
@@ -121,6 +126,11 @@ public:
     // The product sequence counter: the number of products recorded so far.
     int counter() const { return counter_; }
 
+    // Levels of every recorded product at its victims from the given model (kept by the caller),
+    // and each receiver's total; null: none.
+    void SetLevels(const LevelTable* table);
+    const ReceiverTotals& totals() const { return totals_; }
+
     // False: products go to the list's product sink only and the collection stays empty, so a
     // run without the list cap holds nothing but the row being written.
     bool keepProducts = true;
@@ -137,6 +147,9 @@ private:
     Locale locale_;
     ReceiverIndex receivers_;
     std::vector<int> victims_;
+    const LevelTable* levelTable_ = nullptr;
+    std::vector<double> levels_;
+    ReceiverTotals totals_;
     int counter_ = 0;
 };
 

@@ -1,12 +1,27 @@
 #include "engine/SiteSummary.h"
 
 #include "engine/ProductEnumerator.h"
+#include "engine/ProductRecorder.h"
 #include "engine/ReceiverIndex.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace spurline {
+
+namespace {
+
+// "Any frequency" has no victims of its own: the summary counts every receiver.
+ReceiverIndex SummaryReceivers(const CalculationTable& table, VictimFilter filter) {
+    if (filter.anyFrequency) {
+        filter = {false, true, true};
+    }
+    ReceiverIndex receivers;
+    receivers.Build(table, filter);
+    return receivers;
+}
+
+} // namespace
 
 std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                                         const IntermodOptions& options, CalculationLimits limits,
@@ -16,12 +31,7 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
     for (std::size_t r = 0; r < n; ++r) {
         summary[r].entry = static_cast<int>(r) + 1;
     }
-    VictimFilter filter = options.filter;
-    if (filter.anyFrequency) {
-        filter = {false, true, true};
-    }
-    ReceiverIndex receivers;
-    receivers.Build(table, filter);
+    const ReceiverIndex receivers = SummaryReceivers(table, options.filter);
     // victimOf[a * n + v]: whether entry a's products have reached receiver v yet.
     std::vector<char> victimOf(n * n, 0);
     std::vector<int> hits;
@@ -63,6 +73,42 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
         return {};
     }
     return summary;
+}
+
+std::vector<ReceiverLevel> SummariseReceiverLevels(const CalculationTable& table,
+                                                   const LevelTable& levels,
+                                                   const IntermodOptions& options,
+                                                   CalculationLimits limits,
+                                                   const std::function<bool(int, int)>& keepGoing) {
+    const ReceiverIndex receivers = SummaryReceivers(table, options.filter);
+    ReceiverTotals totals;
+    totals.Reset(static_cast<int>(table.size()));
+    std::vector<int> hits;
+    bool stopped = false;
+    EnumerateProducts(
+        table, options,
+        [&](const EnumeratedProduct& p) {
+            if (!(p.F >= limits.lower) || !(p.F <= limits.upper) ||
+                !receivers.MayHit(p.F + p.B, p.F - p.B)) {
+                return;
+            }
+            receivers.Hits(p.F + p.B, p.F - p.B, hits);
+            const Component c1{0, p.coefficients[0], p.entries[0]};
+            const Component c2{0, p.coefficients[1], p.entries[1]};
+            const Component c3{0, p.coefficients[2], p.entries[2]};
+            const ProductSource source = levels.Source(c1, c2, c3);
+            for (int v : hits) {
+                totals.Add(v, levels.LevelAt(source, v));
+            }
+        },
+        [&](int i, int count) {
+            stopped = stopped || (keepGoing && !keepGoing(i, count));
+            return !stopped;
+        });
+    if (stopped) {
+        return {};
+    }
+    return totals.Worst(levels);
 }
 
 } // namespace spurline

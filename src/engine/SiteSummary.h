@@ -2,6 +2,7 @@
 
 #include "engine/CalculationTable.h"
 #include "engine/IntermodOptions.h"
+#include "engine/LevelModel.h"
 
 #include <functional>
 #include <limits>
@@ -25,5 +26,12 @@ struct EntrySummary {
 std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                                         const IntermodOptions& options, CalculationLimits limits,
                                         const std::function<bool(int, int)>& keepGoing = {});
+
+// The receivers' intermodulation totals over the same products and receivers as SummariseSite,
+// worst margin first; keepGoing as there (stopped: empty).
+std::vector<ReceiverLevel>
+SummariseReceiverLevels(const CalculationTable& table, const LevelTable& levels,
+                        const IntermodOptions& options, CalculationLimits limits,
+                        const std::function<bool(int, int)>& keepGoing = {});
 
 } // namespace spurline

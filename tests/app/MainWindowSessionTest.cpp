@@ -83,7 +83,8 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
     const std::pair<const char*, const char*> items[] = {
         {"mnuFile", "&New...|&Save as...|&Open...|&Open recent|&Export|Import CSV...|"
                     "Export CSV...|&Print...|-|E&xit"},
-        {"mnuIntermods", "&Calculate|Find clean &frequencies...|Site &summary...|Spectrum &graph"},
+        {"mnuIntermods", "&Calculate|Find clean &frequencies...|Site &summary...|Spectrum &graph|-|"
+                         "Levels and &margins|Site &level values..."},
         {"mnuSpectrumGraph", "&Show remarks|Auto &refresh|Auto &zoom"},
         {"mnuAutoZoom", "&Victims|&Extents"},
         {"mnuEdit", "Cu&t|&Copy|&Delete|-|Select &all|Select c&hecked|&Invert selection|-|"

@@ -95,7 +95,11 @@ std::string Meaning(const CalcArguments& a) {
         << static_cast<int>(a.batch.format) << a.batch.noCap << a.batch.graphPath << ' '
         << a.batch.graphWidth << 'x' << a.batch.graphHeight << ' ' << a.batch.threads << ' '
         << r.txBandwidthKHz << ' ' << r.rxBandwidthKHz << ' ' << r.offsetKHz << ' ' << r.spacingKHz
-        << ' ' << r.count;
+        << ' ' << r.count << ' ' << a.levels.on;
+    const SiteLevels levels = a.levels.Apply({});
+    for (int k = 0; k < SiteLevelCount; ++k) {
+        out << ' ' << SiteLevelValue(levels, k);
+    }
     return out.str();
 }
 

@@ -143,6 +143,56 @@ const char* const kRemarks[] = {
 
 using Texts = std::array<std::string, 8>;
 
+// The level values go to "<site>.levels" beside the site, which stays byte for byte what it was,
+// and come back with the load; values for entries the site lacks are named, not used; a site
+// without level values leaves no companion behind.
+TEST(FileCommandsLevels, TravelInACompanionBesideTheSite) {
+    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+        SCOPED_TRACE(locale.decimalSeparator);
+        TemporaryFolder folder;
+        const std::string path = folder.File("site.frq");
+        Session s(locale);
+        s.Fill();
+        SiteLevels site;
+        site.isolationDb = 35.5;
+        s.list.SetSiteLevels(site);
+        s.list.SetEntryLevels(2, {{}, -118.5, {}, {}, 20});
+        ASSERT_TRUE(s.Save(path));
+        EXPECT_EQ(ReadBytes(path), locale.decimalSeparator == "," ? kGermanFile : kEnglishFile);
+        EXPECT_EQ(ReadBytes(path + ".levels"), "spurline-levels,1\n"
+                                               "site,35.5,70,25,-116,70,0,0\n"
+                                               "entry,150.0125,,-118.5,,,20\n");
+
+        Session back(locale);
+        ASSERT_TRUE(back.commands.LoadFrequencyList(path));
+        EXPECT_EQ(back.list.siteLevels(), site);
+        EXPECT_EQ(back.list.entry(2).levels, (EntryLevels{{}, -118.5, {}, {}, 20}));
+        EXPECT_TRUE(back.list.entry(0).levels.empty());
+        EXPECT_FALSE(back.list.changed());
+        EXPECT_TRUE(back.Prompts().empty());
+
+        WriteBytes(path + ".levels", "spurline-levels,1\r\nentry,451,10,,,,\r\n"
+                                     "entry,150.0125,0,,,,\r\nentry,178.6,5,,,,\r\n"
+                                     "entry,178.6,6,,,,\r\nmast,1\r\n");
+        Session odd(locale);
+        ASSERT_TRUE(odd.commands.LoadFrequencyList(path));
+        EXPECT_EQ(odd.Prompts(), std::vector<std::string>{"Level values not used:\r\n"
+                                                          "line 2: no entry at 451 MHz\r\n"
+                                                          "line 3: values of 150.0125 MHz out of "
+                                                          "range\r\n"
+                                                          "line 5: 178.6 MHz named twice\r\n"
+                                                          "line 6: not a site or entry line"});
+        EXPECT_EQ(odd.list.entry(0).levels.txPowerW, 5);
+        EXPECT_TRUE(odd.list.entry(2).levels.empty());
+        EXPECT_EQ(odd.list.siteLevels(), SiteLevels{});
+
+        back.list.SetEntryLevels(2, {});
+        back.list.SetSiteLevels({});
+        ASSERT_TRUE(back.Save(path));
+        EXPECT_FALSE(fs::exists(path + ".levels"));
+    }
+}
+
 TEST(FileCommands, SaveWritesTheExactBytesAndLoadsThemBackInBothLocales) {
     struct Case {
         Locale locale;

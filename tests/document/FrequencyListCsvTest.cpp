@@ -112,6 +112,34 @@ TEST(FrequencyListCsv, ExportWritesPlainDecimalsThatImportBack) {
 }
 
 // NUL bytes and other control characters are no text: a list file holding them would not load.
+// Level columns travel with the entries; a list without them keeps the seven columns, and an
+// old file without them imports with every value absent.
+TEST(FrequencyListCsv, LevelColumnsRoundTripInBothConventions) {
+    const std::string levelHeading = std::string(CsvListHeading) +
+                                     ",Tx power (W),Sensitivity (dBm),IM rejection (dB),"
+                                     "Tx isolation (dB),Rx isolation (dB)\r\n";
+    const std::string rows = "450,0,25,Both,Exist,25,,12.5,-117.5,67,25,0\r\n"
+                             "451,0,25,Tx,Plan,,,,,,,\r\n"
+                             "452,0,,Rx,Plan,12.5,,,-110,,,35.25\r\n";
+    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+        SCOPED_TRACE(locale.decimalSeparator);
+        testing::ScriptedMessageBox box;
+        FrequencyList list(locale);
+        EXPECT_TRUE(ReadFrequencyListCsv(list, levelHeading + rows).empty());
+        ASSERT_EQ(list.count(), 3);
+        EXPECT_EQ(list.entry(0).levels, (EntryLevels{12.5, -117.5, 67, 25, 0}));
+        EXPECT_TRUE(list.entry(1).levels.empty());
+        EXPECT_EQ(list.entry(2).levels, (EntryLevels{{}, -110, {}, {}, 35.25}));
+        EXPECT_EQ(WriteFrequencyListCsv(list), levelHeading + rows);
+
+        FrequencyList old(locale);
+        EXPECT_TRUE(ReadFrequencyListCsv(old, Heading + "450,0,25,Both,Exist,25,x\r\n").empty());
+        ASSERT_EQ(old.count(), 1);
+        EXPECT_TRUE(old.entry(0).levels.empty());
+        EXPECT_EQ(WriteFrequencyListCsv(old), Heading + "450,0,25,Both,Exist,25,x\r\n");
+    }
+}
+
 TEST(FrequencyListCsv, LinesWithControlCharactersAreRefused) {
     testing::ScriptedMessageBox box;
     FrequencyList list(Locale::English());

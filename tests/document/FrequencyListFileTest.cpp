@@ -168,19 +168,29 @@ TEST(FrequencyListCsv, EveryLineNotTakenIsNamedWithItsNumber) {
                              "453,0,25,Tx,Planned,,\n"
                              "454,0,25,Tx,Plan,,x,y\n"
                              "455,,,rx,plan,,\n"
-                             "abc\n";
+                             "abc\n"
+                             "456,0,25,Tx,Plan,,,1,2,3,4,5,6\n"
+                             "457,0,25,Tx,Plan,,,0\n"
+                             "458,0,25,Both,Plan,,,,-1e7\n"
+                             "459,0,25,Both,Plan,,,,,-3\n"
+                             "460,0,25,Both,Plan,,,,,,,-0.5\n";
     std::vector<std::string> lines;
     for (const CsvRejectedLine& r : ReadFrequencyListCsv(list, text))
         lines.push_back(CsvRejectedLineText(r));
     const std::vector<std::string> expected = {
         "line 4: duplicate frequency 450.00000 MHz was not added",
-        "line 6: more than 7 fields",
+        "line 6: Rx bandwidth \"Plan\" is not a number of 0 or more",
         "line 7: frequency \"abc\" is not a number above 0",
         "line 8: Tx bandwidth \"-1\" is not a number of 0 or more",
         "line 9: Tx/Rx \"Tx/Rx\" is not Tx, Rx or Both",
         "line 10: status \"Planned\" is not Plan or Exist",
-        "line 11: more than 7 fields",
-        "line 13: frequency \"abc\" is not a number above 0"};
+        "line 11: Tx power (W) \"y\" is not a number above 0",
+        "line 13: frequency \"abc\" is not a number above 0",
+        "line 14: more than 12 fields",
+        "line 15: Tx power (W) \"0\" is not a number above 0",
+        "line 16: Sensitivity (dBm) \"-1e7\" is not a number",
+        "line 17: IM rejection (dB) \"-3\" is not a number of 0 or more",
+        "line 18: Rx isolation (dB) \"-0.5\" is not a number of 0 or more"};
     EXPECT_EQ(lines, expected);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.entry(0).remarks(), "two lines");
