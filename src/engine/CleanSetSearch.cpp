@@ -159,7 +159,8 @@ private:
     // stopped.
     std::optional<Bits> Available(const std::vector<std::size_t>& chosen, const Bits& within) {
         const std::vector<CandidateResult> ranked = SearchWith(chosen);
-        if (ranked.empty()) {
+        // The finder may finish a search it was told to stop at its very end.
+        if (ranked.empty() || stopped_) {
             return std::nullopt;
         }
         Bits result(frequencies_.size());
