@@ -10,7 +10,7 @@ namespace spurline::cli {
 namespace {
 constexpr const char* NumberOptions[] = {"--from",         "--to",           "--step",
                                          "--tx-bandwidth", "--rx-bandwidth", "--offset",
-                                         "--spacing",      "--count"};
+                                         "--spacing",      "--count",        "--time-limit"};
 } // namespace
 
 const char* FindUsage() {
@@ -27,6 +27,12 @@ const char* FindUsage() {
            "  --count N              plan N channels together, each clean with the others\n"
            "                         too; prints only the chosen ones, each as it is chosen\n"
            "                         (at most as many as the band has channels) [1: print all]\n"
+           "  --most                 the largest set of channels clean with the site and\n"
+           "                         with each other that the search finds; prints them by\n"
+           "                         frequency, and on standard error how many greedy\n"
+           "                         first-fit (--count) finds\n"
+           "  --time-limit SECONDS   how long --most may search; it then prints the best\n"
+           "                         set so far (0: until done) [10]\n"
            "  --summary              prints who is to blame instead: per entry the products\n"
            "                         it takes part in that reach a receiver, their distinct\n"
            "                         victims, the products that reach it, their lowest order\n"
@@ -36,8 +42,8 @@ const char* FindUsage() {
 bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, FindArguments& find,
                     std::string& error) {
     const std::string& argument = arguments[k];
-    if (argument == "--summary") {
-        find.summary = true;
+    if (argument == "--summary" || argument == "--most") {
+        (argument == "--most" ? find.most : find.summary) = true;
         return true;
     }
     if (argument != "--find" && !IsOneOf(argument, NumberOptions)) {
@@ -62,11 +68,19 @@ bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, F
 
 bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string& error) {
     if (!find.find) {
-        if (!find.numbers.empty()) {
-            error = find.numbers.begin()->first + " needs --find";
+        if (!find.numbers.empty() || find.most) {
+            error = (find.most ? "--most" : find.numbers.begin()->first) + " needs --find";
             return false;
         }
         return true;
+    }
+    if (find.numbers.count("--time-limit") != 0 && !find.most) {
+        error = "--time-limit needs --most";
+        return false;
+    }
+    if (find.most && find.numbers.count("--count") != 0) {
+        error = "--most and --count cannot be combined";
+        return false;
     }
     if (find.summary) {
         error = "--find and --summary cannot be combined";
@@ -79,8 +93,9 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
         }
     }
     FinderRequest& r = find.request;
-    double* targets[] = {&r.fromMHz,        &r.toMHz,     &r.stepKHz,    &r.txBandwidthKHz,
-                         &r.rxBandwidthKHz, &r.offsetKHz, &r.spacingKHz, nullptr};
+    double* targets[] = {&r.fromMHz,        &r.toMHz,          &r.stepKHz,
+                         &r.txBandwidthKHz, &r.rxBandwidthKHz, &r.offsetKHz,
+                         &r.spacingKHz,     nullptr,           &find.timeLimitSeconds};
     for (std::size_t n = 0; n < std::size(NumberOptions); ++n) {
         const auto found = find.numbers.find(NumberOptions[n]);
         if (found == find.numbers.end()) {
@@ -97,6 +112,10 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
         } else {
             r.count = static_cast<int>(*value);
         }
+    }
+    if (!(find.timeLimitSeconds >= 0) || !std::isfinite(find.timeLimitSeconds)) {
+        error = BadValue("--time-limit", find.numbers["--time-limit"]);
+        return false;
     }
     if (const char* problem = CheckFinderRequest(r)) {
         error = problem;

@@ -1,6 +1,7 @@
 #include "FindRun.h"
 
 #include "FindArguments.h"
+#include "MostRun.h"
 #include "document/FrequencyList.h"
 #include "engine/FinderTexts.h"
 
@@ -32,6 +33,9 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
             PrintCells(out, SummaryCells(s, list));
         }
         return 0;
+    }
+    if (find.most) {
+        return RunMost(list, table, options, limits, find, out, err);
     }
     FrequencyFinder finder(table, options, limits);
     const bool plan = find.request.count > 1;
