@@ -131,7 +131,15 @@ private:
             stopped_ = true;
         } else if (report_ && now - lastReport_ >= std::chrono::milliseconds(50)) {
             lastReport_ = now;
-            stopped_ = !report_({fraction_, best_.size(), greedy_});
+            // The search tree's first level is a slow measure of a deep search: the time
+            // allowed, where there is a limit, moves the bar too.
+            double fraction = fraction_;
+            if (deadline_) {
+                fraction =
+                    std::max(fraction, std::chrono::duration<double>(now - start_) /
+                                           std::chrono::duration<double>(*deadline_ - start_));
+            }
+            stopped_ = !report_({std::min(fraction, 1.0), best_.size(), greedy_});
         }
         return stopped_;
     }

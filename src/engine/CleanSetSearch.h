@@ -18,8 +18,9 @@ struct CleanSetResult {
     bool stopped = false;                  // stopped by the caller or the time limit
 };
 
-// Where a search stands: the fraction of the search tree's first levels done (0 to 1), the best
-// set so far and greedy first-fit's count (0 until it is known).
+// Where a search stands: the fraction done (0 to 1: of the search tree's first level, or of the
+// time limit when that is further), the best set so far and greedy first-fit's count (0 until it
+// is known).
 struct CleanSetProgress {
     double fraction = 0;
     std::size_t best = 0;
