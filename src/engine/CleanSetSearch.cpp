@@ -127,7 +127,13 @@ private:
             return true;
         }
         const Clock::time_point now = Clock::now();
-        if (deadline_ && now >= *deadline_) {
+        // Describing the set at the end takes one search per channel, within the limit too;
+        // twice the average search and a little more, as a busy machine slows some searches.
+        const auto describing = std::chrono::duration_cast<Clock::duration>(
+            searchTime_ * 2 * static_cast<double>(best_.size() + 1) /
+                static_cast<double>(std::max<std::size_t>(searches_, 1)) +
+            std::chrono::milliseconds(20));
+        if (deadline_ && now + describing >= *deadline_) {
             stopped_ = true;
         } else if (report_ && now - lastReport_ >= std::chrono::milliseconds(50)) {
             lastReport_ = now;
@@ -160,7 +166,11 @@ private:
             table.push_back(rows_[k]);
         }
         FrequencyFinder finder(std::move(table), options_, limits_);
-        return finder.Search(request_, Stopper());
+        const Clock::time_point begin = Clock::now();
+        std::vector<CandidateResult> ranked = finder.Search(request_, Stopper());
+        searchTime_ += Clock::now() - begin;
+        ++searches_;
+        return ranked;
     }
 
     // The candidates within that are still clean with the chosen channels added; nullopt when
@@ -323,6 +333,8 @@ private:
     std::vector<Bits> compatible_; // pairs clean together
     std::vector<std::size_t> best_;
     std::size_t greedy_ = 0;
+    std::chrono::duration<double> searchTime_{0}; // spent in the finder's searches, and
+    std::size_t searches_ = 0;                    // how many there were
 };
 
 } // namespace
