@@ -3,15 +3,18 @@
 #include "app/ColumnWidths.h"
 #include "app/FinderInputsPanel.h"
 #include "app/IntermodPanel.h"
+#include "app/MostChannelsRun.h"
 #include "document/FrequencySelection.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
 #include "document/TextHelpers.h"
 #include "engine/AddFoundChannel.h"
+#include "engine/CleanSetTexts.h"
 #include "engine/FinderTexts.h"
 #include "engine/SiteSummary.h"
 #include "platform/BusyCursor.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -149,10 +152,19 @@ FindFrequenciesDialog::FindFrequenciesDialog(const FinderSources& sources, QWidg
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("udcCount"));
     count_->setRange(1, 100);
+    most_ = new QCheckBox(Q(MostChannelsChoice), this);
+    most_->setObjectName(QStringLiteral("chkMost"));
+    auto* howMany = new QWidget(this);
+    auto* howManyRow = new QHBoxLayout(howMany);
+    howManyRow->setContentsMargins(0, 0, 0, 0);
+    howManyRow->addWidget(count_);
+    howManyRow->addWidget(most_);
+    howManyRow->addStretch();
+    connect(most_, &QCheckBox::toggled, count_, &QWidget::setDisabled);
 
     auto* form = new QFormLayout;
-    const QWidget* fields[] = {role_,        from_,   to_,      step_, txBandwidth_,
-                               rxBandwidth_, offset_, spacing_, count_};
+    const QWidget* fields[] = {role_,        from_,   to_,      step_,  txBandwidth_,
+                               rxBandwidth_, offset_, spacing_, howMany};
     for (std::size_t k = 0; k < std::size(fields); ++k) {
         form->addRow(Q(findertexts::Labels[k]), const_cast<QWidget*>(fields[k]));
     }
@@ -307,9 +319,19 @@ void FindFrequenciesDialog::Find() {
         QCoreApplication::processEvents();
         return !stop_;
     };
-    found_ = request.count > 1 ? finder.Plan(request, progress) : finder.Search(request, progress);
+    const bool most = most_->isChecked();
+    CleanSetResult largest;
+    if (most) {
+        largest =
+            RunMostChannels(finder.site(), options, limits, request, *progress_, *status_, stop_);
+        found_ = largest.channels;
+    } else {
+        found_ =
+            request.count > 1 ? finder.Plan(request, progress) : finder.Search(request, progress);
+    }
     used_ = request;
-    const bool stopped = stop_;
+    // A stopped search for the most channels keeps its best set.
+    const bool stopped = stop_ && !most;
     searching_ = false;
     find_->setEnabled(true);
     add_->setEnabled(true);
@@ -333,7 +355,9 @@ void FindFrequenciesDialog::Find() {
     if (!found_.empty()) {
         table_->selectRow(0);
     }
-    status_->setText(stopped ? Q(findertexts::Stopped) : Q(FinderStatus(found_, request)));
+    status_->setText(most      ? Q(MostChannelsText(largest))
+                     : stopped ? Q(findertexts::Stopped)
+                               : Q(FinderStatus(found_, request)));
 }
 
 void FindFrequenciesDialog::AddSelected() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -90,6 +91,7 @@ private:
     QLineEdit* spacing_ = nullptr;
     QSpinBox* count_ = nullptr;
     FinderInputsPanel* inputs_ = nullptr;
+    QCheckBox* most_ = nullptr; // the largest clean set instead of How many
     QProgressBar* progress_ = nullptr;
     QTableView* table_ = nullptr;
     CellTableModel* model_ = nullptr;

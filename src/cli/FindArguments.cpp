@@ -11,7 +11,7 @@ namespace spurline::cli {
 namespace {
 constexpr const char* NumberOptions[] = {"--from",         "--to",           "--step",
                                          "--tx-bandwidth", "--rx-bandwidth", "--offset",
-                                         "--spacing",      "--count"};
+                                         "--spacing",      "--count",        "--time-limit"};
 } // namespace
 
 const char* FindUsage() {
@@ -35,6 +35,12 @@ const char* FindUsage() {
            "  --count N              plan N channels together, each clean with the others\n"
            "                         too; prints only the chosen ones, each as it is chosen\n"
            "                         (at most as many as the band has channels) [1: print all]\n"
+           "  --most                 the largest set of channels clean with the site and\n"
+           "                         with each other that the search finds; prints them by\n"
+           "                         frequency, and on standard error how many greedy\n"
+           "                         first-fit (--count) finds\n"
+           "  --time-limit SECONDS   how long --most may search; it then prints the best\n"
+           "                         set so far (0: until done) [10]\n"
            "  --summary              prints who is to blame instead: per entry the products\n"
            "                         it takes part in that reach a receiver, their distinct\n"
            "                         victims, the products that reach it, their lowest order\n"
@@ -44,8 +50,8 @@ const char* FindUsage() {
 bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, FindArguments& find,
                     std::string& error) {
     const std::string& argument = arguments[k];
-    if (argument == "--summary") {
-        find.summary = true;
+    if (argument == "--summary" || argument == "--most") {
+        (argument == "--most" ? find.most : find.summary) = true;
         return true;
     }
     if (argument != "--find" && argument != "--candidates" && argument != "--exclude" &&
@@ -79,8 +85,8 @@ bool TakeFindOption(const std::vector<std::string>& arguments, std::size_t& k, F
 
 bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string& error) {
     if (!find.find) {
-        if (!find.numbers.empty()) {
-            error = find.numbers.begin()->first + " needs --find";
+        if (!find.numbers.empty() || find.most) {
+            error = (find.most ? "--most" : find.numbers.begin()->first) + " needs --find";
             return false;
         }
         if (!find.candidates.empty() || !find.exclusions.empty()) {
@@ -89,6 +95,14 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
             return false;
         }
         return true;
+    }
+    if (find.numbers.count("--time-limit") != 0 && !find.most) {
+        error = "--time-limit needs --most";
+        return false;
+    }
+    if (find.most && find.numbers.count("--count") != 0) {
+        error = "--most and --count cannot be combined";
+        return false;
     }
     if (find.summary) {
         error = "--find and --summary cannot be combined";
@@ -113,8 +127,9 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
         }
         r.exclusions.push_back(*x);
     }
-    double* targets[] = {&r.fromMHz,        &r.toMHz,     &r.stepKHz,    &r.txBandwidthKHz,
-                         &r.rxBandwidthKHz, &r.offsetKHz, &r.spacingKHz, nullptr};
+    double* targets[] = {&r.fromMHz,        &r.toMHz,          &r.stepKHz,
+                         &r.txBandwidthKHz, &r.rxBandwidthKHz, &r.offsetKHz,
+                         &r.spacingKHz,     nullptr,           &find.timeLimitSeconds};
     for (std::size_t n = 0; n < std::size(NumberOptions); ++n) {
         const auto found = find.numbers.find(NumberOptions[n]);
         if (found == find.numbers.end()) {
@@ -131,6 +146,10 @@ bool FinishFindArguments(FindArguments& find, const Locale& locale, std::string&
         } else {
             r.count = static_cast<int>(*value);
         }
+    }
+    if (!(find.timeLimitSeconds >= 0) || !std::isfinite(find.timeLimitSeconds)) {
+        error = BadValue("--time-limit", find.numbers["--time-limit"]);
+        return false;
     }
     // The file's channels come later; one stands in for them meanwhile.
     FinderRequest checked = r;

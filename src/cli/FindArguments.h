@@ -11,8 +11,10 @@ namespace spurline::cli {
 
 // The finder's and the summary's part of the command line.
 struct FindArguments {
-    bool find = false;    // --find tx|rx|both
-    bool summary = false; // --summary
+    bool find = false;            // --find tx|rx|both
+    bool summary = false;         // --summary
+    bool most = false;            // --most
+    double timeLimitSeconds = 10; // --time-limit, for --most; 0 for none
     FinderRequest request;
     std::string candidates;                     // --candidates FILE, read by RunFind
     std::vector<std::string> exclusions;        // --exclude FROM-TO as given

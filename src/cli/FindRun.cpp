@@ -1,6 +1,7 @@
 #include "FindRun.h"
 
 #include "FindArguments.h"
+#include "MostRun.h"
 #include "document/FrequencyList.h"
 #include "engine/ChannelList.h"
 #include "engine/FinderTexts.h"
@@ -74,6 +75,11 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
     FinderRequest request = find.request;
     if (!find.candidates.empty() && !ReadCandidates(find.candidates, list.locale(), request, err)) {
         return 2;
+    }
+    if (find.most) {
+        FindArguments listed = find;
+        listed.request = request;
+        return RunMost(list, table, options, limits, listed, out, err);
     }
     FrequencyFinder finder(table, options, limits);
     const bool plan = request.count > 1;

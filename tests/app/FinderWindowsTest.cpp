@@ -8,9 +8,11 @@
 #include "support/TemporaryFolder.h"
 
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -180,6 +182,57 @@ TEST_F(FinderWindowsTest, ChannelListAndExclusionGiveWhatTheCommandLineGives) {
         EXPECT_TRUE(dialog.findChild<QLineEdit*>("txtFrom")->isEnabled());
         dialog.close();
     }
+}
+
+// The window's "Most channels" and spurline-calc --most on the same site and inputs: the same
+// channels, cell for cell, and the same comparison with greedy first-fit.
+TEST_F(FinderWindowsTest, MostChannelsAsOnTheCommandLine) {
+    window->finder().mnuFindFrequencies->trigger();
+    FindFrequenciesDialog& dialog = window->finder().findDialog();
+    dialog.findChild<QComboBox*>("cboRole")->setCurrentIndex(2);
+    Type(&dialog, "txtFrom", "451.6");
+    Type(&dialog, "txtTo", "452");
+    Type(&dialog, "txtStep", "12.5");
+    Type(&dialog, "txtOffset", "0");
+    auto* most = dialog.findChild<QCheckBox*>("chkMost");
+    ASSERT_NE(most, nullptr);
+    EXPECT_EQ(most->text(), "&Most channels");
+    most->setChecked(true);
+    EXPECT_FALSE(dialog.findChild<QSpinBox*>("udcCount")->isEnabled());
+    dialog.Find();
+
+    const IntermodOptions options = window->intermodPanel().Options();
+    auto onOff = [](bool on) { return QString::fromLatin1(on ? "on" : "off"); };
+    QProcess calc;
+    calc.start(QStringLiteral(SPURLINE_CALC_PATH),
+               QStringList{"--locale",     "en",
+                           "--orders",     "3,5",
+                           "--three",      "off",
+                           "--filter",     "all",
+                           "--harmonics",  onOff(options.harmonics),
+                           "--worst-case", onOff(options.worstCase),
+                           "--find",       "both",
+                           "--from",       "451.6",
+                           "--to",         "452",
+                           "--step",       "12.5",
+                           "--most",       QString::fromStdString(ExampleSite())});
+    ASSERT_TRUE(calc.waitForFinished(60000));
+    ASSERT_EQ(calc.exitCode(), 0);
+    const QStringList lines =
+        QString::fromUtf8(calc.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QAbstractItemModel* results = dialog.results()->model();
+    ASSERT_EQ(results->rowCount(), lines.size() - 1);
+    EXPECT_GE(results->rowCount(), 2);
+    for (int r = 0; r < results->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < results->columnCount(); ++c) {
+            cells << results->index(r, c).data().toString();
+        }
+        EXPECT_EQ(cells.join('\t'), lines[r + 1]);
+    }
+    const QString told = QString::fromUtf8(calc.readAllStandardError()).trimmed();
+    EXPECT_TRUE(told.endsWith("No larger set exists.")) << told.toStdString();
+    EXPECT_EQ(dialog.findChild<QLabel*>("lblStatus")->text(), told);
 }
 
 TEST_F(FinderWindowsTest, SummaryNamesEntriesByTheirRemarks) {

@@ -6,6 +6,7 @@
 #include "document/SiteFile.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -151,6 +152,16 @@ TEST(CalcRun, RefusalsNameTheirCauseAndPrintNothing) {
         {{"--lower", "450", "--upper", "450", site}, limits},
         {{"--lower", "450", "--upper", "450", "--format", "csv", site}, limits},
         {{"--lower", "450", "--upper", "450", "--format", "json", "--no-cap", site}, limits},
+        {{"--most", site}, "spurline-calc: --most needs --find\n" + tryHelp},
+        {{"--find", "rx", "--from", "450", "--to", "451", "--step", "25", "--time-limit", "1",
+          site},
+         "spurline-calc: --time-limit needs --most\n" + tryHelp},
+        {{"--find", "rx", "--from", "450", "--to", "451", "--step", "25", "--most", "--count", "2",
+          site},
+         "spurline-calc: --most and --count cannot be combined\n" + tryHelp},
+        {{"--find", "rx", "--from", "450", "--to", "451", "--step", "25", "--most", "--time-limit",
+          "-1", site},
+         "spurline-calc: bad value for --time-limit: -1\n" + tryHelp},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -198,6 +209,52 @@ TEST(CalcRun, PlannedChannelsAreWrittenAsTheyAreChosen) {
     EXPECT_EQ(log.flushed, (std::vector<std::string>{heading, first,
                                                      first + "449.05000\tyes\t0\t\t\t50.0\t\n"}));
     EXPECT_EQ(err.str(), "Only 2 of 999999 clean channels found.\n");
+}
+
+} // namespace
+} // namespace spurline::cli
+
+namespace spurline::cli {
+namespace {
+
+// Receivers 20 kHz apart around two transmitters: taking the roomiest channel first leaves one
+// out that the largest set holds.
+TEST(CalcRun, TheLargestCleanSetIsPrintedByFrequencyWithGreedysCount) {
+    TemporaryFolder folder;
+    const std::string path = folder.File("site.frq");
+    WriteBytes(path, "S\r\nD\r\nC\r\n450.10000,0,12.50,Tx,Exist,N/A,,\r\n"
+                     "450.23750,0,12.50,Tx,Exist,N/A,,\r\n");
+    struct Case {
+        const char* locale;
+        const char* point; // the decimal separator
+        const char* limit;
+    };
+    for (const Case& c : {Case{"de", ",", "0"}, Case{"en", ".", "600"}}) {
+        SCOPED_TRACE(c.locale);
+        const auto number = [&](std::string text) {
+            std::replace(text.begin(), text.end(), '.', *c.point);
+            return text;
+        };
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc({"--locale",    c.locale,       "--orders",  "3",
+                           "--harmonics", "off",          "--three",   "off",
+                           "--filter",    "all",          "--find",    "rx",
+                           "--from",      "450",          "--to",      number("450.35"),
+                           "--step",      number("12.5"), "--spacing", "20",
+                           "--most",      "--time-limit", c.limit,     path},
+                          Locale::English(), out, err),
+                  0);
+        std::string want = "Frequency (MHz)\tClean\tConflicts\tLowest order\tClosest (kHz)\t"
+                           "Nearest carrier (kHz)\n";
+        for (const char* mhz :
+             {"450.00000", "450.02500", "450.05000", "450.07500", "450.13750", "450.16250",
+              "450.18750", "450.21250", "450.26250", "450.28750", "450.31250", "450.33750"}) {
+            want += number(mhz) + "\tyes\t0\t\t\t" + number("25.0") + "\n";
+        }
+        EXPECT_EQ(out.str(), want);
+        EXPECT_EQ(err.str(), "12 channels; greedy first-fit finds 11. No larger set exists.\n");
+    }
 }
 
 } // namespace
