@@ -246,11 +246,11 @@ TEST(CalcRun, TheLargestCleanSetIsPrintedByFrequencyWithGreedysCount) {
                           Locale::English(), out, err),
                   0);
         std::string want = "Frequency (MHz)\tClean\tConflicts\tLowest order\tClosest (kHz)\t"
-                           "Nearest carrier (kHz)\n";
+                           "Nearest carrier (kHz)\tConflict kinds\n";
         for (const char* mhz :
              {"450.00000", "450.02500", "450.05000", "450.07500", "450.13750", "450.16250",
               "450.18750", "450.21250", "450.26250", "450.28750", "450.31250", "450.33750"}) {
-            want += number(mhz) + "\tyes\t0\t\t\t" + number("25.0") + "\n";
+            want += number(mhz) + "\tyes\t0\t\t\t" + number("25.0") + "\t\n";
         }
         EXPECT_EQ(out.str(), want);
         EXPECT_EQ(err.str(), "12 channels; greedy first-fit finds 11. No larger set exists.\n");
