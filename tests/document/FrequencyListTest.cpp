@@ -158,7 +158,7 @@ TEST(FrequencyList, SortByColumnTextTogglesOrder) {
     f.list.AddEntry(Entry("1000", "0", "Both", "Exist", "b"));
     f.list.AddEntry(Entry("99", "0", "Both", "Exist", "C"));
     f.list.AddEntry(Entry("150", "0", "Both", "Exist", "a"));
-    f.selection.SetCurrentRow(1); // 99 MHz
+    f.selection.SetCurrentRow(1);            // 99 MHz
     EXPECT_FALSE(f.list.sortState().sorted); // a new list keeps its rows as added
     // The first click toggles from the initial ascending state to descending.
     f.list.SortByColumn(ColFrequency);
