@@ -97,6 +97,8 @@ TEST(FormatNumber, SingleSectionSignAndGroupingPosition) {
     // Two sections: zero uses the first.
     EXPECT_EQ(FormatNumber(0, "+0.0;-0.0", english), "+0.0");
     EXPECT_EQ(FormatNumber(-3, "+0.0;(0.0)", english), "(3.0)");
+    // An empty negative section leaves negatives to the first, with a minus.
+    EXPECT_EQ(FormatNumber(-3, "0.0;;zero", english), "-3.0");
     // Optional places and literals.
     EXPECT_EQ(FormatNumber(0.5, "#.##", english), ".5");
     EXPECT_EQ(FormatNumber(2, "0.0#", german), "2,0");

@@ -194,8 +194,9 @@ TEST_F(CommandLine, FindsCleanChannelsAndSummarises) {
                            "2\t451.00000\tTx\t1\t1\t0\t\t\n3\t449.00000\tRx\t0\t0\t1\t3rd\t0.0\n");
     for (const char* bad :
          {"--find tx --from 450 --to 451", "--find tx --from 450 --to 451 --step 0.05",
-          "--find up --from 450 --to 451 --step 25", "--step 25", "--find tx --summary",
-          "--exclude 470-478", "--find tx --candidates x --from 450",
+          "--find tx --from 0 --to 451 --step 25", "--find up --from 450 --to 451 --step 25",
+          "--step 25", "--find tx --summary", "--exclude 470-478",
+          "--find tx --candidates x --from 450",
           "--find tx --from 450 --to 451 --step 25 --exclude 478-470"}) {
         const Outcome result = Run(english + "--locale en " + bad);
         EXPECT_EQ(result.status, 2) << bad;

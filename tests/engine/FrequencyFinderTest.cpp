@@ -346,6 +346,24 @@ TEST_F(FinderTest, AProductExactlyOnALimitOrABandEdgeCounts) {
     }
 }
 
+TEST_F(FinderTest, WorstCaseWidthsOfTheSumProductsReachTheSummary) {
+    // 2 x 451 + 450 = 1352 MHz, worst-case half-width 2 x 12.5 + 6.25 kHz: it reaches a 12.5 kHz
+    // receiver at 1352.0375 MHz (edges touching) but not one at 1352.04 MHz; 2 x 450 + 451 = 1351
+    // MHz, half-width 2 x 6.25 + 12.5 kHz, likewise at 1351.03125 but not 1351.0325.
+    for (const double rx : {1352.0375, 1352.04, 1351.03125, 1351.0325}) {
+        SCOPED_TRACE(rx);
+        Site s = ThirdOrderSite(Locale::English(),
+                                {{450, 0, 12.5, 12.5}, {451, 0, 25, 25}, {rx, 0, 12.5, 12.5}},
+                                {"Tx", "Tx", "Rx"}, false);
+        s.options.harmonics = s.options.worstCase = true;
+        const std::vector<EntrySummary> summary =
+            SummariseSite(Table(*Build(s)), s.options, {0, 1e6});
+        ASSERT_EQ(summary.size(), 3u);
+        const bool touches = rx == 1352.0375 || rx == 1351.03125;
+        EXPECT_EQ(summary[2].received, touches ? 1 : 0);
+    }
+}
+
 TEST_F(FinderTest, ClosestDistanceOfAThreeTransmitterProduct) {
     // Transmitters at 450 and 450.3 MHz, a receiver at 449.803 MHz: the candidate c forms
     // 450 + c - 450.3, which reaches the receiver within 12.5 kHz of its centre.

@@ -78,5 +78,25 @@ TEST(SvgCanvas, DrawsBarsOnWholePixelsAndTextOnItsBaseline) {
     EXPECT_EQ(svg.find("dominant-baseline"), std::string::npos) << svg;
 }
 
+// Receivers hatched in one colour share one pattern, defined before its first use.
+TEST(SvgCanvas, EachHatchPatternIsDefinedOnce) {
+    SvgCanvas canvas(100, 50);
+    canvas.SetScale(0, 50, 100, 0);
+    for (const double x : {10.0, 40.0, 70.0}) {
+        canvas.Box(x, 40, x + 20, 10, 0x000000, FillStyle::DiagonalCross, 0x000000);
+    }
+    canvas.Box(5, 45, 95, 5, 0x000000, FillStyle::DiagonalCross, 0x0000FF);
+    const std::string svg = canvas.Document();
+    std::size_t patterns = 0;
+    for (std::size_t at = svg.find("<pattern id="); at != std::string::npos;
+         at = svg.find("<pattern id=", at + 1)) {
+        ++patterns;
+    }
+    EXPECT_EQ(patterns, 2u) << svg;
+    const std::size_t use = svg.find("url(#");
+    ASSERT_NE(use, std::string::npos);
+    EXPECT_LT(svg.find("<pattern id=\"" + svg.substr(use + 5, svg.find(')', use) - use - 5)), use);
+}
+
 } // namespace
 } // namespace spurline
