@@ -44,6 +44,9 @@ TEST(TextEncoding, Utf8Validation) {
     EXPECT_TRUE(IsValidUtf8(""));
     EXPECT_TRUE(IsValidUtf8("abc"));
     EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC\xF0\x9F\x93\xA1"));
+    // The first and last lead bytes of each length.
+    EXPECT_TRUE(
+        IsValidUtf8("\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
     // Overlong "/" twice, a surrogate, above U+10FFFF, cut short, a lone continuation, Latin-1.
     for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
                             "\xE2\x82", "\x80", "S\xE4gewerk"})

@@ -128,6 +128,8 @@ TEST(TextHelpers, TrimRemoveReplaceAndCompare) {
     EXPECT_FALSE(EqualsIgnoringCase("Rx", "Tx"));
     EXPECT_FALSE(EqualsIgnoringCase("Both", "Bot"));
     EXPECT_TRUE(EqualsIgnoringCase("", ""));
+    EXPECT_TRUE(EqualsIgnoringCase("AZ@[", "az@["));
+    EXPECT_FALSE(EqualsIgnoringCase("@[", "`{"));
     // Views into longer texts compare their own characters only.
     EXPECT_TRUE(EqualsIgnoringCase(std::string_view("ExistX", 5), std::string_view("EXISTy", 5)));
 }
