@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(error.empty(), "an accepted command line has no error");
-    if (parsed->help)
+    if (parsed->help || parsed->version)
         return 0;
     Require(!parsed->sitePath.empty(), "an accepted command line names a site");
     // The site is an argument as given: after "--", or one that is not an option.

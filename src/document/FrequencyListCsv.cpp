@@ -185,7 +185,8 @@ bool LevelFields(const std::vector<std::string>& f, EntryLevels& levels, std::st
                      trimmed + "\" is not " + LevelValueWanted(k);
             return false;
         }
-        LevelValue(levels, k) = *value;
+        // + 0.0 turns "-0" into 0, which a saved file writes without a sign.
+        LevelValue(levels, k) = *value + 0.0;
     }
     return true;
 }

@@ -39,7 +39,7 @@ std::optional<double> Number(std::string_view field) {
     if (field.empty() || error != std::errc() || ptr != end) {
         return std::nullopt;
     }
-    return value;
+    return value + 0.0; // no "-0", which the file would write as "0"
 }
 
 std::string Problem(int line, const std::string& text) {

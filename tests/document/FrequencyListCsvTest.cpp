@@ -8,6 +8,7 @@
 #include "engine/SiteBuilder.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace spurline {
@@ -138,6 +139,13 @@ TEST(FrequencyListCsv, LevelColumnsRoundTripInBothConventions) {
         EXPECT_TRUE(old.entry(0).levels.empty());
         EXPECT_EQ(WriteFrequencyListCsv(old), Heading + "450,0,25,Both,Exist,25,x\r\n");
     }
+    // "-0" dB is 0 dB: no sign is kept that a saved file would lose.
+    FrequencyList signedZero(Locale::English());
+    EXPECT_TRUE(ReadFrequencyListCsv(signedZero, levelHeading + "450,0,25,Tx,Plan,,,,,,-0,-0.0\r\n")
+                    .empty());
+    ASSERT_EQ(signedZero.count(), 1);
+    EXPECT_FALSE(std::signbit(*signedZero.entry(0).levels.txExtraDb));
+    EXPECT_FALSE(std::signbit(*signedZero.entry(0).levels.rxExtraDb));
 }
 
 TEST(FrequencyListCsv, LinesWithControlCharactersAreRefused) {
