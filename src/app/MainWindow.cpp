@@ -9,6 +9,7 @@
 #include "app/FrequencyListModel.h"
 #include "app/FrequencySelectionSync.h"
 #include "app/GraphSaveCommand.h"
+#include "app/GraphWheelZoom.h"
 #include "app/GraphWidget.h"
 #include "app/GraphZoomPanel.h"
 #include "app/HelpDocument.h"
@@ -75,7 +76,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     graph_.recalculateDue = [this] { RecalculateDue(); };
     intermodRows_.stateChanged = [this] { MirrorIntermodState(); };
 
-    AttachWheelHook();
+    hookWheel_ = AttachGraphWheelZoom(*this, graph_);
     model_ = new FrequencyListModel(list_, this);
     intermodModel_ = new IntermodListModel(intermodRows_, this);
     ui_ = BuildMainWindowWidgets(*this, list_, *model_, *intermodModel_, graph_,
@@ -139,24 +140,6 @@ frmMain::~frmMain() {
     intermodModel_ = nullptr;
     list_.RemoveObserver(this);
     intermodRows_.stateChanged = nullptr;
-}
-
-void frmMain::AttachWheelHook() {
-    hookWheel_ = new CHookMouseWheel(this);
-    hookWheel_->setObjectName(QStringLiteral("hookWheel"));
-    hookWheel_->setHwnd(this);
-    // One notch away from the user zooms in, any other turn out. The horizontal wheel is not
-    // used. A list passes on the turns it cannot scroll (at either end, or when it is short); they
-    // stay with the list, so that a turn over a list never zooms the graph.
-    connect(hookWheel_, &CHookMouseWheel::MouseWheel, this,
-            [this](QWidget* under, MouseWheelEvent& notice) {
-                for (QWidget* w = under; w != nullptr && w != this; w = w->parentWidget()) {
-                    if (qobject_cast<QAbstractItemView*>(w) != nullptr) {
-                        return;
-                    }
-                }
-                graph_.MouseWheel(notice.Delta);
-            });
 }
 
 ShellParts frmMain::shellParts() {

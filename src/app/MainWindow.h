@@ -118,7 +118,6 @@ private:
     void MirrorIntermodState();
     void MirrorAutoZoom();
     void MirrorDocumentState();
-    void AttachWheelHook();
     // The document's calls for a recalculation and for emptied results.
     void RecalculationDue() override;
     void IntermodResultsCleared() override;
