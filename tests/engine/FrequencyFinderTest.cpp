@@ -1,6 +1,7 @@
 #include "engine/FrequencyFinder.h"
 
 #include "SiteBuilder.h"
+#include "document/TextHelpers.h"
 #include "engine/FinderTexts.h"
 #include "engine/IntermodCalculation.h"
 #include "engine/IntermodItems.h"
@@ -205,19 +206,36 @@ TEST_F(FinderTest, EveryCandidateAndTheSummaryAgreeWithAFullCalculation) {
                 !Calculate(*withIt, s.options)) {
                 continue;
             }
-            const std::string self = "[" + std::to_string(withIt->count()) + "]";
+            const int selfEntry = withIt->count();
+            const std::string self = "[" + std::to_string(selfEntry) + "]";
             int conflicts = 0;
             int lowest = 0;
+            double closest = NoDistance;
             for (const IntermodListRow& row : rows.rows()) {
-                if (row.texts[ImColComposition2].find(self) != std::string::npos ||
-                    row.texts[ImColAffects].find(self) != std::string::npos) {
+                const bool involves = row.texts[ImColComposition2].find(self) != std::string::npos;
+                if (involves || row.texts[ImColAffects].find(self) != std::string::npos) {
                     ++conflicts;
                     const int order = std::stoi(row.texts[ImColOrder]);
                     lowest = lowest == 0 ? order : std::min(lowest, order);
+                    // The product's distance to the centre of each band of the candidate's it
+                    // reaches: every victim's when it takes part, else its own.
+                    const double F = LeadingNumber(row.texts[ImColFrequency], s.locale);
+                    for (int v : Entries(row.texts[ImColAffects])) {
+                        if (involves || v == selfEntry) {
+                            const double centre =
+                                LeadingNumber(withIt->entry(v - 1).frequency(), s.locale);
+                            closest = std::min(closest, std::abs(F - centre) * 1000);
+                        }
+                    }
                 }
             }
             ASSERT_EQ(c.conflicts, conflicts);
             ASSERT_EQ(c.lowestOrder, lowest);
+            if (conflicts == 0) {
+                ASSERT_EQ(c.closestKHz, NoDistance);
+            } else {
+                ASSERT_NEAR(c.closestKHz, closest, 0.02); // the list shows 10 Hz steps
+            }
             ++compared;
             withConflicts += conflicts > 0 ? 1 : 0;
             clean += conflicts == 0 ? 1 : 0;
