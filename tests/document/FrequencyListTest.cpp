@@ -92,6 +92,10 @@ TEST(FrequencyList, DeleteNeedsACurrentRowAndLeavesPlainIds) {
     EXPECT_FALSE(f.states.commands().deleteButton);
     // The deleted frequency can be added again: the duplicate index follows deletions.
     EXPECT_TRUE(f.list.AddEntry(Entry("104")));
+    // Rows that are not there are not deleted.
+    const int before = f.list.count();
+    f.list.DeleteRows({-1, before, before + 1});
+    EXPECT_EQ(f.list.count(), before);
     // Deleting the last entries turns Calculate and Delete off; focus does not bring Delete back.
     f.selection.SetAllSelected(true);
     f.states.SetCalculateEnabled(true);
