@@ -172,6 +172,23 @@ TEST(FinderVerdicts, AChannelListFaresAsEachChannelAlone) {
     }
 }
 
+TEST(FinderVerdicts, AtMostTwoHundredThousandCandidates) {
+    const char* const tooMany = "Too many candidate channels: narrow the band or widen the step.";
+    FinderRequest listed;
+    listed.role = FinderRole::Rx;
+    listed.channels.assign(200000, FinderChannel{450, 450});
+    EXPECT_EQ(CheckFinderRequest(listed), nullptr);
+    listed.channels.push_back({450, 450});
+    EXPECT_STREQ(CheckFinderRequest(listed), tooMany);
+    FinderRequest raster;
+    raster.fromMHz = 450;
+    raster.stepKHz = 12.5;
+    raster.toMHz = 450 + 199999 * 0.0125;
+    EXPECT_EQ(CheckFinderRequest(raster), nullptr);
+    raster.toMHz += 0.025;
+    EXPECT_STREQ(CheckFinderRequest(raster), tooMany);
+}
+
 TEST(ChannelListFile, ReadsEitherConventionAndNamesBadLines) {
     struct Case {
         Locale locale;
