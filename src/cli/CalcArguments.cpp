@@ -102,21 +102,15 @@ std::optional<CalcArguments> ParseCalcArguments(const std::vector<std::string>& 
             parsed.sitePath = argument;
             continue;
         }
-        switch (TakeBatchOption(arguments, k, parsed.batch, error)) {
-        case BatchTake::Taken:
-            continue;
-        case BatchTake::Bad:
-            return std::nullopt;
-        case BatchTake::NotMine:
-            break;
+        BatchTake taken = TakeBatchOption(arguments, k, parsed.batch, error);
+        if (taken == BatchTake::NotMine) {
+            taken = TakeLevelOption(arguments, k, parsed.levels, error);
         }
-        switch (TakeLevelOption(arguments, k, parsed.levels, error)) {
-        case BatchTake::Taken:
-            continue;
-        case BatchTake::Bad:
+        if (taken == BatchTake::Bad) {
             return std::nullopt;
-        case BatchTake::NotMine:
-            break;
+        }
+        if (taken == BatchTake::Taken) {
+            continue;
         }
         if (TakeFindOption(arguments, k, parsed.find, error)) {
             if (!error.empty()) {

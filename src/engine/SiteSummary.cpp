@@ -21,19 +21,13 @@ ReceiverIndex SummaryReceivers(const CalculationTable& table, VictimFilter filte
     return receivers;
 }
 
-} // namespace
-
-std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
-                                        const IntermodOptions& options, CalculationLimits limits,
-                                        const std::function<bool(int, int)>& keepGoing) {
-    const std::size_t n = table.size();
-    std::vector<EntrySummary> summary(n);
-    for (std::size_t r = 0; r < n; ++r) {
-        summary[r].entry = static_cast<int>(r) + 1;
-    }
+// Every product within the limits that reaches a receiver the summary counts, with the receivers
+// it reaches (1-based); false when keepGoing stopped the walk.
+template <typename Visit>
+bool ForEachReachingProduct(const CalculationTable& table, const IntermodOptions& options,
+                            CalculationLimits limits,
+                            const std::function<bool(int, int)>& keepGoing, Visit&& visit) {
     const ReceiverIndex receivers = SummaryReceivers(table, options.filter);
-    // victimOf[a * n + v]: whether entry a's products have reached receiver v yet.
-    std::vector<char> victimOf(n * n, 0);
     std::vector<int> hits;
     bool stopped = false;
     EnumerateProducts(
@@ -44,6 +38,30 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                 return;
             }
             receivers.Hits(p.F + p.B, p.F - p.B, hits);
+            visit(p, hits);
+        },
+        [&](int i, int count) {
+            stopped = stopped || (keepGoing && !keepGoing(i, count));
+            return !stopped;
+        });
+    return !stopped;
+}
+
+} // namespace
+
+std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
+                                        const IntermodOptions& options, CalculationLimits limits,
+                                        const std::function<bool(int, int)>& keepGoing) {
+    const std::size_t n = table.size();
+    std::vector<EntrySummary> summary(n);
+    for (std::size_t r = 0; r < n; ++r) {
+        summary[r].entry = static_cast<int>(r) + 1;
+    }
+    // victimOf[a * n + v]: whether entry a's products have reached receiver v yet.
+    std::vector<char> victimOf(n * n, 0);
+    const bool complete = ForEachReachingProduct(
+        table, options, limits, keepGoing,
+        [&](const EnumeratedProduct& p, const std::vector<int>& hits) {
             for (int e : p.entries) {
                 if (e == 0) {
                     continue;
@@ -64,12 +82,8 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                 const double centre = table[static_cast<std::size_t>(v - 1)].receiveFrequency;
                 s.closestKHz = std::min(s.closestKHz, std::abs(p.F - centre) * 1000);
             }
-        },
-        [&](int i, int count) {
-            stopped = stopped || (keepGoing && !keepGoing(i, count));
-            return !stopped;
         });
-    if (stopped) {
+    if (!complete) {
         return {};
     }
     return summary;
@@ -80,32 +94,20 @@ std::vector<ReceiverLevel> SummariseReceiverLevels(const CalculationTable& table
                                                    const IntermodOptions& options,
                                                    CalculationLimits limits,
                                                    const std::function<bool(int, int)>& keepGoing) {
-    const ReceiverIndex receivers = SummaryReceivers(table, options.filter);
     ReceiverTotals totals;
     totals.Reset(static_cast<int>(table.size()));
-    std::vector<int> hits;
-    bool stopped = false;
-    EnumerateProducts(
-        table, options,
-        [&](const EnumeratedProduct& p) {
-            if (!(p.F >= limits.lower) || !(p.F <= limits.upper) ||
-                !receivers.MayHit(p.F + p.B, p.F - p.B)) {
-                return;
-            }
-            receivers.Hits(p.F + p.B, p.F - p.B, hits);
-            const Component c1{0, p.coefficients[0], p.entries[0]};
-            const Component c2{0, p.coefficients[1], p.entries[1]};
-            const Component c3{0, p.coefficients[2], p.entries[2]};
-            const ProductSource source = levels.Source(c1, c2, c3);
-            for (int v : hits) {
-                totals.Add(v, levels.LevelAt(source, v));
-            }
-        },
-        [&](int i, int count) {
-            stopped = stopped || (keepGoing && !keepGoing(i, count));
-            return !stopped;
-        });
-    if (stopped) {
+    const bool complete =
+        ForEachReachingProduct(table, options, limits, keepGoing,
+                               [&](const EnumeratedProduct& p, const std::vector<int>& hits) {
+                                   const Component c1{0, p.coefficients[0], p.entries[0]};
+                                   const Component c2{0, p.coefficients[1], p.entries[1]};
+                                   const Component c3{0, p.coefficients[2], p.entries[2]};
+                                   const ProductSource source = levels.Source(c1, c2, c3);
+                                   for (int v : hits) {
+                                       totals.Add(v, levels.LevelAt(source, v));
+                                   }
+                               });
+    if (!complete) {
         return {};
     }
     return totals.Worst(levels);
