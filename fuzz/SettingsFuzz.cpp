@@ -118,7 +118,8 @@ void CheckCompactPath(const std::string& path, int width) {
 
 void CheckOptions(const StoredOptions& options) {
     for (int id = 0; id < SettingCount; ++id) {
-        const bool menuMark = id >= SettingShowRemarks && id <= SettingAutoExtents;
+        const bool menuMark =
+            (id >= SettingShowRemarks && id <= SettingAutoExtents) || id >= SettingLevels;
         const int value = options.values[static_cast<std::size_t>(id)];
         Require(value >= 0 && value <= (menuMark ? 1 : 2), "an option in range",
                 std::to_string(id) + "=" + std::to_string(value));

@@ -4,6 +4,7 @@
 #include "app/FileCommandHost.h"
 #include "app/FinderWindows.h"
 #include "app/IntermodPanel.h"
+#include "app/LevelCommands.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
 #include "app/RecentFilesMenu.h"
@@ -112,6 +113,8 @@ StoredOptions AppShell::CurrentOptions() const {
     options[SettingAutoRefresh] = menus.mnuAutoRefresh->isChecked() ? 1 : 0;
     options[SettingAutoVictims] = menus.mnuAutoVictims->isChecked() ? 1 : 0;
     options[SettingAutoExtents] = menus.mnuAutoExtents->isChecked() ? 1 : 0;
+    options[SettingLevels] = parts_.levels.on() ? 1 : 0;
+    options[SettingLevelView] = parts_.levels.levelView() ? 1 : 0;
     options.status = parts_.panel.FilterOption();
     return options;
 }
@@ -135,6 +138,8 @@ void AppShell::ApplyOptions(const StoredOptions& options) {
     graph.autoZoom.extents = options[SettingAutoExtents] != 0;
     menus.mnuAutoVictims->setChecked(graph.autoZoom.victims);
     menus.mnuAutoExtents->setChecked(graph.autoZoom.extents);
+    parts_.levels.SetLevelView(options[SettingLevelView] != 0);
+    parts_.levels.SetOn(options[SettingLevels] != 0);
     parts_.panel.SelectFilterOption(options.status);
 }
 

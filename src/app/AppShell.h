@@ -24,6 +24,7 @@ class ISettingsStore;
 class RecalculateDue;
 class RecentFilesMenu;
 struct MainMenus;
+class LevelCommands;
 
 // What the shell works with inside the main window: the options it stores live in the menus, the
 // intermod panel, the recalculation and the graph; the recent files open through the file
@@ -39,6 +40,7 @@ struct ShellParts {
     const Locale& locale;
     QObject& helpButton;
     ColumnWidths& frequencyColumns;
+    LevelCommands& levels;
 };
 
 // What the main window gets around it for a whole session: the settings read at start-up and

@@ -92,8 +92,7 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
         *this, *menus_.mnuIntermods,
         FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_, &dialogs_});
     connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
-    levels_ =
-        new LevelCommands(*this, *menus_.mnuIntermods, list_, ui_.tbsIntermods->lvIntermods());
+    levels_ = new LevelCommands(*this, menus_, list_, ui_.tbsIntermods->lvIntermods(), graph_);
     levels_->recalculateDue = [this] { RecalculateDue(); };
     intermodModel_->SetLocale(list_.locale());
 
@@ -144,8 +143,8 @@ frmMain::~frmMain() {
 
 ShellParts frmMain::shellParts() {
     return ShellParts{
-        menus_,       *fileCommands_, *host_,         messages_,    *ui_.tbsIntermods,
-        recalculate_, graph_,         list_.locale(), *ui_.cmdHelp, *ui_.lvFreqsColumns};
+        menus_, *fileCommands_, *host_,       messages_,           *ui_.tbsIntermods, recalculate_,
+        graph_, list_.locale(), *ui_.cmdHelp, *ui_.lvFreqsColumns, *levels_};
 }
 
 void frmMain::ConnectControls() {

@@ -40,6 +40,8 @@ constexpr std::array<Key, SettingCount> Keys{{
     {SettingHarmonics, Filter, "Harmonics", Kind::CheckBox, "1"},
     {SettingSumBandwidth, Filter, "SumBandwidth", Kind::CheckBox, "1"},
     {SettingThreeFrequencies, Filter, "3Frequencies", Kind::CheckBox, "1"},
+    {SettingLevels, "Levels", "On", Kind::MenuMark, "False"},
+    {SettingLevelView, Graph, "LevelView", Kind::MenuMark, "False"},
 }};
 
 // Write order: the three calculation options follow the order boxes, before the graph keys.
@@ -47,7 +49,7 @@ constexpr std::array<SettingId, SettingCount> WriteOrder{
     SettingFundamental,      SettingOrder2,      SettingOrder3,      SettingOrder5,
     SettingOrder7,           SettingOrder9,      SettingHarmonics,   SettingSumBandwidth,
     SettingThreeFrequencies, SettingShowRemarks, SettingAutoRefresh, SettingAutoVictims,
-    SettingAutoExtents};
+    SettingAutoExtents,      SettingLevelView,   SettingLevels};
 
 constexpr const char* StatusKey = "Status";
 

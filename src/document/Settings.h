@@ -25,6 +25,8 @@ enum SettingId : int {
     SettingHarmonics,
     SettingSumBandwidth,
     SettingThreeFrequencies,
+    SettingLevels,    // Intermods > "Levels and &margins"
+    SettingLevelView, // the graph's level view
     SettingCount
 };
 

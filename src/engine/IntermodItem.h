@@ -2,6 +2,7 @@
 
 #include "document/Locale.h"
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,15 @@ public:
     void setBycomposition(std::string text) { bycomposition_ = std::move(text); }
     const std::string& tag() const { return tag_; }
     void setTag(std::string tag) { tag_ = std::move(tag); }
+    // With levels: the product's level (dBm) at its worst victim, the one with the highest margin
+    // over its sensitivity, and that margin (dB); both NaN when calculated without levels.
+    float levelDbm() const { return levelDbm_; }
+    float marginDb() const { return marginDb_; }
+    bool hasLevel() const { return !std::isnan(levelDbm_); }
+    void setLevel(float levelDbm, float marginDb) {
+        levelDbm_ = levelDbm;
+        marginDb_ = marginDb;
+    }
 
     // Band edges in MHz: the centre minus and plus half the bandwidth.
     float lowerfrequency() const;
@@ -46,6 +56,8 @@ private:
     std::string byfrequency_;
     std::string bycomposition_;
     std::string tag_;
+    float levelDbm_ = NAN;
+    float marginDb_ = NAN;
 };
 
 // The value a 32-bit float stands for, as a double: its shortest decimal form, so that 450.0125f

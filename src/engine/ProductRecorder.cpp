@@ -140,6 +140,7 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
 
     ++counter_;
     std::optional<double> worstMargin;
+    double worstLevel = 0;
     if (levelTable_ != nullptr && !victims_.empty()) {
         // Per product a few additions per victim: the level stays off the candidate loop.
         const ProductSource source = levelTable_->Source(c1, c2, c3);
@@ -149,7 +150,11 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
             const double level = levelTable_->LevelAt(source, v);
             levels_.push_back(level);
             totals_.Add(v, level);
-            worst = std::max(worst, level - levelTable_->Sensitivity(v));
+            const double margin = level - levelTable_->Sensitivity(v);
+            if (margin > worst) {
+                worst = margin;
+                worstLevel = level;
+            }
         }
         worstMargin = worst;
     }
@@ -164,6 +169,9 @@ void ProductRecorder::Record(double F, const Component& c1, const Component& c2,
         item->setBycomposition(texts.bycomposition);
         item->setByfrequency(texts.byfrequency);
         item->setTag(texts.tag);
+        if (worstMargin) {
+            item->setLevel(static_cast<float>(worstLevel), static_cast<float>(*worstMargin));
+        }
         products_.Add(std::move(item), key);
     }
 

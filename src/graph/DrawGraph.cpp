@@ -5,6 +5,7 @@
 #include "engine/IntermodItems.h"
 #include "engine/OrderColours.h"
 #include "graph/GraphLegend.h"
+#include "graph/LevelGraph.h"
 
 #include <cmath>
 #include <string>
@@ -19,23 +20,6 @@ constexpr int Upright = 900;          // tenths of a degree
 
 bool Drawable(double low, double high) {
     return std::isfinite(low) && std::isfinite(high) && high > low;
-}
-
-// Receive and transmit bands of one entry, MHz.
-struct EntryBands {
-    double f = 0;  // receive frequency
-    double hr = 0; // receive half-bandwidth
-    double ft = 0; // transmit frequency
-    double ht = 0; // transmit half-bandwidth
-};
-
-EntryBands ReadBands(const FrequencyEntry& entry, const Locale& locale) {
-    EntryBands bands;
-    bands.f = LeadingNumber(entry.frequency(), locale);
-    bands.hr = LeadingNumber(entry.rxbandwidth(), locale) / 2000;
-    bands.ft = bands.f + LeadingNumber(entry.offset(), locale) / 1000;
-    bands.ht = LeadingNumber(entry.txbandwidth(), locale) / 2000;
-    return bands;
 }
 
 void DrawRemarkLabel(ICanvas& canvas, const GraphLayout& layout, double x, const std::string& r,
@@ -54,6 +38,15 @@ void DrawRemarkLabel(ICanvas& canvas, const GraphLayout& layout, double x, const
 }
 
 } // namespace
+
+EntryBands ReadEntryBands(const FrequencyEntry& entry, const Locale& locale) {
+    EntryBands bands;
+    bands.f = LeadingNumber(entry.frequency(), locale);
+    bands.hr = LeadingNumber(entry.rxbandwidth(), locale) / 2000;
+    bands.ft = bands.f + LeadingNumber(entry.offset(), locale) / 1000;
+    bands.ht = LeadingNumber(entry.txbandwidth(), locale) / 2000;
+    return bands;
+}
 
 GraphLayout DrawFrame(ICanvas& canvas, const GraphInputs& inputs) {
     const double ViewLow = inputs.ViewLow;
@@ -82,7 +75,8 @@ GraphLayout DrawFrame(ICanvas& canvas, const GraphInputs& inputs) {
                      titleY - canvas.TextHeight(AxisTitle), graphcolours::White);
     canvas.Text(ViewLow * 10, titleY, AxisTitle, graphcolours::Black);
 
-    const auto legend = LegendEntries(inputs.plotFirstOrder, inputs.orders);
+    const auto legend = inputs.levelView ? LevelLegendEntries()
+                                         : LegendEntries(inputs.plotFirstOrder, inputs.orders);
     std::string legendText;
     for (const auto& entry : legend) {
         legendText += entry.label + "##";
@@ -139,7 +133,7 @@ void DrawEntries(ICanvas& canvas, const GraphLayout& layout, const GraphInputs& 
             continue;
         }
         // Plain names rather than a structured binding: the box lambdas below capture them.
-        const EntryBands bands = ReadBands(entry, locale);
+        const EntryBands bands = ReadEntryBands(entry, locale);
         const double f = bands.f, hr = bands.hr, ft = bands.ft, ht = bands.ht;
         const bool transmitInRange = ft + ht > axisLow && ft - ht < axisHigh;
         const bool receiveInRange = f + hr > axisLow && f - hr < axisHigh;
@@ -215,10 +209,14 @@ bool DrawGraph(ICanvas& picSpectrum, const GraphInputs& inputs, IGraphDrawHost* 
     const GraphLayout layout = DrawFrame(picSpectrum, inputs);
     picSpectrum.Show();
 
-    if (inputs.products != nullptr) {
-        DrawProducts(picSpectrum, layout, *inputs.products);
+    if (inputs.levelView) {
+        DrawLevels(picSpectrum, layout, inputs);
+    } else {
+        if (inputs.products != nullptr) {
+            DrawProducts(picSpectrum, layout, *inputs.products);
+        }
+        DrawEntries(picSpectrum, layout, inputs);
     }
-    DrawEntries(picSpectrum, layout, inputs);
 
     if (host != nullptr) {
         host->SetBusyCursor(false);

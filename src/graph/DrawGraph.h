@@ -19,7 +19,20 @@ struct GraphInputs {
     bool plotFirstOrder = false;              // "&fundamental"
     std::array<bool, 10> orders{};            // the order boxes, indexed by order
     bool showRemarks = false;                 // "&Show remarks"
+    bool levelView = false; // products at their levels on a dBm scale instead of by order
 };
+
+class FrequencyEntry;
+struct Locale;
+
+// Receive and transmit bands of one entry, MHz, read from its texts.
+struct EntryBands {
+    double f = 0;  // receive frequency
+    double hr = 0; // receive half-bandwidth
+    double ft = 0; // transmit frequency
+    double ht = 0; // transmit half-bandwidth
+};
+EntryBands ReadEntryBands(const FrequencyEntry& entry, const Locale& locale);
 
 // What the drawing asks of the window around it; every step may be left out.
 class IGraphDrawHost {
@@ -41,7 +54,8 @@ inline constexpr Colour Yellow = 0x00FFFF; // red and green
 inline const char* const AxisTitle = " Frequency (MHz)";
 
 // Redraws the whole spectrum graph from scratch: the frame (axis, ticks, axis title, legend, site
-// name), then the products by order, then the ticked entries with their remark labels. Leaves the
+// name), then the products by order, then the ticked entries with their remark labels; in the
+// level view the products at their levels and the receivers' sensitivities instead. Leaves the
 // canvas scaled in graph units (x = MHz x 10, y 0 to 100), so mouse positions read as
 // frequencies. A view without width (ViewHigh not above ViewLow, or not finite) cannot be scaled:
 // nothing is drawn and false is returned.

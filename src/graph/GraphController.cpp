@@ -18,6 +18,7 @@ GraphInputs GraphController::Inputs() const {
     inputs.plotFirstOrder = plotFirstOrder;
     inputs.orders = orders;
     inputs.showRemarks = showRemarks;
+    inputs.levelView = levelView;
     return inputs;
 }
 

@@ -46,6 +46,7 @@ public:
     bool plotFirstOrder = false;   // "&fundamental"
     std::array<bool, 10> orders{}; // the order boxes, indexed by order
     bool showRemarks = false;      // "&Show remarks"
+    bool levelView = false;        // the level view instead of the products by order
 
     std::function<void()> drawGraph;
     std::function<void()> beep;

@@ -1,5 +1,6 @@
 #include "app/AppShell.h"
 
+#include "app/LevelCommands.h"
 #include "app/MainWindowFixture.h"
 #include "app/RecentFilesMenu.h"
 #include "app/frmSplash.h"
@@ -62,14 +63,14 @@ TEST_F(AppShellTest, FirstStartShowsTheDefaultsAndTheSplashOnce) {
     Start();
     // Each option's mark in this order, 1 for checked.
     QString marks;
-    for (const char* name :
-         {"chkPlotFirstOrder", "chkImOrder2", "chkImOrder3", "chkImOrder5", "chkImOrder7",
-          "chkImOrder9", "chkWideband", "chkSuperWideband", "chkThreeFrequencies", "optShow0",
-          "mnuShowRemarks", "mnuAutoRefresh", "mnuAutoExtents", "mnuAutoVictims"}) {
+    for (const char* name : {"chkPlotFirstOrder", "chkImOrder2", "chkImOrder3", "chkImOrder5",
+                             "chkImOrder7", "chkImOrder9", "chkWideband", "chkSuperWideband",
+                             "chkThreeFrequencies", "optShow0", "mnuShowRemarks", "mnuAutoRefresh",
+                             "mnuAutoExtents", "mnuAutoVictims", "mnuLevels", "mnuLevelView"}) {
         const auto* item = window->findChild<QObject*>(QString::fromLatin1(name));
         marks += item != nullptr && item->property("checked").toBool() ? '1' : '0';
     }
-    EXPECT_EQ(marks, QStringLiteral("11100011111110"));
+    EXPECT_EQ(marks, QStringLiteral("1110001111111000"));
     const MainMenus& m = window->menus();
     EXPECT_EQ(MenuCaptions(), QStringList{"none (greyed)"});
 
@@ -98,6 +99,8 @@ TEST_F(AppShellTest, OptionsSurviveARestart) {
     Find<QRadioButton>("optShow2")->click();
     window->menus().mnuShowRemarks->trigger();
     window->menus().mnuAutoVictims->trigger();
+    Find<QAction>("mnuLevels")->trigger();
+    Find<QAction>("mnuLevelView")->trigger();
     Find<QCheckBox>("chkImOrder7")->setCheckState(Qt::PartiallyChecked);
     const StoredOptions before = shell->CurrentOptions();
     Restart();
@@ -107,6 +110,8 @@ TEST_F(AppShellTest, OptionsSurviveARestart) {
     EXPECT_TRUE(Find<QRadioButton>("optShow2")->isChecked());
     EXPECT_FALSE(window->menus().mnuShowRemarks->isChecked());
     EXPECT_EQ(window->graph().autoZoom.victims, window->menus().mnuAutoVictims->isChecked());
+    EXPECT_TRUE(window->levels().on());
+    EXPECT_TRUE(window->graph().levelView);
     // Untouched, the options are written back as they were read.
     Restart();
     EXPECT_EQ(shell->CurrentOptions(), before);

@@ -65,8 +65,13 @@ TEST_F(LevelsWindowTest, MenuTurnsLevelsOnAndTheDialogSetsTheSiteValues) {
     ASSERT_GT(lvIntermods->model()->rowCount(), 0);
     EXPECT_EQ(Cell(lvIntermods, 0, m), QString());
 
+    auto* levelView = Find<QAction>("mnuLevelView");
+    EXPECT_FALSE(levelView->isEnabled());
     Find<QAction>("mnuLevels")->trigger();
     EXPECT_FALSE(lvIntermods->isColumnHidden(m));
+    ASSERT_TRUE(levelView->isEnabled());
+    levelView->trigger();
+    EXPECT_TRUE(window->graph().levelView);
     Find<QPushButton>("cmdCalculate")->click();
     EXPECT_EQ(Cell(lvIntermods, 0, m), QStringLiteral("179.94"));
 
@@ -88,6 +93,11 @@ TEST_F(LevelsWindowTest, MenuTurnsLevelsOnAndTheDialogSetsTheSiteValues) {
 
     Find<QAction>("mnuLevels")->trigger();
     EXPECT_TRUE(lvIntermods->isColumnHidden(m));
+    // The view's choice waits for levels to come back.
+    EXPECT_FALSE(levelView->isEnabled());
+    EXPECT_FALSE(window->graph().levelView);
+    Find<QAction>("mnuLevels")->trigger();
+    EXPECT_TRUE(window->graph().levelView);
 }
 
 // The section starts folded; its values go to the entry added or edited, and a refused one keeps

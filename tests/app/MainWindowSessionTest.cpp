@@ -85,7 +85,7 @@ TEST_F(SessionTest, MenusButtonsTabsAndColumnsAtStartUp) {
                     "Export CSV...|&Print...|-|E&xit"},
         {"mnuIntermods", "&Calculate|Find clean &frequencies...|Site &summary...|Spectrum &graph|-|"
                          "Levels and &margins|Site &level values..."},
-        {"mnuSpectrumGraph", "&Show remarks|Auto &refresh|Auto &zoom"},
+        {"mnuSpectrumGraph", "&Show remarks|Le&vel view|Auto &refresh|Auto &zoom"},
         {"mnuAutoZoom", "&Victims|&Extents"},
         {"mnuEdit", "Cu&t|&Copy|&Delete|-|Select &all|Select c&hecked|&Invert selection|-|"
                     "Save graph as..."},

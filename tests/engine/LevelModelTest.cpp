@@ -8,8 +8,10 @@
 #include "engine/SiteSummary.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 
 namespace spurline {
@@ -153,6 +155,7 @@ struct LevelRun {
     std::vector<IntermodListRow> rows;
     std::vector<Recorded> products;
     std::vector<ReceiverLevel> receivers;
+    std::map<std::string, cIntermodItems::Pointer> items; // by key, as the graph reads them
 };
 
 LevelRun Calculate(FrequencyList& list, const IntermodOptions& options, std::optional<SiteLevels> s,
@@ -171,13 +174,15 @@ LevelRun Calculate(FrequencyList& list, const IntermodOptions& options, std::opt
     };
     IntermodCalculation calculation(list, products, rows, box);
     calculation.listCap = -1;
-    calculation.keepProducts = false;
     calculation.sliceSteps = 7;
     calculation.SetThreads(threads);
     calculation.levels = s;
     NoCalculationCallbacks events;
     calculation.Calculate(options, events);
     run.receivers = calculation.receiverLevels();
+    for (const auto& item : products) {
+        run.items[item->key()] = item;
+    }
     return run;
 }
 
@@ -222,6 +227,7 @@ TEST(LevelModel, AgreesWithThePlainFormulasOnGeneratedSites) {
         const LevelRun with = Calculate(list, options, site, 1 + index % 2);
         const LevelRun without = Calculate(list, options, std::nullopt, 1);
         ASSERT_EQ(with.rows.size(), without.rows.size());
+        ASSERT_EQ(with.items.size(), with.rows.size());
         std::vector<double> milliwatts(static_cast<std::size_t>(list.count()), 0);
         for (std::size_t p = 0; p < with.rows.size(); ++p) {
             EXPECT_EQ(with.rows[p].texts, without.rows[p].texts);
@@ -229,6 +235,7 @@ TEST(LevelModel, AgreesWithThePlainFormulasOnGeneratedSites) {
             const Recorded& r = with.products[p];
             ASSERT_EQ(r.levels.size(), r.victims.size());
             double worst = -HUGE_VAL;
+            std::vector<std::pair<double, double>> marginLevel;
             for (std::size_t k = 0; k < r.victims.size(); ++k) {
                 const int v = r.victims[k];
                 const double plain = PlainLevel(list.entries(), site, r.components, v);
@@ -236,10 +243,20 @@ TEST(LevelModel, AgreesWithThePlainFormulasOnGeneratedSites) {
                 ++checked;
                 milliwatts[static_cast<std::size_t>(v - 1)] += std::pow(10.0, plain / 10);
                 const EntryLevels& vl = list.entry(v - 1).levels;
-                worst = std::max(worst, plain - vl.sensitivityDbm.value_or(site.sensitivityDbm));
+                marginLevel.emplace_back(plain - vl.sensitivityDbm.value_or(site.sensitivityDbm),
+                                         plain);
+                worst = std::max(worst, marginLevel.back().first);
             }
             ASSERT_TRUE(with.rows[p].worstMarginDb.has_value());
             EXPECT_NEAR(*with.rows[p].worstMarginDb, worst, 1e-9);
+            // The graph's product: its level at a victim of that margin (victims may tie), to a
+            // float's width.
+            const cIntermodItem& item = *with.items.at(with.rows[p].key);
+            EXPECT_NEAR(item.marginDb(), worst, 1e-3);
+            EXPECT_TRUE(std::any_of(marginLevel.begin(), marginLevel.end(), [&](const auto& m) {
+                return m.first > worst - 1e-9 && std::fabs(m.second - item.levelDbm()) < 1e-3;
+            })) << item.levelDbm();
+            EXPECT_FALSE(without.items.at(with.rows[p].key)->hasLevel());
         }
         std::size_t reached = 0;
         for (std::size_t v = 0; v < milliwatts.size(); ++v) {

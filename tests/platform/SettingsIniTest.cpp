@@ -67,6 +67,9 @@ TEST_F(SettingsIniTest, StoredValuesAndDefaultsForBadOnes) {
                {SettingSumBandwidth, 2},
                {SettingThreeFrequencies, 0}},
               1)},
+        {"[Levels]\nOn=True\n[Graph]\nLevelView=1\n",
+         With({{SettingLevels, 1}, {SettingLevelView, 1}})},
+        {"[Levels]\nOn=2\n[Graph]\nLevelView=maybe\n", With({{SettingLevels, 1}})},
         {"[Filter]\nStatus=4\n", With({})},
         {"[Filter]\nStatus=-0.4\nSumBandwidth=+1\n", With({})},
     };
@@ -82,7 +85,7 @@ TEST_F(SettingsIniTest, StoredValuesAndDefaultsForBadOnes) {
 
 TEST_F(SettingsIniTest, EveryKeyRoundTrips) {
     StoredOptions changed;
-    changed.values = {0, 2, 0, 1, 2, 1, 0, 0, 1, 0, 0, 2, 0};
+    changed.values = {0, 2, 0, 1, 2, 1, 0, 0, 1, 0, 0, 2, 0, 1, 1};
     changed.status = 2;
     recent.AddMRUItem("/sites/b.frq");
     recent.AddMRUItem("/sites/a,b.frq");
