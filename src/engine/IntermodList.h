@@ -44,7 +44,8 @@ struct IntermodListRow {
     std::array<std::string, IntermodColumnCount> texts;
     std::string key;
     std::string tag;
-    // With levels: the highest (worst) margin over the sensitivity among the product's victims (dB).
+    // With levels: the highest (worst) margin over the sensitivity among the product's victims
+    // (dB).
     std::optional<double> worstMarginDb;
 };
 
