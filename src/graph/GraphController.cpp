@@ -94,7 +94,7 @@ void GraphController::AutoFit(int filterOption) {
 }
 
 std::string GraphController::MouseMove(float X, float Y) {
-    return hover.Move(X, Y, products_, list_.locale());
+    return hover.Move(X, Y, products_, list_.locale(), levelView);
 }
 
 EditMenuState GraphController::GraphMenu(int& EditMenuTarget) const {

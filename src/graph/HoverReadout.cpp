@@ -1,10 +1,12 @@
 #include "graph/HoverReadout.h"
 
 #include "engine/IntermodItems.h"
+#include "engine/LevelModel.h"
 
 namespace spurline {
 
-std::string ProductsAt(float f, const cIntermodItems& products, const Locale& locale) {
+std::string ProductsAt(float f, const cIntermodItems& products, const Locale& locale,
+                       bool withLevels) {
     std::string text;
     for (const auto& product : products) {
         if (product->lowerfrequency() <= f && f <= product->upperfrequency()) {
@@ -12,16 +14,19 @@ std::string ProductsAt(float f, const cIntermodItems& products, const Locale& lo
                 text += ", ";
             }
             text += product->frequencystring(locale) + " - (" + product->bycomposition() + ")";
+            if (withLevels && product->hasLevel()) {
+                text += " at " + LevelText(product->levelDbm(), locale) + " dBm";
+            }
         }
     }
     return text;
 }
 
 std::string HoverReadout::Move(float X, float Y, const cIntermodItems& products,
-                               const Locale& locale) {
+                               const Locale& locale, bool withLevels) {
     std::string text;
     if (X == LastMouseX || Y == LastMouseY) {
-        text = ProductsAt(X / 10, products, locale);
+        text = ProductsAt(X / 10, products, locale, withLevels);
     }
     LastMouseX = X;
     LastMouseY = Y;

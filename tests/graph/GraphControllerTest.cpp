@@ -126,9 +126,14 @@ TEST(GraphController, GraphMenuAndHover) {
                        menu.invertSelection),
               std::make_tuple(true, false, false, false, false, false));
 
-    w.site.Product(450, 25, 3);
+    w.site.Product(450, 25, 3)->setLevel(-20, 96);
     EXPECT_EQ(w.graph.MouseMove(4500, 50), "");
     EXPECT_EQ(w.graph.MouseMove(4500, 51), "450.00000 - (2 x [1] - 1 x [2])");
+    EXPECT_FALSE(w.graph.Inputs().levelView);
+    // The level view reads out the levels and is drawn as one.
+    w.graph.levelView = true;
+    EXPECT_EQ(w.graph.MouseMove(4500, 52), "450.00000 - (2 x [1] - 1 x [2]) at -20.00 dBm");
+    EXPECT_TRUE(w.graph.Inputs().levelView);
     EXPECT_EQ(w.draws, 0);
 
     const GraphInputs inputs = w.graph.Inputs();

@@ -27,6 +27,14 @@ TEST(HoverReadout, ListsTheProductsUnderTheMouse) {
         EXPECT_EQ(hover.Move(4500.05f, 30, site.products, locale), both);
         // Moving along x to 449.99 MHz: only the first band holds it.
         EXPECT_EQ(hover.Move(4499.9f, 30, site.products, locale), both.substr(0, both.find(", ")));
+
+        // The level view adds the level at the worst victim of a product that has one.
+        site.products.Item(1)->setLevel(-117.0625f, -1.0625f);
+        std::string levels = "450.00000 - (2 x [1] - 1 x [2]) at -117.06 dBm, "
+                             "450.00500 - (4 x [1] - 1 x [2])";
+        std::replace(levels.begin(), levels.end(), '.', locale.decimalSeparator[0]);
+        EXPECT_EQ(hover.Move(4500.05f, 30, site.products, locale, true), levels);
+        EXPECT_EQ(ProductsAt(450.001f, site.products, locale), both);
     }
 }
 
