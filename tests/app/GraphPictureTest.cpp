@@ -83,20 +83,29 @@ protected:
     testing::TemporaryFolder folder;
 };
 
-// The SVG picture is the picture on screen: same label boxes, solid bars and text lines. A few
-// per cent of the pixels may differ where the two renderers smooth the glyph edges differently.
+// The SVG picture is the picture on screen: same label boxes, solid bars and text lines, in the
+// level view too. A few per cent of the pixels may differ where the two renderers smooth the
+// glyph edges differently.
 TEST_F(GraphPictureTest, SvgMatchesTheWindowsPicture) {
     Find<QAction>("mnuShowRemarks")->setChecked(true);
     struct Case {
         const char* name;
         bool crowded;
+        bool levels;
     };
-    for (const Case& c : {Case{"example", false}, Case{"crowded", true}}) {
+    for (const Case& c : {Case{"example", false, false}, Case{"crowded", true, false},
+                          Case{"levels", false, true}}) {
         SCOPED_TRACE(c.name);
         if (c.crowded) {
             Open(CrowdedSite(folder));
         } else {
             OpenExample();
+        }
+        if (c.levels) {
+            Find<QRadioButton>("optShow1")->click();
+            Find<QAction>("mnuLevels")->trigger();
+            Find<QAction>("mnuLevelView")->trigger();
+            ASSERT_TRUE(window->graph().levelView);
         }
         Find<QAction>("mnuCalculate")->trigger();
         ASSERT_GT(window->products().Count(), 0);
