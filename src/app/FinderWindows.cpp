@@ -1,9 +1,9 @@
 #include "app/FinderWindows.h"
 
-#include "app/ColumnWidths.h"
 #include "app/FinderInputsPanel.h"
 #include "app/IntermodPanel.h"
 #include "app/MostChannelsRun.h"
+#include "app/ReceiverLevelsTable.h"
 #include "document/FrequencySelection.h"
 #include "document/MessageBox.h"
 #include "document/NumberFormat.h"
@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -45,36 +44,6 @@ QString Q(const char* text) {
 // A finite number to sort by: "none" sorts after every distance.
 double Key(double value) {
     return std::isfinite(value) ? value : 1e12;
-}
-
-QTableView* SortableTable(CellTableModel* model, QWidget* parent) {
-    auto* proxy = new QSortFilterProxyModel(parent);
-    proxy->setSourceModel(model);
-    proxy->setSortRole(Qt::UserRole);
-    auto* table = new QTableView(parent);
-    table->setModel(proxy);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    // Rows stay in the order given (the ranking) until a heading is clicked.
-    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table->setSortingEnabled(true);
-    // Headings readable before the first run; the last column takes the free width.
-    new ColumnWidths(*table, {}, {model->columnCount() - 1});
-    return table;
-}
-
-int SourceRow(QTableView* table, const QModelIndex& index) {
-    const auto* proxy = static_cast<const QSortFilterProxyModel*>(table->model());
-    return proxy->mapToSource(index).row();
-}
-
-template <std::size_t N> std::vector<QString> Captions(const std::array<const char*, N>& captions) {
-    std::vector<QString> result;
-    for (const char* caption : captions) {
-        result.push_back(Q(caption));
-    }
-    return result;
 }
 
 } // namespace
@@ -363,22 +332,35 @@ SiteSummaryWindow::SiteSummaryWindow(const FinderSources& sources, QWidget* pare
     buttons->addWidget(refresh);
     buttons->addStretch();
     buttons->addWidget(close);
+    receivers_ = new ReceiverLevelsTable(this);
+    receivers_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(worst_);
     layout->addWidget(table_, 1);
+    layout->addWidget(receivers_, 1);
     layout->addLayout(buttons);
-    resize(860, 520);
+    resize(860, 640);
     connect(refresh, &QPushButton::clicked, this, &SiteSummaryWindow::Refresh);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
-    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        FrequencySelection& selection = sources_.selection;
-        const int row = SourceRow(table_, index);
-        if (row >= 0 && row < sources_.list.count()) {
-            selection.SetAllSelected(false);
-            selection.SetSelected(row, true);
-            selection.SetCurrentRow(row);
-        }
-    });
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { SelectEntry(SourceRow(table_, index) + 1); });
+    connect(receivers_, &ReceiverLevelsTable::entryActivated, this,
+            &SiteSummaryWindow::SelectEntry);
+}
+
+void SiteSummaryWindow::SelectEntry(int entry) {
+    FrequencySelection& selection = sources_.selection;
+    if (entry >= 1 && entry <= sources_.list.count()) {
+        selection.SetAllSelected(false);
+        selection.SetSelected(entry - 1, true);
+        selection.SetCurrentRow(entry - 1);
+    }
+}
+
+void SiteSummaryWindow::LevelsChanged() {
+    if (!(sources_.levelsOn && sources_.levelsOn())) {
+        receivers_->hide();
+    }
 }
 
 void SiteSummaryWindow::Refresh() {
@@ -386,10 +368,13 @@ void SiteSummaryWindow::Refresh() {
     const IntermodOptions options = sources_.panel.Options();
     const CalculationLimits limits =
         ReadLimits(options.lowerLimit, options.upperLimit, list.locale());
+    const bool levels = sources_.levelsOn && sources_.levelsOn();
     BusyCursor busy;
     busy.Set(true);
-    const std::vector<EntrySummary> summary =
-        SummariseSite(ReadCalculationTable(list), options, limits);
+    // Both tables from one walk of the products.
+    const SiteSummary site =
+        SummariseList(list, options, limits, levels ? &list.siteLevels() : nullptr);
+    const std::vector<EntrySummary>& summary = site.entries;
     std::vector<std::vector<QString>> texts;
     std::vector<std::vector<double>> keys;
     for (const EntrySummary& s : summary) {
@@ -409,6 +394,8 @@ void SiteSummaryWindow::Refresh() {
     model_->SetRows(std::move(texts), std::move(keys));
     table_->resizeColumnsToContents();
     worst_->setText(Q(WorstTransmitterText(summary, list)));
+    receivers_->Show(site.receivers, list);
+    receivers_->setVisible(levels);
 }
 
 FinderCommands::FinderCommands(QWidget& window, QMenu& mnuIntermods, const FinderSources& sources)
@@ -433,6 +420,9 @@ FinderCommands::FinderCommands(QWidget& window, QMenu& mnuIntermods, const Finde
 void FinderCommands::SiteChanged() {
     if (find_ != nullptr) {
         find_->MarkOutOfDate();
+    }
+    if (summary_ != nullptr) {
+        summary_->LevelsChanged();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -29,6 +30,7 @@ class IMessageBox;
 class ISettingsStore;
 class IntermodPanel;
 class ListCommandStates;
+class ReceiverLevelsTable;
 
 // What the finder windows work with: the document with its selection and command states, the
 // options as the intermod panel shows them, and the message boxes.
@@ -39,6 +41,7 @@ struct FinderSources {
     IntermodPanel& panel;
     IMessageBox& messages;
     IFileDialogs* dialogs = nullptr; // for "Load channels..."; none: the button is hidden
+    std::function<bool()> levelsOn;  // whether levels are estimated; none: never
 };
 
 // Intermods > "Find clean frequencies...": the request, the search with a progress bar that
@@ -90,20 +93,27 @@ private:
     bool outOfDate_ = false;
 };
 
-// Intermods > "Site summary...": who is to blame, entry by entry and named by its remarks; a
-// double click selects the entry in the frequency list.
+// Intermods > "Site summary...": who is to blame, entry by entry and named by its remarks, and
+// while levels are on each receiver's total level below; a double click on either selects the
+// entry in the frequency list.
 class SiteSummaryWindow final : public QDialog {
     Q_OBJECT
 public:
     SiteSummaryWindow(const FinderSources& sources, QWidget* parent);
     void Refresh();
+    // Levels were turned on or off: the receivers' section goes while they are off.
+    void LevelsChanged();
     QTableView* table() const { return table_; }
+    ReceiverLevelsTable* receivers() const { return receivers_; }
 
 private:
+    void SelectEntry(int entry);
+
     FinderSources sources_;
     QTableView* table_ = nullptr;
     CellTableModel* model_ = nullptr;
     QLineEdit* worst_ = nullptr;
+    ReceiverLevelsTable* receivers_ = nullptr;
 };
 
 // Adds the two items to the Intermods menu and opens their windows.

@@ -1,10 +1,9 @@
 #include "app/IntermodListModel.h"
 
+#include "app/HarmfulShading.h"
 #include "engine/LevelModel.h"
 #include "platform/QtStrings.h"
 
-#include <QBrush>
-#include <QColor>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -40,7 +39,7 @@ QVariant IntermodListModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::BackgroundRole && row.worstMarginDb &&
         ClassOfMargin(*row.worstMarginDb) == LevelClass::Harmful) {
-        return QBrush(QColor(255, 205, 205));
+        return HarmfulRowBrush();
     }
     if (role == Qt::TextAlignmentRole) {
         const bool right = index.column() == ImColFrequency || index.column() == ImColBandwidth ||

@@ -90,7 +90,8 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
     BuildMenus();
     finder_ = new FinderCommands(
         *this, *menus_.mnuIntermods,
-        FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_, &dialogs_});
+        FinderSources{list_, selection_, listCommands_, *ui_.tbsIntermods, messages_, &dialogs_,
+                      [this] { return levels_ != nullptr && levels_->on(); }});
     connect(this, &frmMain::recalculationDue, finder_, &FinderCommands::SiteChanged);
     levels_ = new LevelCommands(*this, menus_, list_, ui_.tbsIntermods->lvIntermods(), graph_);
     levels_->recalculateDue = [this] { RecalculateDue(); };

@@ -56,22 +56,22 @@ int RunFind(const FrequencyList& list, const IntermodOptions& options, const Fin
         err << "Lower limit greater than upper limit!\n";
         return 2;
     }
-    const CalculationTable table = ReadCalculationTable(list);
     if (find.summary) {
+        const SiteSummary summary = SummariseList(list, options, limits, levels);
         PrintCells(out, SummaryColumnCaptions);
-        for (const EntrySummary& s : SummariseSite(table, options, limits)) {
+        for (const EntrySummary& s : summary.entries) {
             PrintCells(out, SummaryCells(s, list));
         }
         if (levels != nullptr) {
             out << '\n';
             PrintCells(out, ReceiverLevelCaptions);
-            const LevelTable model(list.entries(), *levels);
-            for (const ReceiverLevel& r : SummariseReceiverLevels(table, model, options, limits)) {
+            for (const ReceiverLevel& r : summary.receivers) {
                 PrintCells(out, ReceiverLevelCells(r, list));
             }
         }
         return 0;
     }
+    const CalculationTable table = ReadCalculationTable(list);
     FinderRequest request = find.request;
     if (!find.candidates.empty() && !ReadCandidates(find.candidates, list.locale(), request, err)) {
         return 2;

@@ -58,8 +58,11 @@ inline constexpr const char* Stopped = "Search stopped.";
 inline constexpr const char* PickFirst = "Select a candidate to add.";
 // The ranking once the site or the options have changed since it was found.
 inline constexpr const char* OutOfDate = "Out of date: press Find to refresh.";
-// The site summary window's last column, after SummaryColumnCaptions.
+// The site summary window's last column, after SummaryColumnCaptions (and ReceiverLevelCaptions).
 inline constexpr const char* Remarks = "Remarks";
+// Above the receivers' totals in the site summary window, while levels are on.
+inline constexpr const char* ReceiversHeading =
+    "Intermodulation level at each receiver, worst margin first:";
 } // namespace findertexts
 
 // "12 of 1601 candidates clean." or, when planning, "3 of 3 channels chosen."

@@ -1,11 +1,14 @@
 #include "engine/SiteSummary.h"
 
+#include "document/FrequencyList.h"
+#include "engine/FinderTexts.h"
 #include "engine/ProductEnumerator.h"
 #include "engine/ProductRecorder.h"
 #include "engine/ReceiverIndex.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace spurline {
 
@@ -49,14 +52,18 @@ bool ForEachReachingProduct(const CalculationTable& table, const IntermodOptions
 
 } // namespace
 
-std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
-                                        const IntermodOptions& options, CalculationLimits limits,
-                                        const std::function<bool(int, int)>& keepGoing) {
+SiteSummary SummariseSiteAndLevels(const CalculationTable& table, const IntermodOptions& options,
+                                   CalculationLimits limits, const LevelTable* levels,
+                                   const std::function<bool(int, int)>& keepGoing) {
     const std::size_t n = table.size();
-    std::vector<EntrySummary> summary(n);
+    SiteSummary result;
+    std::vector<EntrySummary>& summary = result.entries;
+    summary.resize(n);
     for (std::size_t r = 0; r < n; ++r) {
         summary[r].entry = static_cast<int>(r) + 1;
     }
+    ReceiverTotals totals;
+    totals.Reset(levels != nullptr ? static_cast<int>(n) : 0);
     // victimOf[a * n + v]: whether entry a's products have reached receiver v yet.
     std::vector<char> victimOf(n * n, 0);
     const bool complete = ForEachReachingProduct(
@@ -82,35 +89,39 @@ std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                 const double centre = table[static_cast<std::size_t>(v - 1)].receiveFrequency;
                 s.closestKHz = std::min(s.closestKHz, std::abs(p.F - centre) * 1000);
             }
+            if (levels != nullptr) {
+                const ProductSource source = levels->Source({0, p.coefficients[0], p.entries[0]},
+                                                            {0, p.coefficients[1], p.entries[1]},
+                                                            {0, p.coefficients[2], p.entries[2]});
+                for (int v : hits) {
+                    totals.Add(v, levels->LevelAt(source, v));
+                }
+            }
         });
     if (!complete) {
         return {};
     }
-    return summary;
+    if (levels != nullptr) {
+        result.receivers = totals.Worst(*levels);
+    }
+    return result;
 }
 
-std::vector<ReceiverLevel> SummariseReceiverLevels(const CalculationTable& table,
-                                                   const LevelTable& levels,
-                                                   const IntermodOptions& options,
-                                                   CalculationLimits limits,
-                                                   const std::function<bool(int, int)>& keepGoing) {
-    ReceiverTotals totals;
-    totals.Reset(static_cast<int>(table.size()));
-    const bool complete =
-        ForEachReachingProduct(table, options, limits, keepGoing,
-                               [&](const EnumeratedProduct& p, const std::vector<int>& hits) {
-                                   const Component c1{0, p.coefficients[0], p.entries[0]};
-                                   const Component c2{0, p.coefficients[1], p.entries[1]};
-                                   const Component c3{0, p.coefficients[2], p.entries[2]};
-                                   const ProductSource source = levels.Source(c1, c2, c3);
-                                   for (int v : hits) {
-                                       totals.Add(v, levels.LevelAt(source, v));
-                                   }
-                               });
-    if (!complete) {
-        return {};
+SiteSummary SummariseList(const FrequencyList& list, const IntermodOptions& options,
+                          CalculationLimits limits, const SiteLevels* levels,
+                          const std::function<bool(int, int)>& keepGoing) {
+    std::optional<LevelTable> model;
+    if (levels != nullptr) {
+        model.emplace(list.entries(), *levels);
     }
-    return totals.Worst(levels);
+    return SummariseSiteAndLevels(ReadCalculationTable(list), options, limits,
+                                  model ? &*model : nullptr, keepGoing);
+}
+
+std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
+                                        const IntermodOptions& options, CalculationLimits limits,
+                                        const std::function<bool(int, int)>& keepGoing) {
+    return SummariseSiteAndLevels(table, options, limits, nullptr, keepGoing).entries;
 }
 
 } // namespace spurline

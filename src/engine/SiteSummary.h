@@ -10,6 +10,8 @@
 
 namespace spurline {
 
+class FrequencyList;
+
 // Who is to blame at a site, entry by entry.
 struct EntrySummary {
     int entry = 0;       // 1-based entry number
@@ -20,18 +22,28 @@ struct EntrySummary {
     double closestKHz = std::numeric_limits<double>::infinity(); // product centre to band centre
 };
 
+// The site summary and, with a level model, the receivers' totals, from one walk of the products.
+struct SiteSummary {
+    std::vector<EntrySummary> entries;    // one per entry, in list order
+    std::vector<ReceiverLevel> receivers; // worst margin first; empty without a level model
+};
+
 // Counts every product of the calculation (same families, widths, limits; no row cap) that
-// reaches a receiver the filter admits ("any frequency" counts as all receivers). keepGoing(i, n)
-// is asked before each first transmitter; false stops and gives an empty summary.
+// reaches a receiver the filter admits ("any frequency" counts as all receivers); levels, when
+// given, also sums each receiver's products. keepGoing(i, n) is asked before each first
+// transmitter; false stops and gives an empty summary.
+SiteSummary SummariseSiteAndLevels(const CalculationTable& table, const IntermodOptions& options,
+                                   CalculationLimits limits, const LevelTable* levels,
+                                   const std::function<bool(int, int)>& keepGoing = {});
+
+// The list as it stands, with the receivers' totals under the site values when levels are given.
+SiteSummary SummariseList(const FrequencyList& list, const IntermodOptions& options,
+                          CalculationLimits limits, const SiteLevels* levels,
+                          const std::function<bool(int, int)>& keepGoing = {});
+
+// The entries' part alone.
 std::vector<EntrySummary> SummariseSite(const CalculationTable& table,
                                         const IntermodOptions& options, CalculationLimits limits,
                                         const std::function<bool(int, int)>& keepGoing = {});
-
-// The receivers' intermodulation totals over the same products and receivers as SummariseSite,
-// worst margin first; keepGoing as there (stopped: empty).
-std::vector<ReceiverLevel>
-SummariseReceiverLevels(const CalculationTable& table, const LevelTable& levels,
-                        const IntermodOptions& options, CalculationLimits limits,
-                        const std::function<bool(int, int)>& keepGoing = {});
 
 } // namespace spurline

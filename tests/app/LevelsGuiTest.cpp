@@ -1,15 +1,20 @@
 // Levels in the window: the margin column, the site's values dialog and the add/edit dialog's
 // "Levels" section.
 
+#include "app/FinderWindows.h"
 #include "app/IntermodListModel.h"
+#include "app/IntermodPanel.h"
 #include "app/LevelCommands.h"
 #include "app/LevelsSection.h"
 #include "app/MainWindowFixture.h"
+#include "app/ReceiverLevelsTable.h"
 #include "app/SiteLevelsDialog.h"
 #include "app/frmAddFreq.h"
 
 #include <QBrush>
 #include <QToolButton>
+#include <algorithm>
+#include <tuple>
 
 namespace spurline {
 namespace {
@@ -98,6 +103,80 @@ TEST_F(LevelsWindowTest, MenuTurnsLevelsOnAndTheDialogSetsTheSiteValues) {
     EXPECT_FALSE(window->graph().levelView);
     Find<QAction>("mnuLevels")->trigger();
     EXPECT_TRUE(window->graph().levelView);
+}
+
+// Two 25 W transmitters at 450.0 and 450.1 MHz put third-order products on 449.9 and 450.2 MHz.
+// With the site's values (30 dB isolation, -116 dBm, 70 dB) each reaches its receiver at
+// 3 x 13.98 - 2 x (-116 + 105) = 63.94 dBm; the one at 449.9 MHz has -100 dBm and 45 dB of
+// receive isolation: 41.94 - 3 x 45 - 2 x 5 = -103.06 dBm. The quiet receiver is not listed.
+TEST_F(LevelsWindowTest, SummaryListsTheReceiversTotalsWorstFirstWhileLevelsAreOn) {
+    struct Case {
+        Locale locale;
+        const char* rows;
+    };
+    for (const Case& c :
+         {Case{Locale::English(), "4|450.20000|1|63.94|179.94|harmful|Rx high\n"
+                                  "3|449.90000|1|-103.06|-3.06|marginal|Rx low\n"},
+          Case{Locale::German(), "4|450,20000|1|63,94|179,94|harmful|Rx high\n"
+                                 "3|449,90000|1|-103,06|-3,06|marginal|Rx low\n"}}) {
+        SCOPED_TRACE(c.locale.decimalSeparator);
+        CreateWindow(c.locale);
+        FrequencyList& list = window->document();
+        auto mhz = [&](const char* text) {
+            std::string number = text;
+            std::replace(number.begin(), number.end(), '.', c.locale.decimalSeparator[0]);
+            return number;
+        };
+        const std::string bw = mhz("12.5");
+        for (auto [f, role, remarks] :
+             {std::tuple{"450", "Tx", "Tx A"}, std::tuple{"450.1", "Tx", "Tx B"},
+              std::tuple{"449.9", "Rx", "Rx low"}, std::tuple{"450.2", "Rx", "Rx high"},
+              std::tuple{"451", "Rx", "Quiet"}}) {
+            ASSERT_TRUE(list.AddEntry({mhz(f), "0", bw, role, "Exist", bw, remarks}));
+        }
+        list.SetEntryLevels(2, EntryLevels{{}, -100, {}, {}, 45});
+        IntermodOptions options = IntermodOptions::Defaults();
+        options.harmonics = false;
+        options.orders = {};
+        options.setOrder(3, true);
+        window->intermodPanel().SetOptions(options);
+
+        window->finder().mnuSiteSummary->trigger();
+        SiteSummaryWindow& summary = window->finder().summaryWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
+        ReceiverLevelsTable& receivers = *summary.receivers();
+        EXPECT_FALSE(receivers.isVisible());
+
+        Find<QAction>("mnuLevels")->trigger();
+        summary.Refresh();
+        ASSERT_TRUE(receivers.isVisible());
+        QAbstractItemModel* model = receivers.table()->model();
+        Check(model);
+        QString rows;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            for (int col = 0; col < model->columnCount(); ++col) {
+                rows += model->index(r, col).data().toString() +
+                        (col + 1 < model->columnCount() ? "|" : "\n");
+            }
+        }
+        EXPECT_EQ(rows.toStdString(), c.rows);
+        EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Remarks"));
+        EXPECT_TRUE(model->index(0, 5).data(Qt::BackgroundRole).isValid());
+        EXPECT_FALSE(model->index(1, 5).data(Qt::BackgroundRole).isValid());
+        // A double click selects the receiver's entry.
+        const QPoint at = receivers.table()->visualRect(model->index(1, 0)).center();
+        QTest::mouseClick(receivers.table()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(receivers.table()->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(window->selection().currentRow(), 2);
+
+        Find<QAction>("mnuLevels")->trigger();
+        EXPECT_FALSE(receivers.isVisible());
+        summary.Refresh();
+        EXPECT_FALSE(receivers.isVisible());
+        EXPECT_EQ(summary.table()->model()->rowCount(), 5);
+        list.SetChanged(false);
+        window.reset();
+    }
 }
 
 // The section starts folded; its values go to the entry added or edited, and a refused one keeps

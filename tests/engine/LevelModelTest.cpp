@@ -275,8 +275,10 @@ TEST(LevelModel, AgreesWithThePlainFormulasOnGeneratedSites) {
         for (const FrequencyEntry& e : list.entries()) {
             table.push_back(ReadCalculationRow(e, list.locale()));
         }
-        const std::vector<ReceiverLevel> summary = SummariseReceiverLevels(
-            table, LevelTable(list.entries(), site), options, ReadLimits("", "", list.locale()));
+        const LevelTable model(list.entries(), site);
+        const std::vector<ReceiverLevel> summary =
+            SummariseSiteAndLevels(table, options, ReadLimits("", "", list.locale()), &model)
+                .receivers;
         ASSERT_EQ(summary.size(), with.receivers.size());
         for (std::size_t k = 0; k < summary.size(); ++k) {
             EXPECT_EQ(summary[k].entry, with.receivers[k].entry);
