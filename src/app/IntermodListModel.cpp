@@ -32,8 +32,7 @@ QVariant IntermodListModel::data(const QModelIndex& index, int role) const {
     const IntermodListRow& row = displayRow(index.row());
     if (role == Qt::DisplayRole) {
         if (index.column() == MarginColumn) {
-            return row.worstMarginDb ? ToQString(LevelText(*row.worstMarginDb, locale_))
-                                     : QString();
+            return ToQString(MarginText(row, locale_));
         }
         return ToQString(row.texts[static_cast<std::size_t>(index.column())]);
     }
@@ -55,7 +54,7 @@ QVariant IntermodListModel::headerData(int section, Qt::Orientation orientation,
         return QString::fromLatin1(IntermodColumnCaptions[static_cast<std::size_t>(section)]);
     }
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == MarginColumn) {
-        return QStringLiteral("Margin (dB)");
+        return QString::fromLatin1(MarginColumnCaption);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

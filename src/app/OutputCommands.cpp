@@ -87,8 +87,11 @@ ReportContent OutputCommands::Content() const {
         }
     }
     const IntermodOptions options = panel.Options();
-    return MakeReportContent(sources_.list, std::move(displayed), options.lowerLimit,
-                             options.upperLimit);
+    ReportContent content = MakeReportContent(sources_.list, std::move(displayed),
+                                              options.lowerLimit, options.upperLimit);
+    // The outputs carry the margin exactly while the window shows it.
+    content.marginShown = !panel.lvIntermods().isColumnHidden(IntermodListModel::MarginColumn);
+    return content;
 }
 
 void OutputCommands::send_to_file() {
@@ -218,7 +221,7 @@ void OutputCommands::mnuCopy_Click() {
         for (std::size_t row = 0; row < selected.size(); ++row) {
             selected[row] = selection->isRowSelected(static_cast<int>(row), QModelIndex());
         }
-        return IntermodCopyTable(content.intermods, selected);
+        return IntermodCopyTable(content, selected);
     });
 }
 

@@ -1,6 +1,12 @@
 #include "engine/IntermodList.h"
 
+#include "engine/LevelModel.h"
+
 namespace spurline {
+
+std::string MarginText(const IntermodListRow& row, const Locale& locale) {
+    return row.worstMarginDb ? LevelText(*row.worstMarginDb, locale) : std::string();
+}
 
 void IntermodList::Clear() {
     rows_.clear();

@@ -37,7 +37,11 @@ inline constexpr std::array<const char*, IntermodColumnCount> IntermodColumnCapt
     "Frequency bounds (MHz)",
     "Bandwdith (kHz)"};
 
+struct Locale;
 struct RecordedProduct;
+
+// The column the window shows beside the order while levels are on.
+inline constexpr const char* MarginColumnCaption = "Margin (dB)";
 
 // One row of the intermod list: its nine texts, key and sort tag.
 struct IntermodListRow {
@@ -48,6 +52,10 @@ struct IntermodListRow {
     // (dB).
     std::optional<double> worstMarginDb;
 };
+
+// The worst margin as the list shows it, in the locale's convention; empty without one (levels
+// were off, or the product has no victims).
+std::string MarginText(const IntermodListRow& row, const Locale& locale);
 
 inline constexpr const char* StatusNotUpToDate = "Intermod list not up to date";
 inline constexpr const char* StatusNotComplete = "Intermod list not complete!";

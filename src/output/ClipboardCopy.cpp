@@ -22,13 +22,20 @@ CopyTable FrequencyCopyTable(const FrequencyList& list, const FrequencySelection
     return table;
 }
 
-CopyTable IntermodCopyTable(const std::vector<const IntermodListRow*>& displayed,
-                            const std::vector<bool>& selected) {
+CopyTable IntermodCopyTable(const ReportContent& content, const std::vector<bool>& selected) {
     CopyTable table;
     table.captions.assign(IntermodColumnCaptions.begin(), IntermodColumnCaptions.end());
+    if (content.marginShown) {
+        table.extraColumn = ImColOrder + 1;
+        table.captions.insert(table.captions.begin() + ImColOrder + 1, MarginColumnCaption);
+    }
+    const std::vector<const IntermodListRow*>& displayed = content.intermods;
     for (std::size_t row = 0; row < displayed.size() && row < selected.size(); ++row) {
         if (selected[row]) {
             table.rows.emplace_back(displayed[row]->texts);
+            if (content.marginShown) {
+                table.extraCells.push_back(MarginText(*displayed[row], content.locale));
+            }
         }
     }
     return table;
@@ -58,9 +65,14 @@ CopyText BuildCopyText(const CopyTable& table, std::size_t limitBytes) {
                 return out;
             }
         }
-        for (const std::span<const std::string> row : table.rows) {
-            for (std::size_t column = 0; column < row.size(); ++column) {
-                if (!append(column == 0 ? "\r\n" : "\t", row[column])) {
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const std::span<const std::string> row = table.rows[r];
+            const bool extra = table.extraColumn <= row.size() && r < table.extraCells.size();
+            const std::size_t cells = row.size() + (extra ? 1 : 0);
+            for (std::size_t column = 0, own = 0; column < cells; ++column) {
+                const std::string& cell =
+                    extra && column == table.extraColumn ? table.extraCells[r] : row[own++];
+                if (!append(column == 0 ? "\r\n" : "\t", cell)) {
                     return out;
                 }
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/IntermodList.h"
+#include "output/ReportContent.h"
 
 #include <cstddef>
 #include <functional>
@@ -25,16 +25,21 @@ public:
 };
 
 // A list as the copy takes it: the captions of all its columns (hidden ones too) and the cell
-// texts of its selected rows in displayed order.
+// texts of its selected rows in displayed order. A column made for the copy (the margin, which
+// the rows do not hold as text) stands at position extraColumn, one cell per row.
 struct CopyTable {
     std::vector<std::string> captions;
     std::vector<std::span<const std::string>> rows;
+    std::size_t extraColumn = NoExtraColumn;
+    std::vector<std::string> extraCells;
+
+    static constexpr std::size_t NoExtraColumn = static_cast<std::size_t>(-1);
 };
 
 CopyTable FrequencyCopyTable(const FrequencyList& list, const FrequencySelection& selection);
-// displayed: the intermod rows in displayed order; selected: per displayed row.
-CopyTable IntermodCopyTable(const std::vector<const IntermodListRow*>& displayed,
-                            const std::vector<bool>& selected);
+// The content's intermod rows, selected: per displayed row. While the window shows the margin,
+// it follows the order as there.
+CopyTable IntermodCopyTable(const ReportContent& content, const std::vector<bool>& selected);
 
 struct CopyText {
     std::string text;

@@ -5,6 +5,7 @@
 #include "output/PrintFlow.h"
 
 #include <new>
+#include <vector>
 
 namespace spurline {
 
@@ -41,7 +42,8 @@ void Title(PrintFlow& flow, const char* title) {
 }
 
 // Texts at their columns on one line.
-void Line(PrintFlow& flow, std::initializer_list<std::pair<int, std::string_view>> cells) {
+using Cells = std::vector<std::pair<int, std::string_view>>;
+void Line(PrintFlow& flow, const Cells& cells) {
     for (const auto& [column, text] : cells) {
         flow.Tab(column);
         flow.Print(text);
@@ -88,14 +90,29 @@ void IntermodPart(PrintFlow& flow, const ReportContent& c, bool& headerPending) 
         headerPending = false;
     }
     Title(flow, "Intermodulation Products");
-    Line(flow, {{5, "Frequency"}, {25, "Composition"}, {90, "Composition"}});
-    Line(flow, {{5, "(MHz)"}, {25, "(by frequency)"}, {90, "(by ID)"}});
+    // With the margin beside the frequency the composition by frequency moves right. In Arial's
+    // digits the widest frequency (100,000.00000) ends before column 21 and a margin of four
+    // digits (-1234.56) a blank before column 32; a wider text pushes the next cell right, never
+    // over it.
+    const int composition = c.marginShown ? 32 : 25;
+    const auto withMargin = [&](Cells cells, std::string_view margin) {
+        if (c.marginShown) {
+            cells.insert(cells.begin() + 1, {21, margin});
+        }
+        return cells;
+    };
+    Line(flow, withMargin({{5, "Frequency"}, {composition, "Composition"}, {90, "Composition"}},
+                          "Margin"));
+    Line(flow,
+         withMargin({{5, "(MHz)"}, {composition, "(by frequency)"}, {90, "(by ID)"}}, "(dB)"));
     flow.EndLine();
     for (const IntermodListRow* row : c.intermods) {
         const std::string frequency = TrimBlanks(row->texts[ImColFrequency]);
-        Line(flow, {{5, frequency},
-                    {25, row->texts[ImColComposition1]},
-                    {90, row->texts[ImColComposition2]}});
+        const std::string margin = c.marginShown ? MarginText(*row, c.locale) : std::string();
+        Line(flow, withMargin({{5, frequency},
+                               {composition, row->texts[ImColComposition1]},
+                               {90, row->texts[ImColComposition2]}},
+                              margin));
     }
     flow.EndLine();
     if (!c.lowerLimit.empty() || !c.upperLimit.empty()) {

@@ -57,7 +57,7 @@ public:
     void Row(const IntermodListRow& row) override {
         std::vector<std::string> texts(row.texts.begin(), row.texts.end());
         if (levels_) {
-            texts.push_back(row.worstMarginDb ? LevelText(*row.worstMarginDb, locale_) : "");
+            texts.push_back(MarginText(row, locale_));
         }
         if (!csv_) {
             WriteSeparated(out_, texts, "\t", "\n", false);

@@ -50,9 +50,12 @@ void FrequencySection(Lines& out, const ReportContent& c) {
 void IntermodSection(Lines& out, const ReportContent& c) {
     out.Add("Intermodulation Products");
     out.Add("");
-    out.Add("Frequency (MHz)\tComposition (by frequency)\tComposition (by ID)");
+    // The margin stands where the window shows it: after the order, which is not exported.
+    const std::string margin = c.marginShown ? std::string("\t") + MarginColumnCaption : "";
+    out.Add("Frequency (MHz)" + margin + "\tComposition (by frequency)\tComposition (by ID)");
     for (const IntermodListRow* row : c.intermods) {
-        out.Add(TrimBlanks(row->texts[ImColFrequency]) + "\t" +
+        out.Add(TrimBlanks(row->texts[ImColFrequency]) +
+                (c.marginShown ? "\t" + MarginText(*row, c.locale) : "") + "\t" +
                 TrimBlanks(row->texts[ImColComposition1]) + "\t" +
                 TrimBlanks(row->texts[ImColComposition2]));
     }

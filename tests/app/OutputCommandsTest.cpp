@@ -1,6 +1,7 @@
 #include "app/OutputCommands.h"
 
 #include "app/GraphWidget.h"
+#include "app/IntermodListModel.h"
 #include "app/IntermodPanel.h"
 #include "app/MainWindowFixture.h"
 #include "app/frmPrint.h"
@@ -221,6 +222,60 @@ TEST_F(OutputCommandsTest, CopyAndCutSelectedRows) {
     Find<QAction>("mnuCut")->trigger();
     EXPECT_EQ(ClipboardLines().size(), lvIntermods->model()->rowCount() + 1);
     EXPECT_EQ(window->document().count(), before - 2);
+}
+
+// The export, the copy and the printout carry the margin exactly while the window shows it: the
+// window's texts in its convention, beside the frequency (export, print) or the order (copy).
+TEST_F(OutputCommandsTest, MarginColumnGoesOutWhileShown) {
+    const int m = IntermodListModel::MarginColumn;
+    for (const Locale& locale : {Locale::German(), Locale::English()}) {
+        SCOPED_TRACE(locale.decimalSeparator);
+        window->close();
+        CreateWindow(locale);
+        ShowWindow();
+        OpenExample();
+        Find<QRadioButton>("optShow1")->click();
+        Find<QAction>("mnuLevels")->trigger();
+        Find<QAction>("mnuCalculate")->trigger();
+        const int rows = lvIntermods->model()->rowCount();
+        ASSERT_GT(rows, 1);
+        ASSERT_TRUE(
+            Cell(lvIntermods, 0, m).contains(QString::fromStdString(locale.decimalSeparator)));
+        for (const bool shown : {true, false}) {
+            SCOPED_TRACE(shown);
+            QTest::mousePress(lvIntermods->viewport(), Qt::LeftButton);
+            Find<QAction>("mnuSelectAll")->trigger();
+            const std::string path = folder.File("report.txt");
+            dialogs.answers.push_back(path);
+            Find<QAction>("mnuExport")->trigger();
+            const QStringList lines =
+                QString::fromStdString(testing::ReadBytes(path)).split(QStringLiteral("\r\n"));
+            const auto first = lines.indexOf(QStringLiteral("Intermodulation Products")) + 2;
+            ASSERT_GE(first, 2);
+            EXPECT_EQ(lines[first].toStdString(),
+                      shown ? "Frequency (MHz)\tMargin (dB)\tComposition (by frequency)\t"
+                              "Composition (by ID)"
+                            : "Frequency (MHz)\tComposition (by frequency)\tComposition (by ID)");
+            Find<QAction>("mnuCopy")->trigger();
+            const QStringList copied = ClipboardLines();
+            ASSERT_EQ(copied.size(), rows + 1);
+            EXPECT_EQ(copied[0].split(QChar('\t')).size(), shown ? 10 : 9);
+            EXPECT_EQ(copied[0].split(QChar('\t'))[2] == QStringLiteral("Margin (dB)"), shown);
+            for (int row = 0; shown && row < rows; ++row) {
+                const std::string margin = Cell(lvIntermods, row, m).toStdString();
+                EXPECT_EQ(lines[first + 1 + row].split(QChar('\t'))[1].toStdString(), margin);
+                EXPECT_EQ(copied[1 + row].split(QChar('\t'))[2].toStdString(), margin);
+            }
+            if (shown) {
+                const QString all = PrintToPdf(false, true, false).join(QString());
+                EXPECT_TRUE(all.contains(QRegularExpression(
+                    QRegularExpression::escape(Cell(lvIntermods, 0, ImColFrequency).trimmed()) +
+                    "\\s+" + QRegularExpression::escape(Cell(lvIntermods, 0, m)) + "\\s")))
+                    << all.toStdString();
+            }
+            Find<QAction>("mnuLevels")->trigger(); // hides the column
+        }
+    }
 }
 
 using CsvMenuTest = MainWindowFixture;

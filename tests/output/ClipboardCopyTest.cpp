@@ -65,14 +65,51 @@ TEST(ClipboardCopy, SelectedRowsOfTheTargetListOrThePicture) {
 
 TEST(ClipboardCopy, IntermodRowsHaveNineCellsWithTheHiddenColumns) {
     const ReportSite site(Locale::English());
-    const std::vector<const IntermodListRow*> displayed{&site.rows[0], &site.rows[1],
-                                                        &site.rows[2]};
-    const CopyText copied = BuildCopyText(IntermodCopyTable(displayed, {false, false, true}), 1000);
+    const CopyText copied =
+        BuildCopyText(IntermodCopyTable(site.Content(), {false, false, true}), 1000);
     EXPECT_EQ(copied.text,
               "Frequency (MHz)\tOrder\tComposition (by Frequency)\tComposition (by ID)\t"
               "Affects (by ID)\tAffected by planned (by ID)\tAffected by existing (by ID)\t"
               "Frequency bounds (MHz)\tBandwdith (kHz)\r\n"
               "1,025.50000\t3\t 2F1 - F2 \t2[1] - [2]\t\t\t\t\t12.50");
+}
+
+// While the window shows the margin it follows the order, as there, in the list's convention;
+// a product without one has an empty cell. The limit counts it like any other cell.
+TEST(ClipboardCopy, IntermodMarginFollowsTheOrderWhileShown) {
+    struct Case {
+        Locale locale;
+        bool shown;
+        std::size_t limit;
+        std::string text;
+    };
+    const std::string heading =
+        "Frequency (MHz)\tOrder\tMargin (dB)\tComposition (by Frequency)\t"
+        "Composition (by ID)\tAffects (by ID)\tAffected by planned (by ID)\t"
+        "Affected by existing (by ID)\tFrequency bounds (MHz)\tBandwdith (kHz)";
+    const std::string cells = "\t 2F1 - F2 \t2[1] - [2]\t\t\t\t\t12.50";
+    const std::string first = "\r\n  349.00000\t3";
+    const std::string english =
+        heading + first + "\t-9.06" + cells + "\r\n  523.50000\t3\t" + cells;
+    const Case cases[] = {
+        {Locale::English(), true, 1000, english},
+        {Locale::German(), true, 1000,
+         heading + first + "\t-9,06" + cells + "\r\n  523.50000\t3\t" + cells},
+        {Locale::English(), true, heading.size() + first.size() + 5, heading + first},
+        {Locale::German(), false, 1000,
+         "Frequency (MHz)\tOrder\tComposition (by Frequency)\tComposition (by ID)\t"
+         "Affects (by ID)\tAffected by planned (by ID)\tAffected by existing (by ID)\t"
+         "Frequency bounds (MHz)\tBandwdith (kHz)" +
+             first + cells + "\r\n  523.50000\t3" + cells},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ReportSite site(c.locale);
+        const CopyText copied = BuildCopyText(
+            IntermodCopyTable(site.Content("", "", c.shown), {true, true, false}), c.limit);
+        EXPECT_EQ(copied.text, c.text);
+        EXPECT_EQ(copied.truncated, c.limit < 1000);
+    }
 }
 
 } // namespace

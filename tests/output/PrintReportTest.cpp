@@ -152,6 +152,57 @@ TEST(PrintReport, IntermodsAloneAndPassedColumns) {
               At(5, 14, "n.b. intermods filtered from 100 to  MHz.")}));
 }
 
+// While the window shows the margin it stands after the frequency, in the list's convention,
+// and the composition by frequency moves right; a product without a margin prints none.
+TEST(PrintReport, MarginColumnWhileShown) {
+    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+        SCOPED_TRACE(locale.decimalSeparator);
+        const ReportSite site(locale);
+        RecordingPrinter printer;
+        LayOutReport(printer, site.Content("", "", true), Selecting(false, true, false));
+        ASSERT_EQ(printer.pages.size(), 1u);
+        const std::string point = locale.decimalSeparator;
+        EXPECT_EQ(Slice(printer.pages[0], 9, 100),
+                  (Page{At(5, 8, "Frequency"), At(21, 8, "Margin"), At(32, 8, "Composition"),
+                        At(90, 8, "Composition"), At(5, 9, "(MHz)"), At(21, 9, "(dB)"),
+                        At(32, 9, "(by frequency)"), At(90, 9, "(by ID)"), At(5, 11, "349.00000"),
+                        At(21, 11, "-9" + point + "06"), At(32, 11, " 2F1 - F2 "),
+                        At(90, 11, "2[1] - [2]"), At(5, 12, "523.50000"), At(32, 12, " 2F1 - F2 "),
+                        At(90, 12, "2[1] - [2]"), At(5, 13, "1,025.50000"),
+                        At(21, 13, "0" + point + "50"), At(32, 13, " 2F1 - F2 "),
+                        At(90, 13, "2[1] - [2]")}));
+    }
+}
+
+// The widest texts a row can hold stay apart on their line and inside the page.
+TEST(PrintReport, WidestMarginRowKeepsCellsApartAndOnThePage) {
+    ReportSite site(Locale::English());
+    site.rows.resize(1);
+    site.rows[0].texts[ImColFrequency] = "99,999.99999";
+    site.rows[0].texts[ImColComposition1] = "3F1 - 3F2 + 3F3";
+    site.rows[0].texts[ImColComposition2] = "3[1200] - 3[1201] + 3[1202]";
+    site.rows[0].worstMarginDb = -1234.56;
+    RecordingPrinter printer;
+    LayOutReport(printer, site.Content("", "", true), Selecting(false, true, false));
+    ASSERT_EQ(printer.pages.size(), 1u);
+    double lineY = -1;
+    double lineEnd = 0;
+    for (const std::string& item : printer.pages[0]) {
+        const double x = LeadingPlainNumber(item);
+        const double y = LeadingPlainNumber(item.substr(item.find(',') + 1));
+        std::string text = item.substr(item.find(' ') + 1);
+        text.erase(0, text.starts_with('*') ? 1 : 0);
+        EXPECT_TRUE(y != lineY || x >= lineEnd + 0.1 - 1e-9) << item;
+        lineY = y;
+        lineEnd = x + printer.TextWidth(text);
+        EXPECT_LE(lineEnd, printer.width + 1e-9) << item;
+    }
+    EXPECT_EQ(
+        Slice(printer.pages[0], printer.pages[0].size() - 6, 6),
+        (Page{At(5, 11, "99,999.99999"), At(21, 11, "-1234.56"), At(32, 11, "3F1 - 3F2 + 3F3"),
+              At(90, 11, "3[1200] -"), At(90, 12, "3[1201] +"), At(90, 13, "3[1202]")}));
+}
+
 TEST(PrintReport, LongListsFlowOverPagesWithoutRepeatsOrBlankPages) {
     struct Case {
         const char* name;

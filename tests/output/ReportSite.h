@@ -5,6 +5,7 @@
 #include "output/ReportContent.h"
 #include "support/ScriptedMessageBox.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,19 +22,27 @@ struct ReportSite {
         list.SetComment("Hill top");
         list.SetFile("/data/north-ridge.frq", "/data/north-ridge.frq");
         list.SetLastSaved("05-Dec-2026 11:54:39");
+        // Worst margins as levels give them; the second product has none.
+        const std::optional<double> margins[] = {-9.056, std::nullopt, 0.5};
+        int i = 0;
         for (const char* f : {"  349.00000", "  523.50000", "1,025.50000"}) {
             IntermodListRow row;
             row.texts = {f, "3", " 2F1 - F2 ", "2[1] - [2]", "", "", "", "", "12.50"};
+            row.worstMarginDb = margins[i++];
             rows.push_back(row);
         }
     }
 
-    ReportContent Content(std::string lower = "100", std::string upper = "200") const {
+    ReportContent Content(std::string lower = "100", std::string upper = "200",
+                          bool marginShown = false) const {
         std::vector<const IntermodListRow*> displayed;
         for (const IntermodListRow& row : rows) {
             displayed.push_back(&row);
         }
-        return MakeReportContent(list, displayed, std::move(lower), std::move(upper));
+        ReportContent content =
+            MakeReportContent(list, displayed, std::move(lower), std::move(upper));
+        content.marginShown = marginShown;
+        return content;
     }
 
     ScriptedMessageBox box;

@@ -1,11 +1,14 @@
 #include "output/TextExport.h"
 
 #include "output/ReportSite.h"
+#include "support/PlainNumbers.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace spurline {
 namespace {
@@ -64,6 +67,32 @@ TEST(TextExport, SectionsHeaderFormsAndFilterNote) {
         SCOPED_TRACE(c.name);
         const ReportSite site(c.locale);
         EXPECT_EQ(ExportText(site.Content(c.lower, c.upper), c.what), c.expected);
+    }
+}
+
+// While the window shows the margin, it follows the frequency (the order is not exported), in
+// the list's convention; a product without a margin leaves its cell empty.
+TEST(TextExport, MarginColumnWhileShown) {
+    struct Case {
+        Locale locale;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {Locale::English(), "349.00000\t-9.06\t2F1 - F2\t2[1] - [2]\r\n"
+                            "523.50000\t\t2F1 - F2\t2[1] - [2]\r\n"
+                            "1,025.50000\t0.50\t2F1 - F2\t2[1] - [2]\r\n"},
+        {Locale::German(), "349.00000\t-9,06\t2F1 - F2\t2[1] - [2]\r\n"
+                           "523.50000\t\t2F1 - F2\t2[1] - [2]\r\n"
+                           "1,025.50000\t0,50\t2F1 - F2\t2[1] - [2]\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.decimalSeparator);
+        const ReportSite site(c.locale);
+        EXPECT_EQ(ExportText(site.Content("", "", true), Selecting(false, true, false)),
+                  ShortHeader +
+                      "Intermodulation Products\r\n\r\nFrequency (MHz)\tMargin (dB)\t"
+                      "Composition (by frequency)\tComposition (by ID)\r\n" +
+                      c.rows + "\r\n");
     }
 }
 
@@ -144,6 +173,42 @@ TEST_F(ExportFixture, WritesTheFileInWindows1252OrUtf8) {
         dialogs.answers.clear();
     }
     EXPECT_EQ(folder.Count(), 1u);
+}
+
+// The margins written to disk read back to the rows' margins, in either convention.
+TEST_F(ExportFixture, MarginsReadBackFromTheFile) {
+    for (const Locale& locale : {Locale::English(), Locale::German()}) {
+        SCOPED_TRACE(locale.decimalSeparator);
+        ReportSite shown(locale);
+        shown.rows[2].worstMarginDb = 123.454;
+        const std::string path = folder.File("margins.txt");
+        dialogs.answers.push_back(path);
+        ASSERT_TRUE(exporter.send_to_file([&] { return shown.Content("", "", true); },
+                                          Selecting(false, true, false)));
+        std::vector<std::string> cells; // the second field of each line after the column line
+        std::istringstream lines(ReadBytes(path));
+        bool inList = false;
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t tab = line.find('\t');
+            if (inList && line == "\r") {
+                break;
+            }
+            if (inList) {
+                cells.push_back(line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1));
+            }
+            inList = inList || line.starts_with("Frequency (MHz)\tMargin (dB)\tComposition");
+        }
+        const std::string other = locale.decimalSeparator == "," ? "." : ",";
+        ASSERT_EQ(cells.size(), 3u);
+        EXPECT_EQ(cells[1], "");
+        const double expected[] = {-9.06, 123.45};
+        for (std::size_t i : {0u, 1u}) {
+            std::string cell = cells[i == 0 ? 0 : 2];
+            ASSERT_EQ(cell.find(other), std::string::npos) << cell;
+            std::replace(cell.begin(), cell.end(), locale.decimalSeparator[0], '.');
+            EXPECT_NEAR(testing::LeadingPlainNumber(cell), expected[i], 1e-9) << cell;
+        }
+    }
 }
 
 TEST_F(ExportFixture, FailureReportsTheNumberAndKeepsTheOldFile) {
