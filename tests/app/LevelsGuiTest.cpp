@@ -78,23 +78,27 @@ TEST_F(LevelsWindowTest, MenuTurnsLevelsOnAndTheDialogSetsTheSiteValues) {
     levelView->trigger();
     EXPECT_TRUE(window->graph().levelView);
     Find<QPushButton>("cmdCalculate")->click();
-    EXPECT_EQ(Cell(lvIntermods, 0, m), QStringLiteral("179.94"));
+    // The example's own values (its .levels file): 450.06250 MHz reaches the ambulance service's
+    // receiver 8.02 dB below its sensitivity.
+    EXPECT_EQ(Cell(lvIntermods, 0, m), QStringLiteral("-8.02"));
 
     SiteLevelsDialog& dialog = window->levels().siteDialog();
     int beeps = 0;
     dialog.beep = [&] { ++beeps; };
     dialog.Load();
     EXPECT_EQ(dialog.box(0)->text(), QStringLiteral("30"));
+    const SiteLevels example = window->document().siteLevels();
+    EXPECT_EQ(example.txExtraDb, 25);
     dialog.box(0)->setText(QStringLiteral("-1"));
     dialog.cmdOK_Click();
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(window->document().siteLevels(), SiteLevels{});
+    EXPECT_EQ(window->document().siteLevels(), example);
     dialog.box(0)->setText(QStringLiteral("60"));
     dialog.cmdOK_Click();
     EXPECT_EQ(window->document().siteLevels().isolationDb, 60);
     Find<QPushButton>("cmdCalculate")->click();
     // 30 dB more isolation lowers a 3rd-order product by 90 dB.
-    EXPECT_EQ(Cell(lvIntermods, 0, m), QStringLiteral("89.94"));
+    EXPECT_EQ(Cell(lvIntermods, 0, m), QStringLiteral("-98.02"));
 
     Find<QAction>("mnuLevels")->trigger();
     EXPECT_TRUE(lvIntermods->isColumnHidden(m));
