@@ -131,8 +131,16 @@ TEST(LevelGraph, ProductsAtTheirLevelsWorstOnTopAndReceiversAtTheirSensitivity) 
         EXPECT_EQ(
             std::vector<std::string>(labels.end() - static_cast<long>(want.size()), labels.end()),
             want);
-        EXPECT_EQ(canvas.Of(Kind::Line).back().colour, levelcolours::Grid);
-        EXPECT_NEAR(canvas.Of(Kind::Line).back().y1, Top, 1e-9);
+        // Grid lines across the view; labels and title end two pixels inside its right edge.
+        const RecordingCanvas::Op top = canvas.Of(Kind::Line).back();
+        EXPECT_EQ(top.colour, levelcolours::Grid);
+        EXPECT_NEAR(top.y1, Top, 1e-9);
+        EXPECT_EQ(std::make_pair(top.x1, top.x2), std::make_pair(4490.0, 4520.0));
+        for (const auto& op : canvas.Of(Kind::Text)) {
+            if (op.text == "-100" || op.text == LevelAxisTitle) {
+                EXPECT_NEAR(op.x1 + canvas.TextWidth(op.text), 4520 - 2 * pxX, 1e-9) << op.text;
+            }
+        }
     }
 }
 
