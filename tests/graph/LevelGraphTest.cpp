@@ -140,7 +140,14 @@ TEST(LevelGraph, ProductsAtTheirLevelsWorstOnTopAndReceiversAtTheirSensitivity) 
             if (op.text == "-100" || op.text == LevelAxisTitle) {
                 EXPECT_NEAR(op.x1 + canvas.TextWidth(op.text), 4520 - 2 * pxX, 1e-9) << op.text;
             }
+            if (op.text == LevelAxisTitle) {
+                EXPECT_NEAR(op.y1, 100 - 2 * H / 5, 1e-9); // the site name's line
+            }
         }
+        // Each label stands on a white ground of its own size.
+        EXPECT_NEAR(boxes.back().x2, 4520 - 2 * pxX, 1e-9);
+        EXPECT_NEAR(boxes.back().y1 - boxes.back().y2, canvas.TextHeight("-100"), 1e-9);
+        EXPECT_EQ(boxes.back().colour, 0xFFFFFFu);
     }
 }
 
