@@ -29,7 +29,8 @@ TEST(LevelGraph, AxisOnWholeStepsWithSpareAtBothEnds) {
         {{-116, -60}, -130, -50, 10},
         {{0, 0}, -6, 6, 2},
         {{-100, -Inf}, -106, -94, 2},
-        {{-116, 64}, -150, 100, 50}, // the default site's products stand far above sensitivity
+        {{-116, 64}, -150, 100, 50},   // the default site's products stand far above sensitivity
+        {{-300, 290}, -400, 300, 100}, // 600 dB in 8 steps: 75 rounds up to the next decade
         {{-1e7, 90}, -12e6, 2e6, 2e6},
     };
     for (const Case& c : cases) {
