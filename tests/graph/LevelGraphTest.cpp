@@ -154,7 +154,8 @@ TEST(LevelGraph, ProductsAtTheirLevelsWorstOnTopAndReceiversAtTheirSensitivity) 
 
 TEST(LevelGraph, ANoteWhenTheProductsCarryNoLevels) {
     GraphSite site;
-    site.Entry("450", "0", "0", "Rx", "Exist", "12.5");
+    // A receiver 5 MHz wide: its band reaches past the axis on both sides of the view.
+    site.Entry("450", "0", "0", "Rx", "Exist", "5000");
     site.Product(450.5, 25, 3);
     GraphInputs inputs;
     inputs.list = &site.list;
@@ -165,11 +166,17 @@ TEST(LevelGraph, ANoteWhenTheProductsCarryNoLevels) {
     RecordingCanvas canvas(Width, Height);
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     EXPECT_EQ(canvas.Of(Kind::Text).back().text, NoLevelsNote);
-    // Only the receiver's line and the labels' grounds: no product bar.
+    // Only the receiver's line over its whole band and the labels' grounds: no product bar.
+    int lines = 0;
     for (const auto& box : canvas.Of(Kind::FilledBox)) {
         EXPECT_NE(box.colour, levelcolours::Harmful);
         EXPECT_NE(box.colour, levelcolours::Negligible);
+        if (box.colour == 0) {
+            EXPECT_EQ(std::make_pair(box.x1, box.x2), std::make_pair(4475.0, 4525.0));
+            ++lines;
+        }
     }
+    EXPECT_EQ(lines, 1);
     inputs.levelView = false;
     RecordingCanvas byOrder(Width, Height);
     ASSERT_TRUE(DrawGraph(byOrder, inputs));
