@@ -22,7 +22,7 @@ struct GraphInputs {
     bool levelView = false; // products at their levels on a dBm scale instead of by order
 };
 
-class FrequencyEntry;
+struct FrequencyEntry;
 struct Locale;
 
 // Receive and transmit bands of one entry, MHz, read from its texts.
