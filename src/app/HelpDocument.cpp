@@ -10,15 +10,18 @@
 namespace spurline {
 
 void OpenHelpDocument(const QString& installedFolder, const QString& programDirectory,
-                      IMessageBox& messages, const std::function<bool(const QString&)>& open) {
+                      IMessageBox& messages, const DocumentOpener& open) {
     const std::vector<std::string> candidates =
         HelpDocumentCandidates(ToStdString(installedFolder), ToStdString(programDirectory));
     for (const std::string& candidate : candidates) {
         const QString path = QDir::cleanPath(ToQString(candidate));
         if (QFileInfo(path).isFile()) {
-            if (open && !open(path)) {
+            const auto noViewer = [&messages, path] {
                 messages.CenteredMsgBox(HelpDocumentNoViewer(ToStdString(path)),
                                         msgbox::Exclamation);
+            };
+            if (open && !open(path, noViewer)) {
+                noViewer();
             }
             return;
         }

@@ -25,6 +25,7 @@
 #include "engine/ParallelEnumeration.h"
 #include "graph/MouseWheel.h"
 #include "platform/CHookMouseWheel.h"
+#include "platform/QtDesktopViewer.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtStrings.h"
@@ -33,13 +34,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QUrl>
 
 namespace spurline {
 
@@ -61,8 +60,12 @@ frmMain::frmMain(const Locale& locale, std::unique_ptr<IMessageBox> ownMessages,
       messages_(messages ? *messages : *ownMessages_), dialogs_(dialogs ? *dialogs : *ownDialogs_),
       list_(locale), products_(messages_), calculation_(list_, products_, intermodRows_, messages_),
       recalculate_(calculation_, products_, intermodRows_), graph_(list_, products_) {
-    openDocument_ = [](const QString& path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openDocument_ = [this](const QString& path, std::function<void()> failed) {
+        return OpenInDesktopViewer(path, *this, [failed = std::move(failed)](bool shown) {
+            if (!shown && failed) {
+                failed();
+            }
+        });
     };
     list_.AddObserver(this);
     calculation_.recalculateDue = [this] { RecalculateDue(); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpDocument.h"
 #include "app/MainCaption.h"
 #include "app/MainWindowWidgets.h"
 #include "app/MenuBar.h"
@@ -77,9 +78,7 @@ public:
         showAddFreq_ = std::move(show);
     }
     // How the help document is handed to the desktop (tests record it instead).
-    void SetDocumentOpener(std::function<bool(const QString&)> open) {
-        openDocument_ = std::move(open);
-    }
+    void SetDocumentOpener(DocumentOpener open) { openDocument_ = std::move(open); }
 
     void UpdateCaption(const std::string& path);
     // The out-of-date signal: the calculated products may no longer match the list.
@@ -150,7 +149,7 @@ private:
     LevelCommands* levels_ = nullptr;
     frmAddFreq* addFreq_ = nullptr;
     std::function<void(bool editMode)> showAddFreq_;
-    std::function<bool(const QString&)> openDocument_;
+    DocumentOpener openDocument_;
     MainMenus menus_;
     CHookMouseWheel* hookWheel_ = nullptr; // the wheel turns the controls leave to the window
 };

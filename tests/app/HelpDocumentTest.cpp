@@ -68,10 +68,12 @@ TEST(HelpDocument, FoundInTheInstalledFolderThenBesideTheProgramElseReported) {
     const QString installedText = QString::fromStdString(installed.string());
     testing::ScriptedMessageBox messages;
     QStringList opened;
-    bool viewerFound = true;
-    const auto open = [&](const QString& path) {
+    bool viewerStarts = true;
+    std::function<void()> failLater;
+    const auto open = [&](const QString& path, std::function<void()> failed) {
         opened << path;
-        return viewerFound;
+        failLater = std::move(failed);
+        return viewerStarts;
     };
 
     OpenHelpDocument(installedText, binText, messages, open);
@@ -92,14 +94,20 @@ TEST(HelpDocument, FoundInTheInstalledFolderThenBesideTheProgramElseReported) {
                                    installedText + QStringLiteral("/Spurline.pdf")}));
     EXPECT_EQ(messages.shown.size(), 1u);
 
-    // No program could show it: the user is told where the guide is.
-    viewerFound = false;
-    OpenHelpDocument(installedText, binText, messages, open);
+    // No program could show it, found at once or when the viewer gives up: the user is told
+    // where the guide is.
+    const std::string noViewer = "No program to show PDF files was found.\r\n"
+                                 "The user guide is " +
+                                 installed.string() + "/Spurline.pdf";
+    ASSERT_TRUE(failLater);
+    failLater();
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].prompt, "No program to show PDF files was found.\r\n"
-                                        "The user guide is " +
-                                            installed.string() + "/Spurline.pdf");
-    EXPECT_EQ(messages.shown[1].buttons, msgbox::Exclamation);
+    EXPECT_EQ(messages.shown[1].prompt, noViewer);
+    viewerStarts = false;
+    OpenHelpDocument(installedText, binText, messages, open);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[2].prompt, noViewer);
+    EXPECT_EQ(messages.shown[2].buttons, msgbox::Exclamation);
 }
 
 } // namespace

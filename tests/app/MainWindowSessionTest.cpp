@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         CreateWindow(Locale::English());
         window->SetAddFreqDialog([this](bool editMode) { editModes.push_back(editMode); });
-        window->SetDocumentOpener([this](const QString& path) {
+        window->SetDocumentOpener([this](const QString& path, const std::function<void()>&) {
             opened << path;
             return true;
         });
