@@ -6,6 +6,8 @@
 #include "engine/FinderTexts.h"
 #include "engine/FrequencyFinder.h"
 
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -187,6 +189,87 @@ TEST(FinderVerdicts, AtMostTwoHundredThousandCandidates) {
     EXPECT_EQ(CheckFinderRequest(raster), nullptr);
     raster.toMHz += 0.025;
     EXPECT_STREQ(CheckFinderRequest(raster), tooMany);
+}
+
+// Each value out of range on its own is refused with the reason that names it.
+TEST(FinderVerdicts, EachValueOutOfRangeIsRefusedWithItsReason) {
+    const char* const step = "The channel step must be at least 0.1 kHz.";
+    const char* const band = "The band must run from a frequency above 0 up to one not below it.";
+    const char* const channel = "Every channel must lie above 0 MHz.";
+    const char* const excluded =
+        "An excluded range must run from a frequency above 0 up to one not below it.";
+    const char* const widths = "Bandwidths and spacing must be numbers not below 0.";
+    const char* const count = "The number of channels must be at least 1.";
+    const double inf = HUGE_VAL;
+    struct Case {
+        std::function<void(FinderRequest&)> change;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {[](FinderRequest&) {}, nullptr},
+        {[](FinderRequest& r) { r.stepKHz = 0.09; }, step},
+        {[](FinderRequest& r) { r.fromMHz = 0; }, band},
+        {[](FinderRequest& r) { r.toMHz = 449; }, band},
+        {[&](FinderRequest& r) { r.toMHz = inf; }, band},
+        {[](FinderRequest& r) {
+             r.channels = {{450, 0}};
+         },
+         channel},
+        {[](FinderRequest& r) {
+             r.channels = {{0, 450}};
+         },
+         channel},
+        {[&](FinderRequest& r) {
+             r.channels = {{450, inf}};
+         },
+         channel},
+        {[&](FinderRequest& r) {
+             r.channels = {{inf, 450}};
+         },
+         channel},
+        {[](FinderRequest& r) {
+             r.channels = {{450, 455}};
+         },
+         nullptr},
+        {[](FinderRequest& r) {
+             r.exclusions = {{0, 470}};
+         },
+         excluded},
+        {[](FinderRequest& r) {
+             r.exclusions = {{470, 469}};
+         },
+         excluded},
+        {[&](FinderRequest& r) {
+             r.exclusions = {{470, inf}};
+         },
+         excluded},
+        {[](FinderRequest& r) {
+             r.exclusions = {{470, 470}};
+         },
+         nullptr},
+        {[](FinderRequest& r) { r.txBandwidthKHz = -1; }, widths},
+        {[](FinderRequest& r) { r.rxBandwidthKHz = -1; }, widths},
+        {[](FinderRequest& r) { r.spacingKHz = -1; }, widths},
+        {[&](FinderRequest& r) { r.offsetKHz = inf; }, widths},
+        {[&](FinderRequest& r) { r.txBandwidthKHz = inf; }, widths},
+        {[&](FinderRequest& r) { r.rxBandwidthKHz = inf; }, widths},
+        {[&](FinderRequest& r) { r.spacingKHz = inf; }, widths},
+        {[](FinderRequest& r) { r.offsetKHz = -5000; }, nullptr},
+        {[](FinderRequest& r) { r.count = 0; }, count},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        FinderRequest r;
+        r.fromMHz = 450;
+        r.toMHz = 451;
+        cases[i].change(r);
+        const char* reason = CheckFinderRequest(r);
+        if (cases[i].reason == nullptr) {
+            EXPECT_EQ(reason, nullptr) << reason;
+        } else {
+            EXPECT_STREQ(reason, cases[i].reason);
+        }
+    }
 }
 
 TEST(ChannelListFile, ReadsEitherConventionAndNamesBadLines) {
