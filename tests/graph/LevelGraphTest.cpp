@@ -50,6 +50,17 @@ constexpr double PxY = 100.0 / Height;
 constexpr double BarBase = 2 * H + 1;
 constexpr double Top = 100 - 2.5 * H;
 
+// The site's level view from 449 to 452 MHz.
+GraphInputs LevelViewOf(const GraphSite& site) {
+    GraphInputs inputs;
+    inputs.list = &site.list;
+    inputs.products = &site.products;
+    inputs.ViewLow = 449;
+    inputs.ViewHigh = 452;
+    inputs.levelView = true;
+    return inputs;
+}
+
 // A sensitivity line: a black bar three pixels high centred on the level.
 void ExpectLine(const RecordingCanvas::Op& op, double x1, double x2, double y) {
     EXPECT_NEAR(op.x1, x1, 1e-6);
@@ -76,12 +87,7 @@ TEST(LevelGraph, ProductsAtTheirLevelsWorstOnTopAndReceiversAtTheirSensitivity) 
         site.Product(450.7, 25, 5)->setLevel(-121, -5);  // marginal
         site.Product(450.8, 25, 5);                      // calculated without levels
         site.Product(470, 25, 3)->setLevel(-140, -24);   // out of view, still on the scale
-        GraphInputs inputs;
-        inputs.list = &site.list;
-        inputs.products = &site.products;
-        inputs.ViewLow = 449;
-        inputs.ViewHigh = 452;
-        inputs.levelView = true;
+        GraphInputs inputs = LevelViewOf(site);
         RecordingCanvas canvas(Width, Height);
         ASSERT_TRUE(DrawGraph(canvas, inputs));
 
@@ -157,12 +163,7 @@ TEST(LevelGraph, ANoteWhenTheProductsCarryNoLevels) {
     // A receiver 5 MHz wide: its band reaches past the axis on both sides of the view.
     site.Entry("450", "0", "0", "Rx", "Exist", "5000");
     site.Product(450.5, 25, 3);
-    GraphInputs inputs;
-    inputs.list = &site.list;
-    inputs.products = &site.products;
-    inputs.ViewLow = 449;
-    inputs.ViewHigh = 452;
-    inputs.levelView = true;
+    GraphInputs inputs = LevelViewOf(site);
     RecordingCanvas canvas(Width, Height);
     ASSERT_TRUE(DrawGraph(canvas, inputs));
     EXPECT_EQ(canvas.Of(Kind::Text).back().text, NoLevelsNote);
